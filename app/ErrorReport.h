@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+namespace vrels {
+// Reports an error that ends the program: log, standard error and, unless
+// headless, a message box.
+void ReportFatal(const std::string& message);
+} // namespace vrels

@@ -1,0 +1,221 @@
+#include "app/IniFile.h"
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace vrels {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+    size_t begin = 0;
+    size_t end = s.size();
+    while (begin < end && std::isspace(static_cast<unsigned char>(s[begin]))) {
+        ++begin;
+    }
+    while (end > begin && std::isspace(static_cast<unsigned char>(s[end - 1]))) {
+        --end;
+    }
+    return s.substr(begin, end - begin);
+}
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> ReadLines(const std::string& path, bool* exists, bool* crlf = nullptr) {
+    std::vector<std::string> lines;
+    std::ifstream in(path, std::ios::binary);
+    *exists = static_cast<bool>(in);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+            if (crlf) {
+                *crlf = true;
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A section header "[name]" gives its trimmed name; other lines give nothing.
+bool SectionName(const std::string& line, std::string* name) {
+    const std::string t = Trim(line);
+    if (t.size() < 2 || t.front() != '[') {
+        return false;
+    }
+    const size_t close = t.find(']');
+    if (close == std::string::npos) {
+        return false;
+    }
+    *name = Trim(t.substr(1, close - 1));
+    return true;
+}
+
+bool KeyValue(const std::string& line, std::string* key, std::string* value) {
+    const std::string t = Trim(line);
+    if (t.empty() || t[0] == ';') {
+        return false;
+    }
+    const size_t eq = t.find('=');
+    if (eq == std::string::npos) {
+        return false;
+    }
+    *key = Trim(t.substr(0, eq));
+    *value = Trim(t.substr(eq + 1));
+    return true;
+}
+
+bool Lookup(const std::string& path, const std::string& section, const std::string& key,
+            std::string* value) {
+    bool exists = false;
+    const auto lines = ReadLines(path, &exists);
+    bool inSection = false;
+    for (const auto& line : lines) {
+        std::string name;
+        if (SectionName(line, &name)) {
+            inSection = EqualsNoCase(name, section);
+            continue;
+        }
+        std::string k;
+        std::string v;
+        if (inSection && KeyValue(line, &k, &v) && EqualsNoCase(k, key)) {
+            // A value in double quotes loses its quotes, as the profile functions do.
+            if (v.size() >= 2 && v.front() == '"' && v.back() == '"') {
+                v = v.substr(1, v.size() - 2);
+            }
+            *value = v;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int ParseLeadingInt(const std::string& text, int defaultValue) {
+    const std::string t = Trim(text);
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
+        negative = t[i] == '-';
+        ++i;
+    }
+    if (i >= t.size() || !std::isdigit(static_cast<unsigned char>(t[i]))) {
+        return defaultValue;
+    }
+    // Accumulate modulo 2^32, as the platform's conversion wraps.
+    unsigned int value = 0;
+    for (; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i) {
+        value = value * 10u + static_cast<unsigned int>(t[i] - '0');
+    }
+    if (negative) {
+        value = 0u - value;
+    }
+    return static_cast<int>(value);
+}
+
+int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
+               int defaultValue) {
+    std::string value;
+    if (!Lookup(path, section, key, &value)) {
+        return defaultValue;
+    }
+    return ParseLeadingInt(value, defaultValue);
+}
+
+std::string IniReadString(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& defaultValue) {
+    std::string value;
+    if (!Lookup(path, section, key, &value)) {
+        return defaultValue;
+    }
+    // The reader's buffer holds 1024 characters including the terminator.
+    if (value.size() > 1023) {
+        value.resize(1023);
+    }
+    return value;
+}
+
+bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value) {
+    bool exists = false;
+    bool crlf = false;
+    std::vector<std::string> lines = ReadLines(path, &exists, &crlf);
+
+    const std::string newLine = key + "=" + value;
+    bool inSection = false;
+    bool sectionSeen = false;
+    bool written = false;
+    size_t sectionEnd = 0; // index after the last line belonging to the section
+    for (size_t i = 0; i < lines.size() && !written; ++i) {
+        std::string name;
+        if (SectionName(lines[i], &name)) {
+            if (inSection) {
+                break; // the section ended without the key
+            }
+            inSection = EqualsNoCase(name, section);
+            if (inSection) {
+                sectionSeen = true;
+                sectionEnd = i + 1;
+            }
+            continue;
+        }
+        if (!inSection) {
+            continue;
+        }
+        std::string k;
+        std::string v;
+        if (KeyValue(lines[i], &k, &v) && EqualsNoCase(k, key)) {
+            lines[i] = newLine;
+            written = true;
+        } else if (!Trim(lines[i]).empty()) {
+            sectionEnd = i + 1;
+        }
+    }
+    if (!written) {
+        if (sectionSeen) {
+            lines.insert(lines.begin() + static_cast<long>(sectionEnd), newLine);
+        } else {
+            lines.push_back("[" + section + "]");
+            lines.push_back(newLine);
+        }
+    }
+
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return false;
+        }
+        for (const auto& line : lines) {
+            out << line << (crlf ? "\r\n" : "\n");
+        }
+        out.flush();
+        if (!out) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace vrels

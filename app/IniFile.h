@@ -1,0 +1,24 @@
+#pragma once
+// Windows-profile style INI access: section and key names are case-insensitive,
+// white space around names and values is trimmed, integers are the leading
+// decimal number of the value. Every read opens the file afresh, so a missing
+// file simply yields the defaults.
+#include <string>
+
+namespace vrels {
+
+int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
+               int defaultValue);
+std::string IniReadString(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& defaultValue);
+// Replaces (or adds) one key and keeps every other line as it was. The file is
+// written to a temporary file and renamed over the old one. Returns false when
+// the file could not be written.
+bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value);
+
+// The leading-number rule of the profile functions: optional sign, then
+// decimal digits; anything else gives the default.
+int ParseLeadingInt(const std::string& text, int defaultValue);
+
+} // namespace vrels

@@ -1,0 +1,98 @@
+#include "app/SystemInfo.h"
+
+#include "app/IniFile.h"
+
+#include <boost/tokenizer.hpp>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+SystemInfo_t::SystemInfo_t() {
+    static const std::pair<const char*, int> stages[] = {
+        {"STAGE 1-1", 11},    {"STAGE 1-2", 12}, {"STAGE 1-3", 13}, {"STAGE 1-4", 14},
+        {"STAGE 1 boss", 15}, {"STAGE 2-1", 21}, {"STAGE 2-2", 22}, {"STAGE 2-3", 23},
+        {"STAGE 2-4", 24},    {"STAGE 2 boss", 25}, {"STAGE 3-1", 31}, {"STAGE 3-2", 32},
+        {"STAGE 3-3", 33},    {"STAGE 3-4", 34}, {"STAGE 3 boss", 35}, {"STAGE 4-1", 41},
+        {"STAGE 4-2", 42},    {"STAGE 4-3", 43}, {"STAGE 5-1", 51}, {"STAGE 5-2", 52},
+        {"STAGE 5-3", 53},    {"STAGE 5-4", 54}, {"STAGE 5 boss", 55},
+    };
+    for (const auto& stage : stages) {
+        stageNumbers.emplace(stage.first, stage.second);
+    }
+}
+
+void ReadSettings(SystemInfo_t& info, const std::string& settingsPath) {
+    using vrels::IniReadInt;
+    info.gameLevel = static_cast<std::uint8_t>(IniReadInt(settingsPath, "General", "GameLevel", 1));
+    info.rest = IniReadInt(settingsPath, "General", "Rest", 3);
+    info.effectLevel = IniReadInt(settingsPath, "Graphics", "Effect", 1);
+    info.soundEffects = IniReadInt(settingsPath, "Sound", "SE", 1);
+    info.music = IniReadInt(settingsPath, "Sound", "BGM", 1);
+    info.lastStage = IniReadInt(settingsPath, "Save", "LastStage", 11);
+}
+
+void SaveProgress(SystemInfo_t& info, const std::string& settingsPath, int progressNumber) {
+    if (progressNumber <= info.lastStage) {
+        return;
+    }
+    info.lastStage = progressNumber;
+    char text[16];
+    std::snprintf(text, sizeof(text), "%d", progressNumber);
+    vrels::IniWriteString(settingsPath, "Save", "LastStage", text);
+}
+
+std::vector<RankingEntry_t> DefaultRanking() {
+    static const char* names[] = {"MRY", "SKV", "VRL", "LUN", "ASH",
+                                  "IVY", "ROS", "OWL", "KIT", "NEL"};
+    static const int difficulties[] = {2, 2, 2, 1, 1, 1, 0, 0, 0, 0};
+    std::vector<RankingEntry_t> ranking;
+    for (int i = 0; i < 10; ++i) {
+        RankingEntry_t entry;
+        entry.score = 10000 - 1000 * i;
+        entry.name = names[i];
+        entry.difficulty = static_cast<std::uint8_t>(difficulties[i]);
+        ranking.push_back(entry);
+    }
+    return ranking;
+}
+
+void LoadRanking(SystemInfo_t& info, const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        info.ranking = DefaultRanking();
+        return;
+    }
+    info.ranking.clear();
+    std::string line;
+    const boost::char_separator<char> comma(",\r\n");
+    while (std::getline(in, line)) {
+        boost::tokenizer<boost::char_separator<char>> fields(line, comma);
+        RankingEntry_t entry;
+        int index = 0;
+        for (const auto& field : fields) {
+            if (index == 0) {
+                entry.score = std::atoi(field.c_str());
+            } else if (index == 1) {
+                entry.name = field;
+            } else if (index == 2) {
+                entry.difficulty = static_cast<std::uint8_t>(std::atoi(field.c_str()));
+            }
+            ++index;
+        }
+        if (index > 0) {
+            info.ranking.push_back(entry);
+        }
+    }
+}
+
+bool SaveRanking(const SystemInfo_t& info, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) {
+        return false;
+    }
+    for (const auto& entry : info.ranking) {
+        std::fprintf(file, "%d,%s,%d\n", entry.score, entry.name.c_str(), entry.difficulty);
+    }
+    std::fclose(file);
+    return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The game state: settings read at start-up, run flags, the ranking and the
+// stage progress numbers.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct RankingEntry_t {
+    int score = 0;
+    std::string name;
+    std::uint8_t difficulty = 0;
+};
+
+struct SystemInfo_t {
+    SystemInfo_t();
+
+    std::vector<RankingEntry_t> ranking;
+    int currentWorld = 1;
+    bool demo = false;
+    std::uint8_t gameLevel = 1;
+    int music = 1;
+    int soundEffects = 1;
+    int effectLevel = 1;
+    int rest = 3;
+    int bench = 0;
+    bool commandLineStart = false;
+    std::map<std::string, int> stageNumbers;
+    int lastStage = 11;
+};
+
+// Reads "GameLevel", "Rest", "Effect", "SE", "BGM" and "LastStage" from the
+// settings file into the game state.
+void ReadSettings(SystemInfo_t& info, const std::string& settingsPath);
+// Records a newly reached stage in memory and in the settings file.
+void SaveProgress(SystemInfo_t& info, const std::string& settingsPath, int progressNumber);
+
+// "score.ini": one "score,name,difficulty" line per entry, best first.
+void LoadRanking(SystemInfo_t& info, const std::string& path);
+bool SaveRanking(const SystemInfo_t& info, const std::string& path);
+std::vector<RankingEntry_t> DefaultRanking();

@@ -1,0 +1,311 @@
+#include "app/VrelsSkarovApp.h"
+
+#include "app/FPSCounter.h"
+#include "app/Log.h"
+#include "app/Paths.h"
+#include "app/PlayerInfomation.h"
+#include "app/Random.h"
+#include "app/StartupResources.h"
+#include "app/SystemInfo.h"
+#include "lib/DxGraphics.h"
+#include "lib/KeyCodes.h"
+#include "lib/OggStream.h"
+#include "lib/SoundManager.h"
+#include "lib/myDxGraphics.h"
+#include "lib/myInput.h"
+#include "object/ObjectManager.h"
+#include "resource/ImageStore.h"
+#include "resource/SoundStore.h"
+#include "scene/SceneBase.h"
+#include "scene/SceneFactory.h"
+
+#include <cctype>
+#include <cstdio>
+#include <stdexcept>
+
+bool g_skipDraw = true;
+
+namespace {
+VrelsSkarovApp* g_app = nullptr;
+}
+
+// Implemented with the audio back end; returns null when no real stream can exist.
+std::shared_ptr<IOggStream> CreateMusicStream(SoundManager* soundManager);
+
+std::vector<std::string> SplitCommandLine(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    auto flush = [&] {
+        if (!word.empty()) {
+            words.push_back(word);
+            word.clear();
+        }
+    };
+    for (char c : line) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (std::isspace(u)) {
+            flush();
+        } else if (std::ispunct(u)) {
+            flush();
+            words.emplace_back(1, c);
+        } else {
+            word += c;
+        }
+    }
+    flush();
+    return words;
+}
+
+VrelsSkarovApp::VrelsSkarovApp(std::string line, AppOptions options)
+    : FrameApp(std::move(line)), options_(std::move(options)) {
+    g_app = this;
+    images = std::make_shared<RealImageStore>();
+    sounds = std::make_shared<RealSoundStore>();
+    g_skipDraw = true;
+}
+
+VrelsSkarovApp::~VrelsSkarovApp() {
+    // Reverse of the field order: frame-rate counter first, scene last.
+    fpsCounter.reset();
+    playerRecord.reset();
+    gameState.reset();
+    if (objects) {
+        objects->Clear();
+    }
+    objects.reset();
+    music.reset();
+    sounds.reset();
+    images.reset();
+    input.reset();
+    soundManager.reset();
+    scene.reset();
+    graphics.reset();
+    player = nullptr;
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+VrelsSkarovApp* VrelsSkarovApp::Instance() { return g_app; }
+
+void VrelsSkarovApp::PreCreateWindow(WindowParams& params) {
+    params.title = "Vrel's Skarov";
+    params.fullScreen = graphics ? graphics->fullScreen : false;
+    params.scale = graphics ? graphics->WindowScale() : 1;
+}
+
+bool VrelsSkarovApp::Initialize() {
+    // 1-3: game state, command line, settings.
+    gameState = std::make_shared<SystemInfo_t>();
+    for (const auto& word : SplitCommandLine(commandLine)) {
+        gameState->commandLineStart = true;
+        if (word == "bench") {
+            gameState->bench = 1;
+        }
+    }
+    const std::string settings = vrels::SettingsPath();
+    ReadSettings(*gameState, settings);
+
+    // The graphics settings decide the window's mode, so read them first.
+    graphics = std::make_shared<myDxGraphics>(settings);
+    if (options_.forceWindowed || options_.headless) {
+        graphics->fullScreen = false;
+    }
+
+    // 4: the window.
+    if (!vrels::platform::Startup()) {
+        return false;
+    }
+    if (!CreateMainWindow("Vrel's Skarov")) {
+        return false;
+    }
+
+    // 5: the graphics device.
+    if (gameState->commandLineStart || options_.forceNoWait) {
+        graphics->waitEnabled = 0;
+    }
+    graphics->SetFocusWindow(window.get());
+    if (options_.graphicsBackend) {
+        graphics->UseBackend(std::move(options_.graphicsBackend));
+    }
+    Log("Direct3DCreate9...");
+    Log("OK\n");
+    if (!graphics->Create()) {
+        return false;
+    }
+
+    // 6-7: sound effects and music.
+    soundManager = std::make_shared<SoundManager>();
+    soundManager->masterVolume = 0.75f;
+    const bool soundReady = !options_.noSound && soundManager->Init(window.get());
+    if (gameState->soundEffects == 0) {
+        soundManager->muted = true;
+    }
+    if (soundReady && gameState->music == 1) {
+        music = CreateMusicStream(soundManager.get());
+    }
+    if (!music) {
+        music = std::make_shared<IOggStream>();
+    }
+
+    // 8: input.
+    input = std::make_shared<myInput>(settings, gameState.get());
+    if (options_.inputBackend) {
+        input->UseBackend(std::move(options_.inputBackend));
+    }
+    input->Init(window.get());
+
+    // 9: program-wide textures and effects.
+    RegisterStartupResources();
+
+    // 10-13.
+    objects = std::make_shared<ObjectManager>();
+    vrels::srand(0);
+    LoadRanking(*gameState, "score.ini");
+    fpsCounter = std::make_shared<FPSCounter>();
+    playerRecord = std::make_shared<PlayerInfomation>();
+
+    // 14: the first scene.
+    StartFirstScene();
+    return true;
+}
+
+void VrelsSkarovApp::RegisterStartupResources() {
+    for (std::size_t i = 0; i < vrels::kStartupTextureCount; ++i) {
+        const auto& t = vrels::kStartupTextures[i];
+        images->Load(t.name, t.file, t.powerOfTwo);
+    }
+    if (!soundManager->initialised) {
+        Log("Sound effects are off: no sound device.\n");
+        return;
+    }
+    for (std::size_t i = 0; i < vrels::kStartupSoundCount; ++i) {
+        const auto& s = vrels::kStartupSounds[i];
+        try {
+            sounds->Load(s.name, s.file);
+        } catch (const std::exception& e) {
+            // The game plays on without this effect; the loader has reported it.
+            Log("%s\n", e.what());
+            std::fprintf(stderr, "%s\n", e.what());
+        }
+    }
+}
+
+void VrelsSkarovApp::StartFirstScene() {
+    std::string first = "TitleScene";
+    if (gameState->commandLineStart) {
+        playerRecord->NewGameReset(*gameState);
+        first = "Stage0Scene";
+    }
+    if (!options_.firstScene.empty()) {
+        first = options_.firstScene;
+        if (first.rfind("Stage", 0) == 0 || first.rfind("Trial", 0) == 0) {
+            playerRecord->NewGameReset(*gameState);
+        }
+    }
+    currentSceneName = first;
+    scene = std::shared_ptr<SceneBase>(CreateScene(first).release());
+    scene->Start();
+}
+
+void VrelsSkarovApp::SwitchScene(const std::string& name) {
+    objects->Clear();
+    scene.reset();
+    player = nullptr;
+    currentSceneName = name;
+    scene = std::shared_ptr<SceneBase>(CreateScene(name).release());
+    scene->Start();
+    g_skipDraw = true;
+}
+
+bool VrelsSkarovApp::OnIdle(int) {
+    if (destroyed_ || !scene) {
+        return false;
+    }
+    if (graphics->deviceLost) {
+        graphics->TryRestore();
+        return true;
+    }
+    if (!g_skipDraw) {
+        graphics->BeginFrame();
+        scene->Draw();
+        if (showFps) {
+            fpsCounter->Draw();
+        }
+        graphics->EndFrame();
+    }
+    g_skipDraw = false;
+    input->Update();
+    const std::string next = scene->Update();
+    if (!next.empty()) {
+        SwitchScene(next);
+    }
+    fpsCounter->Update();
+    return true;
+}
+
+void VrelsSkarovApp::RequestClose() { vrels::platform::PostCloseRequest(); }
+
+void VrelsSkarovApp::SendMessage(const std::string& name, std::vector<std::string> args) {
+    if (scene) {
+        scene->OnMessage(name, args);
+    }
+}
+
+void VrelsSkarovApp::WindowProc(const vrels::platform::Event& event) {
+    using vrels::platform::EventType;
+    switch (event.type) {
+    case EventType::FocusGained:
+        if (input) {
+            input->Acquire();
+        }
+        break;
+    case EventType::KeyDown:
+        if (event.dik == dik::ESCAPE) {
+            RequestClose();
+        } else if (event.dik == dik::F1 && !event.repeat) {
+            showFps = !showFps;
+        } else if (event.dik == dik::RETURN && event.alt && !event.repeat && window) {
+            window->ToggleFullScreen();
+        }
+        break;
+    case EventType::RenderTargetsReset:
+    case EventType::RenderDeviceReset:
+        if (graphics) {
+            graphics->OnDeviceReset();
+        }
+        break;
+    case EventType::PadAdded:
+        if (input && input->Backend()) {
+            input->Backend()->PadAdded(event.code);
+        }
+        break;
+    case EventType::PadRemoved:
+        if (input && input->Backend()) {
+            input->Backend()->PadRemoved(event.code);
+        }
+        break;
+    default:
+        break;
+    }
+    FrameApp::WindowProc(event);
+}
+
+void VrelsSkarovApp::OnDestroy() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
+    if (music) {
+        music->Halt();
+    }
+    music.reset();
+    sounds.reset();
+    images.reset();
+    if (objects) {
+        objects->Clear();
+    }
+    player = nullptr;
+    scene.reset();
+    FrameApp::OnDestroy();
+}

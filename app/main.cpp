@@ -1,0 +1,45 @@
+// Entry point of the game: one copy at a time, a fresh log, the application
+// object, its message loop, and an orderly end on any error.
+#include "app/ErrorReport.h"
+#include "app/VrelsSkarovApp.h"
+#include "lib/Platform.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+int main(int argc, char** argv) {
+    vrels::platform::InstanceLock lock("Vrel's Skarov");
+    if (!lock.Acquired()) {
+        return 0; // another copy runs: leave silently, its log untouched
+    }
+    std::remove("log.txt");
+
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            commandLine += ' ';
+        }
+        commandLine += argv[i];
+    }
+
+    int exitCode = 0;
+    try {
+        auto app = std::make_unique<VrelsSkarovApp>(commandLine);
+        if (!app->Initialize()) {
+            vrels::ReportFatal("初期化失敗");
+            return 1;
+        }
+        exitCode = app->RunMessageLoop();
+        app.reset();
+    } catch (const std::exception& e) {
+        vrels::ReportFatal(e.what());
+        exitCode = 1;
+    } catch (...) {
+        vrels::ReportFatal("unknown error");
+        exitCode = 1;
+    }
+    vrels::platform::Shutdown();
+    return exitCode;
+}

@@ -1,0 +1,268 @@
+#include "lib/Platform.h"
+
+#include "app/Log.h"
+#include "lib/KeyMap.h"
+#include "lib/SdlWindow.h"
+
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace vrels::platform {
+
+namespace {
+
+Uint32 g_quitEvent = static_cast<Uint32>(-1);
+Uint32 g_closeEvent = static_cast<Uint32>(-1);
+bool g_started = false;
+
+void RegisterUserEvents() {
+    if (g_quitEvent == static_cast<Uint32>(-1)) {
+        const Uint32 base = SDL_RegisterEvents(2);
+        if (base != static_cast<Uint32>(-1)) {
+            g_quitEvent = base;
+            g_closeEvent = base + 1;
+        }
+    }
+}
+
+bool Translate(const SDL_Event& sdl, Event& event) {
+    event = Event{};
+    if (sdl.type == g_quitEvent) {
+        event.type = EventType::Quit;
+        event.code = sdl.user.code;
+        return true;
+    }
+    if (sdl.type == g_closeEvent) {
+        event.type = EventType::CloseRequested;
+        return true;
+    }
+    switch (sdl.type) {
+    case SDL_QUIT:
+        event.type = EventType::CloseRequested;
+        break;
+    case SDL_WINDOWEVENT:
+        if (sdl.window.event == SDL_WINDOWEVENT_CLOSE) {
+            event.type = EventType::CloseRequested;
+        } else if (sdl.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+            event.type = EventType::FocusGained;
+        } else if (sdl.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            event.type = EventType::FocusLost;
+        } else {
+            event.type = EventType::Other;
+        }
+        break;
+    case SDL_KEYDOWN:
+        event.type = EventType::KeyDown;
+        event.dik = DikFromScancode(sdl.key.keysym.scancode);
+        event.alt = (sdl.key.keysym.mod & KMOD_ALT) != 0;
+        event.repeat = sdl.key.repeat != 0;
+        break;
+    case SDL_RENDER_TARGETS_RESET:
+        event.type = EventType::RenderTargetsReset;
+        break;
+    case SDL_RENDER_DEVICE_RESET:
+        event.type = EventType::RenderDeviceReset;
+        break;
+    case SDL_CONTROLLERDEVICEADDED:
+        event.type = EventType::PadAdded;
+        event.code = sdl.cdevice.which;
+        break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        event.type = EventType::PadRemoved;
+        event.code = sdl.cdevice.which;
+        break;
+    default:
+        event.type = EventType::Other;
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Startup() {
+    if (g_started) {
+        return true;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_GAMECONTROLLER) != 0) {
+        // Controllers are optional: try again without them.
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            Log("SDL_Init failed: %s\n", SDL_GetError());
+            std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
+            return false;
+        }
+    }
+    RegisterUserEvents();
+    g_started = true;
+    return true;
+}
+
+void Shutdown() {
+    if (g_started) {
+        SDL_Quit();
+        g_started = false;
+    }
+}
+
+bool EventPending() {
+    SDL_PumpEvents();
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+}
+
+bool TakeEvent(Event& event) {
+    SDL_Event sdl;
+    if (SDL_PollEvent(&sdl) == 0) {
+        return false;
+    }
+    return Translate(sdl, event);
+}
+
+void WaitForEvent() { SDL_WaitEvent(nullptr); }
+
+namespace {
+void PushUserEvent(Uint32 type, int code) {
+    if (type == static_cast<Uint32>(-1)) {
+        return;
+    }
+    SDL_Event sdl;
+    std::memset(&sdl, 0, sizeof(sdl));
+    sdl.type = type;
+    sdl.user.code = code;
+    if (SDL_PushEvent(&sdl) < 0) {
+        Log("SDL_PushEvent failed: %s\n", SDL_GetError());
+    }
+}
+} // namespace
+
+void PostQuit(int code) { PushUserEvent(g_quitEvent, code); }
+void PostCloseRequest() { PushUserEvent(g_closeEvent, 0); }
+
+std::uint32_t Milliseconds() { return SDL_GetTicks(); }
+void SleepMilliseconds(int ms) { SDL_Delay(static_cast<Uint32>(ms)); }
+
+bool Headless() {
+    const char* noDialogs = std::getenv("VRELS_NO_DIALOGS");
+    if (noDialogs && std::strcmp(noDialogs, "0") != 0 && noDialogs[0] != '\0') {
+        return true;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver) {
+        return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    }
+    const char* wanted = std::getenv("SDL_VIDEODRIVER");
+    if (wanted && (std::strcmp(wanted, "offscreen") == 0 || std::strcmp(wanted, "dummy") == 0)) {
+        return true;
+    }
+    return std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr;
+}
+
+void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {
+    if (Headless()) {
+        return;
+    }
+    Uint32 flags = SDL_MESSAGEBOX_ERROR;
+    if (kind == MessageKind::Warning) {
+        flags = SDL_MESSAGEBOX_WARNING;
+    } else if (kind == MessageKind::Information) {
+        flags = SDL_MESSAGEBOX_INFORMATION;
+    }
+    if (SDL_ShowSimpleMessageBox(flags, title.c_str(), text.c_str(), nullptr) != 0) {
+        std::fprintf(stderr, "SDL_ShowSimpleMessageBox failed: %s\n", SDL_GetError());
+    }
+}
+
+Window::Window() : impl_(std::make_unique<WindowImpl>()) {}
+
+Window::~Window() { Destroy(); }
+
+bool Window::Create(const std::string& title, bool fullScreen, int scale) {
+    if (scale < 1) {
+        scale = 1;
+    }
+    Uint32 flags = SDL_WINDOW_SHOWN;
+    if (fullScreen) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                     SDL_WINDOWPOS_CENTERED, 640 * scale, 480 * scale, flags);
+    if (!impl_->window) {
+        Log("SDL_CreateWindow failed: %s\n", SDL_GetError());
+        std::fprintf(stderr, "SDL_CreateWindow failed: %s\n", SDL_GetError());
+        return false;
+    }
+    impl_->fullScreen = fullScreen;
+    if (fullScreen) {
+        SDL_ShowCursor(SDL_DISABLE);
+    }
+    return true;
+}
+
+void Window::Destroy() {
+    if (impl_ && impl_->window) {
+        SDL_DestroyWindow(impl_->window);
+        impl_->window = nullptr;
+    }
+}
+
+bool Window::Exists() const { return impl_ && impl_->window; }
+
+bool Window::FullScreen() const { return impl_->fullScreen; }
+
+void Window::ToggleFullScreen() {
+    if (!Exists()) {
+        return;
+    }
+    const bool next = !impl_->fullScreen;
+    if (SDL_SetWindowFullscreen(impl_->window, next ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        Log("SDL_SetWindowFullscreen failed: %s\n", SDL_GetError());
+        return;
+    }
+    impl_->fullScreen = next;
+    SDL_ShowCursor(next ? SDL_DISABLE : SDL_ENABLE);
+}
+
+int Window::DisplayRefreshRate() const {
+    if (!Exists()) {
+        return 0;
+    }
+    const int display = SDL_GetWindowDisplayIndex(impl_->window);
+    SDL_DisplayMode mode;
+    if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0) {
+        return 0;
+    }
+    return mode.refresh_rate;
+}
+
+InstanceLock::InstanceLock(const std::string& name) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string dir = (runtime && runtime[0]) ? runtime : "/tmp";
+    std::string file;
+    for (char c : name) {
+        file += (c == ' ' || c == '\'' || c == '/') ? '_' : c;
+    }
+    const std::string path = dir + "/" + file + ".lock";
+    fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) {
+        // Without a lock file we cannot tell; let this copy run.
+        return;
+    }
+    if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        close(fd_);
+        fd_ = -1;
+        acquired_ = false;
+    }
+}
+
+InstanceLock::~InstanceLock() {
+    if (fd_ >= 0) {
+        flock(fd_, LOCK_UN);
+        close(fd_);
+    }
+}
+
+} // namespace vrels::platform

@@ -1,0 +1,60 @@
+#pragma once
+// A back end that draws nothing and remembers every draw, for tests and for
+// runs without any renderer. Image sizes come from the files' TGA headers, or
+// from sizes a test declares.
+#include "lib/GraphicsBackend.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vrels {
+
+struct DrawRecord {
+    std::string texture;
+    QuadVertex vertices[4];
+    std::uint8_t alpha = 0;
+    int blend = 0;
+    bool placeholder = false;
+};
+
+class RecordingBackend : public GraphicsBackend {
+public:
+    std::shared_ptr<BackendTexture> LoadTexture(const std::string& file, bool powerOfTwo,
+                                                ImageInfo* info, std::string* error) override;
+    void BeginFrame() override { ++frames_; }
+    bool Present() override { return !lost_; }
+    void DrawQuad(const BackendTexture* texture, const std::string& textureName,
+                  const QuadVertex vertices[4], std::uint8_t alpha, int blend) override;
+    DeviceState TestCooperativeLevel() override { return lost_ ? DeviceState::NotReset : DeviceState::Ok; }
+    bool Reset() override {
+        lost_ = false;
+        ++resets_;
+        return true;
+    }
+    bool CaptureFrame(const std::string&) override { return false; }
+    void NotifyReset() override { lost_ = true; }
+
+    // Declares an image size for a file name without touching the disk.
+    void DeclareImage(const std::string& file, unsigned width, unsigned height);
+    const std::vector<DrawRecord>& Draws() const { return draws_; }
+    void ClearDraws() { draws_.clear(); }
+    int Frames() const { return frames_; }
+    int Resets() const { return resets_; }
+    int Loads() const { return loads_; }
+    // Makes the next Present report a lost device.
+    void LoseDevice() { lost_ = true; }
+
+private:
+    std::map<std::string, std::pair<unsigned, unsigned>> declared_;
+    std::vector<DrawRecord> draws_;
+    int frames_ = 0;
+    int resets_ = 0;
+    int loads_ = 0;
+    bool lost_ = false;
+};
+
+// Reads width and height from a TGA file header; false when it is not one.
+bool ReadTgaSize(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha);
+
+} // namespace vrels

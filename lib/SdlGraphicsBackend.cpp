@@ -1,0 +1,306 @@
+#include "lib/SdlGraphicsBackend.h"
+
+#include "app/Log.h"
+#include "lib/SdlWindow.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <cstdio>
+#include <vector>
+
+namespace vrels {
+
+namespace {
+
+class SdlTexture : public BackendTexture {
+public:
+    SdlTexture(SDL_Texture* texture, int width, int height, unsigned imageWidth, unsigned imageHeight)
+        : texture_(texture), width_(width), height_(height), imageWidth_(imageWidth),
+          imageHeight_(imageHeight) {}
+    ~SdlTexture() override {
+        if (texture_) {
+            SDL_DestroyTexture(texture_);
+        }
+    }
+    SDL_Texture* Get() const { return texture_; }
+    // Texture coordinates are given relative to the image; a padded texture
+    // is larger, so they shrink by the image-to-texture ratio.
+    float UScale() const { return static_cast<float>(imageWidth_) / static_cast<float>(width_); }
+    float VScale() const { return static_cast<float>(imageHeight_) / static_cast<float>(height_); }
+
+private:
+    SDL_Texture* texture_;
+    int width_;
+    int height_;
+    unsigned imageWidth_;
+    unsigned imageHeight_;
+};
+
+unsigned NextPowerOfTwo(unsigned v) {
+    unsigned p = 1;
+    while (p < v) {
+        p <<= 1;
+    }
+    return p;
+}
+
+void LogSdlFailure(const char* call) {
+    Log("%s failed: %s\n", call, SDL_GetError());
+    std::fprintf(stderr, "%s failed: %s\n", call, SDL_GetError());
+}
+
+} // namespace
+
+struct SdlGraphicsState {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_BlendMode blends[5] = {};
+    SDL_Texture* placeholder = nullptr;
+    bool lost = false;
+};
+
+std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window* window, bool vsync,
+                                                               std::string* error) {
+    if (!window || !window->Exists()) {
+        *error = "no window";
+        return nullptr;
+    }
+    std::unique_ptr<SdlGraphicsBackend> backend(new SdlGraphicsBackend());
+    backend->state_ = std::make_unique<SdlGraphicsState>();
+    SdlGraphicsState& s = *backend->state_;
+    s.window = window->Impl()->window;
+
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    if (!SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+    }
+    Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
+    if (vsync) {
+        flags |= SDL_RENDERER_PRESENTVSYNC;
+    }
+    s.renderer = SDL_CreateRenderer(s.window, -1, flags);
+    if (!s.renderer) {
+        LogSdlFailure("SDL_CreateRenderer (accelerated)");
+        s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (!s.renderer) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    if (SDL_RenderSetLogicalSize(s.renderer, 640, 480) != 0) {
+        LogSdlFailure("SDL_RenderSetLogicalSize");
+    }
+
+    // 0 and 1: ordinary alpha blending; 2: additive; 3: darken by the
+    // sprite's alpha; 4: premultiplied colour.
+    const SDL_BlendMode alpha = SDL_ComposeCustomBlendMode(
+        SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD,
+        SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
+    s.blends[0] = alpha;
+    s.blends[1] = alpha;
+    s.blends[2] = SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE,
+                                             SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
+                                             SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD);
+    s.blends[3] = SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
+                                             SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
+                                             SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
+                                             SDL_BLENDOPERATION_ADD);
+    s.blends[4] = SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
+                                             SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ONE,
+                                             SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
+                                             SDL_BLENDOPERATION_ADD);
+
+    // The placeholder for missing pictures: magenta and black 8-pixel checks.
+    const int size = 256;
+    std::vector<Uint32> pixels(static_cast<size_t>(size) * size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const bool magenta = ((x / 8) + (y / 8)) % 2 == 0;
+            pixels[static_cast<size_t>(y) * size + x] = magenta ? 0xFFFF00FFu : 0xFF000000u;
+        }
+    }
+    s.placeholder = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                      size, size);
+    if (s.placeholder) {
+        SDL_UpdateTexture(s.placeholder, nullptr, pixels.data(), size * 4);
+        SDL_SetTextureScaleMode(s.placeholder, SDL_ScaleModeNearest);
+    } else {
+        LogSdlFailure("SDL_CreateTexture (placeholder)");
+    }
+    return backend;
+}
+
+SdlGraphicsBackend::~SdlGraphicsBackend() {
+    if (state_) {
+        if (state_->placeholder) {
+            SDL_DestroyTexture(state_->placeholder);
+        }
+        if (state_->renderer) {
+            SDL_DestroyRenderer(state_->renderer);
+        }
+    }
+}
+
+std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::string& file,
+                                                                bool powerOfTwo, ImageInfo* info,
+                                                                std::string* error) {
+    SDL_Surface* loaded = IMG_Load(file.c_str());
+    if (!loaded) {
+        *error = IMG_GetError();
+        return nullptr;
+    }
+    const bool hasAlpha = loaded->format->Amask != 0;
+    const unsigned imageWidth = static_cast<unsigned>(loaded->w);
+    const unsigned imageHeight = static_cast<unsigned>(loaded->h);
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!converted) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    SDL_Surface* upload = converted;
+    if (powerOfTwo) {
+        const int pw = static_cast<int>(NextPowerOfTwo(imageWidth));
+        const int ph = static_cast<int>(NextPowerOfTwo(imageHeight));
+        if (pw != converted->w || ph != converted->h) {
+            SDL_Surface* padded = SDL_CreateRGBSurfaceWithFormat(0, pw, ph, 32, SDL_PIXELFORMAT_ARGB8888);
+            if (padded) {
+                SDL_FillRect(padded, nullptr, 0);
+                SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE);
+                SDL_BlitSurface(converted, nullptr, padded, nullptr);
+                upload = padded;
+            } else {
+                LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
+            }
+        }
+    }
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(state_->renderer, upload);
+    const int tw = upload->w;
+    const int th = upload->h;
+    if (upload != converted) {
+        SDL_FreeSurface(upload);
+    }
+    SDL_FreeSurface(converted);
+    if (!texture) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    if (SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear) != 0) {
+        LogSdlFailure("SDL_SetTextureScaleMode");
+    }
+    info->width = imageWidth;
+    info->height = imageHeight;
+    info->depth = 1;
+    info->mipLevels = 1;
+    info->hasAlpha = hasAlpha;
+    return std::make_shared<SdlTexture>(texture, tw, th, imageWidth, imageHeight);
+}
+
+void SdlGraphicsBackend::BeginFrame() {
+    SDL_SetRenderDrawColor(state_->renderer, 0, 0, 0, 255);
+    if (SDL_RenderClear(state_->renderer) != 0) {
+        LogSdlFailure("SDL_RenderClear");
+    }
+}
+
+bool SdlGraphicsBackend::Present() {
+    SDL_RenderPresent(state_->renderer);
+    return !state_->lost;
+}
+
+void SdlGraphicsBackend::DrawQuad(const BackendTexture* texture, const std::string& /*textureName*/,
+                                  const QuadVertex vertices[4], std::uint8_t alpha, int blend) {
+    SDL_Texture* sdlTexture = state_->placeholder;
+    float uScale = 1.0f;
+    float vScale = 1.0f;
+    if (texture) {
+        const auto* t = static_cast<const SdlTexture*>(texture);
+        sdlTexture = t->Get();
+        uScale = t->UScale();
+        vScale = t->VScale();
+    }
+    if (!sdlTexture) {
+        return;
+    }
+    if (blend < 0 || blend > 4) {
+        blend = 1;
+    }
+    SDL_SetTextureBlendMode(sdlTexture, state_->blends[blend]);
+    SDL_Vertex v[4];
+    for (int i = 0; i < 4; ++i) {
+        // The draw model puts pixel centres on integers; SDL puts them on
+        // half-integers, so shift by half a pixel to light the same pixels.
+        v[i].position.x = vertices[i].x + 0.5f;
+        v[i].position.y = vertices[i].y + 0.5f;
+        v[i].color = SDL_Color{255, 255, 255, alpha};
+        v[i].tex_coord.x = vertices[i].u * uScale;
+        v[i].tex_coord.y = vertices[i].v * vScale;
+    }
+    static const int indices[6] = {0, 1, 2, 1, 3, 2};
+    if (SDL_RenderGeometry(state_->renderer, sdlTexture, v, 4, indices, 6) != 0) {
+        static bool reported = false;
+        if (!reported) {
+            reported = true;
+            LogSdlFailure("SDL_RenderGeometry");
+        }
+    }
+}
+
+DeviceState SdlGraphicsBackend::TestCooperativeLevel() {
+    if (state_->lost) {
+        return DeviceState::NotReset;
+    }
+    return DeviceState::Ok;
+}
+
+bool SdlGraphicsBackend::Reset() {
+    // SDL re-creates its render targets itself; our textures are re-created
+    // from their files by the device after this returns.
+    state_->lost = false;
+    return true;
+}
+
+bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
+    int w = 0;
+    int h = 0;
+    if (SDL_GetRendererOutputSize(state_->renderer, &w, &h) != 0) {
+        LogSdlFailure("SDL_GetRendererOutputSize");
+        return false;
+    }
+    SDL_Rect viewport;
+    SDL_RenderGetViewport(state_->renderer, &viewport);
+    float sx = 1;
+    float sy = 1;
+    SDL_RenderGetScale(state_->renderer, &sx, &sy);
+    SDL_Rect area{static_cast<int>(viewport.x * sx), static_cast<int>(viewport.y * sy),
+                  static_cast<int>(viewport.w * sx), static_cast<int>(viewport.h * sy)};
+    if (area.w <= 0 || area.h <= 0) {
+        area = SDL_Rect{0, 0, w, h};
+    }
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) {
+        LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
+        return false;
+    }
+    // Reading pixels uses output coordinates; drop the logical scaling for it.
+    SDL_RenderSetLogicalSize(state_->renderer, 0, 0);
+    SDL_RenderSetScale(state_->renderer, 1, 1);
+    SDL_RenderSetViewport(state_->renderer, nullptr);
+    const int read = SDL_RenderReadPixels(state_->renderer, &area, SDL_PIXELFORMAT_ARGB8888,
+                                          surface->pixels, surface->pitch);
+    SDL_RenderSetLogicalSize(state_->renderer, 640, 480);
+    bool ok = false;
+    if (read != 0) {
+        LogSdlFailure("SDL_RenderReadPixels");
+    } else if (IMG_SavePNG(surface, pngFile.c_str()) != 0) {
+        LogSdlFailure("IMG_SavePNG");
+    } else {
+        ok = true;
+    }
+    SDL_FreeSurface(surface);
+    return ok;
+}
+
+void SdlGraphicsBackend::NotifyReset() { state_->lost = true; }
+
+} // namespace vrels

@@ -1,0 +1,39 @@
+#pragma once
+// Draws through SDL_Renderer: every quad with SDL_RenderGeometry, blend modes
+// composed with SDL_ComposeCustomBlendMode, 640 x 480 logical size with
+// aspect-correct letterboxing.
+#include "lib/GraphicsBackend.h"
+
+#include <memory>
+#include <string>
+
+namespace vrels {
+namespace platform {
+class Window;
+}
+
+struct SdlGraphicsState;
+
+class SdlGraphicsBackend : public GraphicsBackend {
+public:
+    static std::unique_ptr<SdlGraphicsBackend> Create(platform::Window* window, bool vsync,
+                                                      std::string* error);
+    ~SdlGraphicsBackend() override;
+
+    std::shared_ptr<BackendTexture> LoadTexture(const std::string& file, bool powerOfTwo,
+                                                ImageInfo* info, std::string* error) override;
+    void BeginFrame() override;
+    bool Present() override;
+    void DrawQuad(const BackendTexture* texture, const std::string& textureName,
+                  const QuadVertex vertices[4], std::uint8_t alpha, int blend) override;
+    DeviceState TestCooperativeLevel() override;
+    bool Reset() override;
+    bool CaptureFrame(const std::string& pngFile) override;
+    void NotifyReset() override;
+
+private:
+    SdlGraphicsBackend() = default;
+    std::unique_ptr<SdlGraphicsState> state_;
+};
+
+} // namespace vrels

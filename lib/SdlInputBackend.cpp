@@ -1,0 +1,104 @@
+#include "lib/SdlInputBackend.h"
+
+#include "app/Log.h"
+#include "lib/KeyMap.h"
+
+#include <SDL.h>
+#include <cstring>
+
+namespace vrels {
+
+struct SdlPad {
+    SDL_GameController* controller = nullptr;
+    SDL_JoystickID id = -1;
+};
+
+SdlInputBackend::SdlInputBackend() : pad_(std::make_unique<SdlPad>()) {
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) {
+        return;
+    }
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        if (SDL_IsGameController(i)) {
+            PadAdded(i);
+            if (pad_->controller) {
+                break;
+            }
+        }
+    }
+}
+
+SdlInputBackend::~SdlInputBackend() {
+    if (pad_->controller) {
+        SDL_GameControllerClose(pad_->controller);
+    }
+}
+
+bool SdlInputBackend::HasPad() const { return pad_->controller != nullptr; }
+
+void SdlInputBackend::PadAdded(int deviceIndex) {
+    if (pad_->controller || SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) {
+        return;
+    }
+    SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+    if (!controller) {
+        Log("SDL_GameControllerOpen failed: %s\n", SDL_GetError());
+        return;
+    }
+    pad_->controller = controller;
+    pad_->id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+}
+
+void SdlInputBackend::PadRemoved(int instanceId) {
+    if (pad_->controller && pad_->id == instanceId) {
+        SDL_GameControllerClose(pad_->controller);
+        pad_->controller = nullptr;
+        pad_->id = -1;
+    }
+}
+
+bool SdlInputBackend::ReadKeyboard(std::uint8_t state[256]) {
+    std::memset(state, 0, 256);
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyboardState(&count);
+    if (!keys) {
+        return false;
+    }
+    for (int scancode = 0; scancode < count; ++scancode) {
+        if (keys[scancode]) {
+            const int dik = DikFromScancode(scancode);
+            if (dik > 0 && dik < 256) {
+                state[dik] = 0x80;
+            }
+        }
+    }
+    return true;
+}
+
+bool SdlInputBackend::ReadPad(PadState& pad) {
+    pad = PadState{};
+    if (!pad_->controller) {
+        return false;
+    }
+    auto scale = [](Sint16 v) { return static_cast<int>(v) * 1000 / 32768; };
+    pad.x = scale(SDL_GameControllerGetAxis(pad_->controller, SDL_CONTROLLER_AXIS_LEFTX));
+    pad.y = scale(SDL_GameControllerGetAxis(pad_->controller, SDL_CONTROLLER_AXIS_LEFTY));
+    // The D-pad drives the same four directions as the stick.
+    if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_LEFT)) {
+        pad.x = -1000;
+    } else if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_RIGHT)) {
+        pad.x = 1000;
+    }
+    if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_UP)) {
+        pad.y = -1000;
+    } else if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_DOWN)) {
+        pad.y = 1000;
+    }
+    for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX && b < 32; ++b) {
+        if (SDL_GameControllerGetButton(pad_->controller, static_cast<SDL_GameControllerButton>(b))) {
+            pad.buttons[b] = 0x80;
+        }
+    }
+    return true;
+}
+
+} // namespace vrels

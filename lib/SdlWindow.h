@@ -1,0 +1,12 @@
+#pragma once
+// SDL objects behind platform::Window; included by the platform layer only.
+#include "lib/Platform.h"
+
+#include <SDL.h>
+
+namespace vrels::platform {
+struct WindowImpl {
+    SDL_Window* window = nullptr;
+    bool fullScreen = false;
+};
+} // namespace vrels::platform

@@ -1,0 +1,127 @@
+#include "lib/myInput.h"
+
+#include "app/IniFile.h"
+#include "app/SystemInfo.h"
+#include "lib/KeyCodes.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+
+myInput::myInput(const std::string& settingsPath, const SystemInfo_t* gameState)
+    : gameState_(gameState) {
+    shotKey = static_cast<std::uint8_t>(vrels::IniReadInt(settingsPath, "Control", "KeyShot", 0x2C));
+    subKey = static_cast<std::uint8_t>(vrels::IniReadInt(settingsPath, "Control", "KeySub", 0x2D));
+    // Pad buttons are stored 1-based; a value of 0 (or none) leaves the default.
+    const int joyShot = vrels::IniReadInt(settingsPath, "Control", "JoyShot", 0);
+    const int joySub = vrels::IniReadInt(settingsPath, "Control", "JoySub", 0);
+    padShot = static_cast<std::uint8_t>(joyShot > 0 ? joyShot - 1 : DefaultPadShot);
+    padSub = static_cast<std::uint8_t>(joySub > 0 ? joySub - 1 : DefaultPadSub);
+}
+
+void myInput::SetButtonFeed(std::vector<std::uint8_t> bytes) {
+    feed_ = std::move(bytes);
+    feedPosition_ = 0;
+    feedActive_ = true;
+}
+
+std::uint8_t myInput::LiveButtons() {
+    if (feedActive_) {
+        return feedPosition_ < feed_.size() ? feed_[feedPosition_++] : 0;
+    }
+    std::uint8_t b = 0;
+    if (KeyDown(dik::UP) || PadUp()) {
+        b |= ButtonUp;
+    }
+    if (KeyDown(dik::DOWN) || PadDown()) {
+        b |= ButtonDown;
+    }
+    if (KeyDown(dik::LEFT) || PadLeft()) {
+        b |= ButtonLeft;
+    }
+    if (KeyDown(dik::RIGHT) || PadRight()) {
+        b |= ButtonRight;
+    }
+    if (KeyDown(shotKey) || PadButtonDown(padShot)) {
+        b |= ButtonShot;
+    }
+    if (KeyDown(subKey) || PadButtonDown(padSub)) {
+        b |= ButtonSub;
+    }
+    return b;
+}
+
+std::uint8_t myInput::ReadButtons() {
+    if (gameState_ && gameState_->demo) {
+        const int position = readPosition++;
+        if (position >= 0 && position < static_cast<int>(recording.size())) {
+            return recording[static_cast<size_t>(position)];
+        }
+        return 0;
+    }
+    if (gameState_ && gameState_->commandLineStart) {
+        const int frame = ++autoPlayCounter;
+        if (frame >= 550) {
+            autoPlayCounter = 0;
+            return 0;
+        }
+        if (frame >= 100 && frame <= 199) {
+            return ButtonShot;
+        }
+        if ((frame >= 200 && frame <= 209) || (frame >= 300 && frame <= 319)) {
+            return ButtonSub;
+        }
+        if ((frame >= 340 && frame <= 399) || (frame >= 450 && frame <= 549)) {
+            return ButtonShot;
+        }
+        return 0;
+    }
+    const std::uint8_t b = LiveButtons();
+    recording.push_back(b);
+    ++readPosition;
+    return b;
+}
+
+bool myInput::ConfirmPressed() {
+    return KeyPressed(shotKey) || PadButtonPressed(padShot) || KeyPressed(dik::RETURN);
+}
+
+bool myInput::RightHeld() { return KeyDown(dik::RIGHT) || PadRight(); }
+
+void myInput::ClearRecording() {
+    recording.clear();
+    readPosition = 0;
+    autoPlayCounter = 0;
+}
+
+std::string myInput::ReplayPath(int progressNumber) {
+    return "replay/" + std::to_string(progressNumber) + ".rec";
+}
+
+void myInput::SaveRecording(int progressNumber) {
+    if (gameState_ && gameState_->demo) {
+        return;
+    }
+    // The folder may be missing in a fresh game folder.
+    mkdir("replay", 0755);
+    std::FILE* file = std::fopen(ReplayPath(progressNumber).c_str(), "wb");
+    if (!file) {
+        return;
+    }
+    if (!recording.empty()) {
+        std::fwrite(recording.data(), 1, recording.size(), file);
+    }
+    std::fclose(file);
+}
+
+void myInput::LoadRecording(int progressNumber) {
+    std::FILE* file = std::fopen(ReplayPath(progressNumber).c_str(), "rb");
+    if (!file) {
+        return;
+    }
+    unsigned char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0) {
+        recording.insert(recording.end(), buffer, buffer + n);
+    }
+    std::fclose(file);
+}

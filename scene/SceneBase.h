@@ -1,0 +1,25 @@
+#pragma once
+// One screen of the game. A scene leaves by returning its successor's name.
+#include "resource/ImageStore.h"
+#include "resource/SoundStore.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class SceneBase {
+public:
+    SceneBase();
+    virtual ~SceneBase();
+    SceneBase(const SceneBase&) = delete;
+    SceneBase& operator=(const SceneBase&) = delete;
+
+    virtual void Start() {}
+    // One frame; returns the next scene's name, or empty to stay.
+    virtual std::string Update() = 0;
+    virtual void Draw() {}
+    virtual void OnMessage(const std::string& /*name*/, std::vector<std::string>& /*args*/) {}
+
+    std::shared_ptr<ImageStore> images;
+    std::shared_ptr<SoundStore> sounds;
+};
