@@ -19,6 +19,9 @@ public:
     virtual std::string Update() = 0;
     virtual void Draw() {}
     virtual void OnMessage(const std::string& /*name*/, std::vector<std::string>& /*args*/) {}
+    // Adds scene-specific fields to the headless runner's per-frame trace:
+    // appends `,"key":value` pairs to a JSON object being written.
+    virtual void AppendTrace(std::string& /*json*/) const {}
 
     std::shared_ptr<ImageStore> images;
     std::shared_ptr<SoundStore> sounds;
