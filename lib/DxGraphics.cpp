@@ -6,6 +6,7 @@
 #include "resource/CTexture.h"
 
 #include <boost/format.hpp>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -205,8 +206,9 @@ namespace {
 void ImageSize(const CTexture* texture, float* w, float* h) {
     const auto& info = texture->impl->info;
     if (info.width == 0 || info.height == 0) {
-        *w = PlaceholderSize;
-        *h = PlaceholderSize;
+        // No image: take coordinates against a size that covers the rectangle.
+        *w = std::max(PlaceholderSize, static_cast<float>(std::max(texture->right, texture->left)));
+        *h = std::max(PlaceholderSize, static_cast<float>(std::max(texture->bottom, texture->top)));
         return;
     }
     *w = static_cast<float>(info.width);

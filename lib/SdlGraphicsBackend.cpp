@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -233,8 +234,9 @@ void SdlGraphicsBackend::DrawQuad(const BackendTexture* texture, const std::stri
         v[i].position.x = vertices[i].x + 0.5f;
         v[i].position.y = vertices[i].y + 0.5f;
         v[i].color = SDL_Color{255, 255, 255, alpha};
-        v[i].tex_coord.x = vertices[i].u * uScale;
-        v[i].tex_coord.y = vertices[i].v * vScale;
+        // The renderer refuses coordinates outside the texture.
+        v[i].tex_coord.x = std::clamp(vertices[i].u * uScale, 0.0f, 1.0f);
+        v[i].tex_coord.y = std::clamp(vertices[i].v * vScale, 0.0f, 1.0f);
     }
     static const int indices[6] = {0, 1, 2, 1, 3, 2};
     if (SDL_RenderGeometry(state_->renderer, sdlTexture, v, 4, indices, 6) != 0) {

@@ -114,3 +114,11 @@ void TitleScene::Draw() {
     }
     VrelsSkarovApp::Instance()->objects->DrawAll();
 }
+
+void TitleScene::AppendTrace(std::string& json) const {
+    json += ",\"title\":{\"phase\":\"" + phase + "\",\"idle\":" + std::to_string(idleCount);
+    if (auto manager = menu.lock()) {
+        json += ",\"selected\":" + std::to_string(manager->Selected());
+    }
+    json += "}";
+}

@@ -14,6 +14,7 @@ public:
     TitleScene();
     std::string Update() override;
     void Draw() override;
+    void AppendTrace(std::string& json) const override;
 
     const std::string& Phase() const { return phase; }
 

@@ -1,0 +1,290 @@
+#include "app/Runner.h"
+
+#include "app/Paths.h"
+#include "app/VrelsSkarovApp.h"
+#include "lib/KeyCodes.h"
+#include "lib/Platform.h"
+#include "lib/ScriptedInputBackend.h"
+#include "lib/myDxGraphics.h"
+#include "lib/myInput.h"
+#include "object/ObjectManager.h"
+#include "scene/SceneBase.h"
+
+#include <boost/format.hpp>
+#include <boost/lexical_cast.hpp>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace vrels {
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("Open Error: " + path);
+    }
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+bool ParseInt(const std::string& text, int* value) {
+    try {
+        *value = boost::lexical_cast<int>(text);
+        return true;
+    } catch (const boost::bad_lexical_cast&) {
+        return false;
+    }
+}
+
+std::string JsonEscape(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            out += (boost::format("\\u%04x") % static_cast<int>(c)).str();
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Restores the working directory when a run ends, however it ends.
+class DirectoryGuard {
+public:
+    DirectoryGuard() {
+        char buffer[PATH_MAX];
+        if (getcwd(buffer, sizeof(buffer))) {
+            saved_ = buffer;
+        }
+    }
+    ~DirectoryGuard() {
+        if (!saved_.empty() && chdir(saved_.c_str()) != 0) {
+            std::perror("chdir");
+        }
+    }
+
+private:
+    std::string saved_;
+};
+
+} // namespace
+
+bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* error) {
+    std::istringstream in(text);
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos) {
+            line.erase(hash);
+        }
+        std::istringstream words(line);
+        std::string word;
+        if (!(words >> word)) {
+            continue;
+        }
+        int frame = 0;
+        if (!ParseInt(word, &frame) || frame < 0) {
+            *error = (boost::format("line %d: frame number expected, got \"%s\"") % lineNumber % word).str();
+            return false;
+        }
+        std::set<int> keys;
+        while (words >> word) {
+            const int key = DikFromName(word.c_str());
+            if (key < 0) {
+                *error = (boost::format("line %d: unknown key \"%s\"") % lineNumber % word).str();
+                return false;
+            }
+            keys.insert(key);
+        }
+        (*script)[frame] = keys;
+    }
+    return true;
+}
+
+std::string RunnerUsage() {
+    return "usage: vrels-run [--dir DIR] [--scene NAME] [--frames N] [--keys FILE]\n"
+           "                 [--buttons FILE] [--shot-at F,F,...] [--shots DIR] [--trace FILE]\n";
+}
+
+bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* options,
+                          std::string* error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string* out) {
+            if (i + 1 >= args.size()) {
+                *error = a + " needs a value";
+                return false;
+            }
+            *out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--dir") {
+            if (!value(&options->dir)) {
+                return false;
+            }
+        } else if (a == "--scene") {
+            if (!value(&options->scene)) {
+                return false;
+            }
+        } else if (a == "--frames") {
+            if (!value(&v)) {
+                return false;
+            }
+            if (!ParseInt(v, &options->frames) || options->frames < 0) {
+                *error = "--frames needs a number, got \"" + v + "\"";
+                return false;
+            }
+        } else if (a == "--keys") {
+            if (!value(&options->keysFile)) {
+                return false;
+            }
+        } else if (a == "--buttons") {
+            if (!value(&options->buttonsFile)) {
+                return false;
+            }
+        } else if (a == "--shot-at") {
+            if (!value(&v)) {
+                return false;
+            }
+            std::istringstream list(v);
+            std::string item;
+            while (std::getline(list, item, ',')) {
+                int frame = 0;
+                if (!ParseInt(item, &frame)) {
+                    *error = "--shot-at needs frame numbers, got \"" + item + "\"";
+                    return false;
+                }
+                options->shotAt.push_back(frame);
+            }
+        } else if (a == "--shots") {
+            if (!value(&options->shotsDir)) {
+                return false;
+            }
+        } else if (a == "--trace") {
+            if (!value(&options->traceFile)) {
+                return false;
+            }
+        } else {
+            *error = "unknown option \"" + a + "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string ShotFileName(const std::string& dir, int frame) {
+    return (boost::format("%s/shot_%06d.png") % dir % frame).str();
+}
+
+int RunHeadless(const RunnerOptions& options) {
+    // Resolve the output paths before moving into the game folder.
+    auto absolute = [](const std::string& path) {
+        if (path.empty() || path[0] == '/') {
+            return path;
+        }
+        char buffer[PATH_MAX];
+        return getcwd(buffer, sizeof(buffer)) ? std::string(buffer) + "/" + path : path;
+    };
+    const std::string shotsDir = absolute(options.shotsDir);
+    const std::string traceFile = absolute(options.traceFile);
+
+    KeyScript script;
+    if (!options.keysFile.empty()) {
+        std::string error;
+        if (!ParseKeyScript(ReadWholeFile(options.keysFile), &script, &error)) {
+            throw std::runtime_error(options.keysFile + ": " + error);
+        }
+    }
+    std::vector<std::uint8_t> buttons;
+    if (!options.buttonsFile.empty()) {
+        const std::string bytes = ReadWholeFile(options.buttonsFile);
+        buttons.assign(bytes.begin(), bytes.end());
+    }
+
+    DirectoryGuard guard;
+    if (chdir(options.dir.c_str()) != 0) {
+        throw std::runtime_error("Cannot enter the game folder " + options.dir);
+    }
+    SetSettingsDirectory(".");
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("VRELS_NO_DIALOGS", "1", 1);
+
+    std::unique_ptr<std::ofstream> trace;
+    if (!traceFile.empty()) {
+        trace = std::make_unique<std::ofstream>(traceFile, std::ios::trunc);
+        if (!*trace) {
+            throw std::runtime_error("Open Error: " + traceFile);
+        }
+    }
+
+    AppOptions appOptions;
+    appOptions.headless = true;
+    appOptions.noSound = true;
+    appOptions.forceNoWait = true;
+    appOptions.forceWindowed = true;
+    appOptions.firstScene = options.scene;
+    auto keys = std::make_unique<ScriptedInputBackend>();
+    ScriptedInputBackend* keyboard = keys.get();
+    appOptions.inputBackend = std::move(keys);
+
+    int exitCode = 0;
+    {
+        VrelsSkarovApp app("", std::move(appOptions));
+        if (!app.Initialize()) {
+            throw std::runtime_error("初期化失敗");
+        }
+        if (!options.buttonsFile.empty()) {
+            app.input->SetButtonFeed(buttons);
+        }
+        const std::set<int> shots(options.shotAt.begin(), options.shotAt.end());
+        bool quit = false;
+        for (int frame = 1; frame <= options.frames && !quit; ++frame) {
+            const auto held = script.upper_bound(frame);
+            if (held != script.begin()) {
+                keyboard->SetHeld(std::prev(held)->second);
+            }
+            if (shots.count(frame)) {
+                app.graphics->RequestCapture(ShotFileName(shotsDir, frame));
+            }
+            app.OnIdle(frame);
+            int code = 0;
+            quit = app.PumpEvents(&code);
+            if (quit) {
+                exitCode = code;
+            }
+            if (trace) {
+                std::string line = (boost::format("{\"frame\":%d,\"scene\":\"%s\",\"objects\":%d") %
+                                    frame % JsonEscape(app.currentSceneName) %
+                                    (app.objects ? app.objects->Count() : 0))
+                                       .str();
+                if (app.scene) {
+                    app.scene->AppendTrace(line);
+                }
+                line += "}\n";
+                *trace << line;
+            }
+        }
+        if (!app.Destroyed()) {
+            app.OnDestroy();
+            int code = 0;
+            app.PumpEvents(&code);
+        }
+    }
+    platform::Shutdown();
+    return exitCode;
+}
+
+} // namespace vrels

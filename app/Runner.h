@@ -1,0 +1,40 @@
+#pragma once
+// The headless runner: boots the same application (same Initialize, same
+// scenes) on the offscreen video driver without a sound device, uncapped, and
+// drives it for a number of frame steps from a key script or button bytes.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vrels {
+
+struct RunnerOptions {
+    std::string dir = ".";           // the game folder, also the working directory
+    std::string scene = "TitleScene";
+    int frames = 600;
+    std::string keysFile;            // "FRAME KEY KEY ..." per line
+    std::string buttonsFile;         // replay-format bytes fed as live buttons
+    std::vector<int> shotAt;         // frame steps whose presented frame is saved
+    std::string shotsDir = ".";
+    std::string traceFile;           // one JSON object per frame step
+};
+
+// A key script: from each listed frame on, exactly the listed keys are held.
+using KeyScript = std::map<int, std::set<int>>;
+// Parses a key script; false with a message naming the line on error.
+bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* error);
+
+// Parses the command line; false with a message on error.
+bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* options,
+                          std::string* error);
+std::string RunnerUsage();
+
+// Runs the game headless. Returns the exit code; errors that escape the game
+// are thrown to the caller. The working directory is restored afterwards.
+int RunHeadless(const RunnerOptions& options);
+
+// File name of the capture taken at a frame step.
+std::string ShotFileName(const std::string& dir, int frame);
+
+} // namespace vrels
