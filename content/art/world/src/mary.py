@@ -1,0 +1,387 @@
+"""Writes world/mary.svg: the heroine's 9 x 9 sheet of 64 x 64 frames.
+
+Every frame is posed from a few numbers (hip, feet, gun grip and angle,
+hands, skirt and hair sway) and drawn by the same part functions, so the
+character stays identical from frame to frame. Feet are at the frame's
+bottom edge, the body centred at x 32, facing right. The muzzle of the
+gun sits at (57, 25) standing and (57, 32) crouching, so the flash ends at
+the frame edge, 32 px in front of the feet.
+"""
+import math
+from svgkit import (Doc, OUT, shape, flat, line, limb, group, poly_d, smooth_d,
+                    ellipse_d, circle_d, rot, ik, lerp, star_d, f)
+
+DRESS, DRESS_SH, DRESS_HL = "#2b2836", "#16131d", "#575070"
+WHITE, WHITE_SH = "#f6f3ee", "#c4bfd6"
+SKIN, SKIN_SH = "#f8d8c2", "#dfa98f"
+HAIR, HAIR_SH, HAIR_HL = "#8a4630", "#5c2a1b", "#c2735a"
+RED, RED_SH = "#de2a3e", "#93152a"
+GUN, GUN_SH, GUN_HL = "#55606f", "#2c323c", "#a3b0c2"
+STOCK, STOCK_SH = "#ece8f3", "#aea7c4"
+SHOE = "#231e2b"
+EYE = "#2a6f98"
+FLASH1, FLASH2 = "#fff7c2", "#ffb030"
+
+MUZZLE = (12.5, -2.0)  # muzzle in the gun's own frame (origin at the grip)
+FOREGRIP = (8.0, 0.8)
+MAGWELL = (4.5, 0.5)
+
+
+def gun_world(grip, ang, p):
+    r = rot(p, ang)
+    return (grip[0] + r[0], grip[1] + r[1])
+
+
+def grip_for_muzzle(muzzle, ang=0.0):
+    r = rot(MUZZLE, ang)
+    return (muzzle[0] - r[0], muzzle[1] - r[1])
+
+
+def magazine(doc, at=(0, 0), ang=0.0):
+    d = poly_d([(-1.5, 0), (1.5, 0), (2.3, 7.5), (-0.7, 7.5)])
+    body = shape(doc, d, GUN, GUN_SH, off=(1, 1), sw=1.3)
+    return '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (f(at[0]), f(at[1]), f(math.degrees(ang)), body)
+
+
+def gun(doc, grip, ang, mag=True, recoil=0.0):
+    g = []
+    # folded wire stock behind the receiver
+    g.append(line([(-6.5, -3), (-11, -2.5), (-11, 0.5), (-6.5, -0.5)], OUT, 2.6))
+    g.append(line([(-6.5, -3), (-11, -2.5), (-11, 0.5), (-6.5, -0.5)], GUN_SH, 1.0))
+    if mag:
+        g.append(magazine(doc, MAGWELL))
+    g.append(shape(doc, poly_d([(-3, 0), (-0.2, 0), (1.0, 5.5), (-1.8, 5.5)]), GUN_SH, sw=1.3))
+    g.append(shape(doc, poly_d([(9, -3.3), (12.8, -3.3), (12.8, -0.7), (9, -0.7)]), GUN_SH, sw=1.4))
+    g.append(shape(doc, poly_d([(-7, -4.2), (-4.5, -4.2), (-4, -5.6), (-2.4, -5.6), (-2, -4.2), (9.5, -4.2),
+                                (9.5, 0.8), (-7, 0.8)]), GUN, GUN_SH, off=(0, 1.4),
+                   hl=GUN_HL, hl_d=poly_d([(-5.5, -3.4), (8, -3.4), (8, -2.6), (-5.5, -2.6)]), sw=1.6))
+    tr = "translate(%s,%s) rotate(%s)" % (f(grip[0] - recoil * math.cos(ang)), f(grip[1] - recoil * math.sin(ang)),
+                                          f(math.degrees(ang)))
+    return '<g transform="%s">%s</g>' % (tr, "".join(g))
+
+
+def muzzle_flash(doc, muzzle, kind):
+    """Two alternating flash shapes so automatic fire flickers."""
+    x, y = muzzle
+    if kind == 1:
+        outer = star_d(x + 3.5, y, 7.0, 2.6, 5, 0.0, 1.0)
+        inner = star_d(x + 3.0, y, 3.8, 1.5, 5, 0.0, 1.0)
+    else:
+        outer = poly_d([(x, y - 1.5), (x + 2.5, y - 6.5), (x + 3.5, y - 2.2), (x + 7.3, y - 1.4), (x + 7.3, y + 1.4),
+                        (x + 3.5, y + 2.2), (x + 2.5, y + 6.5), (x, y + 1.5)])
+        inner = poly_d([(x, y - 1), (x + 4.5, y - 0.6), (x + 4.5, y + 0.6), (x, y + 1)])
+    return (flat(outer, FLASH2, sw=1.2, stroke="#c0501a") + flat(inner, FLASH1))
+
+
+def leg(doc, hip, foot, shin_len=11.5, thigh_len=11.5, bend=-1, far=False, foot_ang=0.0):
+    knee = ik(hip, foot, thigh_len, shin_len, bend)
+    base, sh = (STOCK_SH, "#8f87a8") if far else (STOCK, STOCK_SH)
+    ankle = (foot[0] - math.sin(foot_ang) * 2.5, foot[1] - 2.8)
+    knee = ik(hip, ankle, thigh_len, shin_len - 2.5, bend)
+    s = limb([hip, knee, ankle], base, sh, 3.8, sw=1.2)
+    # a rounded shoe pointing forward
+    shoe = poly_d([(-2.6, -2.6), (2.0, -2.8), (4.6, -1.2), (4.6, 0.6), (-2.6, 0.6)])
+    s += '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (
+        f(foot[0]), f(foot[1] - 0.9), f(math.degrees(foot_ang)),
+        shape(doc, shoe, SHOE if not far else "#15121a", None, sw=1.2,
+              hl="#5d5670", hl_d=poly_d([(0, -2), (2.2, -2.1), (2.8, -1.4), (0.4, -1.4)])))
+    return s
+
+
+def arm(doc, shoulder, hand, far=False, l1=8.5, l2=8.5, bend=1):
+    elbow = ik(shoulder, hand, l1, l2, bend)
+    base, sh = (DRESS_SH, "#0c0a10") if far else (DRESS, DRESS_SH)
+    s = limb([shoulder, elbow, hand], base, sh, 4.0, sw=1.2)
+    # white cuff near the hand
+    cuff = lerp(elbow, hand, 0.72)
+    s += line([cuff, lerp(elbow, hand, 0.9)], OUT, 5.6, cap="butt")
+    s += line([cuff, lerp(elbow, hand, 0.88)], WHITE if not far else WHITE_SH, 3.8, cap="butt")
+    s += shape(doc, circle_d(hand[0], hand[1], 2.1), SKIN if not far else SKIN_SH, None, sw=1.2)
+    return s
+
+
+def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kneel=False):
+    wx, wy = waist
+    half_top = 6.0
+    half_hem = 12.0 + flare * 4
+    lift = flare * 3
+    hy = hem_y - lift
+    back = (wx - half_hem + sway - 1, hy)
+    front = (wx + half_hem + sway + 1, hy - 1)
+    pts = [(wx - half_top, wy), (wx + half_top + 1, wy),
+           (wx + half_top + 4 + flare * 2, wy + (hy - wy) * 0.5),
+           front,
+           (wx + sway + 5, hy + 1.2), (wx + sway, hy + 0.6), (wx + sway - 5, hy + 1.4),
+           back,
+           (wx - half_top - 3 - flare * 2, wy + (hy - wy) * 0.5)]
+    d = smooth_d(pts, True, 0.35)
+    s = ""
+    # petticoat lace peeking below the hem
+    lace = []
+    n = 7
+    for i in range(n + 1):
+        t = i / n
+        x = back[0] + (front[0] - back[0]) * t
+        yb = back[1] + (front[1] - back[1]) * t + 1.0 + (0.6 if 0.2 < t < 0.8 else 0)
+        lace.append((x, yb + (1.6 if i % 2 else 0.2)))
+    s += flat(smooth_d([(back[0] + 1, back[1] - 3)] + lace + [(front[0] - 1, front[1] - 3)], True, 0.3),
+              WHITE, sw=1.2)
+    s += shape(doc, d, DRESS, DRESS_SH, off=(3, 2), hl=DRESS_HL,
+               hl_d=poly_d([(wx - 3, wy + 2), (wx - 1.5, wy + 2), (wx - 4, hy - 3), (wx - 6, hy - 3)]), sw=2)
+    # apron over the front of the skirt
+    ap = smooth_d([(wx + 0.5, wy + 0.5), (wx + 6.5, wy + 0.5), (wx + 9.5 + flare * 2 + sway * 0.5, hy - 3),
+                   (wx + 4 + sway, hy - 1.6), (wx - 1 + sway * 0.7, hy - 2.6)], True, 0.25)
+    s += shape(doc, ap, WHITE, WHITE_SH, off=(1.6, 1.2), sw=1.5)
+    return s
+
+
+def torso(doc, waist, shoulder):
+    wx, wy = waist
+    sx, sy = shoulder
+    d = smooth_d([(sx - 5, sy + 0.5), (sx + 3.5, sy), (sx + 5.5, sy + 2.5), (wx + 6, wy - 0.5),
+                  (wx + 6.5, wy + 1.2), (wx - 6, wy + 1.2), (wx - 5.5, wy - 1), (sx - 6, sy + 3)], True, 0.3)
+    s = shape(doc, d, DRESS, DRESS_SH, off=(2, 1.5), sw=2)
+    # apron bib and strap
+    bib = poly_d([(sx - 0.5, sy + 3), (sx + 4.5, sy + 2.6), (wx + 5.5, wy + 0.8), (wx + 0.2, wy + 0.8)])
+    s += shape(doc, bib, WHITE, WHITE_SH, off=(1.2, 1), sw=1.2)
+    s += line([(sx - 2.5, sy + 0.5), (wx - 2.5, wy)], WHITE_SH, 1.4)
+    # apron bow at the back of the waist
+    bx, by = wx - 7, wy
+    s += shape(doc, poly_d([(bx + 1.5, by), (bx - 3.5, by - 3.2), (bx - 4.2, by + 0.2), (bx - 3, by + 3)]),
+               WHITE, WHITE_SH, off=(0.8, 0.8), sw=1.2)
+    s += line([(bx + 1, by + 0.5), (bx - 1.5, by + 5.5)], OUT, 3.2)
+    s += line([(bx + 1, by + 0.5), (bx - 1.5, by + 5.5)], WHITE_SH, 1.4)
+    return s
+
+
+def collar(doc, neck):
+    x, y = neck
+    s = shape(doc, poly_d([(x - 3.5, y + 0.5), (x + 3.8, y), (x + 2.2, y + 2.6), (x - 2.5, y + 2.6)]),
+              WHITE, None, sw=1.2)
+    # red ribbon bow at the throat
+    bx, by = x + 2.8, y + 1.6
+    s += shape(doc, poly_d([(bx, by), (bx - 2.6, by - 1.8), (bx - 2.6, by + 1.8)]), RED, None, sw=1.0)
+    s += shape(doc, poly_d([(bx, by), (bx + 2.6, by - 1.8), (bx + 2.6, by + 1.8)]), RED, None, sw=1.0)
+    s += line([(bx - 0.5, by + 0.8), (bx - 1.2, by + 4)], RED_SH, 1.3)
+    s += line([(bx + 0.5, by + 0.8), (bx + 1.4, by + 3.8)], RED_SH, 1.3)
+    return s
+
+
+def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
+    cx, cy = c
+    hs = hair_sway
+    parts = []
+    # ponytail tied with the red ribbon, swinging behind the head
+    tail = smooth_d([(cx - 6, cy - 4), (cx - 10 + hs[0] * 0.5, cy - 2 + hs[1] * 0.3),
+                     (cx - 13 + hs[0], cy + 4 + hs[1]), (cx - 12 + hs[0] * 1.2, cy + 9 + hs[1] * 1.2),
+                     (cx - 9.5 + hs[0] * 0.8, cy + 5 + hs[1] * 0.6), (cx - 7, cy + 1)], True, 0.35)
+    parts.append(shape(doc, tail, HAIR, HAIR_SH, off=(1.5, 1.5), sw=1.6))
+    # back of the hair
+    parts.append(shape(doc, ellipse_d(cx - 0.5, cy - 0.5, 8.2, 7.8), HAIR, HAIR_SH, off=(-1.5, 1.8), sw=2,
+                       hl=HAIR_HL, hl_d=ellipse_d(cx - 3, cy - 5, 2.6, 1.1)))
+    # face
+    fd = smooth_d([(cx - 1, cy - 3), (cx + 5.5, cy - 3.5), (cx + 7.2, cy + 0.5), (cx + 6.5, cy + 4.2),
+                   (cx + 3.5, cy + 7), (cx + 0.5, cy + 6.8), (cx - 2, cy + 4)], True, 0.35)
+    parts.append(shape(doc, fd, SKIN, SKIN_SH, off=(1.8, 1.2), sw=1.6))
+    # side lock in front of the ear
+    parts.append(shape(doc, smooth_d([(cx - 1.5, cy - 2), (cx + 1.2, cy - 1), (cx + 1.4, cy + 6), (cx - 0.3, cy + 8.5),
+                                      (cx - 1.8, cy + 5)], True, 0.3), HAIR, HAIR_SH, off=(1, 0.5), sw=1.3))
+    # bangs
+    bang = poly_d([(cx - 4, cy - 7.5), (cx + 3, cy - 8), (cx + 7.2, cy - 4.5), (cx + 7.6, cy - 1.5),
+                   (cx + 6, cy - 2.8), (cx + 5.2, cy - 0.8), (cx + 3.8, cy - 3), (cx + 2.2, cy - 0.6),
+                   (cx + 1.2, cy - 3.2), (cx - 2, cy - 2)])
+    parts.append(shape(doc, bang, HAIR, HAIR_SH, off=(0, 1.2), sw=1.4))
+    # white frilled headdress on top
+    hd = smooth_d([(cx - 5.5, cy - 6.2), (cx - 2.5, cy - 9.6), (cx + 2.5, cy - 10), (cx + 5.5, cy - 7.5),
+                   (cx + 4.2, cy - 6.4), (cx + 1, cy - 7.8), (cx - 3, cy - 6.4)], True, 0.4)
+    parts.append(shape(doc, hd, WHITE, WHITE_SH, off=(0.8, 1), sw=1.4))
+    parts.append(line([(cx - 2.8, cy - 8.6), (cx - 1.5, cy - 9.5), (cx, cy - 8.8), (cx + 1.5, cy - 9.6),
+                       (cx + 3, cy - 8.7)], WHITE_SH, 0.8))
+    # ribbon knot on the ponytail
+    rx, ry = cx - 7.2, cy - 2.8
+    parts.append(shape(doc, poly_d([(rx, ry), (rx - 2.5, ry - 3), (rx - 3.4, ry + 0.2)]), RED, None, sw=1))
+    parts.append(shape(doc, poly_d([(rx, ry), (rx + 1, ry - 3.4), (rx + 2.4, ry - 0.4)]), RED, None, sw=1))
+    parts.append(shape(doc, circle_d(rx, ry, 1.1), RED_SH, None, sw=0.8))
+    # eye, brow and mouth
+    ex, ey = cx + 3.6, cy + 0.9
+    if face == "hurt":
+        parts.append(line([(ex - 1.4, ey - 1.4), (ex + 0.6, ey), (ex - 1.4, ey + 1.2)], OUT, 1.1))
+        parts.append(flat(ellipse_d(cx + 5.4, cy + 4.8, 0.8, 1.1), "#7a2030"))
+    else:
+        parts.append(flat(ellipse_d(ex, ey, 1.2, 1.9), OUT))
+        parts.append(flat(ellipse_d(ex + 0.1, ey + 0.5, 0.85, 1.1), EYE))
+        parts.append(flat(circle_d(ex - 0.3, ey - 0.7, 0.45), "#ffffff"))
+        parts.append(line([(ex - 1.6, ey - 3.0), (ex + 1.6, ey - 2.3)], OUT, 0.9))  # level, set brow
+        parts.append(line([(cx + 5.2, cy + 4.7), (cx + 6.3, cy + 4.6)], "#7a2030", 0.8))
+    return '<g transform="rotate(%s,%s,%s)">%s</g>' % (f(tilt), f(cx), f(cy + 6), "".join(parts))
+
+
+def frame(doc, p):
+    hip = p["hip"]
+    lean = p.get("lean", 0.0)
+    waist = (hip[0] + 0.2, hip[1] - 7)
+    shoulder = (waist[0] + math.sin(lean) * 10, waist[1] - math.cos(lean) * 10)
+    neck = (shoulder[0] + 1, shoulder[1] - 1)
+    hc = (neck[0] + 1.2 + math.sin(lean) * 6, neck[1] - 7.5)
+    grip, gang = p["grip"], p.get("gang", 0.0)
+    mag = p.get("mag", True)
+    near_hand = p.get("near_hand", gun_world(grip, gang, (-1.2, 1.2)))
+    far_hand = p.get("far_hand", gun_world(grip, gang, FOREGRIP))
+    s = []
+    s.append(head(doc, hc, p.get("tilt", 0.0), p.get("face", "normal"), p.get("hair", (0, 0))) if p.get("head_first")
+             else "")
+    # far arm behind everything
+    s.append(arm(doc, (shoulder[0] - 1.5, shoulder[1] + 1), far_hand, far=True, bend=p.get("far_bend", 1)))
+    if p.get("held_mag"):
+        hm = p["held_mag"]
+        s.append(magazine(doc, (far_hand[0] - 0.5, far_hand[1] - 1 + hm[0]), hm[1]))
+        s.append(shape(doc, circle_d(far_hand[0], far_hand[1], 2.1), SKIN_SH, None, sw=1.2))
+    fb, ff = p["feet"]
+    s.append(leg(doc, (hip[0] - 1.5, hip[1]), fb, far=True, foot_ang=p.get("fang", (0, 0))[0],
+                 bend=p.get("kbend", (-1, -1))[0]))
+    s.append(leg(doc, (hip[0] + 1.5, hip[1]), ff, foot_ang=p.get("fang", (0, 0))[1], bend=p.get("kbend", (-1, -1))[1]))
+    s.append(skirt(doc, waist, p.get("hem", hip[1] + 9), p.get("flare", 0.0), p.get("sway", 0.0)))
+    s.append(torso(doc, waist, shoulder))
+    s.append(collar(doc, neck))
+    if not p.get("head_first"):
+        s.append(head(doc, hc, p.get("tilt", 0.0), p.get("face", "normal"), p.get("hair", (0, 0))))
+    if p.get("gun", True):
+        s.append(gun(doc, grip, gang, mag=mag, recoil=p.get("recoil", 0.0)))
+    s.append(arm(doc, (shoulder[0] + 0.5, shoulder[1] + 1), near_hand, far=False, bend=p.get("near_bend", 1)))
+    if p.get("drop_mag"):
+        dm = p["drop_mag"]
+        s.append(magazine(doc, (dm[0], dm[1]), dm[2]))
+    if p.get("flash"):
+        s.append(muzzle_flash(doc, gun_world(grip, gang, MUZZLE), p["flash"]))
+    if p.get("click"):
+        c = gun_world(grip, gang, (4.5, 3))
+        for a in (-2.4, -1.6, -0.8):
+            s.append(line([(c[0] + math.cos(a) * 3, c[1] + math.sin(a) * 3 - 2),
+                           (c[0] + math.cos(a) * 5.5, c[1] + math.sin(a) * 5.5 - 2)], "#fff7c2", 1.0))
+    return "".join(s)
+
+
+# ---- poses ---------------------------------------------------------------
+
+STAND_MUZZLE = (57.0, 25.0)
+CROUCH_MUZZLE = (57.0, 32.0)
+
+
+def stand(i, shoot=False):
+    bob = [0, 0.5, 0][i]
+    g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), STAND_MUZZLE[1] + bob * 0.5))
+    return dict(hip=(31, 41 + bob), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=50 + bob,
+                hair=(0.5 * i, bob), flash=(1 + (i % 2)) if shoot else 0)
+
+
+WALK = [  # back foot, front foot, hip dy, sway, foot angles
+    ((24.5, 63.2), (39.5, 63.2), 1.0, -1.0, (0.25, -0.15)),
+    ((29.5, 63.2), (33.0, 57.5), 0.0, 0.0, (0.0, 0.35)),
+    ((39.5, 63.2), (24.5, 63.2), 1.0, 1.0, (-0.15, 0.25)),
+    ((33.0, 57.5), (29.5, 63.2), 0.0, 0.0, (0.35, 0.0)),
+]
+
+
+def walk(i, shoot=False, reload_pose=None):
+    fb, ff, dy, sway, fa = WALK[i % 4]
+    p = dict(hip=(31.5, 40.5 + dy), feet=(fb, ff), hem=49.5 + dy, sway=sway, fang=fa,
+             hair=(-1.5 - (i % 2), dy), lean=0.08)
+    g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.5))
+    p.update(grip=g, flash=(1 + (i % 2)) if shoot else 0)
+    return p
+
+
+def crouch(i, shoot=False):
+    bob = [0, 0.4, 0][i]
+    g = grip_for_muzzle((CROUCH_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), CROUCH_MUZZLE[1] + bob * 0.4))
+    return dict(hip=(30, 50.5 + bob), feet=((19.5, 63.2), (38.5, 63.2)), kbend=(1, -1),
+                fang=(0.0, 0.0), grip=g, hem=60.5, flare=0.4, hair=(0.5 * i, 0),
+                lean=0.06, flash=(1 + (i % 2)) if shoot else 0, kneel=True)
+
+
+def crouch_legs(p):
+    # the back knee rests on the ground, the front foot is planted forward
+    return p
+
+
+AIR = [  # rise 0..1, fall 2..4
+    dict(feet=((26, 61.5), (36.5, 54.5)), hair=(0, 4), flare=0.2, hem=50),
+    dict(feet=((27, 62.5), (37.5, 56)), hair=(0, 3), flare=0.25, hem=50),
+    dict(feet=((28, 63), (35.5, 60.5)), hair=(1, -3), flare=0.6, hem=49),
+    dict(feet=((27.5, 63.2), (36, 61.5)), hair=(1.5, -4), flare=0.75, hem=49),
+    dict(feet=((28, 63.2), (35, 62.5)), hair=(2, -4.5), flare=0.85, hem=49),
+]
+
+
+def air(i, shoot=False):
+    a = AIR[i]
+    g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i % 2 == 0 else 0), STAND_MUZZLE[1]))
+    p = dict(hip=(31, 41), grip=g, lean=0.0, fang=(0.35, 0.2))
+    p.update(a)
+    p["flash"] = (1 + (i % 2)) if shoot else 0
+    return p
+
+
+def miss():
+    return dict(hip=(31, 39), feet=((22, 55), (40, 52)), grip=(47, 12), gang=-2.3, flare=0.9, hem=47,
+                hair=(2, -5), face="hurt", tilt=-12, near_hand=(44, 17), far_hand=(19, 26), lean=-0.15,
+                fang=(0.6, -0.5))
+
+
+def reload_upper(base, i, crouched=False):
+    """Arms, gun and magazine of the reload; base holds the legs."""
+    p = dict(base)
+    p.pop("flash", None)
+    my = 7.0 if crouched else 0.0
+    dy = (base["hip"][1] - (41 if not crouched else 50.5)) if not crouched else 0.0
+    gy = 29 + my + dy
+    tilt_grip = (41.5, gy)
+    ang = -0.55
+    pocket = (37.5, 36 + my + dy)
+    well = gun_world(tilt_grip, ang, MAGWELL)
+    seq = [
+        dict(grip=(43, gy - 1), gang=-0.3),
+        dict(grip=tilt_grip, gang=ang, far_hand=(well[0] + 1, well[1] + 5)),
+        dict(grip=tilt_grip, gang=ang, mag=False, far_hand=(well[0] + 2, well[1] + 9), held_mag=(-5.5, ang)),
+        dict(grip=tilt_grip, gang=ang, mag=False, far_hand=(pocket[0] + 3, pocket[1] - 1),
+             drop_mag=(well[0] + 1, well[1] + 13, 0.9)),
+        dict(grip=tilt_grip, gang=ang, mag=False, far_hand=pocket, drop_mag=(well[0] - 1, well[1] + 22, 1.9)),
+        dict(grip=tilt_grip, gang=ang, mag=False, far_hand=(well[0] + 2.5, well[1] + 10), held_mag=(-6.5, ang)),
+        dict(grip=tilt_grip, gang=ang, mag=False, far_hand=(well[0] + 1.5, well[1] + 7.5), held_mag=(-6.5, ang)),
+        dict(grip=tilt_grip, gang=ang, far_hand=(well[0] + 1, well[1] + 5), click=True),
+        dict(grip=(43.5, gy - 1.5), gang=-0.2),
+    ]
+    p.update(seq[i])
+    if i == 4:  # the old magazine has fallen out of sight below the skirt
+        p.pop("drop_mag", None)
+    return p
+
+
+def build():
+    doc = Doc(576, 576, "Heroine sheet: 64 x 64 frames, feet at the bottom edge, facing right")
+    cells = {}
+    for i in range(3):
+        cells[(0, i)] = stand(i)
+        cells[(0, 4 + i)] = stand(i, shoot=True)
+        cells[(2, i)] = crouch(i)
+        cells[(2, 4 + i)] = crouch(i, shoot=True)
+    for i in range(4):
+        cells[(1, i)] = walk(i)
+        cells[(1, 4 + i)] = walk(i, shoot=True)
+    cells[(1, 8)] = miss()
+    for i in range(5):
+        cells[(3, i)] = air(i)
+    for i in range(3):
+        cells[(3, 6 + i)] = air(2 + i, shoot=True)
+    for i in range(9):
+        cells[(4, i)] = reload_upper(stand(0), i)
+        cells[(5, i)] = reload_upper(walk(i % 4), i)
+        cells[(6, i)] = reload_upper(crouch(0), i, crouched=True)
+        cells[(8, i)] = reload_upper(air(3), i)
+    for (r, c), p in sorted(cells.items()):
+        doc.add('<g id="r%dc%d" transform="translate(%d,%d)">%s</g>' % (r, c, c * 64, r * 64, frame(doc, p)))
+    return doc
+
+
+if __name__ == "__main__":
+    print(build().save("mary.svg"))
