@@ -1,0 +1,27 @@
+#pragma once
+
+#include "tools/sfxgen/EffectDescription.h"
+#include "tools/sfxgen/NoiseGenerator.h"
+
+namespace sfxgen {
+
+// One waveform generator driven sample by sample with the current frequency.
+// Square and saw edges are smoothed (polynomial band-limited steps) so high
+// notes do not alias into harsh whistles; the square is shifted to zero mean
+// so narrow pulses carry no DC offset.
+class Oscillator {
+public:
+    Oscillator(Wave wave, std::uint32_t seed) : wave_(wave), noise_(seed) {
+        held_ = noise_.NextBipolar();
+    }
+
+    double Next(double frequency, double duty);
+
+private:
+    Wave wave_;
+    NoiseGenerator noise_;
+    double phase_ = 0.0;
+    double held_ = 0.0;
+};
+
+} // namespace sfxgen
