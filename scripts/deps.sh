@@ -7,7 +7,7 @@ PACKAGES="cmake ninja-build g++ pkg-config ccache git
 libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
 libvorbis-dev libogg-dev
 libboost-dev libloki-dev libgtest-dev
-librsvg2-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core
+librsvg2-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dejavu-extra
 abcmidi libfluidsynth-dev fluid-soundfont-gm
 sox xvfb xauth xdotool"
 
