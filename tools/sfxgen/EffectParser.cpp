@@ -25,6 +25,7 @@ struct PartSection {
     double repeatEvery = 0.25;
     double repeatGainDb = 0.0;
     double repeatPitch = 0.0;
+    double repeatSpeedup = 1.0;
 };
 
 std::string Trim(const std::string& s) {
@@ -227,6 +228,7 @@ private:
             {"repeat_every", [&] { current_.repeatEvery = Number(key, value, 0, 10); }},
             {"repeat_gain", [&] { current_.repeatGainDb = Number(key, value, -48, 12); }},
             {"repeat_pitch", [&] { current_.repeatPitch = Number(key, value, -48, 48); }},
+            {"repeat_speedup", [&] { current_.repeatSpeedup = Number(key, value, 0.1, 10); }},
         };
         const auto setter = setters.find(key);
         if (setter == setters.end()) {
@@ -263,13 +265,17 @@ private:
                 start += length;
             }
         }
+        double repeatStart = 0.0;
+        double gap = current_.repeatEvery;
         for (int r = 0; r < current_.repeat; ++r) {
             for (PartDescription voice : voices) {
-                voice.offset += r * current_.repeatEvery;
+                voice.offset += repeatStart;
                 voice.gainDb += r * current_.repeatGainDb;
                 voice.frequency *= std::pow(2.0, r * current_.repeatPitch / 12.0);
                 effect_.parts.push_back(voice);
             }
+            repeatStart += gap;
+            gap *= current_.repeatSpeedup; // below 1 the repeats come faster and faster
         }
     }
 
