@@ -1,0 +1,947 @@
+"""Writes world/mapchip.svg: the 640 x 1024 chip sheet (20 columns of 32 x 32).
+
+Rows 0..9 are active chips (blocks, hazards and the editor icons of the
+objects a map can place), rows 10..31 scenery drawn behind the objects.
+The code of a chip is column * 100 + row; docs/chips.md lists them all.
+"""
+import math
+import random
+from svgkit import (Doc, OUT, shape, flat, line, group, poly_d, smooth_d, ellipse_d, circle_d,
+                    rect_d, star_d, radial, linear, f)
+
+doc = Doc(640, 1024, "Map chip sheet: 32 x 32 chips, code = column * 100 + row")
+doc.defs.append('<clipPath id="cell"><rect x="0" y="0" width="32" height="32"/></clipPath>')
+chips = {}  # (col, row) -> svg text in chip coordinates
+
+
+def put(col, row, s):
+    chips[(col, row)] = s
+
+
+def R(x, y, w, h, fill, sw=0, stroke=OUT, op=None):
+    return flat(rect_d(x, y, w, h), fill, sw, stroke, op)
+
+
+# ---------------------------------------------------------------- pixel font
+FONT = {
+    "0": ["111", "101", "101", "101", "111"], "1": ["010", "110", "010", "010", "111"],
+    "2": ["111", "001", "111", "100", "111"], "3": ["111", "001", "011", "001", "111"],
+    "4": ["101", "101", "111", "001", "001"], "5": ["111", "100", "111", "001", "111"],
+    "S": ["111", "100", "111", "001", "111"], "B": ["110", "101", "110", "101", "110"],
+    "G": ["111", "100", "101", "101", "111"], "E": ["111", "100", "110", "100", "111"],
+    "L": ["100", "100", "100", "100", "111"], "R": ["110", "101", "110", "101", "101"],
+    "U": ["101", "101", "101", "101", "111"], "D": ["110", "101", "101", "101", "110"],
+}
+
+
+def text(s, x, y, px=2, color="#ffffff"):
+    out = []
+    for i, ch in enumerate(s):
+        rows = FONT[ch]
+        for r, bits in enumerate(rows):
+            for c, b in enumerate(bits):
+                if b == "1":
+                    out.append(rect_d(x + (i * 4 + c) * px, y + r * px, px, px))
+    d = "".join(out)
+    return flat(d, OUT, sw=px * 0.9) + flat(d, color)
+
+
+# ---------------------------------------------------------------- themes
+class Theme:
+    def __init__(self, name, col, row, **kw):
+        self.name, self.col, self.row = name, col, row
+        self.__dict__.update(kw)
+
+
+def edge_lines(T, L, Rr, B, color=OUT, w=2):
+    s = ""
+    if T:
+        s += line([(0, 1), (32, 1)], color, w, cap="butt")
+    if B:
+        s += line([(0, 31), (32, 31)], color, w, cap="butt")
+    if L:
+        s += line([(1, 0), (1, 32)], color, w, cap="butt")
+    if Rr:
+        s += line([(31, 0), (31, 32)], color, w, cap="butt")
+    return s
+
+
+# --- forest: dark soil with pebbles, grass on top, roots below
+def forest_fill():
+    s = R(0, 0, 32, 32, "#4d3428")
+    rnd = random.Random(11)
+    for i in range(7):
+        x, y = rnd.uniform(4, 28), rnd.uniform(4, 28)
+        s += flat(ellipse_d(x, y, rnd.uniform(1.5, 3), rnd.uniform(1, 2)), "#3a251c")
+    for x, y, r in ((9, 12, 3.2), (23, 22, 2.6), (16, 27, 1.8)):
+        s += flat(ellipse_d(x, y, r, r * 0.75), "#7d6d66", 1.2) + flat(ellipse_d(x - 0.8, y - 0.6, r * 0.4, r * 0.25), "#b1a49c")
+    s += flat(ellipse_d(26, 9, 1.2, 0.8), "#6b4a38")
+    return s
+
+
+def forest_top(L, Rr):
+    x0, x1 = (2 if L else -1), (30 if Rr else 33)
+    blades = []
+    for i in range(9):
+        x = x0 + (x1 - x0) * i / 8.0
+        blades += [(x, 8.5 + (i % 2) * 1.5), (x + (x1 - x0) / 16.0, 11.5 if i % 3 else 12.5)]
+    d = poly_d([(x0, 0.5), (x1, 0.5)] + list(reversed(blades)))
+    s = shape(doc, d, "#3f8f4c", "#2a6437", off=(0, 3), sw=0)
+    s += line([(x0, 1.5), (x1, 1.5)], "#8fd07a", 1.4, cap="butt")
+    s += poly_outline(blades, x0, x1)
+    for x in (6, 15, 24):
+        if x0 < x < x1:
+            s += line([(x, 4), (x + 1.5, 6.5)], "#2a6437", 1.0)
+    return s
+
+
+def poly_outline(blades, x0, x1):
+    return line(blades, OUT, 1.4)
+
+
+def forest_bottom(L, Rr):
+    s = R(0, 27, 32, 5, "#33221a")
+    for x in (5, 14, 22, 28):
+        s += line([(x, 27), (x - 1.5, 31)], "#6b4a38", 1.2)
+    return s
+
+
+def forest_side(left):
+    x = 0 if left else 27
+    return R(x, 0, 5, 32, "#3a271e") + line([(x + (4 if left else 1), 3), (x + (4 if left else 1), 29)], "#5e4234", 1)
+
+
+def forest_block():
+    d = smooth_d([(3, 6), (12, 2), (24, 3), (30, 10), (29, 24), (22, 30), (8, 30), (2, 22)], True, 0.3)
+    s = shape(doc, d, "#7a7f86", "#4d5158", off=(3, 3), hl="#b6bcc3", hl_d=ellipse_d(11, 9, 4, 2))
+    s += flat(smooth_d([(4, 7), (12, 2.5), (22, 3.5), (27, 7), (20, 8), (12, 6)], True, 0.3), "#4a9a55")
+    s += line([(16, 14), (19, 19), (17, 24)], "#4d5158", 1.2)
+    return s
+
+
+# --- rooftops: brick wall, terracotta shingles on top
+def roof_fill():
+    s = R(0, 0, 32, 32, "#7b4538")
+    for r in range(4):
+        y = r * 8
+        off = 0 if r % 2 == 0 else 8
+        s += line([(0, y + 0.5), (32, y + 0.5)], "#4f2a22", 1, cap="butt")
+        for x in (off, off + 16):
+            s += line([(x + 0.5, y), (x + 0.5, y + 8)], "#4f2a22", 1, cap="butt")
+        for x in (off + 2, off + 18):
+            s += R((x) % 32, y + 1.5, 5, 1.2, "#9a5a48")
+    return s
+
+
+def roof_top(L, Rr):
+    s = R(0, 0, 32, 11, "#a8493a")
+    for x in range(-4, 36, 8):
+        s += flat(ellipse_d(x + 4, 9, 4, 3), "#8a3529", 1.0)
+        s += flat(ellipse_d(x + 3, 8, 1.6, 0.9), "#d07a5e")
+    s += R(0, 0, 32, 5, "#c2604a") + line([(0, 5), (32, 5)], OUT, 1.2, cap="butt")
+    s += line([(0, 2), (32, 2)], "#e59a7e", 1.0, cap="butt")
+    return s
+
+
+def roof_bottom(L, Rr):
+    return R(0, 27, 32, 5, "#5a3027") + line([(0, 27), (32, 27)], "#3a1d17", 1, cap="butt")
+
+
+def roof_side(left):
+    x = 0 if left else 26
+    s = R(x, 0, 6, 32, "#9b8f86")
+    s += line([(x, 16), (x + 6, 16)], "#5e5650", 1, cap="butt")
+    s += line([(x + (1.5 if left else 4.5), 2), (x + (1.5 if left else 4.5), 14)], "#c9beb4", 1)
+    return s
+
+
+def roof_block():
+    s = roof_fill()
+    s += R(0, 0, 32, 6, "#9b8f86") + line([(0, 6), (32, 6)], OUT, 1.2, cap="butt") + line([(0, 2), (32, 2)], "#c9beb4", 1)
+    return s
+
+
+# --- mansion: wood wainscot panels, red carpet with gold trim on top
+def mansion_fill():
+    s = R(0, 0, 32, 32, "#6a3b26")
+    s += flat(rect_d(4, 4, 24, 24), "#7d4830", 1.2, "#3e2014")
+    s += line([(5, 27), (27, 27), (27, 5)], "#4a2616", 1.2)
+    s += line([(5, 26), (5, 5), (26, 5)], "#a66a45", 1.0)
+    s += flat(rect_d(9, 9, 14, 14), "#70402a")
+    return s
+
+
+def mansion_top(L, Rr):
+    s = R(0, 0, 32, 7, "#a4203a") + line([(0, 1.8), (32, 1.8)], "#d84a5e", 1.2, cap="butt")
+    s += R(0, 7, 32, 3, "#d7a944") + line([(0, 7), (32, 7)], OUT, 1, cap="butt") + line([(0, 10.5), (32, 10.5)], OUT, 1, cap="butt")
+    for x in range(2, 32, 6):
+        s += flat(circle_d(x + 1, 8.6, 0.8), "#fff0b0")
+    return s
+
+
+def mansion_bottom(L, Rr):
+    return R(0, 26, 32, 6, "#4a2616") + line([(0, 26), (32, 26)], "#d7a944", 1.5, cap="butt")
+
+
+def mansion_side(left):
+    x = 0 if left else 27
+    return R(x, 0, 5, 32, "#4a2616") + line([(x + 2.5, 0), (x + 2.5, 32)], "#d7a944", 1.2, cap="butt")
+
+
+def mansion_block():
+    s = R(0, 0, 32, 32, "#7d4830") + flat(rect_d(3, 3, 26, 26), "#8f5638", 1.2, "#3e2014")
+    s += line([(3, 3), (29, 29)], "#5a2f1c", 1.5) + line([(29, 3), (3, 29)], "#5a2f1c", 1.5)
+    s += line([(4, 28), (4, 4), (28, 4)], "#c08050", 1)
+    for x, y in ((5, 5), (27, 5), (5, 27), (27, 27)):
+        s += flat(circle_d(x, y, 1.3), "#d7a944", 0.8)
+    return s
+
+
+# --- catacombs: irregular grey stone, worn lip on top
+def cata_fill():
+    s = R(0, 0, 32, 32, "#545b68")
+    blocks = [(0, 0, 14, 10), (14, 0, 18, 10), (0, 10, 9, 12), (9, 10, 13, 12), (22, 10, 10, 12),
+              (0, 22, 17, 10), (17, 22, 15, 10)]
+    for x, y, w, h in blocks:
+        s += flat(rect_d(x + 0.5, y + 0.5, w - 1, h - 1), "#646c7a")
+        s += line([(x + 1.5, y + h - 1.2), (x + w - 1.2, y + h - 1.2), (x + w - 1.2, y + 1.5)], "#434956", 1.2)
+        s += line([(x + 1.5, y + h - 2.5), (x + 1.5, y + 1.5), (x + w - 2.5, y + 1.5)], "#8a93a2", 0.9)
+    s += line([(24, 14), (27, 17), (26, 20)], "#3a3f4a", 0.8)
+    return s
+
+
+def cata_top(L, Rr):
+    s = R(0, 0, 32, 6, "#8c8f96") + line([(0, 6), (32, 6)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.6), (32, 1.6)], "#c3c6cc", 1.1, cap="butt")
+    s += line([(8, 6), (10, 3)], "#5a5e66", 0.9) + line([(22, 6), (21, 3.5), (23, 2)], "#5a5e66", 0.9)
+    s += flat(ellipse_d(15, 7.5, 3.5, 1.6), "#4f7a4a")
+    return s
+
+
+def cata_bottom(L, Rr):
+    return R(0, 27, 32, 5, "#3b404a")
+
+
+def cata_side(left):
+    x = 0 if left else 27
+    return R(x, 0, 5, 32, "#474d58") + line([(x + (4 if left else 1), 0), (x + (4 if left else 1), 32)], "#6d7584", 1, cap="butt")
+
+
+def cata_block():
+    s = R(0, 0, 32, 32, "#6d7482") + line([(2, 30), (30, 30), (30, 2)], "#474d58", 2) + line([(2, 29), (2, 2), (29, 2)], "#9aa2b0", 1.2)
+    # carved skull
+    s += shape(doc, smooth_d([(10, 13), (16, 7), (22, 13), (21, 19), (18, 20), (18, 23), (14, 23), (14, 20),
+                              (11, 19)], True, 0.3), "#d9d3c3", "#a39c8b", off=(1.2, 1.2), sw=1.3)
+    s += flat(ellipse_d(13.8, 14.5, 1.8, 2), OUT) + flat(ellipse_d(18.2, 14.5, 1.8, 2), OUT)
+    s += line([(16, 17), (16, 18.5)], OUT, 1)
+    return s
+
+
+# --- clock tower: sandstone blocks, riveted iron plates
+def clock_fill():
+    s = R(0, 0, 32, 32, "#8a7656")
+    for x, y, w, h in ((0, 0, 16, 16), (16, 0, 16, 16), (8, 16, 16, 16), (-8, 16, 16, 16), (24, 16, 16, 16)):
+        s += flat(rect_d(x + 0.5, y + 0.5, w - 1, h - 1), "#9b8662")
+        s += line([(x + 1.5, y + h - 1.2), (x + w - 1.2, y + h - 1.2), (x + w - 1.2, y + 1.5)], "#6a5a40", 1.2)
+        s += line([(x + 1.5, y + h - 2.5), (x + 1.5, y + 1.5), (x + w - 2.5, y + 1.5)], "#c3ae86", 0.9)
+    return s
+
+
+def rivets(y, x0=4, x1=28, step=8):
+    s = ""
+    x = x0
+    while x <= x1:
+        s += flat(circle_d(x, y, 1.1), "#c8ccd4", 0.8)
+        x += step
+    return s
+
+
+def clock_top(L, Rr):
+    s = R(0, 0, 32, 8, "#5e6878") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt") + line([(0, 1.5), (32, 1.5)], "#aab4c4", 1, cap="butt")
+    return s + rivets(4.5)
+
+
+def clock_bottom(L, Rr):
+    return R(0, 27, 32, 5, "#4e5866") + line([(0, 27), (32, 27)], OUT, 1, cap="butt") + rivets(29.5, 4, 28, 12)
+
+
+def clock_side(left):
+    x = 0 if left else 26
+    s = R(x, 0, 6, 32, "#5e6878") + line([(x + (6 if left else 0), 0), (x + (6 if left else 0), 32)], OUT, 1, cap="butt")
+    for y in (6, 16, 26):
+        s += flat(circle_d(x + 3, y, 1.1), "#c8ccd4", 0.8)
+    return s
+
+
+def clock_block():
+    s = R(0, 0, 32, 32, "#6c7688") + line([(2, 30), (30, 30), (30, 2)], "#464e5c", 2) + line([(2, 29), (2, 2), (29, 2)], "#aab4c4", 1.2)
+    s += line([(5, 5), (27, 27)], "#505a68", 3) + line([(27, 5), (5, 27)], "#505a68", 3)
+    for x, y in ((5, 5), (27, 5), (5, 27), (27, 27), (16, 16)):
+        s += flat(circle_d(x, y, 1.4), "#c8ccd4", 0.8)
+    return s
+
+
+# --- throne room: violet marble with veins, gold molding
+def throne_fill():
+    s = R(0, 0, 32, 32, "#3e2e5a")
+    s += line([(0, 7), (9, 12), (14, 22), (24, 26), (32, 31)], "#5a4880", 1.2)
+    s += line([(20, 0), (24, 8), (32, 11)], "#5a4880", 1.0)
+    s += line([(0, 25), (6, 28), (9, 32)], "#2c2042", 1.0)
+    s += flat(ellipse_d(22, 15, 3, 1.2), "#4a3a6a")
+    return s
+
+
+def throne_top(L, Rr):
+    s = R(0, 0, 32, 8, "#d2a23e") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.6), (32, 1.6)], "#fbe08a", 1.2, cap="butt") + line([(0, 5), (32, 5)], "#9c7222", 1, cap="butt")
+    for x in range(4, 32, 8):
+        s += flat(star_d(x, 3.3, 1.4, 0.6, 4), "#fff3c0")
+    return s
+
+
+def throne_bottom(L, Rr):
+    return R(0, 27, 32, 5, "#9c7222") + line([(0, 27), (32, 27)], OUT, 1, cap="butt")
+
+
+def throne_side(left):
+    x = 0 if left else 27
+    return R(x, 0, 5, 32, "#b58a30") + line([(x + 1.5 if left else x + 3.5, 0), (x + 1.5 if left else x + 3.5, 32)], "#fbe08a", 1, cap="butt")
+
+
+def throne_block():
+    s = throne_fill() + flat(rect_d(2, 2, 28, 28), "none", 2.5, "#d2a23e")
+    s += flat(star_d(16, 16, 7, 3, 4, math.pi / 4), "#d2a23e", 1.2)
+    s += flat(circle_d(16, 16, 2), "#c02840", 0.8)
+    return s
+
+
+THEMES = [
+    Theme("forest", 2, 0, fill=forest_fill, top=forest_top, bottom=forest_bottom, side=forest_side, block=forest_block,
+          lip="#3f8f4c"),
+    Theme("rooftops", 10, 0, fill=roof_fill, top=roof_top, bottom=roof_bottom, side=roof_side, block=roof_block,
+          lip="#a8493a"),
+    Theme("mansion", 13, 0, fill=mansion_fill, top=mansion_top, bottom=mansion_bottom, side=mansion_side,
+          block=mansion_block, lip="#a4203a"),
+    Theme("catacombs", 10, 5, fill=cata_fill, top=cata_top, bottom=cata_bottom, side=cata_side, block=cata_block,
+          lip="#8c8f96"),
+    Theme("clocktower", 13, 5, fill=clock_fill, top=clock_top, bottom=clock_bottom, side=clock_side,
+          block=clock_block, lip="#5e6878"),
+    Theme("throne", 16, 5, fill=throne_fill, top=throne_top, bottom=throne_bottom, side=throne_side,
+          block=throne_block, lip="#d2a23e"),
+]
+
+
+def tile(t, T, L, Rr, B):
+    s = t.fill()
+    if B:
+        s += t.bottom(L, Rr)
+    if L:
+        s += t.side(True)
+    if Rr:
+        s += t.side(False)
+    if T:
+        s += t.top(L, Rr)
+    s += edge_lines(T, L, Rr, B)
+    return s
+
+
+def inner_corner(t, left):
+    """Fill with the top surface wrapping round the foot of a wall."""
+    s = t.fill()
+    top = t.top(False, False)
+    cid = doc.uid("ic")
+    x = 0 if left else 22
+    doc.defs.append('<clipPath id="%s"><rect x="%s" y="0" width="10" height="12"/></clipPath>' % (cid, x))
+    s += '<g clip-path="url(#%s)">%s</g>' % (cid, top)
+    s += line([(x + (10 if left else 0), 0), (x + (10 if left else 0), 1.5)], OUT, 2, cap="butt")
+    s += line([(x, 1), (x + 10, 1)], OUT, 2, cap="butt")
+    return s
+
+
+for t in THEMES:
+    c, r = t.col, t.row
+    for a in range(3):
+        L, Rr = a == 0, a == 2
+        put(c + a, r + 0, tile(t, True, L, Rr, False))
+        put(c + a, r + 1, tile(t, False, L, Rr, False))
+        put(c + a, r + 2, tile(t, False, L, Rr, True))
+        put(c + a, r + 3, tile(t, True, L, Rr, True))
+    put(c, r + 4, t.block() + edge_lines(True, True, True, True))
+    put(c + 1, r + 4, inner_corner(t, True))
+    put(c + 2, r + 4, inner_corner(t, False))
+
+
+# ---------------------------------------------------------------- specials
+def plank(L, Rr, mid=True):
+    s = ""
+    x0, x1 = (1 if L else 0), (31 if Rr else 32)
+    s += flat(rect_d(x0, 0.5, x1 - x0, 7), "#9a6a3e") + line([(x0, 2), (x1, 2)], "#d3a06a", 1.2, cap="butt")
+    s += line([(x0, 6.5), (x1, 6.5)], "#5e3c20", 1.5, cap="butt")
+    s += line([(16, 1), (16, 7)], "#5e3c20", 1, cap="butt")
+    s += line([(x0, 0.5), (x1, 0.5)], OUT, 1.6, cap="butt") + line([(x0, 8), (x1, 8)], OUT, 1.6, cap="butt")
+    if L:
+        s += line([(1, 0.5), (1, 8)], OUT, 2, cap="butt") + shape(doc, poly_d([(4, 8), (8, 8), (5, 17), (3, 17)]), "#7a5230", None, sw=1.2)
+    if Rr:
+        s += line([(31, 0.5), (31, 8)], OUT, 2, cap="butt") + shape(doc, poly_d([(24, 8), (28, 8), (29, 17), (27, 17)]), "#7a5230", None, sw=1.2)
+    for x in (8, 24):
+        if (x > x0 + 2) and (x < x1 - 2):
+            s += flat(circle_d(x, 4.2, 0.9), "#3e2812")
+    return s
+
+
+put(0, 2, plank(True, False))
+put(1, 2, plank(False, True))
+put(0, 3, plank(False, False))
+grate = flat(rect_d(0, 0.5, 32, 6), "#6a7484") + line([(0, 0.8), (32, 0.8)], OUT, 1.6, cap="butt") + line([(0, 6.5), (32, 6.5)], OUT, 1.6, cap="butt")
+grate += line([(0, 2), (32, 2)], "#b0bac8", 1, cap="butt")
+for x in range(0, 32, 4):
+    grate += line([(x + 2, 2.8), (x + 2, 5.5)], OUT, 1.2)
+grate += line([(0, 6.5), (8, 14), (16, 6.5), (24, 14), (32, 6.5)], "#4a5260", 1.6) + line([(0, 14), (32, 14)], "#4a5260", 1.6, cap="butt")
+put(1, 3, grate)
+
+# crumbling block: cracked sandstone, split along the 8 x 8 pieces it breaks into
+cb = R(0, 0, 32, 32, "#b48a56")
+for x, y in ((0, 0), (16, 0), (8, 16), (-8, 16), (24, 16)):
+    cb += flat(rect_d(x + 1, y + 1, 14, 14), "#c89c62")
+    cb += line([(x + 2, y + 14), (x + 14, y + 14), (x + 14, y + 2)], "#7e5a30", 1.2)
+cb += line([(6, 0), (9, 7), (7, 12), (12, 18), (10, 25), (14, 32)], OUT, 1.4)
+cb += line([(26, 0), (22, 9), (25, 15), (20, 22)], OUT, 1.2)
+cb += line([(9, 7), (16, 9)], OUT, 1.0) + line([(12, 18), (4, 21)], OUT, 1.0)
+cb += edge_lines(True, True, True, True)
+put(5, 1, cb)
+
+
+def chain_block(cw):
+    s = R(0, 0, 32, 32, "#5a6272") + line([(2, 30), (30, 30), (30, 2)], "#383e4a", 2) + line([(2, 29), (2, 2), (29, 2)], "#a0aabb", 1.2)
+    s += flat(circle_d(16, 16, 8), "#3a404c", 1.5) + flat(circle_d(16, 16, 3.5), "#e06a20", 1.2)
+    # an arrow around the hub shows which way the fire circles
+    a0, a1 = (-2.6, 1.2) if cw else (1.2, -2.6)
+    pts = [(16 + math.cos(a0 + (a1 - a0) * i / 10) * 11, 16 + math.sin(a0 + (a1 - a0) * i / 10) * 11) for i in range(11)]
+    s += line(pts, OUT, 3.4) + line(pts, "#ffb030", 1.6)
+    ex, ey = pts[-1]
+    da = 0.35 if cw else -0.35
+    ang = a1 + (math.pi / 2 if cw else -math.pi / 2)
+    tip = (ex + math.cos(ang) * 3.5, ey + math.sin(ang) * 3.5)
+    s += flat(poly_d([tip, (ex + math.cos(a1 - da) * 3 - math.cos(ang) * 1, ey + math.sin(a1 - da) * 3 - math.sin(ang)),
+                      (ex - math.cos(a1 - da) * 3 - math.cos(ang), ey - math.sin(a1 - da) * 3 - math.sin(ang))]),
+              "#ffb030", 1.2)
+    return s + edge_lines(True, True, True, True)
+
+
+put(8, 0, chain_block(True))
+put(8, 1, chain_block(False))
+
+
+def gate(top):
+    s = R(0, 0, 32, 32, "#2a2430")
+    for x in (4, 12, 20, 28):
+        s += line([(x, 0), (x, 32 if top else 26)], OUT, 4.5, cap="butt") + line([(x, 0), (x, 32 if top else 26)], "#7a8290", 2.6, cap="butt")
+        s += line([(x - 0.6, 0), (x - 0.6, 32 if top else 26)], "#b8c0cc", 0.8, cap="butt")
+        if not top:
+            s += flat(poly_d([(x - 2.5, 25), (x + 2.5, 25), (x, 31)]), "#7a8290", 1.2)
+    for y in ((6, 20) if top else (10,)):
+        s += line([(0, y), (32, y)], OUT, 4.5, cap="butt") + line([(0, y), (32, y)], "#6a7280", 2.6, cap="butt")
+    return s + edge_lines(top, True, True, False)
+
+
+put(9, 1, gate(True))
+put(9, 2, gate(False))
+
+
+def spikes(down):
+    s = ""
+    base = flat(rect_d(2, 26, 28, 5), "#4a5260", 1.6) if not down else flat(rect_d(2, 1, 28, 5), "#4a5260", 1.6)
+    for i in range(4):
+        x = 4 + i * 6.66 + 0.3
+        if down:
+            d = poly_d([(x - 3, 6), (x + 3.3, 6), (x + 0.2, 28)])
+        else:
+            d = poly_d([(x - 3, 26), (x + 3.3, 26), (x + 0.2, 6)])
+        s += shape(doc, d, "#c8d0dc", "#7c8696", off=(2, 0), sw=1.4)
+    return (s + base) if not down else (base + s)
+
+
+put(17, 0, spikes(False))
+put(18, 0, spikes(True))
+
+
+def spike_ball(col):
+    s = flat(star_d(16, 16, 9.5, 5, 8, 0.2), "#9aa2b0", 1.5)
+    s += shape(doc, circle_d(16, 16, 6), col, "#3a404c", off=(1.6, 1.6), hl="#e0e6ee", hl_d=ellipse_d(14, 13.5, 2, 1.2), sw=1.5)
+    return s
+
+
+put(19, 0, spike_ball("#6a7382"))
+vt = spike_ball("#8a4a52") + line([(16, 1), (16, 6)], OUT, 2.6) + line([(16, 1), (16, 6)], "#c8ccd4", 1.2)
+vt += line([(27, 9), (27, 23)], "#ffffff", 1.2, opacity=0.7) + flat(poly_d([(25, 10), (29, 10), (27, 7)]), "#ffffff", opacity=0.7)
+vt += flat(poly_d([(25, 22), (29, 22), (27, 25)]), "#ffffff", opacity=0.7)
+put(19, 1, vt)
+
+# a few plain props that any theme can use
+crate = R(1, 1, 30, 30, "#a8783f", 2) + line([(3, 3), (29, 29)], "#6e4a22", 3) + line([(4, 4), (28, 28)], "#c89458", 1)
+crate += flat(rect_d(4, 4, 24, 24), "none", 1.5, "#6e4a22") + line([(2, 2.5), (30, 2.5)], "#d8ac70", 1)
+put(6, 0, crate)
+ironb = R(1, 1, 30, 30, "#6c7688", 2) + line([(3, 29), (29, 29), (29, 3)], "#464e5c", 2) + line([(3, 28), (3, 3), (28, 3)], "#aab4c4", 1.2)
+for x, y in ((6, 6), (26, 6), (6, 26), (26, 26)):
+    ironb += flat(circle_d(x, y, 1.6), "#c8ccd4", 0.8)
+put(7, 0, ironb)
+stoneb = R(1, 1, 30, 30, "#8e8a84", 2) + line([(3, 29), (29, 29), (29, 3)], "#5e5a56", 2) + line([(3, 28), (3, 3), (28, 3)], "#c4c0ba", 1.2)
+stoneb += line([(10, 10), (14, 15), (12, 20)], "#5e5a56", 1)
+put(6, 1, stoneb)
+goldb = R(1, 1, 30, 30, "#d2a23e", 2) + line([(3, 29), (29, 29), (29, 3)], "#8c6418", 2) + line([(3, 28), (3, 3), (28, 3)], "#fbe08a", 1.2)
+goldb += flat(star_d(16, 16, 6, 2.4, 4), "#fff3c0", 1)
+put(7, 1, goldb)
+
+
+# ---------------------------------------------------------------- editor icons
+def icon_frame(color, inner=""):
+    return (flat(rect_d(1.5, 1.5, 29, 29), "#1f1a2a", 1.5, color) + inner)
+
+
+try:
+    import enemies as EN
+except ImportError:  # the enemy module is optional while drawing tiles alone
+    EN = None
+
+
+def enemy_icon(name, scale):
+    inner = ""
+    if EN is not None:
+        inner = '<g transform="translate(16,16) scale(%s)">%s</g>' % (f(scale), EN.icon(doc, name))
+    return icon_frame("#e0404a", inner)
+
+
+for col, (name, sc) in enumerate([("brain", 0.8), ("met", 0.8), ("togezo", 0.5), ("mecha", 0.24), ("death", 0.3),
+                                  ("monoeye", 0.42), ("patapata_float", 0.3), ("patapata", 0.3), ("ghost", 0.42),
+                                  ("marionette", 0.3)]):
+    put(col, 5, enemy_icon(name, sc))
+put(0, 6, enemy_icon("dummy", 0.8))
+
+
+def flame_icon(direction):
+    fl = ('<g transform="translate(16,16) rotate(%d)">' % direction
+          + flat(poly_d([(-9, -5), (2, -6), (11, 0), (2, 6), (-9, 5)]), "#ff9a2a", 1.2)
+          + flat(poly_d([(-7, -2.5), (3, -2.5), (7, 0), (3, 2.5), (-7, 2.5)]), "#fff1a0")
+          + flat(rect_d(-13, -6, 5, 12), "#6a7484", 1.2) + "</g>")
+    return icon_frame("#ff9a2a", fl)
+
+
+put(0, 7, flame_icon(180))
+put(1, 7, flame_icon(0))
+put(2, 7, flame_icon(-90))
+put(3, 7, flame_icon(90))
+
+
+def turret_icon(right):
+    ball = flat(circle_d(22 if right else 10, 16, 4.5), "#ff8a20", 1.2) + flat(circle_d(22 if right else 10, 16, 2), "#fff1a0")
+    stand = flat(rect_d(12 if right else 14, 10, 6, 12), "#6a7484", 1.2)
+    arr = text("R" if right else "L", 4 if not right else 22, 23, 1.4, "#ffb030")
+    return icon_frame("#ff9a2a", stand + ball + arr)
+
+
+put(4, 7, turret_icon(False))
+put(5, 7, turret_icon(True))
+
+# items
+mirror = (flat(smooth_d([(9, 27), (9, 10), (16, 4), (23, 10), (23, 27)], True, 0.3), "#d2a23e", 1.3)
+          + flat(smooth_d([(11.5, 25), (11.5, 11), (16, 6.5), (20.5, 11), (20.5, 25)], True, 0.3), "#5a6a9a")
+          + line([(13, 20), (18, 11)], "#cfe0ff", 1.2))
+put(0, 8, icon_frame("#f0d040", mirror))
+put(1, 8, icon_frame("#f0d040", flat(rect_d(4, 13, 24, 6), "#8a95a8", 1.3) + line([(6, 14.5), (26, 14.5)], "#d0d8e4", 1)
+                     + text("LR", 10, 21, 1.2, "#f0d040")))
+put(2, 8, icon_frame("#f0d040", flat(circle_d(16, 16, 8), "#f2c23a", 1.5) + flat(circle_d(16, 16, 5), "none", 1, "#b07a10")
+                     + line([(13, 12), (13, 15)], "#fff6c0", 1.4)))
+put(3, 8, icon_frame("#f0d040", flat(poly_d([(12, 7), (19, 7), (21, 25), (14, 25)]), "#55606f", 1.4)
+                     + line([(14, 9), (15.5, 22)], "#a3b0c2", 1.2) + flat(rect_d(11, 5, 9, 3), "#c8a030", 1)))
+put(4, 8, icon_frame("#f0d040", line([(11, 27), (11, 5)], OUT, 3) + line([(11, 27), (11, 5)], "#c8ccd4", 1.5)
+                     + flat(poly_d([(12, 6), (24, 9), (12, 13)]), "#40c060", 1.2)))
+oneup = (flat(circle_d(16, 17, 8), "#8a4630", 1.3) + flat(ellipse_d(18, 19, 5, 5.5), "#f8d8c2", 1)
+         + flat(smooth_d([(9, 12), (13, 8), (19, 8), (23, 12), (16, 10.5)], True, 0.3), "#f6f3ee", 1)
+         + flat(circle_d(19.5, 19, 1), OUT))
+put(5, 8, icon_frame("#f0d040", oneup))
+for col, n in ((6, "1"), (7, "2"), (8, "3"), (9, "4")):
+    put(col, 8, icon_frame("#40a0ff", text("E", 6, 11, 2, "#9fd0ff") + text(n, 15, 11, 2, "#ffffff")))
+put(6, 9, icon_frame("#40a0ff", text("E", 6, 11, 2, "#9fd0ff") + text("5", 15, 11, 2, "#ffffff")))
+put(0, 9, icon_frame("#40e070", flat(star_d(16, 13, 7, 3, 5, -math.pi / 2), "#e0404a", 1.2) + text("B", 13, 21, 1.4)))
+put(1, 9, icon_frame("#40e070", mirror + text("B", 24, 3, 1.1)))
+put(7, 9, icon_frame("#40e070", text("S", 6, 9, 2, "#80ff90") + flat(poly_d([(18, 10), (26, 16), (18, 22)]), "#80ff90", 1.2)))
+
+
+# ---------------------------------------------------------------- scenery
+def sc(col, row, s):
+    put(col, row, s)
+
+
+_veils = {}
+
+
+def dark(s, amount=0.35):
+    """Scenery sits behind the action: dims the drawing's colours towards
+    night blue while keeping its transparency."""
+    key = int(round(amount * 100))
+    if key not in _veils:
+        k = 1.0 - amount
+        fid = "night%d" % key
+        doc.defs.append('<filter id="%s" color-interpolation-filters="sRGB" x="0" y="0" width="1" height="1">'
+                        '<feColorMatrix type="matrix" values="%s 0 0 0 %s  0 %s 0 0 %s  0 0 %s 0 %s  0 0 0 1 0"/></filter>'
+                        % (fid, f(k), f(amount * 0.03), f(k), f(amount * 0.03), f(k), f(amount * 0.09)))
+        _veils[key] = fid
+    return '<g filter="url(#%s)">%s</g>' % (_veils[key], s)
+
+
+def backwall(fill_fn, amount=0.55):
+    return fill_fn() + R(0, 0, 32, 32, "#0c0a18", op=amount)
+
+
+# row 10: back walls of every theme (seamless, darker than the solid tiles)
+for i, fn in enumerate([forest_fill, roof_fill, mansion_fill, cata_fill, clock_fill, throne_fill]):
+    sc(i, 10, backwall(fn))
+
+
+# forest (rows 11..13)
+def trunk(part):
+    s = ""
+    if part == 0:  # crown stub with branches
+        s += line([(16, 32), (16, 8)], OUT, 10) + line([(16, 32), (16, 8)], "#4a3226", 7)
+        s += line([(16, 16), (4, 6)], OUT, 5) + line([(16, 16), (4, 6)], "#4a3226", 3)
+        s += line([(16, 12), (27, 3)], OUT, 4) + line([(16, 12), (27, 3)], "#4a3226", 2.5)
+        s += flat(ellipse_d(6, 6, 6, 4), "#244a30", 1.2) + flat(ellipse_d(26, 4, 5, 3.5), "#244a30", 1.2)
+    elif part == 1:
+        s += R(10, 0, 12, 32, "#4a3226") + line([(10, 0), (10, 32)], OUT, 2, cap="butt") + line([(22, 0), (22, 32)], OUT, 2, cap="butt")
+        s += line([(13, 3), (13, 28)], "#6b4a38", 1.2) + line([(19, 6), (18, 14), (19, 24)], "#33221a", 1.2)
+        s += flat(ellipse_d(17, 18, 2, 3), "#1a120e", 1)
+    else:
+        s += flat(poly_d([(10, 0), (22, 0), (23, 22), (30, 32), (2, 32), (9, 22)]), "#4a3226", 2)
+        s += line([(13, 2), (12, 24)], "#6b4a38", 1.2)
+    return dark(s, 0.3)
+
+
+for i in range(3):
+    sc(0, 11 + i, trunk(i))
+
+
+def vine(part):
+    s = ""
+    pts = [(16, 0), (13, 8), (18, 16), (14, 24), (16, 32 if part == 0 else 26)]
+    s += line(pts, OUT, 3.6) + line(pts, "#2f7a40", 2)
+    for i, (x, y) in enumerate(pts[1:]):
+        s += flat(ellipse_d(x + (3 if i % 2 else -3), y, 3, 1.8), "#3f9a50", 1)
+    return dark(s, 0.25)
+
+
+sc(1, 11, vine(0))
+sc(1, 12, vine(1))
+
+
+def bush(left):
+    d = smooth_d([(0 if not left else 4, 32), (2 if left else -2, 20), (10, 12), (20, 10), (28, 16), (34 if left else 32, 32)], False, 0.4)
+    return dark(shape(doc, d + "Z", "#2e6a3a", "#1d4a28", off=(2, 2), sw=2) + flat(circle_d(12, 20, 1.2), "#c0405a"), 0.25)
+
+
+sc(2, 11, bush(True))
+sc(3, 11, bush(False))
+mush = (flat(rect_d(12, 20, 5, 10), "#e8dccb", 1.3) + shape(doc, smooth_d([(6, 21), (14, 12), (23, 21)], True, 0.4), "#c0404a", "#8a2030", off=(1, 1.5), sw=1.4)
+        + flat(circle_d(12, 17, 1.2), "#fff") + flat(circle_d(17, 16, 1), "#fff")
+        + flat(rect_d(21, 25, 3, 5), "#e8dccb", 1) + flat(smooth_d([(19, 26), (22.5, 22), (26, 26)], True, 0.4), "#c0404a", 1))
+sc(2, 12, dark(mush, 0.2))
+grass = ""
+for x in range(2, 32, 5):
+    grass += line([(x, 32), (x - 2, 24 - (x % 3) * 2)], "#2f7a40", 1.6) + line([(x + 1, 32), (x + 3, 26)], "#3f9a50", 1.4)
+sc(3, 12, dark(grass, 0.2))
+fence = flat(rect_d(4, 8, 5, 24), "#6b5040", 1.3) + flat(rect_d(22, 8, 5, 24), "#6b5040", 1.3)
+fence += flat(rect_d(0, 13, 32, 4), "#7b5a48", 1.2) + flat(rect_d(0, 23, 32, 4), "#7b5a48", 1.2)
+sc(4, 11, dark(fence, 0.3))
+grave = shape(doc, smooth_d([(8, 31), (8, 12), (16, 5), (24, 12), (24, 31)], True, 0.3), "#7d8290", "#50545f", off=(2, 2),
+              hl="#b0b6c2", hl_d=ellipse_d(13, 12, 2.5, 1.2))
+grave += line([(16, 13), (16, 23)], "#3e424c", 1.6) + line([(12, 16.5), (20, 16.5)], "#3e424c", 1.6)
+grave += flat(rect_d(5, 29, 22, 3), "#3a2e26", 1)
+sc(4, 12, dark(grave, 0.2))
+
+
+def torch(color="#8a7a6a"):
+    s = line([(16, 14), (16, 30)], OUT, 4) + line([(16, 14), (16, 30)], color, 2.2)
+    s += flat(poly_d([(11, 12), (21, 12), (19, 16), (13, 16)]), "#55606f", 1.2)
+    glow = radial(doc, [(0, "#ffcf60", 0.55), (1, "#ff8a20", 0)])
+    s += flat(circle_d(16, 8, 10), glow)
+    s += flat(smooth_d([(12, 12), (13, 6), (16, 1), (19, 6), (20, 12)], True, 0.4), "#ff8a20", 1.2)
+    s += flat(smooth_d([(14, 12), (15, 8), (16, 5), (17, 8), (18, 12)], True, 0.4), "#fff1a0")
+    return s
+
+
+lantern = (line([(16, 0), (16, 8)], OUT, 1.5) + flat(rect_d(11, 8, 10, 14), "#2a2430", 1.4) + flat(rect_d(13, 10, 6, 10), "#ffcf60")
+           + flat(poly_d([(10, 8), (22, 8), (16, 4)]), "#55606f", 1.2))
+sc(5, 11, lantern)
+sc(5, 12, torch())
+
+
+# rooftops (rows 14..16)
+def chimney(part):
+    s = roof_fill() if part == 1 else ""
+    if part == 1:
+        s = '<g clip-path="url(#chim)">%s</g>' % s + line([(4, 0), (4, 32)], OUT, 2, cap="butt") + line([(28, 0), (28, 32)], OUT, 2, cap="butt")
+    else:
+        s += '<g clip-path="url(#chim)">%s</g>' % roof_fill()
+        s += flat(rect_d(2, 6, 28, 6), "#9b8f86", 1.6) + line([(4, 12), (4, 32)], OUT, 2, cap="butt") + line([(28, 12), (28, 32)], OUT, 2, cap="butt")
+        s += flat(rect_d(8, 1, 6, 5), "#6a5a50", 1.2) + flat(rect_d(18, 2, 6, 4), "#6a5a50", 1.2)
+    return dark(s, 0.3)
+
+
+doc.defs.append('<clipPath id="chim"><rect x="4" y="0" width="24" height="32"/></clipPath>')
+sc(0, 14, chimney(0))
+sc(0, 15, chimney(1))
+win_lit = (flat(rect_d(6, 4, 20, 24), "#3a2a26", 1.6) + flat(rect_d(8, 6, 16, 20), "#ffcf60")
+           + line([(16, 6), (16, 26)], "#3a2a26", 2, cap="butt") + line([(8, 16), (24, 16)], "#3a2a26", 2, cap="butt")
+           + flat(rect_d(8, 6, 7, 9), "#ffe8a0") + flat(rect_d(4, 27, 24, 3), "#9b8f86", 1.2))
+sc(1, 14, win_lit)
+win_dark = (flat(rect_d(6, 4, 20, 24), "#3a2a26", 1.6) + flat(rect_d(8, 6, 16, 20), "#24304a")
+            + line([(16, 6), (16, 26)], "#3a2a26", 2, cap="butt") + line([(8, 16), (24, 16)], "#3a2a26", 2, cap="butt")
+            + flat(rect_d(4, 27, 24, 3), "#9b8f86", 1.2))
+sc(2, 14, dark(win_dark, 0.2))
+antenna = line([(16, 32), (16, 4)], OUT, 3) + line([(16, 32), (16, 4)], "#8a95a8", 1.4)
+for y, w in ((8, 10), (14, 8), (20, 6)):
+    antenna += line([(16 - w, y), (16 + w, y)], OUT, 2.6) + line([(16 - w, y), (16 + w, y)], "#8a95a8", 1.2)
+sc(1, 15, dark(antenna, 0.3))
+laundry = line([(0, 6), (16, 10), (32, 6)], "#c8ccd4", 1)
+laundry += flat(poly_d([(6, 8), (13, 9.6), (12, 20), (7, 19)]), "#d0e0f0", 1.2) + flat(poly_d([(18, 9.5), (25, 8), (26, 16), (19, 17)]), "#e07080", 1.2)
+sc(2, 15, dark(laundry, 0.3))
+
+
+def cloud(part):
+    pts = {0: [(6, 28), (4, 20), (12, 14), (22, 12), (32, 14), (32, 28)],
+           1: [(0, 28), (0, 14), (8, 8), (18, 6), (26, 10), (32, 14), (32, 28)],
+           2: [(0, 28), (0, 14), (10, 12), (20, 16), (27, 20), (26, 28)]}[part]
+    d = smooth_d(pts, False, 0.4) + "Z"
+    s = flat(d, "#4a4a6e") + flat(smooth_d([(x, y + 4) for x, y in pts], False, 0.4) + "Z", "#3a3a5a", opacity=0.8)
+    s += flat(smooth_d([(x, y - 0.5) for x, y in pts[:-1]], False, 0.4), "none", 1.4, "#7a7aa8")
+    return s
+
+
+for i in range(3):
+    sc(3 + i, 14, cloud(i))
+moon = flat(circle_d(16, 16, 14), radial(doc, [(0, "#fff6d8", 1), (0.8, "#f0e0b0", 1), (1, "#c0b090", 1)]))
+moon += flat(circle_d(11, 12, 3), "#e0cfa0") + flat(circle_d(20, 21, 2), "#e0cfa0") + flat(circle_d(21, 10, 1.5), "#e0cfa0")
+sc(3, 15, moon)
+stars = ""
+rnd = random.Random(5)
+for i in range(6):
+    stars += flat(star_d(rnd.uniform(3, 29), rnd.uniform(3, 29), rnd.uniform(1.2, 2.2), 0.5, 4), "#e8e8ff")
+sc(4, 15, stars)
+
+
+# mansion (rows 17..19)
+def mwindow(part):
+    s = R(3, 0, 26, 32, "#3a2418") + R(6, 0, 20, 32, "#1e2848")
+    s += line([(16, 0), (16, 32)], "#3a2418", 2, cap="butt")
+    s += flat(ellipse_d(21, 10 if part == 0 else 0, 3, 3), "#fff6d8", opacity=0.7) if part == 0 else ""
+    if part == 0:
+        s = R(3, 8, 26, 24, "#3a2418") + R(6, 11, 20, 21, "#1e2848") + flat(smooth_d([(3, 10), (16, 1), (29, 10)], True, 0.4), "#3a2418", 1.5)
+        s += flat(smooth_d([(6, 11), (16, 4), (26, 11)], True, 0.4), "#2a3a66") + line([(16, 4), (16, 32)], "#3a2418", 2, cap="butt")
+        s += line([(8, 16), (13, 12)], "#6a7ab0", 1.2)
+    else:
+        s += line([(6, 16), (26, 16)], "#3a2418", 2, cap="butt") + flat(rect_d(1, 28, 30, 4), "#d7a944", 1.2)
+    s += line([(3, 0), (3, 32)], OUT, 2, cap="butt") + line([(29, 0), (29, 32)], OUT, 2, cap="butt")
+    # curtains
+    s += flat(poly_d([(3, 9 if part == 0 else 0), (9, 9 if part == 0 else 0), (7, 32 if part == 0 else 24), (3, 32 if part == 0 else 26)]), "#8a1a30", 1.2)
+    s += flat(poly_d([(29, 9 if part == 0 else 0), (23, 9 if part == 0 else 0), (25, 32 if part == 0 else 24), (29, 32 if part == 0 else 26)]), "#8a1a30", 1.2)
+    return dark(s, 0.25)
+
+
+sc(0, 17, mwindow(0))
+sc(0, 18, mwindow(1))
+
+
+def pillar(part, body="#8c8478", hl="#c4bcae", sh="#5e574e"):
+    s = ""
+    if part == 0:
+        s += flat(rect_d(4, 2, 24, 6), body, 1.5) + flat(rect_d(7, 8, 18, 4), body, 1.5)
+        s += R(9, 12, 14, 20, body) + line([(9, 12), (9, 32)], OUT, 2, cap="butt") + line([(23, 12), (23, 32)], OUT, 2, cap="butt")
+    elif part == 1:
+        s += R(9, 0, 14, 32, body) + line([(9, 0), (9, 32)], OUT, 2, cap="butt") + line([(23, 0), (23, 32)], OUT, 2, cap="butt")
+    else:
+        s += R(9, 0, 14, 20, body) + line([(9, 0), (9, 20)], OUT, 2, cap="butt") + line([(23, 0), (23, 20)], OUT, 2, cap="butt")
+        s += flat(rect_d(7, 20, 18, 4), body, 1.5) + flat(rect_d(4, 24, 24, 7), body, 1.5)
+    y0, y1 = (12, 32) if part == 0 else ((0, 32) if part == 1 else (0, 20))
+    s += line([(12, y0), (12, y1)], hl, 1.5, cap="butt") + line([(20, y0), (20, y1)], sh, 2, cap="butt")
+    s += line([(16, y0), (16, y1)], sh, 0.8, cap="butt")
+    return dark(s, 0.3)
+
+
+for i in range(3):
+    sc(1, 17 + i, pillar(i))
+portrait = (flat(rect_d(4, 3, 24, 26), "#d7a944", 1.6) + flat(rect_d(7, 6, 18, 20), "#2a2a3e")
+            + flat(ellipse_d(16, 14, 4, 5), "#b09080") + flat(smooth_d([(8, 26), (11, 19), (21, 19), (24, 26)], True, 0.3), "#3a4a6a"))
+sc(2, 17, dark(portrait, 0.25))
+candel = (line([(16, 31), (16, 16)], OUT, 3.5) + line([(16, 31), (16, 16)], "#d7a944", 1.8)
+          + line([(6, 14), (6, 18), (26, 18), (26, 14)], OUT, 3) + line([(6, 14), (6, 18), (26, 18), (26, 14)], "#d7a944", 1.4)
+          + flat(rect_d(10, 27, 12, 4), "#d7a944", 1.2))
+for x in (6, 16, 26):
+    candel += flat(rect_d(x - 1.5, 8, 3, 6), "#f0ead8", 1) + flat(smooth_d([(x - 1.5, 8), (x, 3), (x + 1.5, 8)], True, 0.4), "#ffcf60")
+sc(3, 17, candel)
+chand = (line([(16, 0), (16, 10)], OUT, 2) + flat(smooth_d([(4, 12), (16, 20), (28, 12)], True, 0.4), "#d7a944", 1.4))
+for x in (6, 16, 26):
+    chand += flat(rect_d(x - 1.2, 6 if x != 16 else 12, 2.4, 5), "#f0ead8", 0.8)
+    chand += flat(circle_d(x, 4 if x != 16 else 10, 1.6), "#ffcf60")
+chand += flat(poly_d([(14, 20), (18, 20), (16, 26)]), "#a0d0ff", 1)
+sc(2, 18, chand)
+wallpaper = R(0, 0, 32, 32, "#4a2a3a")
+for x, y in ((8, 8), (24, 24), (24, 8), (8, 24)):
+    wallpaper += flat(star_d(x, y, 3.5, 1.4, 4), "#6a3c50")
+wallpaper += line([(16, 0), (16, 32)], "#5a3446", 1, cap="butt")
+sc(3, 18, dark(wallpaper, 0.3))
+sc(4, 17, torch("#d7a944"))
+vase = (shape(doc, smooth_d([(12, 31), (9, 22), (11, 14), (13, 10), (12, 6), (20, 6), (19, 10), (21, 14), (23, 22), (20, 31)], True, 0.4),
+              "#3a5a9a", "#243c6a", off=(2, 1.5), sw=1.5) + line([(11, 18), (21, 18)], "#e0e8ff", 1.2))
+sc(4, 18, dark(vase, 0.2))
+
+# catacombs (rows 20..22)
+for i, (w, cross) in enumerate([(9, True), (8, False), (7, True)]):
+    g = shape(doc, smooth_d([(16 - w, 31), (16 - w, 14), (16, 14 - w), (16 + w, 14), (16 + w, 31)], True, 0.3),
+              ["#7d8290", "#6e7466", "#857a70"][i], "#4a4e58", off=(2, 2), hl="#b0b6c2", hl_d=ellipse_d(13, 11, 2, 1))
+    if cross:
+        g += line([(16, 12), (16, 24)], "#3e424c", 1.8) + line([(12, 16), (20, 16)], "#3e424c", 1.8)
+    else:
+        g += line([(12, 16), (20, 16)], "#3e424c", 1) + line([(12, 19), (20, 19)], "#3e424c", 1) + line([(12, 22), (18, 22)], "#3e424c", 1)
+    if i == 1:
+        g += line([(18, 6), (14, 14), (16, 20)], OUT, 1)
+    sc(i, 20, dark(g, 0.25))
+skulls = ""
+for x, y in ((9, 24), (22, 25), (15, 18)):
+    skulls += shape(doc, smooth_d([(x - 5, y + 1), (x - 5, y - 4), (x, y - 7), (x + 5, y - 4), (x + 5, y + 1), (x + 2, y + 4), (x - 2, y + 4)], True, 0.3),
+                    "#e0d9c6", "#a39c8b", off=(1, 1), sw=1.3)
+    skulls += flat(circle_d(x - 2, y - 1, 1.4), OUT) + flat(circle_d(x + 2, y - 1, 1.4), OUT)
+skulls += line([(2, 31), (30, 29)], "#d0c8b4", 3) + line([(2, 31), (30, 29)], OUT, 0.8)
+sc(3, 20, dark(skulls, 0.2))
+web = ""
+for a in range(0, 91, 18):
+    r = math.radians(a)
+    web += line([(0, 0), (math.cos(r) * 30, math.sin(r) * 30)], "#c8c8d8", 0.8, opacity=0.8)
+for rr in (8, 15, 22):
+    web += line([(math.cos(math.radians(a)) * rr, math.sin(math.radians(a)) * rr) for a in range(0, 91, 18)], "#c8c8d8", 0.8, opacity=0.8)
+sc(4, 20, web)
+sc(5, 20, torch("#6a6058"))
+arch_l = R(0, 0, 32, 32, "#3b404a") + flat(smooth_d([(32, 32), (32, 6), (20, 10), (12, 20), (10, 32)], False, 0.4) + "Z", "#12141a")
+sc(0, 21, dark(arch_l, 0.2))
+arch_r = R(0, 0, 32, 32, "#3b404a") + flat(smooth_d([(0, 32), (0, 6), (12, 10), (20, 20), (22, 32)], False, 0.4) + "Z", "#12141a")
+sc(1, 21, dark(arch_r, 0.2))
+niche = backwall(cata_fill, 0.45) + flat(smooth_d([(8, 30), (8, 12), (16, 6), (24, 12), (24, 30)], True, 0.4), "#15171d", 1.4)
+niche += flat(ellipse_d(16, 25, 5, 4), "#c8c0ac", 1) + flat(circle_d(14, 24, 1), OUT) + flat(circle_d(18, 24, 1), OUT)
+sc(2, 21, niche)
+chains = ""
+for x in (10, 22):
+    for y in range(0, 32, 6):
+        chains += flat(ellipse_d(x, y + 3, 1.8, 3), "none", 1.2, "#8a95a8")
+sc(3, 21, dark(chains, 0.3))
+
+
+# clock tower (rows 23..25)
+def gear(cx, cy, r, teeth, fill="#b08a3a", hole=True):
+    p = []
+    for i in range(teeth * 4):
+        a = 2 * math.pi * i / (teeth * 4)
+        rr = r if (i % 4) in (0, 1) else r - 3
+        p.append((cx + math.cos(a) * rr, cy + math.sin(a) * rr))
+    s = shape(doc, poly_d(p), fill, "#6e5420", off=(1.5, 1.5), sw=1.5)
+    s += flat(circle_d(cx, cy, r * 0.55), "none", 1.2, "#6e5420")
+    if hole:
+        s += flat(circle_d(cx, cy, r * 0.22), "#1b1424")
+    return s
+
+
+big = gear(32, 32, 28, 14)
+for i, (c, r) in enumerate(((0, 23), (1, 23), (0, 24), (1, 24))):
+    x, y = (i % 2) * 32, (i // 2) * 32
+    sc(c, r, dark('<g transform="translate(%d,%d)">%s</g>' % (-x, -y, big), 0.3))
+sc(2, 23, dark(gear(16, 16, 13, 9, "#8a95a8"), 0.3))
+sc(3, 23, dark(gear(16, 16, 9, 7, "#b08a3a"), 0.3))
+pend = line([(16, 0), (16, 32)], OUT, 3) + line([(16, 0), (16, 32)], "#b08a3a", 1.5)
+sc(2, 24, dark(pend, 0.3))
+bob = line([(16, 0), (16, 12)], OUT, 3) + line([(16, 0), (16, 12)], "#b08a3a", 1.5)
+bob += shape(doc, circle_d(16, 20, 9), "#d2a23e", "#8c6418", off=(2, 2), hl="#fbe08a", hl_d=ellipse_d(13, 16, 3, 2))
+sc(3, 24, dark(bob, 0.3))
+# a 2 x 2 clock face
+face = flat(circle_d(32, 32, 29), "#d2a23e", 2) + flat(circle_d(32, 32, 25), "#f0e8d0", 1.5)
+for i in range(12):
+    a = 2 * math.pi * i / 12
+    face += line([(32 + math.cos(a) * 20, 32 + math.sin(a) * 20), (32 + math.cos(a) * 23, 32 + math.sin(a) * 23)], OUT, 2 if i % 3 == 0 else 1)
+face += line([(32, 32), (32, 16)], OUT, 2.5) + line([(32, 32), (43, 36)], OUT, 2) + flat(circle_d(32, 32, 2), OUT)
+for i, (c, r) in enumerate(((4, 23), (5, 23), (4, 24), (5, 24))):
+    x, y = (i % 2) * 32, (i // 2) * 32
+    sc(c, r, dark('<g transform="translate(%d,%d)">%s</g>' % (-x, -y, face), 0.25))
+girder = R(0, 12, 32, 8, "#4e5866") + line([(0, 12), (32, 12)], OUT, 1.5, cap="butt") + line([(0, 20), (32, 20)], OUT, 1.5, cap="butt")
+girder += line([(0, 20), (8, 12), (16, 20), (24, 12), (32, 20)], "#7a8494", 1.4) + rivets(16, 4, 28, 8)
+sc(0, 25, dark(girder, 0.3))
+vgirder = R(12, 0, 8, 32, "#4e5866") + line([(12, 0), (12, 32)], OUT, 1.5, cap="butt") + line([(20, 0), (20, 32)], OUT, 1.5, cap="butt")
+vgirder += line([(12, 0), (20, 8), (12, 16), (20, 24), (12, 32)], "#7a8494", 1.4)
+sc(1, 25, dark(vgirder, 0.3))
+bell = shape(doc, smooth_d([(5, 28), (9, 22), (10, 10), (16, 5), (22, 10), (23, 22), (27, 28)], True, 0.35), "#c89a3a", "#8c6418",
+             off=(2, 1.5), hl="#fbe08a", hl_d=ellipse_d(13, 13, 1.5, 3.5))
+bell += flat(circle_d(16, 29, 2.2), "#8c6418", 1.2) + line([(16, 0), (16, 5)], OUT, 2)
+sc(2, 25, dark(bell, 0.25))
+
+# throne room (rows 26..28)
+for i in range(3):
+    sc(0, 26 + i, pillar(i, "#4e3e6e", "#7a68a0", "#2c2042"))
+
+
+def banner(part):
+    if part == 0:
+        s = line([(2, 4), (30, 4)], OUT, 3.5) + line([(2, 4), (30, 4)], "#d2a23e", 2)
+        s += flat(rect_d(6, 5, 20, 27), "#9a1a30", 1.5) + line([(8, 5), (8, 32)], "#c84058", 1.2)
+        s += flat(star_d(16, 20, 6, 2.5, 5, -math.pi / 2), "#d2a23e", 1)
+    else:
+        s = flat(poly_d([(6, 0), (26, 0), (26, 24), (16, 18), (6, 24)]), "#9a1a30", 1.5) + line([(8, 0), (8, 22)], "#c84058", 1.2)
+        s += line([(6, 0), (6, 24)], OUT, 1.5)
+    return dark(s, 0.25)
+
+
+sc(1, 26, banner(0))
+sc(1, 27, banner(1))
+
+
+def stained(part):
+    x0, y0 = (part % 2) * 32, (part // 2) * 32
+    arch = smooth_d([(6, 64), (6, 22), (32, 4), (58, 22), (58, 64)], True, 0.35)
+    s = flat(arch, "#2c2042", 2)
+    cols = ["#c02840", "#3050c0", "#d2a23e", "#30a070"]
+    k = 0
+    cid = doc.uid("sg")
+    doc.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, arch))
+    panes = ""
+    for gx in range(9, 56, 11):
+        for gy in range(4, 64, 12):
+            k += 1
+            panes += flat(rect_d(gx, gy, 9, 10), cols[(k * 3 + gx) % 4], opacity=0.75)
+    s += '<g clip-path="url(#%s)">%s</g>' % (cid, panes)
+    s += flat(smooth_d([(6, 64), (6, 22), (32, 4), (58, 22), (58, 64)], True, 0.35), "none", 3, "#1b1424")
+    s += line([(32, 4), (32, 64)], OUT, 2) + line([(6, 40), (58, 40)], OUT, 2)
+    return dark('<g transform="translate(%d,%d)">%s</g>' % (-x0, -y0, s), 0.3)
+
+
+for i, (c, r) in enumerate(((2, 26), (3, 26), (2, 27), (3, 27))):
+    sc(c, r, stained(i))
+carpet = R(0, 0, 32, 32, "#8a1a30") + line([(0, 3), (32, 3)], "#d2a23e", 2, cap="butt") + line([(0, 29), (32, 29)], "#d2a23e", 2, cap="butt")
+carpet += flat(star_d(16, 16, 5, 2, 4), "#b02a44")
+sc(4, 26, dark(carpet, 0.35))
+sc(4, 27, torch("#d2a23e"))
+statue = shape(doc, smooth_d([(9, 31), (10, 18), (12, 12), (13, 6), (19, 6), (20, 12), (22, 18), (23, 31)], True, 0.35), "#8a8296",
+               "#5a5266", off=(2, 1.5), hl="#c0b8cc", hl_d=ellipse_d(14, 10, 1.5, 2.5))
+statue += flat(circle_d(16, 5, 4), "#8a8296", 1.5) + flat(rect_d(6, 28, 20, 4), "#5a5266", 1.2)
+sc(5, 26, dark(statue, 0.25))
+crown = flat(poly_d([(6, 22), (6, 10), (11, 16), (16, 8), (21, 16), (26, 10), (26, 22)]), "#d2a23e", 1.5)
+crown += flat(circle_d(16, 18, 2), "#c02840", 1) + line([(7, 20), (25, 20)], "#fbe08a", 1)
+sc(5, 27, dark(crown, 0.2))
+
+# a plain dark fill for filling the gaps between decorations
+sc(0, 29, R(0, 0, 32, 32, "#0e0c16"))
+sc(1, 29, R(0, 0, 32, 32, "#0e0c16", op=0.5))
+
+
+def build():
+    for (c, r), s in sorted(chips.items()):
+        doc.add('<g id="chip%d" transform="translate(%d,%d)"><g clip-path="url(#cell)">%s</g></g>'
+                % (c * 100 + r, c * 32, r * 32, s))
+    return doc
+
+
+if __name__ == "__main__":
+    print(build().save("mapchip.svg"))
