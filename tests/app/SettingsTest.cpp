@@ -1,0 +1,134 @@
+#include "app/IniFile.h"
+#include "app/Log.h"
+#include "app/SystemInfo.h"
+#include "app/VrelsSkarovApp.h"
+#include "lib/myDxGraphics.h"
+#include "lib/myInput.h"
+
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+class TempFile {
+public:
+    explicit TempFile(const std::string& contents = "", bool create = true) {
+        char name[] = "/tmp/vrels-ini-XXXXXX";
+        const int fd = mkstemp(name);
+        close(fd);
+        path = name;
+        if (create) {
+            std::ofstream(path, std::ios::binary) << contents;
+        } else {
+            std::remove(path.c_str());
+        }
+    }
+    ~TempFile() {
+        std::remove(path.c_str());
+        std::remove((path + ".tmp").c_str());
+    }
+    std::string Read() const {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::string path;
+};
+
+} // namespace
+
+TEST(Settings, DefaultsWithoutAFile) {
+    TempFile none("", false);
+    SystemInfo_t info;
+    ReadSettings(info, none.path);
+    EXPECT_EQ(info.gameLevel, 1);
+    EXPECT_EQ(info.rest, 3);
+    EXPECT_EQ(info.effectLevel, 1);
+    EXPECT_EQ(info.soundEffects, 1);
+    EXPECT_EQ(info.music, 1);
+    EXPECT_EQ(info.lastStage, 11);
+    EXPECT_EQ(info.stageNumbers.size(), 23u);
+    myDxGraphics g(none.path);
+    EXPECT_TRUE(g.fullScreen);
+    EXPECT_EQ(g.colourBits, 16);
+    EXPECT_TRUE(g.tripleBuffering);
+    myInput input(none.path, &info);
+    EXPECT_EQ(input.shotKey, 0x2C);
+    EXPECT_EQ(input.subKey, 0x2D);
+    EXPECT_EQ(input.padShot, myInput::DefaultPadShot);
+}
+
+TEST(Settings, ProfileSemantics) {
+    TempFile ini("; comment\r\n[ general ]\r\n  gamelevel = 260abc \r\nRest=x5\r\n"
+                 "[Graphics]\r\nFullScreen=false\r\nColorBit=32\r\nEffect=-2\r\n"
+                 "[Sound]\r\nBGM=2\r\nSE=2\r\n[Control]\r\nKeyShot=300\r\nJoyShot=4\r\n");
+    SystemInfo_t info;
+    ReadSettings(info, ini.path);
+    EXPECT_EQ(info.gameLevel, 4) << "260 kept in 8 bits";
+    EXPECT_EQ(info.rest, 3) << "no leading number: the default";
+    EXPECT_EQ(info.effectLevel, -2);
+    EXPECT_EQ(info.music, 2);
+    EXPECT_EQ(info.soundEffects, 2);
+    myDxGraphics g(ini.path);
+    EXPECT_TRUE(g.fullScreen) << "only \"0\" selects the window";
+    EXPECT_EQ(g.colourBits, 32);
+    myInput input(ini.path, &info);
+    EXPECT_EQ(input.shotKey, 300 & 0xFF);
+    EXPECT_EQ(input.padShot, 3) << "stored 1-based";
+
+    TempFile windowed("[Graphics]\nFullScreen=0\n");
+    EXPECT_FALSE(myDxGraphics(windowed.path).fullScreen);
+}
+
+TEST(Settings, ProgressIsWrittenAtomicallyKeepingOtherLines) {
+    TempFile ini("[General]\nRest=5\n\n[Save]\nLastStage=22\n; keep me\n[Sound]\nSE=0\n");
+    SystemInfo_t info;
+    ReadSettings(info, ini.path);
+    SaveProgress(info, ini.path, 21);
+    EXPECT_EQ(ini.Read(), "[General]\nRest=5\n\n[Save]\nLastStage=22\n; keep me\n[Sound]\nSE=0\n");
+    SaveProgress(info, ini.path, 23);
+    EXPECT_EQ(ini.Read(), "[General]\nRest=5\n\n[Save]\nLastStage=23\n; keep me\n[Sound]\nSE=0\n");
+    EXPECT_EQ(info.lastStage, 23);
+    EXPECT_NE(access((ini.path + ".tmp").c_str(), F_OK), 0) << "no temporary left behind";
+
+    TempFile fresh("", false);
+    SystemInfo_t other;
+    SaveProgress(other, fresh.path, 12);
+    EXPECT_EQ(vrels::IniReadInt(fresh.path, "save", "laststage", 0), 12);
+}
+
+TEST(Settings, RankingFileAndDefaults) {
+    TempFile none("", false);
+    SystemInfo_t info;
+    LoadRanking(info, none.path);
+    ASSERT_EQ(info.ranking.size(), 10u);
+    EXPECT_EQ(info.ranking[0].score, 10000);
+    EXPECT_EQ(info.ranking[9].score, 1000);
+    EXPECT_EQ(info.ranking[3].difficulty, 1);
+    info.ranking.resize(1);
+    info.ranking[0] = RankingEntry_t{10000, "ABC", 2};
+    ASSERT_TRUE(SaveRanking(info, none.path));
+    EXPECT_EQ(none.Read(), "10000,ABC,2\n");
+    SystemInfo_t back;
+    LoadRanking(back, none.path);
+    ASSERT_EQ(back.ranking.size(), 1u);
+    EXPECT_EQ(back.ranking[0].name, "ABC");
+}
+
+TEST(Log, WritesShiftJisBytes) {
+    TempFile log("", false);
+    vrels::SetLogPath(log.path);
+    Log("\t初期化完了\n");
+    Log("%d\n", 42);
+    vrels::SetLogPath("log.txt");
+    EXPECT_EQ(log.Read(), "\t\x8f\x89\x8a\xfa\x89\xbb\x8a\xae\x97\xb9\n42\n");
+}
+
+TEST(CommandLine, PunctuationIsAWordOfItsOwn) {
+    EXPECT_EQ(SplitCommandLine("  -bench x"), (std::vector<std::string>{"-", "bench", "x"}));
+    EXPECT_TRUE(SplitCommandLine(" \t ").empty());
+}
