@@ -1,0 +1,350 @@
+"""Writes the enemy sheets under world/enemy/: ordinary enemies, their
+projectiles and the stage hazards. Every walking or flying sheet faces right
+(the game mirrors it); frames sit side by side unless stacked is noted.
+"""
+import math
+from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d, rect_d,
+                    star_d, radial, rot, f)
+
+FIRE_OUT, FIRE, FIRE_HOT, FIRE_CORE = "#9a2a10", "#ff7a1a", "#ffc83a", "#fff6c0"
+
+
+def eye(cx, cy, r, look=(0.4, 0), white="#fffaf0", iris="#d0202a", glint=True):
+    s = flat(circle_d(cx, cy, r), white, 1.3)
+    s += flat(circle_d(cx + look[0] * r * 0.45, cy + look[1] * r * 0.45, r * 0.55), iris)
+    s += flat(circle_d(cx + look[0] * r * 0.5, cy + look[1] * r * 0.5, r * 0.28), OUT)
+    if glint:
+        s += flat(circle_d(cx - r * 0.3, cy - r * 0.35, r * 0.2), "#ffffff")
+    return s
+
+
+# ------------------------------------------------------------ small walkers
+def brain(doc, i):
+    step = [(-2, 2), (0, 0), (2, -2)][i]
+    s = ""
+    for k, (x, dx) in enumerate(((12, step[0]), (20, step[1]))):
+        s += limb([(x, 20), (x + dx * 0.5, 25), (x + dx, 29.5)], "#c8687e" if k else "#a04a62", "#803048", 2.6, sw=1.1)
+        s += flat(ellipse_d(x + dx + 1.2, 30, 2.4, 1.3), OUT)
+    bob = [0, -0.8, 0][i]
+    body = smooth_d([(4, 14 + bob), (7, 6 + bob), (14, 3 + bob), (22, 4 + bob), (28, 9 + bob), (28.5, 17 + bob),
+                     (22, 22 + bob), (10, 22 + bob), (5, 19 + bob)], True, 0.35)
+    s += shape(doc, body, "#ee93a8", "#b65a76", off=(2, 2.2), hl="#ffd0da", hl_d=ellipse_d(11, 7 + bob, 3, 1.3))
+    for pts in ([(8, 10), (11, 8), (10, 13), (14, 12)], [(15, 6), (17, 9), (15, 12), (18, 15)],
+                [(6, 16), (10, 17), (13, 15)], [(20, 6), (23, 8), (21, 11)]):
+        s += line([(x, y + bob) for x, y in pts], "#a04a62", 1.1)
+    s += eye(22.5, 14 + bob, 3.8, (0.6, 0.1))
+    s += line([(19, 9.5 + bob), (26, 11 + bob)], OUT, 1.4)
+    return s
+
+
+def met(doc, i):
+    step = [(-2, 1.5), (0, 0), (1.5, -2)][i]
+    s = ""
+    for x, dx in ((11, step[0]), (21, step[1])):
+        s += flat(ellipse_d(x + dx, 29.5, 3.6, 2.2), "#3a3040", 1.2)
+    s += shape(doc, ellipse_d(16, 22, 10, 7), "#4a5a88", "#2e3a60", off=(1.5, 1.5))
+    s += flat(ellipse_d(21, 22.5, 2.2, 2.6), "#ffffff", 1) + flat(ellipse_d(21.8, 23, 1.1, 1.4), OUT)
+    s += flat(ellipse_d(15.5, 22.5, 1.8, 2.4), "#ffffff", 1) + flat(ellipse_d(16.2, 23, 0.9, 1.3), OUT)
+    bob = [0, -0.6, 0][i]
+    helm = smooth_d([(2, 19 + bob), (4, 10 + bob), (12, 4 + bob), (22, 4 + bob), (29, 10 + bob), (30.5, 18 + bob),
+                     (24, 17 + bob), (16, 17 + bob)], True, 0.35)
+    s += shape(doc, helm, "#f0bf34", "#b07e14", off=(2, 2), hl="#fff0a8", hl_d=ellipse_d(11, 8 + bob, 3.5, 1.5))
+    s += line([(4, 18.5 + bob), (16, 16.5 + bob), (30, 17.5 + bob)], OUT, 1.6)
+    s += line([(16, 4.5 + bob), (16, 16 + bob)], "#b07e14", 1.2)
+    return s
+
+
+def dummy(doc, i=0):
+    s = flat(rect_d(14, 18, 4, 13), "#8a6038", 1.4) + flat(rect_d(8, 28, 16, 3), "#6a4428", 1.3)
+    s += shape(doc, circle_d(16, 13, 11), "#f4efe4", "#c4bca8", off=(1.5, 1.5))
+    s += flat(circle_d(16, 13, 7.5), "#d8283a") + flat(circle_d(16, 13, 4.5), "#f4efe4") + flat(circle_d(16, 13, 2), "#d8283a")
+    s += flat(circle_d(16, 13, 11), "none", 2)
+    return s
+
+
+# ------------------------------------------------------------ 64 x 64 kinds
+def togezo(doc, i):
+    step = [(-2.5, 2.5), (2.5, -2.5)][i]
+    s = ""
+    for x, dx in ((22, step[0]), (38, step[1])):
+        s += limb([(x, 46), (x + dx, 51.5)], "#e8c070", "#b08a40", 3.5, sw=1.2)
+        s += flat(ellipse_d(x + dx + 1, 52.5, 3.5, 1.8), "#b08a40", 1.2)
+    # head poking out in front
+    s += shape(doc, ellipse_d(45, 40, 7, 6), "#f0c878", "#b88e48", off=(1.5, 1.5))
+    s += flat(ellipse_d(48, 38.5, 1.4, 2), OUT) + line([(45, 35), (50, 36)], OUT, 1.2)
+    shell = smooth_d([(15, 46), (15, 30), (22, 19), (34, 16), (44, 22), (48, 33), (47, 46)], True, 0.35)
+    bob = [0, -1][i]
+    spikes = ""
+    for a in range(-150, -20, 26):
+        r = math.radians(a)
+        cx, cy = 31 + math.cos(r) * 16, 36 + bob + math.sin(r) * 18
+        tip = (31 + math.cos(r) * 27, 36 + bob + math.sin(r) * 28)
+        nrm = (-math.sin(r) * 3.5, math.cos(r) * 3.5)
+        spikes += shape(doc, poly_d([(cx + nrm[0], cy + nrm[1]), tip, (cx - nrm[0], cy - nrm[1])]), "#f4f0e8",
+                        "#a8a0b0", off=(1, 1), sw=1.3)
+    s += spikes
+    s += shape(doc, '<path d="%s" transform="translate(0,%s)"/>' % (shell, bob) and
+               smooth_d([(x, y + bob) for x, y in [(15, 46), (15, 30), (22, 19), (34, 16), (44, 22), (48, 33), (47, 46)]], True, 0.35),
+               "#d23a3a", "#8e1e28", off=(3, 3), hl="#ff9a8a", hl_d=ellipse_d(25, 25 + bob, 5, 2.5))
+    s += line([(14, 46 + bob), (48, 46 + bob)], "#f0e0b0", 3) + line([(14, 44.5 + bob), (48, 44.5 + bob)], OUT, 1.2)
+    s += line([(14, 47.5 + bob), (48, 47.5 + bob)], OUT, 1.2)
+    return s
+
+
+def monoeye(doc, i):
+    sq = [(1.0, 1.0), (1.08, 0.94), (0.95, 1.05)][i]
+    w, h = 15 * sq[0], 28 * sq[1]
+    base = 60
+    s = ""
+    for k, dx in enumerate([(-3, 3), (0, 0), (3, -3)][i]):
+        x = 26 + k * 12 + dx
+        s += flat(ellipse_d(x, base - 1.5, 4.5, 2.4), "#5a2a7a", 1.3)
+    body = smooth_d([(32 - w, base - 2), (32 - w * 1.05, base - h), (32 - w * 0.6, base - h * 1.75),
+                     (32, base - h * 2 + 0.5), (32 + w * 0.6, base - h * 1.75), (32 + w * 1.05, base - h),
+                     (32 + w, base - 2)], True, 0.4)
+    s += shape(doc, body, "#8a4ab8", "#5a2a7a", off=(3, 2.5), hl="#c8a0ec", hl_d=ellipse_d(27, base - h * 1.6, 3.5, 2))
+    ey = base - h * 1.1
+    s += eye(35, ey, 9, (0.6, 0.1), iris="#e0c020")
+    s += line([(26, ey - 9), (36, ey - 11), (44, ey - 8)], OUT, 1.6)
+    s += flat(smooth_d([(30, base - 9), (38, base - 10), (40, base - 6), (32, base - 5.5)], True, 0.3), "#3a1450", 1)
+    s += flat(poly_d([(33, base - 9.5), (35, base - 9.7), (34, base - 7.5)]), "#ffffff")
+    return s
+
+
+def ghost(doc, i):
+    wave = [0, 2.5, -2.5][i]
+    body = smooth_d([(18, 30), (22, 16), (32, 11), (44, 14), (50, 26), (49, 38), (44, 46),
+                     (36, 49 + wave * 0.3), (28, 52 - wave * 0.4), (20, 54 + wave * 0.5), (12, 56 + wave),
+                     (15, 48), (13, 42), (16, 38)], True, 0.4)
+    s = shape(doc, body, "#dce6ff", "#96a6d8", off=(3, 3), hl="#ffffff", hl_d=ellipse_d(28, 17, 5, 2.5))
+    s += flat(ellipse_d(38, 27, 2.6, 4), OUT) + flat(ellipse_d(46, 27, 2.2, 3.6), OUT)
+    s += flat(circle_d(37.3, 25.6, 0.9), "#ffffff")
+    s += flat(smooth_d([(39, 35), (44, 34.5), (43, 39), (40, 39.5)], True, 0.3), "#3a2a5a", 1)
+    arm = [(28, 34), (34 + (i - 1) * 1.5, 38), (38, 36 - (i == 1) * 2)]
+    s += line(arm, OUT, 4.6) + line(arm, "#b8c4f0", 2.6)
+    return s
+
+
+# ------------------------------------------------------------ patapata 96 x 96
+def wing(doc, root, ang, span, flip=False, far=False):
+    # a bat wing: fingers along an arc
+    pts = [root]
+    for k in range(4):
+        a = ang + (k - 1.5) * 0.38
+        r = span * (1.0 if k in (1, 2) else 0.85)
+        pts.append((root[0] + math.cos(a) * r * (-1 if flip else 1), root[1] + math.sin(a) * r))
+        if k < 3:
+            a2 = ang + (k - 1) * 0.38
+            pts.append((root[0] + math.cos(a2) * r * 0.62 * (-1 if flip else 1), root[1] + math.sin(a2) * r * 0.62))
+    pts.append((root[0] + 4, root[1] + 6))
+    base, sh = ("#5a3a8a", "#3a2260") if not far else ("#3a2260", "#24143e")
+    return shape(doc, poly_d(pts), base, sh, off=(2, 2), sw=1.8)
+
+
+def patapata(doc, i, float_icon=False):
+    ang = [-2.2, -2.9, 2.6][i]  # wings up, level, down
+    s = ""
+    bob = [2, 0, -2][i]
+    s += wing(doc, (44, 44 + bob), ang + 0.3, 34, flip=False, far=True)
+    # body
+    s += flat(ellipse_d(44, 67 + bob, 3, 2), "#d89a30", 1.3) + flat(ellipse_d(54, 67 + bob, 3, 2), "#d89a30", 1.3)
+    s += shape(doc, circle_d(48, 50 + bob, 17), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
+               hl_d=ellipse_d(42, 40 + bob, 5, 2.5))
+    s += flat(smooth_d([(38, 40 + bob), (36, 30 + bob), (43, 36 + bob)], True, 0.3), "#7a4ab8", 1.5)
+    s += flat(smooth_d([(52, 36 + bob), (57, 28 + bob), (58, 38 + bob)], True, 0.3), "#7a4ab8", 1.5)
+    s += eye(54, 48 + bob, 5, (0.6, 0.1), iris="#30b060")
+    s += eye(44, 47 + bob, 4, (0.7, 0.1), iris="#30b060")
+    s += flat(smooth_d([(48, 57 + bob), (60, 56 + bob), (56, 61 + bob)], True, 0.3), "#3a1450", 1.2)
+    s += flat(poly_d([(50, 57 + bob), (52, 57 + bob), (51, 59.5 + bob)]), "#ffffff")
+    s += wing(doc, (50, 46 + bob), ang, 38, flip=True)
+    return s
+
+
+# ------------------------------------------------------------ death 64 x 96
+def death(doc, i):
+    sway = [0, 1.5, -1.5][i]
+    s = ""
+    # scythe behind
+    s += line([(44, 8 + sway * 0.3), (40, 88)], OUT, 4.5) + line([(44, 8 + sway * 0.3), (40, 88)], "#7a5230", 2.4)
+    blade = smooth_d([(44, 9 + sway * 0.3), (52, 6), (60, 12), (62, 22), (56, 15), (47, 13)], True, 0.4)
+    s += shape(doc, blade, "#d0d8e4", "#8090a8", off=(1, 1.5), sw=1.6, hl="#ffffff", hl_d=ellipse_d(54, 9, 3, 1))
+    robe = smooth_d([(22, 30), (26, 12), (34, 8), (42, 13), (44, 30), (46, 60), (50, 88 + sway),
+                     (43, 84 - sway), (36, 90), (29, 85 + sway), (21, 90 - sway), (17, 84), (20, 60)], True, 0.35)
+    s += shape(doc, robe, "#3a3250", "#1e1a30", off=(3, 2), hl="#6a5e8a", hl_d=ellipse_d(28, 20, 3, 5))
+    # hood opening with a skull face
+    s += flat(smooth_d([(31, 16), (38, 14), (42, 22), (40, 32), (33, 32), (30, 24)], True, 0.4), "#0e0a16", 1.2)
+    s += flat(ellipse_d(37, 23, 4.5, 5.5), "#e6e0d0", 1.2)
+    s += flat(circle_d(38.5, 22, 1.5), "#ff3040") + flat(circle_d(35, 22, 1.3), "#ff3040")
+    s += line([(35.5, 27), (39.5, 27)], OUT, 1)
+    # bony hand on the scythe
+    s += line([(30, 40), (36, 48), (42, 46)], OUT, 5) + line([(30, 40), (36, 48), (42, 46)], "#3a3250", 3)
+    s += flat(ellipse_d(42.5, 46, 2.5, 2.2), "#e6e0d0", 1.2)
+    s += line([(26, 44), (28, 80)], "#1e1a30", 1.2) + line([(33, 50), (34, 84)], "#1e1a30", 1.2)
+    return s
+
+
+# ------------------------------------------------------------ mecha 128 x 96
+def mecha(doc, i):
+    step = [(-3, 3), (0, 0), (3, -3)][i]
+    recoil = [0, 1.5, 0][i]
+    s = ""
+    # legs
+    for k, dx in enumerate(step):
+        x = 22 + k * 18 + dx
+        col, shd = ("#55606f", "#2c323c") if k == 0 else ("#7a8698", "#4a5262")
+        s += limb([(x + 2 - dx, 64), (x - 2, 76), (x, 86)], col, shd, 6, sw=1.5)
+        s += shape(doc, poly_d([(x - 7, 84), (x + 8, 84), (x + 10, 91), (x - 8, 91)]), col, shd, off=(1, 1), sw=1.5)
+    # boxy body centred at (32, 48)
+    body = poly_d([(8, 20), (52, 18), (58, 26), (58, 64), (50, 70), (10, 70), (6, 62)])
+    s += shape(doc, body, "#8c98aa", "#56606e", off=(4, 4), hl="#c8d2e0", hl_d=poly_d([(11, 23), (48, 21), (48, 24), (11, 26)]))
+    s += flat(rect_d(14, 44, 30, 16), "#56606e", 1.3)
+    for y in (48, 52, 56):
+        s += line([(17, y), (41, y)], "#2c323c", 1.2)
+    # cockpit eye
+    s += flat(rect_d(30, 27, 22, 11), "#1e2430", 1.4)
+    s += flat(ellipse_d(44, 32.5, 5, 3.5), "#ff3a3a") + flat(ellipse_d(42.5, 31.5, 1.6, 1), "#ffd0d0")
+    # antenna
+    s += line([(14, 20), (10, 6)], OUT, 2.4) + flat(circle_d(10, 6, 2.5), "#ff3a3a", 1.2)
+    # shoulder and cannon reaching forward
+    cx = -recoil
+    s += shape(doc, circle_d(50, 46, 9), "#7a8698", "#4a5262", off=(2, 2))
+    s += shape(doc, poly_d([(52 + cx, 40), (110 + cx, 40), (110 + cx, 52), (52 + cx, 54)]), "#6a7688", "#3e4654",
+               off=(0, 3), hl="#b8c4d4", hl_d=poly_d([(56 + cx, 42), (106 + cx, 42), (106 + cx, 44), (56 + cx, 44)]))
+    s += flat(rect_d(108 + cx, 37, 12, 18), "#4a5262", 1.6) + flat(ellipse_d(120 + cx, 46, 2, 5), "#1b1424")
+    for x in (66, 78, 90):
+        s += line([(x + cx, 40), (x + cx, 53)], "#3e4654", 1.5)
+    if i == 1:
+        s += flat(star_d(125, 46, 4, 1.6, 6), FIRE_HOT, 1, FIRE_OUT)
+    s += flat(circle_d(50, 46, 3), "#c8d2e0", 1.2)
+    return s
+
+
+# ------------------------------------------------------------ marionette 64 x 96
+def marionette(doc, i):
+    sw_ = [-2, 2][i]
+    s = ""
+    # control bar and strings
+    s += flat(rect_d(16 + sw_, 4, 32, 4), "#8a6038", 1.4) + flat(rect_d(30 + sw_, 0, 4, 12), "#8a6038", 1.2)
+    for (ax, ay), (bx, by) in (((18 + sw_, 8), (22, 58)), ((46 + sw_, 8), (44, 58)), ((32 + sw_, 8), (32, 24)),
+                               ((24 + sw_, 8), (26, 82)), ((40 + sw_, 8), (39, 82))):
+        s += line([(ax, ay), (bx, by)], "#e8e0c8", 0.8, opacity=0.9)
+    # legs dangling
+    for x, dx in ((27, -sw_ * 0.6), (37, sw_ * 0.6)):
+        s += limb([(x, 66), (x + dx, 76), (x + dx * 0.5, 84)], "#c89a6a", "#8a6038", 3.6, sw=1.2)
+        s += flat(ellipse_d(x + dx * 0.5 + 1, 85, 3, 2), "#3a2430", 1.2)
+    # dress
+    dress = smooth_d([(26, 44), (38, 44), (44, 68 + sw_ * 0.3), (32, 71), (20, 68 - sw_ * 0.3)], True, 0.3)
+    s += shape(doc, dress, "#a02850", "#681838", off=(2, 2), hl="#e06888", hl_d=ellipse_d(29, 50, 1.5, 3))
+    s += line([(20.5, 67), (32, 70), (43.5, 67)], "#f0e0c0", 2)
+    # arms
+    s += limb([(27, 47), (23, 53), (22, 58)], "#c89a6a", "#8a6038", 3, sw=1.2)
+    s += limb([(37, 47), (42, 53), (44, 58)], "#c89a6a", "#8a6038", 3, sw=1.2)
+    s += flat(rect_d(41.5, 55, 5, 8), "#d0d8e4", 1)  # a knife ready in hand
+    # head with a painted face and a crack
+    s += shape(doc, circle_d(32, 34, 10), "#f0dcc0", "#c0a080", off=(2, 2))
+    s += flat(smooth_d([(22, 32), (24, 24), (32, 21), (41, 24), (43, 31), (38, 27), (30, 26), (25, 29)], True, 0.3), "#2a1a30", 1.3)
+    s += flat(circle_d(36, 34, 1.8), OUT) + flat(circle_d(29.5, 34, 1.6), OUT)
+    s += flat(circle_d(36.5, 33.4, 0.6), "#ffffff")
+    s += flat(circle_d(38, 38, 1.6), "#f0a0b0", opacity=0.8)
+    s += line([(31, 39.5), (35, 39.5)], "#a02850", 1.1)
+    s += line([(28, 24.5), (27, 30), (29.5, 32)], OUT, 0.8)
+    s += line([(24, 40), (24, 44)], "#8a6038", 1) + line([(40, 40), (40, 44)], "#8a6038", 1)
+    return s
+
+
+# ------------------------------------------------------------ projectiles and hazards
+def fireball(doc, i=0, size=32, swirl=0.0):
+    c = size / 2
+    r = size * 0.44
+    s = flat(circle_d(c, c, r), radial(doc, [(0, FIRE_HOT, 1), (0.7, FIRE, 1), (1, FIRE_OUT, 1)]))
+    tail = []
+    for k in range(12):
+        a = 2 * math.pi * k / 12 + swirl
+        rr = r * (1.0 if k % 2 == 0 else 0.78)
+        tail.append((c + math.cos(a) * rr, c + math.sin(a) * rr))
+    s = flat(poly_d(tail), FIRE, 1.6, FIRE_OUT)
+    s += flat(circle_d(c, c, r * 0.62), FIRE_HOT)
+    s += flat(circle_d(c - r * 0.15, c - r * 0.15, r * 0.32), FIRE_CORE)
+    return s
+
+
+def knife(doc):
+    s = flat(rect_d(2, 6, 9, 4), "#6a3a28", 1.3) + flat(rect_d(10, 3.5, 2.5, 9), "#d2a23e", 1.2)
+    s += shape(doc, poly_d([(12.5, 5), (26, 5), (31, 8), (26, 11), (12.5, 11)]), "#dfe6ee", "#8a96a8", off=(0, 1.5),
+               sw=1.4, hl="#ffffff", hl_d=poly_d([(14, 6.2), (26, 6.2), (28, 7.2), (14, 7.2)]))
+    return s
+
+
+def beam(doc):
+    s = flat(smooth_d([(1, 4), (6, 1), (26, 1.5), (31, 4), (26, 6.5), (6, 7)], True, 0.4), "#c040ff", 1.2, "#5a1080")
+    s += flat(smooth_d([(5, 4), (10, 2.6), (27, 3), (29.5, 4), (27, 5), (10, 5.4)], True, 0.4), "#f0c0ff")
+    return s
+
+
+def burner(doc, i):
+    """Flame jet pointing right, growing from a narrow root at the left."""
+    L = [52, 62, 58][i]
+    wob = [0, 1.2, -1.2][i]
+    outer = smooth_d([(8, 16), (14, 8 + wob), (26, 5), (L * 0.75, 7 - wob), (L, 16 + wob * 0.5),
+                      (L * 0.75, 25 + wob), (26, 27), (14, 24 - wob)], True, 0.4)
+    mid = smooth_d([(10, 16), (16, 11), (28, 9.5), (L * 0.7, 12), (L * 0.88, 16), (L * 0.7, 20), (28, 22.5), (16, 21)], True, 0.4)
+    core = smooth_d([(12, 16), (18, 13.5), (30, 13.5), (L * 0.62, 16), (30, 18.5), (18, 18.5)], True, 0.4)
+    s = flat(outer, FIRE, 2, FIRE_OUT) + flat(mid, FIRE_HOT) + flat(core, FIRE_CORE)
+    for k in range(3):
+        x = 20 + k * 12 + i * 4
+        s += flat(circle_d(x % (L - 6) + 6, 7 + (k * 9 + i * 5) % 18, 1.3), FIRE_HOT)
+    return s
+
+
+def guruguru(doc, i):
+    return fireball(doc, 0, 32, swirl=i * 0.52)
+
+
+# ------------------------------------------------------------ sheets
+def sheet(name, fw, fh, frames, fn, stacked=False, title=""):
+    n = len(frames)
+    w, h = (fw, fh * n) if stacked else (fw * n, fh)
+    doc = Doc(w, h, title)
+    for k, i in enumerate(frames):
+        x, y = (0, k * fh) if stacked else (k * fw, 0)
+        doc.add('<g id="frame%d" transform="translate(%d,%d)">%s</g>' % (k, x, y, fn(doc, i)))
+    print(doc.save("enemy/%s.svg" % name))
+
+
+def icon(doc, name):
+    """Frame 0 of an enemy, centred on (0, 0), for the chip sheet's editor icons."""
+    table = {
+        "brain": (brain, 32, 32), "met": (met, 32, 32), "dummy": (dummy, 32, 32), "togezo": (togezo, 64, 64),
+        "monoeye": (monoeye, 64, 64), "ghost": (ghost, 64, 64), "patapata": (patapata, 96, 96),
+        "patapata_float": (patapata, 96, 96), "death": (death, 64, 96), "mecha": (mecha, 128, 96),
+        "marionette": (marionette, 64, 96),
+    }
+    fn, w, h = table[name]
+    s = fn(doc, 1 if name == "patapata_float" else 0)
+    if name == "patapata_float":
+        s += line([(20, 80), (76, 80)], "#80c0ff", 5) + line([(28, 88), (68, 88)], "#80c0ff", 5)
+    cx = 64 if name == "mecha" else w / 2
+    return '<g transform="translate(%s,%s)">%s</g>' % (f(-cx), f(-h / 2), s)
+
+
+def build():
+    sheet("dummy", 32, 32, [0], dummy, title="Practice target")
+    sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames")
+    sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames")
+    sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames")
+    sheet("monoeye", 64, 64, [0, 1, 2], monoeye, title="One-eyed blob, 3 frames")
+    sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames")
+    sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames")
+    sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96")
+    sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
+          title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)")
+    sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96")
+    sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball")
+    sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right")
+    sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right")
+    sheet("burner", 64, 32, [0, 1, 2], burner, stacked=True, title="Flame jet, 3 frames of 64 x 32 stacked, pointing right")
+    sheet("guruguru", 32, 32, [0, 1, 2], guruguru, title="Circling fire, 3 frames")
+
+
+if __name__ == "__main__":
+    build()
