@@ -17,13 +17,15 @@ struct EffectLimits {
     double maxSeconds;
 };
 
-// The 21 program-wide effects and the gun's own two.
+// The 21 program-wide effects and the gun's own two. Every effect has a single
+// voice that a new play restarts, so the ones fired at the gun's rate (shot,
+// hit, hit_wall, case) must be over before the next shot 83 ms later.
 const EffectLimits kEffects[] = {
     {"jump_off.wav", 0.05, 0.45},  {"jump_on.wav", 0.03, 0.35},   {"press.wav", 0.05, 0.5},
     {"item.wav", 0.1, 0.6},        {"1up.wav", 0.4, 1.3},         {"miss.wav", 0.4, 1.4},
-    {"hit.wav", 0.02, 0.3},        {"case.wav", 0.01, 0.25},      {"enemy.wav", 0.1, 0.7},
-    {"select.wav", 0.02, 0.3},     {"coin.wav", 0.1, 0.6},        {"bomb1.wav", 0.3, 1.2},
-    {"bomb2.wav", 0.3, 1.5},       {"hit_wall.wav", 0.02, 0.3},   {"goal.wav", 0.5, 1.8},
+    {"hit.wav", 0.02, 0.085},      {"case.wav", 0.01, 0.085},     {"enemy.wav", 0.1, 0.7},
+    {"select.wav", 0.02, 0.2},     {"coin.wav", 0.1, 0.6},        {"bomb1.wav", 0.3, 1.2},
+    {"bomb2.wav", 0.3, 1.5},       {"hit_wall.wav", 0.02, 0.085}, {"goal.wav", 0.5, 1.8},
     {"burner.wav", 1.8, 2.3},      {"fire.wav", 0.1, 0.6},        {"fire_break.wav", 0.1, 0.6},
     {"block_break.wav", 0.1, 0.8}, {"dosun.wav", 0.2, 1.2},       {"boss_dead1.wav", 1.0, 3.0},
     {"shot.wav", 0.02, 0.080},     {"nobullet.wav", 0.005, 0.06},
