@@ -142,21 +142,20 @@ def wing(doc, root, ang, span, flip=False, far=False):
 
 
 def patapata(doc, i, float_icon=False):
-    ang = [-2.2, -2.9, 2.6][i]  # wings up, level, down
+    ang = [-1.75, -2.75, 2.55][i]  # wings up, level, down (they beat behind the body)
     s = ""
     bob = [2, 0, -2][i]
-    s += wing(doc, (44, 44 + bob), ang + 0.3, 34, flip=False, far=True)
-    # body
+    s += wing(doc, (46, 42 + bob), ang + 0.35, 36, far=True)
     s += flat(ellipse_d(44, 67 + bob, 3, 2), "#d89a30", 1.3) + flat(ellipse_d(54, 67 + bob, 3, 2), "#d89a30", 1.3)
-    s += shape(doc, circle_d(48, 50 + bob, 17), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
-               hl_d=ellipse_d(42, 40 + bob, 5, 2.5))
     s += flat(smooth_d([(38, 40 + bob), (36, 30 + bob), (43, 36 + bob)], True, 0.3), "#7a4ab8", 1.5)
     s += flat(smooth_d([(52, 36 + bob), (57, 28 + bob), (58, 38 + bob)], True, 0.3), "#7a4ab8", 1.5)
-    s += eye(54, 48 + bob, 5, (0.6, 0.1), iris="#30b060")
-    s += eye(44, 47 + bob, 4, (0.7, 0.1), iris="#30b060")
-    s += flat(smooth_d([(48, 57 + bob), (60, 56 + bob), (56, 61 + bob)], True, 0.3), "#3a1450", 1.2)
-    s += flat(poly_d([(50, 57 + bob), (52, 57 + bob), (51, 59.5 + bob)]), "#ffffff")
-    s += wing(doc, (50, 46 + bob), ang, 38, flip=True)
+    s += shape(doc, circle_d(48, 50 + bob, 17), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
+               hl_d=ellipse_d(44, 39 + bob, 5, 2.5))
+    s += wing(doc, (40, 46 + bob), ang, 40)
+    s += eye(57, 48 + bob, 5, (0.6, 0.1), iris="#30b060")
+    s += eye(48, 47 + bob, 4, (0.7, 0.1), iris="#30b060")
+    s += flat(smooth_d([(50, 57 + bob), (62, 56 + bob), (58, 61 + bob)], True, 0.3), "#3a1450", 1.2)
+    s += flat(poly_d([(52, 57 + bob), (54, 57 + bob), (53, 59.5 + bob)]), "#ffffff")
     return s
 
 
