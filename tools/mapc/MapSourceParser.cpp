@@ -260,7 +260,10 @@ void SourceReader::ReadLegendEntry(int line, int indent, const std::string& rest
                            "expected '=' after the legend key");
         return;
     }
-    const int valueColumn = column + static_cast<int>(width + 2 + equals) + 1;
+    const auto valueStart = afterKey.find_first_not_of(" \t", equals + 1);
+    const int valueColumn =
+        column +
+        static_cast<int>(width + 2 + (valueStart == std::string::npos ? equals + 1 : valueStart));
     LegendEntry entry;
     entry.line = line;
     entry.column = column;
