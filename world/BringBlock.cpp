@@ -1,0 +1,34 @@
+#include "world/BringBlock.h"
+
+#include "app/VrelsSkarovApp.h"
+#include "object/ObjectManager.h"
+#include "player/PlayerBase.h"
+#include "world/Block.h"
+#include "world/PlayerContact.h"
+
+BringBlock::BringBlock(const TexRect& chip) : chipRect(chip) {
+    priority = 1000;
+    level = 255;
+}
+
+void BringBlock::Update() {
+    const PlayerBase* player = world::CurrentPlayer();
+    if (!player) {
+        return;
+    }
+    if (!triggered) {
+        world::IntBox playerBox;
+        triggered = world::PlayerBox(&playerBox) &&
+                    world::Overlaps(playerBox, world::BoxAt(x, y, 0, 0, 32, 32));
+    }
+    if (triggered && player->x - x > CloseDistance) {
+        VrelsSkarovApp* app = VrelsSkarovApp::Instance();
+        if (!app || !app->objects) {
+            return;
+        }
+        auto block = std::make_unique<Block>(chipRect);
+        block->SetPosition(x, y);
+        app->objects->Add(block.release());
+        Remove();
+    }
+}
