@@ -57,14 +57,21 @@ void ApplyMasterFilters(const EffectDescription& effect, std::vector<double>& sa
             s = filter.Process(s);
         }
     }
-    if (effect.reverbMix > 0.0) {
-        RoomReverb room(effect.roomSize, effect.damping);
-        for (double& s : samples) {
-            s += effect.reverbMix * room.Process(s);
-        }
+}
+
+void AddRoom(const EffectDescription& effect, std::vector<double>& samples) {
+    if (effect.reverbMix <= 0.0) {
+        return;
     }
-    // One-pole DC blocker at about 10 Hz: inaudible, but keeps the speaker
-    // centred after asymmetric noise bursts and bit-crushing.
+    RoomReverb room(effect.roomSize, effect.damping);
+    for (double& s : samples) {
+        s += effect.reverbMix * room.Process(s);
+    }
+}
+
+// One-pole DC blocker at about 10 Hz: inaudible, but keeps the speaker
+// centred after asymmetric noise bursts and bit-crushing.
+void BlockDc(std::vector<double>& samples) {
     const double pole = 1.0 - 2.0 * kPi * 10.0 / kSampleRate;
     double previousIn = 0.0, previousOut = 0.0;
     for (double& s : samples) {
@@ -141,6 +148,8 @@ void RemoveResidualMean(std::vector<double>& samples) {
 std::vector<double> RenderEffect(const EffectDescription& effect) {
     std::vector<double> samples = MixParts(effect);
     ApplyMasterFilters(effect, samples);
+    AddRoom(effect, samples);
+    BlockDc(samples);
     TrimSilentTail(effect, samples);
     FadeEnds(effect, samples);
     RemoveResidualMean(samples);
