@@ -1,5 +1,6 @@
 #include "tools/sfxgen/EffectParser.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>

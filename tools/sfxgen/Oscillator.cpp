@@ -1,5 +1,6 @@
 #include "tools/sfxgen/Oscillator.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sfxgen {

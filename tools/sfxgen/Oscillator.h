@@ -3,6 +3,8 @@
 #include "tools/sfxgen/EffectDescription.h"
 #include "tools/sfxgen/NoiseGenerator.h"
 
+#include <cstdint>
+
 namespace sfxgen {
 
 // One waveform generator driven sample by sample with the current frequency.

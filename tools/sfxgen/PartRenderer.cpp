@@ -4,6 +4,7 @@
 #include "tools/sfxgen/Envelope.h"
 #include "tools/sfxgen/Oscillator.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sfxgen {
