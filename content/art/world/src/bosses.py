@@ -1,0 +1,283 @@
+"""Writes the boss sheets under world/enemy/: fesbio_brain, fesbio_snake,
+marfes and marfes2. Frames sit side by side and face right; each boss is
+drawn around the frame's centre, which is where the game positions it.
+"""
+import math
+from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d, rect_d,
+                    star_d, radial, rot, lerp, f)
+from enemies import eye, fireball, FIRE, FIRE_HOT, FIRE_CORE, FIRE_OUT
+
+
+def sheet(name, fw, fh, n, fn, title):
+    doc = Doc(fw * n, fh, title)
+    for i in range(n):
+        doc.add('<g id="frame%d" transform="translate(%d,0)">%s</g>' % (i, i * fw, fn(doc, i)))
+    print(doc.save("enemy/%s.svg" % name))
+
+
+# ------------------------------------------------------------ giant brain, 96 x 96
+def fesbio_brain(doc, i):
+    step = [(-6, 6), (6, -6), (0, 0)][i]
+    firing = i == 2
+    s = ""
+    for k, dx in enumerate(step):
+        x = 36 + k * 24
+        col, shd = ("#a04a62", "#702a40") if k == 0 else ("#c8687e", "#8a3a52")
+        s += limb([(x, 66), (x + dx * 0.4, 76), (x + dx, 84)], col, shd, 7, sw=1.6)
+        s += shape(doc, poly_d([(x + dx - 7, 88), (x + dx - 5, 82), (x + dx + 6, 82), (x + dx + 10, 88)]), "#5a2a3a", None, sw=1.6)
+    bob = [0, -1.5, 1][i]
+    body = smooth_d([(10, 44 + bob), (16, 22 + bob), (32, 12 + bob), (52, 10 + bob), (72, 14 + bob), (86, 28 + bob),
+                     (88, 48 + bob), (80, 64 + bob), (60, 72 + bob), (34, 72 + bob), (16, 64 + bob)], True, 0.35)
+    s += shape(doc, body, "#ee93a8", "#b65a76", off=(5, 5), hl="#ffd4de", hl_d=ellipse_d(34, 20 + bob, 9, 3.5))
+    # folds and throbbing veins
+    for pts in ([(20, 32), (28, 26), (26, 38), (36, 36), (34, 48)], [(44, 16), (48, 26), (42, 32), (50, 40)],
+                [(60, 18), (66, 26), (60, 32), (70, 36)], [(16, 52), (26, 54), (30, 62)], [(40, 52), (48, 58), (44, 66)],
+                [(74, 22), (80, 32), (76, 40)]):
+        s += line([(x, y + bob) for x, y in pts], "#a04a62", 2)
+    s += line([(22, 44 + bob), (30, 42 + bob), (34, 46 + bob)], "#6a3aa0", 1.6)
+    s += line([(54, 60 + bob), (60, 56 + bob), (66, 60 + bob)], "#6a3aa0", 1.6)
+    # three eyes, the big one in front
+    s += eye(70, 42 + bob, 11, (0.6, 0.15))
+    s += eye(56, 30 + bob, 5, (0.7, 0.1))
+    s += eye(80, 58 + bob, 4, (0.6, 0.2))
+    s += line([(58, 29 + bob), (82, 33 + bob)], OUT, 3)
+    # mouth: a grin, wide open and glowing when firing
+    if firing:
+        m = smooth_d([(56, 58 + bob), (74, 56 + bob), (86, 60 + bob), (80, 70 + bob), (62, 70 + bob)], True, 0.35)
+        s += flat(m, "#3a0a16", 2)
+        s += flat(circle_d(74, 64 + bob, 6), radial(doc, [(0, FIRE_CORE, 1), (0.5, FIRE_HOT, 1), (1, FIRE, 0)]))
+        for tx in (62, 70, 78):
+            s += flat(poly_d([(tx, 57 + bob), (tx + 3, 57 + bob), (tx + 1.5, 61 + bob)]), "#ffffff", 0.8)
+    else:
+        s += line([(58, 62 + bob), (70, 65 + bob), (84, 61 + bob)], OUT, 2.4)
+        for tx in (64, 72):
+            s += flat(poly_d([(tx, 63 + bob), (tx + 3, 63.5 + bob), (tx + 1.5, 66.5 + bob)]), "#ffffff", 0.8)
+    return s
+
+
+# ------------------------------------------------------------ sea serpent, 176 x 192
+def spline(points, n=40):
+    out = []
+    m = len(points)
+    for k in range(m - 1):
+        p0 = points[max(0, k - 1)]
+        p1, p2 = points[k], points[k + 1]
+        p3 = points[min(m - 1, k + 2)]
+        for j in range(n):
+            t = j / n
+            t2, t3 = t * t, t * t * t
+            out.append(tuple(0.5 * ((2 * p1[c]) + (-p0[c] + p2[c]) * t + (2 * p0[c] - 5 * p1[c] + 4 * p2[c] - p3[c]) * t2
+                                    + (-p0[c] + 3 * p1[c] - 3 * p2[c] + p3[c]) * t3) for c in (0, 1)))
+    out.append(points[-1])
+    return out
+
+
+def serpent_body(doc, spine, r0, r1):
+    pts = spline(spine, 14)
+    n = len(pts)
+    s = ""
+    for layer in ("out", "base", "belly"):
+        for k, (x, y) in enumerate(pts):
+            r = r0 + (r1 - r0) * k / (n - 1)
+            if layer == "out":
+                s += flat(circle_d(x, y, r + 2), OUT)
+            elif layer == "base":
+                s += flat(circle_d(x, y, r), "#2f8a7a")
+                s += flat(circle_d(x + r * 0.25, y + r * 0.3, r * 0.7), "#1f5e56")
+                s += flat(circle_d(x - r * 0.15, y - r * 0.2, r * 0.72), "#2f8a7a")
+            else:
+                if k % 5 == 0:
+                    s += flat(ellipse_d(x - r * 0.2, y - r * 0.45, r * 0.35, r * 0.2), "#7ad0b8")
+    # fins along the back
+    for k in range(6, n - 6, 9):
+        x, y = pts[k]
+        r = r0 + (r1 - r0) * k / (n - 1)
+        s += flat(poly_d([(x - r * 0.6, y - r * 0.8), (x - r * 0.1, y - r * 1.8), (x + r * 0.5, y - r * 0.8)]), "#d04a6a", 1.4)
+    return s
+
+
+def serpent_head(doc, at, ang, jaw, glow=False):
+    hx, hy = at
+    g = []
+    # lower jaw
+    g.append(shape(doc, poly_d([(-6, 4), (34, 6), (36, 10), (-4, 16)]), "#2f8a7a", "#1f5e56", off=(0, 2), sw=2)
+             .join(['<g transform="rotate(%s,-4,8)">' % f(jaw), '</g>']))
+    # mouth inside and fangs when open
+    if jaw > 5:
+        g.append(flat(poly_d([(-2, 4), (30, 2), (-2, 12)]), "#5a0a1a"))
+        g.append(flat(poly_d([(22, 1), (26, 1), (24, 9)]), "#ffffff", 1))
+        g.append(flat(poly_d([(12, 1), (16, 1), (14, 8)]), "#ffffff", 1))
+    # skull-plated upper head
+    head = smooth_d([(-14, -6), (-4, -16), (18, -16), (36, -8), (42, 2), (34, 6), (-6, 8), (-14, 4)], True, 0.35)
+    g.append(shape(doc, head, "#3aa08a", "#1f5e56", off=(3, 3), hl="#9ae0cc", hl_d=ellipse_d(6, -11, 7, 2)))
+    g.append(flat(poly_d([(-8, -12), (-22, -26), (-2, -15)]), "#e8e0c8", 1.6))
+    g.append(flat(poly_d([(2, -15), (-4, -30), (10, -16)]), "#e8e0c8", 1.6))
+    ec = "#ff4a2a" if glow else "#ffd040"
+    g.append(flat(ellipse_d(18, -6, 5, 3.5), ec, 1.4) + flat(ellipse_d(19.5, -6, 1.2, 3), OUT))
+    if glow:
+        g.append(flat(circle_d(18, -6, 12), radial(doc, [(0, "#ff6a3a", 0.6), (1, "#ff6a3a", 0)])))
+    g.append(line([(34, -3), (38, -2)], OUT, 2))
+    return '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (f(hx), f(hy), f(math.degrees(ang)), "".join(g))
+
+
+def fesbio_snake(doc, i):
+    # spines from the tail (low, left) to the neck; the head follows
+    poses = [
+        ([(14, 178), (40, 160), (70, 168), (88, 140), (70, 108), (84, 76), (110, 62)], (116, 58), 0.1, 0, False),
+        ([(14, 178), (46, 166), (78, 170), (96, 140), (76, 112), (70, 84), (86, 64)], (90, 58), -0.35, 2, True),
+        ([(10, 180), (40, 170), (72, 160), (92, 130), (110, 104), (128, 88)], (132, 84), 0.25, 28, True),
+        ([(14, 178), (44, 166), (72, 172), (96, 148), (92, 118), (80, 96), (78, 80)], (80, 74), -1.1, 0, False),
+    ]
+    spine, head_at, ang, jaw, glow = poses[i]
+    s = ""
+    # water splash ring where the body leaves the water
+    s += flat(ellipse_d(60, 182, 56, 8), "#6ab0d8", opacity=0.45) + line([(8, 180), (30, 176), (60, 180), (90, 176), (112, 180)], "#c8ecff", 2, opacity=0.7)
+    s += serpent_body(doc, spine, 9, 16)
+    s += serpent_head(doc, head_at, ang, jaw, glow)
+    return s
+
+
+# ------------------------------------------------------------ marfes, 128 x 160
+def marfes(doc, i):
+    wave = [0, 3, -3, 1, -1][i]
+    s = ""
+    # cloak flowing behind
+    cloak = smooth_d([(50, 40), (38, 60), (30, 100), (22, 136 + wave), (36, 128 - wave), (44, 144 + wave),
+                      (56, 132), (66, 146 - wave), (78, 134 + wave), (86, 142), (90, 110), (82, 64), (74, 40)], True, 0.35)
+    s += shape(doc, cloak, "#3a2258", "#22123a", off=(4, 3), hl="#6a4a90", hl_d=ellipse_d(44, 80, 3, 14))
+    s += line([(44, 120), (50, 96)], "#22123a", 2) + line([(66, 126), (68, 100)], "#22123a", 2)
+    # body and gold trim
+    s += shape(doc, smooth_d([(52, 44), (74, 44), (80, 84), (72, 104), (54, 104), (48, 84)], True, 0.35), "#5a2a7a", "#3a1a54",
+               off=(3, 2))
+    s += line([(52, 70), (63, 84), (76, 70)], "#d2a23e", 2.5) + line([(50, 90), (63, 98), (78, 90)], "#d2a23e", 3)
+    s += flat(circle_d(63, 62, 4), "#c02840", 1.4)
+    # arm: resting, raised with a fan of knives, or thrown forward
+    if i == 3:
+        arm = [(70, 50), (80, 36), (86, 22)]
+        s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
+        for a in (-1.9, -1.55, -1.2):
+            tip = (86 + math.cos(a) * 22, 22 + math.sin(a) * 22)
+            s += line([(86, 22), tip], OUT, 4) + line([(86, 22), tip], "#dfe6ee", 2)
+        s += flat(circle_d(86, 22, 3.5), "#f0e8f0", 1.4)
+    elif i == 4:
+        arm = [(70, 52), (88, 56), (104, 54)]
+        s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
+        s += flat(circle_d(104, 54, 3.5), "#f0e8f0", 1.4)
+        for k, y in enumerate((46, 56, 66)):
+            s += line([(110 + k * 3, y), (124, y - 2 + k * 2)], "#dfe6ee", 2, opacity=0.9)
+            s += line([(96, y + 1), (108, y + 1)], "#ffffff", 1, opacity=0.5)
+    else:
+        arm = [(70, 52), (80, 68 + wave * 0.3), (84, 80)]
+        s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
+        s += flat(circle_d(84, 81, 3.5), "#f0e8f0", 1.4)
+        for k in range(3):
+            a = (i * 0.7 + k * 2.1)
+            kx, ky = 64 + math.cos(a) * 44, 84 + math.sin(a) * 18
+            s += '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (f(kx), f(ky), f(-30 + k * 40),
+                                                                         flat(poly_d([(-8, -1.5), (6, -1.5), (10, 0), (6, 1.5), (-8, 1.5)]), "#dfe6ee", 1.2))
+    # head: porcelain mask with a golden crest
+    s += flat(smooth_d([(50, 26), (58, 8), (64, 18), (70, 6), (78, 26)], True, 0.3), "#d2a23e", 1.6)
+    s += shape(doc, smooth_d([(52, 28), (62, 18), (76, 22), (80, 34), (74, 46), (60, 46), (52, 38)], True, 0.35), "#f4eef4", "#b8a8c8",
+               off=(2, 2))
+    s += flat(poly_d([(66, 30), (74, 29), (72, 33)]), OUT) + flat(poly_d([(58, 30), (63, 30), (62, 33)]), OUT)
+    s += flat(circle_d(70, 31, 1), "#ff4080")
+    s += line([(69, 35), (70, 42)], "#7a4a9a", 1.4) + line([(62, 41), (68, 41)], "#7a4a9a", 1.4)
+    # hood around the mask
+    s += flat(smooth_d([(48, 40), (48, 24), (58, 14), (70, 12), (82, 20), (84, 32), (79, 28), (74, 19), (60, 18), (53, 28), (52, 42)], True, 0.35),
+              "#3a2258", 1.6)
+    return s
+
+
+# ------------------------------------------------------------ marfes2, 640 x 680
+EMITTERS = [(-117, -54), (-92, -117), (-149, -126), (98, -148)]
+
+
+def big_wing(doc, side, i):
+    """One of the great wings, drawn for the right side and mirrored for the left."""
+    flap = [0, 0.12][i]
+    root = (60, -80)
+    s = ""
+    ribs = []
+    for k in range(5):
+        a = -0.9 + k * 0.42 + flap * (1 - k * 0.15)
+        l = [250, 270, 260, 220, 170][k]
+        ribs.append((root[0] + math.cos(a) * l, root[1] + math.sin(a) * l))
+    pts = [root] + [lerp(ribs[k], ribs[k + 1], 0.5 if False else 0.0) for k in range(len(ribs) - 1)]
+    outline = [root]
+    for k in range(len(ribs)):
+        outline.append(ribs[k])
+        if k < len(ribs) - 1:
+            mid = lerp(ribs[k], ribs[k + 1], 0.5)
+            outline.append(lerp(mid, root, 0.28))
+    outline.append((root[0] + 10, root[1] + 60))
+    d = poly_d(outline)
+    s += shape(doc, d, "#2a1440", "#180a28", off=(6, 6), sw=3)
+    for r in ribs:
+        s += line([root, r], OUT, 6) + line([root, r], "#5a3a80", 3)
+    s += flat(circle_d(root[0], root[1], 10), "#5a3a80", 2.5)
+    return '<g transform="scale(%d,1)">%s</g>' % (side, s)
+
+
+def marfes2(doc, i):
+    cx, cy = 320, 340
+    s = '<g transform="translate(%d,%d)">' % (cx, cy)
+    glow = radial(doc, [(0, "#c060ff", 0.35), (0.6, "#8030c0", 0.12), (1, "#8030c0", 0)])
+    s += flat(circle_d(0, -40, 300), glow)
+    s += big_wing(doc, 1, i) + big_wing(doc, -1, i)
+    # tattered lower cloak with tendrils reaching down
+    wv = [0, 8][i]
+    cloak = smooth_d([(-120, -40), (-150, 60), (-170, 180), (-130, 250 + wv), (-100, 200), (-80, 290 - wv), (-40, 220),
+                      (0, 320 + wv), (40, 220), (80, 290 - wv), (100, 200), (130, 250 + wv), (170, 180), (150, 60), (120, -40)], True, 0.35)
+    s += shape(doc, cloak, "#3a2258", "#22123a", off=(10, 8), sw=3, hl="#6a4a90", hl_d=ellipse_d(-70, 80, 12, 60))
+    for x in (-90, -40, 40, 90):
+        s += line([(x, 0), (x * 1.2, 200)], "#22123a", 4)
+    # armoured torso
+    torso = smooth_d([(-136, -150), (-60, -190), (60, -190), (136, -150), (120, -20), (60, 40), (-60, 40), (-120, -20)], True, 0.35)
+    s += shape(doc, torso, "#5a2a7a", "#3a1a54", off=(10, 10), sw=3, hl="#9a6ac0", hl_d=ellipse_d(-60, -150, 30, 10))
+    s += line([(-120, -20), (0, 30), (120, -20)], "#d2a23e", 6) + line([(0, -180), (0, 30)], "#d2a23e", 5)
+    s += flat(star_d(0, -40, 36, 14, 8), "#d2a23e", 2.5) + flat(circle_d(0, -40, 14), "#c02840", 2.5)
+    s += flat(circle_d(-5, -45, 5), "#ff8aa0")
+    # shoulder crowns that carry the beam emitters (both sides, so either facing works)
+    for side in (1, -1):
+        s += shape(doc, smooth_d([(side * 90, -60), (side * 80, -150), (side * 120, -185), (side * 175, -150), (side * 170, -60),
+                                  (side * 130, -30)], True, 0.35), "#4a2268", "#2a1240", off=(6 * side, 6), sw=3)
+        for ex, ey in EMITTERS:
+            x = -ex * side
+            s += line([(x, ey), (side * 130, -100)], "#d2a23e", 4)
+    for side in (1, -1):
+        for ex, ey in EMITTERS:
+            x = -ex * side
+            s += flat(circle_d(x, ey, 26), radial(doc, [(0, "#ff80ff", 0.55 if i else 0.35), (1, "#ff80ff", 0)]))
+            s += flat(circle_d(x, ey, 12), "#d2a23e", 2.5)
+            s += flat(circle_d(x, ey, 8), "#e040ff") + flat(circle_d(x - 2.5, ey - 2.5, 3), "#ffd0ff")
+    # the mask face
+    s += flat(smooth_d([(-60, -200), (-40, -290), (-14, -230), (0, -300), (14, -230), (40, -290), (60, -200)], True, 0.3), "#d2a23e", 3)
+    face = smooth_d([(-56, -200), (-30, -248), (30, -248), (56, -200), (46, -140), (0, -112), (-46, -140)], True, 0.35)
+    s += shape(doc, face, "#f4eef4", "#b8a8c8", off=(8, 8), sw=3, hl="#ffffff", hl_d=ellipse_d(-24, -228, 14, 5))
+    for side in (1, -1):
+        s += flat(poly_d([(side * 10, -196), (side * 40, -204), (side * 34, -184), (side * 12, -182)]), OUT)
+        s += flat(circle_d(side * 28, -194, 4 if i == 0 else 5), "#ff3060")
+    s += line([(-24, -150), (0, -140), (24, -150)], "#7a4a9a", 4)
+    s += line([(30, -180), (38, -150)], "#7a4a9a", 2.5) + line([(-30, -180), (-38, -150)], "#7a4a9a", 2.5)
+    # claws
+    for side in (1, -1):
+        arm = [(side * 130, -20), (side * 175, 50), (side * 150, 120)]
+        s += limb(arm, "#4a2268", "#2a1240", 22, sw=3)
+        for k in range(3):
+            a = math.pi / 2 + side * (k - 1) * 0.35
+            tip = (side * 150 + math.cos(a) * 40 * side, 120 + math.sin(a) * 40)
+            s += line([(side * 150, 120), tip], OUT, 9) + line([(side * 150, 120), tip], "#e8e0f0", 5)
+    s += "</g>"
+    return s
+
+
+def build():
+    sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames")
+    sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
+    sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames")
+    sheet("marfes2", 640, 680, 2, marfes2,
+          "Second form, 640 x 680 frames; beam emitters at (+-117,-54), (+-92,-117), (+-149,-126), (+-98,-148) from the centre")
+
+
+if __name__ == "__main__":
+    build()
