@@ -1,0 +1,102 @@
+// The bitmap fonts: each glyph fits the advance the text code gives it, and
+// after the code's vertical offsets every glyph stands on one baseline.
+#include "TgaFile.h"
+#include "ui/FontMetrics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kGameDir = VRELS_GAME_DIR;
+const char* const kFonts[] = {"gfx/font_normal.tga", "gfx/font_orange.tga", "gfx/font_green.tga"};
+constexpr double kSpacing = 1.5; // the text code's default pen spacing in cell pixels
+
+struct InkBox {
+    int left = 32, right = -1, top = 32, bottom = -1; // inclusive; right < 0: empty
+};
+
+InkBox GlyphInk(const TgaImage& font, int code, int minAlpha) {
+    InkBox box;
+    const int cellX = (code % 16) * 32, cellY = (code / 16) * 32;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (font.At(cellX + x, cellY + y, 3) >= minAlpha) {
+                box.left = std::min(box.left, x);
+                box.right = std::max(box.right, x);
+                box.top = std::min(box.top, y);
+                box.bottom = std::max(box.bottom, y);
+            }
+        }
+    }
+    return box;
+}
+
+class FontSheet : public testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(ReadTga(kGameDir + "/" + GetParam(), font_, error)) << error;
+        ASSERT_EQ(font_.width, 512);
+        ASSERT_EQ(font_.height, 256);
+    }
+    TgaImage font_;
+};
+
+TEST_P(FontSheet, EveryPrintableGlyphIsDrawnWithinItsAdvance) {
+    for (int code = 33; code <= 126; ++code) {
+        const InkBox ink = GlyphInk(font_, code, 1);
+        ASSERT_GE(ink.right, 0) << "glyph '" << char(code) << "' is empty";
+        const double room = vrels::GlyphAdvance(static_cast<unsigned char>(code)) * kSpacing;
+        // One clear pixel on every side keeps filtering from pulling in the
+        // neighbouring cell.
+        EXPECT_GE(ink.left, 1) << char(code);
+        EXPECT_LE(ink.right + 1, room) << char(code);
+        EXPECT_GE(ink.top, 1) << char(code);
+        EXPECT_LE(ink.bottom, 30) << char(code);
+    }
+    EXPECT_LT(GlyphInk(font_, ' ', 1).right, 0) << "the space must be blank";
+}
+
+TEST_P(FontSheet, GlyphsShareOneBaselineAfterTheirOffsets) {
+    // Letters and digits that end on the baseline (no descenders).
+    const std::string flat = "0123456789ABCDEFGHIKLMNOPRSTUVWXYZabcdehiklmnorstuvwxz";
+    std::vector<double> baselines;
+    for (char c : flat) {
+        const InkBox ink = GlyphInk(font_, static_cast<unsigned char>(c), 128);
+        baselines.push_back(ink.bottom +
+                            kSpacing * vrels::GlyphOffset(static_cast<unsigned char>(c)));
+    }
+    std::vector<double> sorted = baselines;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    for (size_t i = 0; i < flat.size(); ++i) {
+        EXPECT_NEAR(baselines[i], median, 1.5) << "glyph '" << flat[i] << "'";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, FontSheet, testing::ValuesIn(kFonts));
+
+// The three fonts differ only in colour: the same shapes in the same cells.
+TEST(FontSheets, ShareOneGlyphLayout) {
+    std::vector<TgaImage> fonts(3);
+    for (int i = 0; i < 3; ++i) {
+        std::string error;
+        ASSERT_TRUE(ReadTga(kGameDir + "/" + kFonts[i], fonts[i], error)) << error;
+    }
+    for (int code = 33; code <= 126; ++code) {
+        const InkBox a = GlyphInk(fonts[0], code, 1);
+        for (int i = 1; i < 3; ++i) {
+            const InkBox b = GlyphInk(fonts[i], code, 1);
+            EXPECT_EQ(a.left, b.left) << char(code);
+            EXPECT_EQ(a.right, b.right) << char(code);
+            EXPECT_EQ(a.bottom, b.bottom) << char(code);
+        }
+    }
+}
+
+} // namespace
