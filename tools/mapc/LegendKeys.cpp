@@ -17,9 +17,9 @@ const std::string& Alphabet() {
 // Characters the hand-written maps use for the codes with a fixed meaning.
 const std::map<int, char>& PreferredCharacters() {
     static const std::map<int, char> preferred = {
-        {0, '.'},    {709, 'S'},  {8, 'G'},    {208, 'o'}, {308, 'm'}, {408, 'C'},
-        {508, '+'},  {108, '='},  {501, 'x'},  {2, '-'},   {901, 'B'}, {1700, '^'},
-        {1800, 'v'}, {1900, '*'}, {1901, '!'}, {6, 'd'},
+        {0, '.'},   {709, 'S'}, {8, 'G'},   {208, 'o'},  {308, 'm'},  {408, 'C'},  {508, '+'},
+        {608, 'e'}, {6, 'd'},   {108, '='}, {501, 'x'},  {2, '{'},    {3, '-'},    {102, '}'},
+        {901, 'B'}, {902, 'b'}, {800, 'g'}, {1700, '^'}, {1800, 'v'}, {1900, '*'}, {1901, '!'},
     };
     return preferred;
 }
