@@ -89,7 +89,12 @@ def vignette(doc, strength=0.55):
     return flat(rect_d(0, 0, W, H), g)
 
 
+VEIL = {"bg1": 0.12, "bg2": 0.32, "bg3": 0.42, "bg4": 0.22, "bg5": 0.3, "bg6": 0.4}
+
+
 def save(doc, name):
+    # a last veil of night keeps every backdrop behind the tiles and sprites
+    doc.add(flat(rect_d(0, 0, W, H), "#06060f", opacity=VEIL[name]))
     print(doc.save("bg/%s.svg" % name))
 
 
@@ -283,7 +288,7 @@ def bg4():
 # ------------------------------------------------------------ 5: clock tower under the night sky
 def clock_face(doc, x, y, r):
     s = flat(circle_d(x, y, r + 26), "#3a3238") + flat(circle_d(x, y, r + 14), "#8a6a30")
-    s += flat(circle_d(x, y, r), radial(doc, [(0, "#f0e4c0", 1), (0.8, "#d8c89c", 1), (1, "#a8986c", 1)]))
+    s += flat(circle_d(x, y, r), radial(doc, [(0, "#b8ae94", 1), (0.8, "#a09478", 1), (1, "#7a7058", 1)]))
     for i in range(60):
         a = 2 * math.pi * i / 60
         r0 = r * (0.82 if i % 5 == 0 else 0.9)
@@ -320,7 +325,7 @@ def bg5():
     for y in range(320, 960, 48):
         s += line([(tx - 150, y), (tx + 150, y)], "#181a2a", 2)
     s += clock_face(doc, tx, 420, 110)
-    g = radial(doc, [(0, "#fff0c0", 0.25), (1, "#fff0c0", 0)])
+    g = radial(doc, [(0, "#fff0c0", 0.12), (1, "#fff0c0", 0)])
     s += flat(circle_d(tx, 420, 260), g)
     for wy in (620, 760):
         s += flat(smooth_d([(tx - 30, wy + 80), (tx - 30, wy + 20), (tx, wy), (tx + 30, wy + 20), (tx + 30, wy + 80)], True, 0.4), "#c09050",
@@ -352,7 +357,7 @@ def bg6():
         for x in range(cx - 160, cx + 160, 40):
             if abs(x + 20 - cx) < 160 - max(0, 260 - y) * 0.9:
                 s += flat(rect_d(x + 3, y + 3, 34, 34), rnd.choice(cols), opacity=0.55)
-    s += flat(star_d(cx, 300, 90, 36, 8), "#a0802a", opacity=0.55)
+    s += flat(star_d(cx, 300, 90, 36, 8), "#a0802a", opacity=0.35)
     s += flat(arch, "none", 10, "#0c0614")
     g = radial(doc, [(0, "#c080ff", 0.25), (1, "#c080ff", 0)])
     s += flat(circle_d(cx, 360, 420), g)

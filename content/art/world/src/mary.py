@@ -11,7 +11,7 @@ import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, group, poly_d, smooth_d,
                     ellipse_d, circle_d, rot, ik, lerp, star_d, f)
 
-DRESS, DRESS_SH, DRESS_HL = "#2b2836", "#16131d", "#575070"
+DRESS, DRESS_SH, DRESS_HL = "#363247", "#1b1826", "#6a6290"
 WHITE, WHITE_SH = "#f6f3ee", "#c4bfd6"
 SKIN, SKIN_SH = "#f8d8c2", "#dfa98f"
 HAIR, HAIR_SH, HAIR_HL = "#8a4630", "#5c2a1b", "#c2735a"
