@@ -288,7 +288,7 @@ def bg4():
 # ------------------------------------------------------------ 5: clock tower under the night sky
 def clock_face(doc, x, y, r):
     s = flat(circle_d(x, y, r + 26), "#3a3238") + flat(circle_d(x, y, r + 14), "#8a6a30")
-    s += flat(circle_d(x, y, r), radial(doc, [(0, "#b8ae94", 1), (0.8, "#a09478", 1), (1, "#7a7058", 1)]))
+    s += flat(circle_d(x, y, r), radial(doc, [(0, "#8e8672", 1), (0.8, "#7a725e", 1), (1, "#5e5646", 1)]))
     for i in range(60):
         a = 2 * math.pi * i / 60
         r0 = r * (0.82 if i % 5 == 0 else 0.9)

@@ -23,9 +23,9 @@ def fesbio_brain(doc, i):
     for k, dx in enumerate(step):
         x = 36 + k * 24
         col, shd = ("#a04a62", "#702a40") if k == 0 else ("#c8687e", "#8a3a52")
-        s += limb([(x, 66), (x + dx * 0.4, 76), (x + dx, 84)], col, shd, 7, sw=1.6)
-        s += shape(doc, poly_d([(x + dx - 7, 88), (x + dx - 5, 82), (x + dx + 6, 82), (x + dx + 10, 88)]), "#5a2a3a", None, sw=1.6)
-    bob = [0, -1.5, 1][i]
+        s += limb([(x, 64), (x + dx * 0.4, 70), (x + dx, 75)], col, shd, 7, sw=1.6)
+        s += shape(doc, poly_d([(x + dx - 7, 79), (x + dx - 5, 73.5), (x + dx + 6, 73.5), (x + dx + 10, 79)]), "#5a2a3a", None, sw=1.6)
+    bob = [0, -1.5, 1][i] - 4
     body = smooth_d([(10, 44 + bob), (16, 22 + bob), (32, 12 + bob), (52, 10 + bob), (72, 14 + bob), (86, 28 + bob),
                      (88, 48 + bob), (80, 64 + bob), (60, 72 + bob), (34, 72 + bob), (16, 64 + bob)], True, 0.35)
     s += shape(doc, body, "#ee93a8", "#b65a76", off=(5, 5), hl="#ffd4de", hl_d=ellipse_d(34, 20 + bob, 9, 3.5))

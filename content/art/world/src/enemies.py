@@ -41,7 +41,7 @@ def met(doc, i):
     step = [(-2, 1.5), (0, 0), (1.5, -2)][i]
     s = ""
     for x, dx in ((11, step[0]), (21, step[1])):
-        s += flat(ellipse_d(x + dx, 29.5, 3.6, 2.2), "#3a3040", 1.2)
+        s += flat(ellipse_d(x + dx, 27.6, 3.6, 2.0), "#3a3040", 1.2)
     s += shape(doc, ellipse_d(16, 22, 10, 7), "#4a5a88", "#2e3a60", off=(1.5, 1.5))
     s += flat(ellipse_d(21, 22.5, 2.2, 2.6), "#ffffff", 1) + flat(ellipse_d(21.8, 23, 1.1, 1.4), OUT)
     s += flat(ellipse_d(15.5, 22.5, 1.8, 2.4), "#ffffff", 1) + flat(ellipse_d(16.2, 23, 0.9, 1.3), OUT)
@@ -191,8 +191,8 @@ def mecha(doc, i):
     for k, dx in enumerate(step):
         x = 22 + k * 18 + dx
         col, shd = ("#55606f", "#2c323c") if k == 0 else ("#7a8698", "#4a5262")
-        s += limb([(x + 2 - dx, 64), (x - 2, 76), (x, 86)], col, shd, 6, sw=1.5)
-        s += shape(doc, poly_d([(x - 7, 84), (x + 8, 84), (x + 10, 91), (x - 8, 91)]), col, shd, off=(1, 1), sw=1.5)
+        s += limb([(x + 2 - dx, 64), (x - 2, 72), (x, 79)], col, shd, 6, sw=1.5)
+        s += shape(doc, poly_d([(x - 7, 78), (x + 8, 78), (x + 10, 84.5), (x - 8, 84.5)]), col, shd, off=(1, 1), sw=1.5)
     # boxy body centred at (32, 48)
     body = poly_d([(8, 20), (52, 18), (58, 26), (58, 64), (50, 70), (10, 70), (6, 62)])
     s += shape(doc, body, "#8c98aa", "#56606e", off=(4, 4), hl="#c8d2e0", hl_d=poly_d([(11, 23), (48, 21), (48, 24), (11, 26)]))
