@@ -12,7 +12,7 @@ constexpr double kAllPassFeedback = 0.5;
 } // namespace
 
 RoomReverb::RoomReverb(double roomSize, double damping)
-    : feedback_(0.62 + 0.34 * roomSize), damping_(0.05 + 0.6 * damping) {
+    : feedback_(0.6 + 0.2 * roomSize), damping_(0.05 + 0.6 * damping) {
     const double scale = 0.35 + 0.65 * roomSize;
     for (int delay : kCombDelays) {
         Comb comb;

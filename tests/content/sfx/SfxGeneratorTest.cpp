@@ -3,11 +3,13 @@
 
 #include "WavReader.h"
 
+#include "tools/sfxgen/Biquad.h"
 #include "tools/sfxgen/EffectParser.h"
 #include "tools/sfxgen/EffectRenderer.h"
 #include "tools/sfxgen/Envelope.h"
 #include "tools/sfxgen/Oscillator.h"
 #include "tools/sfxgen/PartRenderer.h"
+#include "tools/sfxgen/RoomReverb.h"
 #include "tools/sfxgen/WavWriter.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +44,20 @@ std::string ErrorOf(const std::string& text) {
         return e.what();
     }
     return "";
+}
+
+// Steady-state gain in dB of a filter for a sine at `frequency`.
+double SineGainDb(Biquad& filter, double frequency) {
+    double inPower = 0.0, outPower = 0.0;
+    for (int i = 0; i < kSampleRate / 2; ++i) {
+        const double in = std::sin(2.0 * 3.14159265358979323846 * frequency * i / kSampleRate);
+        const double out = filter.Process(in);
+        if (i >= kSampleRate / 4) { // skip the settling
+            inPower += in * in;
+            outPower += out * out;
+        }
+    }
+    return 10.0 * std::log10(outPower / inPower);
 }
 
 } // namespace
@@ -138,6 +154,34 @@ TEST(SfxOscillator, PulsesHaveNoDcAndTheRightPitch) {
         EXPECT_NEAR(sum / kSampleRate, 0.0, 1e-3) << "duty " << duty;
         EXPECT_NEAR(rises, 441, 1) << "duty " << duty;
     }
+}
+
+TEST(SfxFilters, PassAndStopTheRightBands) {
+    Biquad lowpass(Biquad::Kind::LowPass);
+    lowpass.SetCutoff(1000.0, 0.707);
+    EXPECT_NEAR(SineGainDb(lowpass, 100.0), 0.0, 0.5);
+    EXPECT_NEAR(SineGainDb(lowpass, 1000.0), -3.0, 0.5);
+    EXPECT_LT(SineGainDb(lowpass, 8000.0), -30.0);
+
+    Biquad highpass(Biquad::Kind::HighPass);
+    highpass.SetCutoff(1000.0, 0.707);
+    EXPECT_LT(SineGainDb(highpass, 100.0), -30.0);
+    EXPECT_NEAR(SineGainDb(highpass, 8000.0), 0.0, 0.5);
+}
+
+TEST(SfxFilters, EvenTheLargestRoomIsShort) {
+    RoomReverb room(1.0, 0.0);
+    double early = 0.0, late = 0.0;
+    for (int i = 0; i < 2 * kSampleRate; ++i) {
+        const double wet = room.Process(i == 0 ? 1.0 : 0.0);
+        if (i < kSampleRate / 5) {
+            early = std::max(early, std::fabs(wet));
+        } else if (i > 3 * kSampleRate / 2) {
+            late = std::max(late, std::fabs(wet));
+        }
+    }
+    EXPECT_GT(early, 0.0);
+    EXPECT_LT(late, early * 0.001) << "60 dB down within 1.5 s";
 }
 
 TEST(SfxRenderer, RendersTheSameBytesForTheSameSeedOnly) {
