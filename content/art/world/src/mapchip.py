@@ -555,7 +555,7 @@ put(3, 8, icon_frame("#f0d040", flat(poly_d([(12, 7), (19, 7), (21, 25), (14, 25
                      + line([(14, 9), (15.5, 22)], "#a3b0c2", 1.2) + flat(rect_d(11, 5, 9, 3), "#c8a030", 1)))
 put(4, 8, icon_frame("#f0d040", line([(11, 27), (11, 5)], OUT, 3) + line([(11, 27), (11, 5)], "#c8ccd4", 1.5)
                      + flat(poly_d([(12, 6), (24, 9), (12, 13)]), "#40c060", 1.2)))
-oneup = (flat(circle_d(16, 17, 8), "#8a4630", 1.3) + flat(ellipse_d(18, 19, 5, 5.5), "#f8d8c2", 1)
+oneup = (flat(circle_d(16, 17, 8), "#2b2233", 1.3) + flat(ellipse_d(18, 19, 5, 5.5), "#ffe0c8", 1)
          + flat(smooth_d([(9, 12), (13, 8), (19, 8), (23, 12), (16, 10.5)], True, 0.3), "#f6f3ee", 1)
          + flat(circle_d(19.5, 19, 1), OUT))
 put(5, 8, icon_frame("#f0d040", oneup))

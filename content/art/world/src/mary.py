@@ -12,14 +12,14 @@ from svgkit import (Doc, OUT, shape, flat, line, limb, group, poly_d, smooth_d,
                     ellipse_d, circle_d, rot, ik, lerp, star_d, f)
 
 DRESS, DRESS_SH, DRESS_HL = "#363247", "#1b1826", "#6a6290"
-WHITE, WHITE_SH = "#f6f3ee", "#c4bfd6"
-SKIN, SKIN_SH = "#f8d8c2", "#dfa98f"
-HAIR, HAIR_SH, HAIR_HL = "#8a4630", "#5c2a1b", "#c2735a"
-RED, RED_SH = "#de2a3e", "#93152a"
+WHITE, WHITE_SH = "#f4f1ea", "#c9c6d8"
+SKIN, SKIN_SH = "#ffe0c8", "#f2bea4"
+HAIR, HAIR_SH, HAIR_HL = "#2b2233", "#1b1426", "#5a4a70"
+RED, RED_SH = "#d8324a", "#9c1f36"
 GUN, GUN_SH, GUN_HL = "#55606f", "#2c323c", "#a3b0c2"
 STOCK, STOCK_SH = "#ece8f3", "#aea7c4"
 SHOE = "#231e2b"
-EYE = "#2a6f98"
+EYE = "#5a4a70"
 FLASH1, FLASH2 = "#fff7c2", "#ffb030"
 
 MUZZLE = (12.5, -2.0)  # muzzle in the gun's own frame (origin at the grip)
@@ -171,11 +171,12 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
     cx, cy = c
     hs = hair_sway
     parts = []
-    # ponytail tied with the red ribbon, swinging behind the head
-    tail = smooth_d([(cx - 6, cy - 4), (cx - 10 + hs[0] * 0.5, cy - 2 + hs[1] * 0.3),
-                     (cx - 13 + hs[0], cy + 4 + hs[1]), (cx - 12 + hs[0] * 1.2, cy + 9 + hs[1] * 1.2),
-                     (cx - 9.5 + hs[0] * 0.8, cy + 5 + hs[1] * 0.6), (cx - 7, cy + 1)], True, 0.35)
-    parts.append(shape(doc, tail, HAIR, HAIR_SH, off=(1.5, 1.5), sw=1.6))
+    # long straight hair falling down her back, swinging with her motion
+    tail = smooth_d([(cx - 7.5, cy - 3), (cx - 9.5 + hs[0] * 0.3, cy + 3 + hs[1] * 0.2),
+                     (cx - 10.5 + hs[0], cy + 11 + hs[1]), (cx - 8 + hs[0] * 1.1, cy + 15.5 + hs[1] * 1.2),
+                     (cx - 4.5 + hs[0] * 0.6, cy + 13 + hs[1] * 0.8), (cx - 3, cy + 5)], True, 0.35)
+    parts.append(shape(doc, tail, HAIR, HAIR_SH, off=(1.5, 1.5), sw=1.6,
+                       hl=HAIR_HL, hl_d=ellipse_d(cx - 8 + hs[0] * 0.5, cy + 5 + hs[1] * 0.4, 0.8, 3)))
     # back of the hair
     parts.append(shape(doc, ellipse_d(cx - 0.5, cy - 0.5, 8.2, 7.8), HAIR, HAIR_SH, off=(-1.5, 1.8), sw=2,
                        hl=HAIR_HL, hl_d=ellipse_d(cx - 3, cy - 5, 2.6, 1.1)))
@@ -184,8 +185,8 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
                    (cx + 3.5, cy + 7), (cx + 0.5, cy + 6.8), (cx - 2, cy + 4)], True, 0.35)
     parts.append(shape(doc, fd, SKIN, SKIN_SH, off=(1.8, 1.2), sw=1.6))
     # side lock in front of the ear
-    parts.append(shape(doc, smooth_d([(cx - 1.5, cy - 2), (cx + 1.2, cy - 1), (cx + 1.4, cy + 6), (cx - 0.3, cy + 8.5),
-                                      (cx - 1.8, cy + 5)], True, 0.3), HAIR, HAIR_SH, off=(1, 0.5), sw=1.3))
+    parts.append(shape(doc, smooth_d([(cx - 2.8, cy - 2), (cx - 0.2, cy - 1), (cx + 0.2, cy + 6), (cx - 1.3, cy + 8.5),
+                                      (cx - 2.8, cy + 5)], True, 0.3), HAIR, HAIR_SH, off=(1, 0.5), sw=1.3))
     # bangs
     bang = poly_d([(cx - 4, cy - 7.5), (cx + 3, cy - 8), (cx + 7.2, cy - 4.5), (cx + 7.6, cy - 1.5),
                    (cx + 6, cy - 2.8), (cx + 5.2, cy - 0.8), (cx + 3.8, cy - 3), (cx + 2.2, cy - 0.6),
@@ -197,13 +198,13 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
     parts.append(shape(doc, hd, WHITE, WHITE_SH, off=(0.8, 1), sw=1.4))
     parts.append(line([(cx - 2.8, cy - 8.6), (cx - 1.5, cy - 9.5), (cx, cy - 8.8), (cx + 1.5, cy - 9.6),
                        (cx + 3, cy - 8.7)], WHITE_SH, 0.8))
-    # ribbon knot on the ponytail
-    rx, ry = cx - 7.2, cy - 2.8
+    # red ribbon bow at the side of the headdress
+    rx, ry = cx - 5.2, cy - 6.8
     parts.append(shape(doc, poly_d([(rx, ry), (rx - 2.5, ry - 3), (rx - 3.4, ry + 0.2)]), RED, None, sw=1))
     parts.append(shape(doc, poly_d([(rx, ry), (rx + 1, ry - 3.4), (rx + 2.4, ry - 0.4)]), RED, None, sw=1))
     parts.append(shape(doc, circle_d(rx, ry, 1.1), RED_SH, None, sw=0.8))
     # eye, brow and mouth
-    ex, ey = cx + 3.6, cy + 0.9
+    ex, ey = cx + 3.2, cy + 1.5
     if face == "hurt":
         parts.append(line([(ex - 1.4, ey - 1.4), (ex + 0.6, ey), (ex - 1.4, ey + 1.2)], OUT, 1.1))
         parts.append(flat(ellipse_d(cx + 5.4, cy + 4.8, 0.8, 1.1), "#7a2030"))
@@ -211,8 +212,12 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
         parts.append(flat(ellipse_d(ex, ey, 1.2, 1.9), OUT))
         parts.append(flat(ellipse_d(ex + 0.1, ey + 0.5, 0.85, 1.1), EYE))
         parts.append(flat(circle_d(ex - 0.3, ey - 0.7, 0.45), "#ffffff"))
-        parts.append(line([(ex - 1.6, ey - 3.0), (ex + 1.6, ey - 2.3)], OUT, 0.9))  # level, set brow
-        parts.append(line([(cx + 5.2, cy + 4.7), (cx + 6.3, cy + 4.6)], "#7a2030", 0.8))
+        # the far eye, narrower in the three-quarter view
+        parts.append(flat(ellipse_d(ex + 3.4, ey, 0.8, 1.7), OUT))
+        parts.append(flat(ellipse_d(ex + 3.5, ey + 0.5, 0.5, 0.9), EYE))
+        parts.append(line([(ex - 1.6, ey - 3.0), (ex + 1.6, ey - 2.4)], OUT, 0.9))  # level, set brow
+        parts.append(line([(ex + 2.6, ey - 2.4), (ex + 4.3, ey - 2.7)], OUT, 0.8))
+        parts.append(line([(cx + 4.8, cy + 5.2), (cx + 6.0, cy + 5.0)], "#7a2030", 0.8))
     return '<g transform="rotate(%s,%s,%s)">%s</g>' % (f(tilt), f(cx), f(cy + 6), "".join(parts))
 
 
