@@ -309,19 +309,19 @@ def crouch_legs(p):
     return p
 
 
-AIR = [  # rise 0..1, fall 2..4
-    dict(feet=((26, 61.5), (36.5, 54.5)), hair=(0, 4), flare=0.2, hem=50),
-    dict(feet=((27, 62.5), (37.5, 56)), hair=(0, 3), flare=0.25, hem=50),
-    dict(feet=((28, 63), (35.5, 60.5)), hair=(1, -3), flare=0.6, hem=49),
-    dict(feet=((27.5, 63.2), (36, 61.5)), hair=(1.5, -4), flare=0.75, hem=49),
-    dict(feet=((28, 63.2), (35, 62.5)), hair=(2, -4.5), flare=0.85, hem=49),
+AIR = [  # rise 0..1 (knees tucked, hair trailing), fall 2..4 (legs reaching down, skirt puffed up)
+    dict(feet=((23.5, 57.5), (37.5, 52.5)), hair=(1, 4), flare=0.15, hem=50, lean=0.1),
+    dict(feet=((24.5, 59), (38, 54.5)), hair=(1, 3), flare=0.25, hem=50, lean=0.08),
+    dict(feet=((27.5, 63.5), (35.5, 61.5)), hair=(0.5, -4), flare=0.75, hem=49.5, lean=-0.03),
+    dict(feet=((27, 63.6), (36, 62.8)), hair=(0, -5), flare=0.9, hem=49.5, lean=-0.05),
+    dict(feet=((27.5, 63.6), (35.5, 63.6)), hair=(-0.5, -5.5), flare=1.0, hem=49.5, lean=-0.05),
 ]
 
 
 def air(i, shoot=False):
     a = AIR[i]
     g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i % 2 == 0 else 0), STAND_MUZZLE[1]))
-    p = dict(hip=(31, 41), grip=g, lean=0.0, fang=(0.35, 0.2))
+    p = dict(hip=(31, 41), grip=g, lean=0.0, fang=(0.35, 0.25) if i < 2 else (0.5, 0.35))
     p.update(a)
     p["flash"] = (1 + (i % 2)) if shoot else 0
     return p
