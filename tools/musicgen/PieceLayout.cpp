@@ -42,6 +42,8 @@ void ReadDirective(std::istringstream& in, PieceLayout& layout) {
         ok = static_cast<bool>(in >> layout.tailSeconds) && layout.tailSeconds >= 0;
     } else if (key == "fade") {
         ok = static_cast<bool>(in >> layout.fadeSeconds) && layout.fadeSeconds >= 0;
+    } else if (key == "join") {
+        ok = static_cast<bool>(in >> layout.joinSeconds) && layout.joinSeconds >= 0;
     } else {
         throw std::runtime_error("unknown directive \"" + key + "\"");
     }

@@ -10,6 +10,7 @@ namespace musicgen {
 //   %vrels loop-bars 32    bars in the loop (0: the piece plays once)
 //   %vrels tail 2.5        seconds kept after the last note of a piece that plays once
 //   %vrels fade 1.0        seconds of fade-out at the end of a piece that plays once
+//   %vrels join 0.05       seconds over which the intro's end blends into the loop's end
 struct PieceLayout {
     int meterNumerator = 4;
     int meterDenominator = 4;
@@ -17,6 +18,7 @@ struct PieceLayout {
     int loopBars = 0;
     double tailSeconds = 2.5;
     double fadeSeconds = 1.0;
+    double joinSeconds = 0.05;
     std::string title;
 
     bool Loops() const { return loopBars > 0; }

@@ -2,6 +2,7 @@
 // its ABC source) through a General MIDI sound bank and writes the music files
 // the manifest names for it, cut at exact sample positions, as Ogg Vorbis.
 
+#include "IntroJoin.h"
 #include "Levels.h"
 #include "Manifest.h"
 #include "MidiFile.h"
@@ -129,7 +130,10 @@ int Run(const Options& options) {
     const Timeline timeline = BuildTimeline(song, layout, kSampleRate);
     SynthRenderer synth(options.soundFont, kSampleRate);
     StereoBuffer audio = synth.Render(timeline);
-    if (!layout.Loops()) {
+    if (layout.Loops()) {
+        BlendIntroIntoLoopEnd(audio, timeline.loopStart, timeline.loopLength,
+                              static_cast<int64_t>(layout.joinSeconds * kSampleRate));
+    } else {
         FadeOutEnd(audio, static_cast<int64_t>(layout.fadeSeconds * kSampleRate));
     }
     const auto rendered = std::chrono::steady_clock::now();
