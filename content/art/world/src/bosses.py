@@ -10,8 +10,10 @@ from enemies import eye, fireball, FIRE, FIRE_HOT, FIRE_CORE, FIRE_OUT
 
 def sheet(name, fw, fh, n, fn, title):
     doc = Doc(fw * n, fh, title)
+    # each frame is clipped to its own cell so nothing bleeds into a neighbour
+    doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="%d" height="%d"/></clipPath>' % (fw, fh))
     for i in range(n):
-        doc.add('<g id="frame%d" transform="translate(%d,0)">%s</g>' % (i, i * fw, fn(doc, i)))
+        doc.add('<g id="frame%d" transform="translate(%d,0)"><g clip-path="url(#cellclip)">%s</g></g>' % (i, i * fw, fn(doc, i)))
     print(doc.save("enemy/%s.svg" % name))
 
 
@@ -192,81 +194,116 @@ def marfes(doc, i):
 EMITTERS = [(-117, -54), (-92, -117), (-149, -126), (98, -148)]
 
 
-def big_wing(doc, side, i):
+def big_wing(doc, side, i, back=False):
     """One of the great wings, drawn for the right side and mirrored for the left."""
-    flap = [0, 0.12][i]
-    root = (60, -80)
-    s = ""
+    flap = [0, 0.14][i] + (0.25 if back else 0)
+    root = (70, -110) if not back else (40, -140)
+    scale = 1.0 if not back else 1.05
     ribs = []
     for k in range(5):
-        a = -0.9 + k * 0.42 + flap * (1 - k * 0.15)
-        l = [250, 270, 260, 220, 170][k]
+        a = -1.0 + k * 0.42 + flap * (1 - k * 0.15)
+        l = [215, 240, 232, 198, 158][k] * scale
         ribs.append((root[0] + math.cos(a) * l, root[1] + math.sin(a) * l))
-    pts = [root] + [lerp(ribs[k], ribs[k + 1], 0.5 if False else 0.0) for k in range(len(ribs) - 1)]
     outline = [root]
     for k in range(len(ribs)):
         outline.append(ribs[k])
         if k < len(ribs) - 1:
             mid = lerp(ribs[k], ribs[k + 1], 0.5)
-            outline.append(lerp(mid, root, 0.28))
-    outline.append((root[0] + 10, root[1] + 60))
+            outline.append(lerp(mid, root, 0.3))
+    outline.append((root[0] + 10, root[1] + 70))
     d = poly_d(outline)
-    s += shape(doc, d, "#2a1440", "#180a28", off=(6, 6), sw=3)
+    base, shd = ("#2a1440", "#180a28") if not back else ("#1c0e2e", "#10071c")
+    s = shape(doc, d, base, shd, off=(10, 10), sw=3)
+    # veins running out along the membrane
+    for k in range(len(ribs) - 1):
+        mid = lerp(ribs[k], ribs[k + 1], 0.5)
+        s += line([lerp(root, mid, 0.2), lerp(root, mid, 0.6)], "#4a2a6a", 2.5)
+    rib_col = "#5a3a80" if not back else "#3e2860"
     for r in ribs:
-        s += line([root, r], OUT, 6) + line([root, r], "#5a3a80", 3)
-    s += flat(circle_d(root[0], root[1], 10), "#5a3a80", 2.5)
+        s += line([root, r], OUT, 7) + line([root, r], rib_col, 3.5)
+        s += flat(poly_d([r, (r[0] + 10, r[1] - 14), (r[0] + 16, r[1] + 2)]), "#e8e0f0", 2)  # claw at each tip
+    s += flat(circle_d(root[0], root[1], 12), rib_col, 3)
     return '<g transform="scale(%d,1)">%s</g>' % (side, s)
 
 
 def marfes2(doc, i):
     cx, cy = 320, 340
     s = '<g transform="translate(%d,%d)">' % (cx, cy)
-    glow = radial(doc, [(0, "#c060ff", 0.35), (0.6, "#8030c0", 0.12), (1, "#8030c0", 0)])
-    s += flat(circle_d(0, -40, 300), glow)
-    s += big_wing(doc, 1, i) + big_wing(doc, -1, i)
-    # tattered lower cloak with tendrils reaching down
-    wv = [0, 8][i]
-    cloak = smooth_d([(-120, -40), (-150, 60), (-170, 180), (-130, 250 + wv), (-100, 200), (-80, 290 - wv), (-40, 220),
-                      (0, 320 + wv), (40, 220), (80, 290 - wv), (100, 200), (130, 250 + wv), (170, 180), (150, 60), (120, -40)], True, 0.35)
-    s += shape(doc, cloak, "#3a2258", "#22123a", off=(10, 8), sw=3, hl="#6a4a90", hl_d=ellipse_d(-70, 80, 12, 60))
-    for x in (-90, -40, 40, 90):
-        s += line([(x, 0), (x * 1.2, 200)], "#22123a", 4)
-    # armoured torso
+    glow = radial(doc, [(0, "#c060ff", 0.4 if i else 0.3), (0.6, "#8030c0", 0.12), (1, "#8030c0", 0)])
+    s += flat(circle_d(0, -40, 310), glow)
+    for side in (1, -1):
+        s += big_wing(doc, side, i, back=True)
+    for side in (1, -1):
+        s += big_wing(doc, side, i)
+    # mane of dark hair flowing behind the mask
+    s += shape(doc, smooth_d([(-70, -250), (-110, -180), (-150, -120), (-120, -90), (0, -130), (120, -90), (150, -120), (110, -180),
+                              (70, -250), (0, -280)], True, 0.4), "#1e1030", "#120820", off=(8, 8), sw=3)
+    # tattered cloak with a red lining and tendrils reaching down
+    wv = [0, 10][i]
+    cloak = smooth_d([(-120, -40), (-150, 60), (-175, 180), (-135, 255 + wv), (-105, 205), (-82, 295 - wv), (-42, 225),
+                      (0, 325 + wv), (42, 225), (82, 295 - wv), (105, 205), (135, 255 + wv), (175, 180), (150, 60), (120, -40)], True, 0.35)
+    s += shape(doc, cloak, "#3a2258", "#22123a", off=(12, 10), sw=3, hl="#6a4a90", hl_d=ellipse_d(-80, 80, 12, 70))
+    lining = smooth_d([(-60, 20), (-80, 150), (-42, 205), (0, 290 + wv), (42, 205), (80, 150), (60, 20)], True, 0.35)
+    s += shape(doc, lining, "#7a1030", "#4a0818", off=(8, 8), sw=2.5)
+    for x in (-110, -60, 60, 110):
+        s += line([(x * 0.9, 10), (x * 1.25, 200)], "#22123a", 5)
+    # armoured torso: breastplate and segmented plates
     torso = smooth_d([(-136, -150), (-60, -190), (60, -190), (136, -150), (120, -20), (60, 40), (-60, 40), (-120, -20)], True, 0.35)
-    s += shape(doc, torso, "#5a2a7a", "#3a1a54", off=(10, 10), sw=3, hl="#9a6ac0", hl_d=ellipse_d(-60, -150, 30, 10))
-    s += line([(-120, -20), (0, 30), (120, -20)], "#d2a23e", 6) + line([(0, -180), (0, 30)], "#d2a23e", 5)
-    s += flat(star_d(0, -40, 36, 14, 8), "#d2a23e", 2.5) + flat(circle_d(0, -40, 14), "#c02840", 2.5)
+    s += shape(doc, torso, "#5a2a7a", "#3a1a54", off=(12, 12), sw=3, hl="#9a6ac0", hl_d=ellipse_d(-60, -150, 34, 10))
+    for k, y in enumerate((-10, 12, 32)):
+        w = 110 - k * 22
+        s += shape(doc, smooth_d([(-w, y - 14), (0, y - 4), (w, y - 14), (w - 8, y + 4), (0, y + 14), (-w + 8, y + 4)], True, 0.3),
+                   "#4a2268", "#2a1240", off=(4, 4), sw=2.5)
+        s += line([(-w + 6, y - 10), (0, y), (w - 6, y - 10)], "#d2a23e", 2.5)
+    s += line([(-128, -146), (-60, -184), (60, -184), (128, -146)], "#d2a23e", 5)
+    s += line([(0, -180), (0, -60)], "#d2a23e", 5)
+    for side in (1, -1):  # filigree curls
+        s += line([(side * 20, -120), (side * 50, -100), (side * 60, -70), (side * 45, -55), (side * 35, -70)], "#d2a23e", 3.5)
+    s += flat(star_d(0, -40, 40, 15, 8), "#d2a23e", 3) + flat(circle_d(0, -40, 15), "#c02840", 3)
+    s += flat(circle_d(0, -40, 26), radial(doc, [(0, "#ff4060", 0.5 if i else 0.3), (1, "#ff4060", 0)]))
     s += flat(circle_d(-5, -45, 5), "#ff8aa0")
     # shoulder crowns that carry the beam emitters (both sides, so either facing works)
     for side in (1, -1):
-        s += shape(doc, smooth_d([(side * 90, -60), (side * 80, -150), (side * 120, -185), (side * 175, -150), (side * 170, -60),
-                                  (side * 130, -30)], True, 0.35), "#4a2268", "#2a1240", off=(6 * side, 6), sw=3)
+        s += shape(doc, smooth_d([(side * 90, -60), (side * 80, -150), (side * 120, -190), (side * 178, -150), (side * 172, -60),
+                                  (side * 130, -28)], True, 0.35), "#4a2268", "#2a1240", off=(8 * side, 8), sw=3,
+                   hl="#7a4aa0", hl_d=ellipse_d(side * 112, -160, 14, 6))
+        for k in range(3):  # spikes on top of the pauldrons
+            bx = side * (100 + k * 28)
+            s += flat(poly_d([(bx - 10, -170 + k * 6), (bx + side * 14, -222 + k * 10), (bx + 12, -166 + k * 8)]), "#e8e0f0", 2.5)
         for ex, ey in EMITTERS:
             x = -ex * side
             s += line([(x, ey), (side * 130, -100)], "#d2a23e", 4)
     for side in (1, -1):
         for ex, ey in EMITTERS:
             x = -ex * side
-            s += flat(circle_d(x, ey, 26), radial(doc, [(0, "#ff80ff", 0.55 if i else 0.35), (1, "#ff80ff", 0)]))
-            s += flat(circle_d(x, ey, 12), "#d2a23e", 2.5)
-            s += flat(circle_d(x, ey, 8), "#e040ff") + flat(circle_d(x - 2.5, ey - 2.5, 3), "#ffd0ff")
-    # the mask face
-    s += flat(smooth_d([(-60, -200), (-40, -290), (-14, -230), (0, -300), (14, -230), (40, -290), (60, -200)], True, 0.3), "#d2a23e", 3)
-    face = smooth_d([(-56, -200), (-30, -248), (30, -248), (56, -200), (46, -140), (0, -112), (-46, -140)], True, 0.35)
-    s += shape(doc, face, "#f4eef4", "#b8a8c8", off=(8, 8), sw=3, hl="#ffffff", hl_d=ellipse_d(-24, -228, 14, 5))
+            s += flat(circle_d(x, ey, 28), radial(doc, [(0, "#ff80ff", 0.6 if i else 0.35), (1, "#ff80ff", 0)]))
+            s += flat(circle_d(x, ey, 12.5), "#d2a23e", 2.5)
+            s += flat(circle_d(x, ey, 8.5), "#e040ff" if i else "#b030d0") + flat(circle_d(x - 2.5, ey - 2.5, 3), "#ffd0ff")
+    # the mask face under a crown of horns
+    horns = [(-66, -200), (-58, -300), (-34, -236), (-20, -318), (0, -246), (20, -318), (34, -236), (58, -300), (66, -200)]
+    s += shape(doc, poly_d(horns), "#d2a23e", "#8c6418", off=(5, 5), sw=3, hl="#fbe08a", hl_d=ellipse_d(-20, -260, 3, 18))
+    face = smooth_d([(-56, -200), (-30, -250), (30, -250), (56, -200), (46, -140), (0, -110), (-46, -140)], True, 0.35)
+    s += shape(doc, face, "#f4eef4", "#b8a8c8", off=(8, 8), sw=3, hl="#ffffff", hl_d=ellipse_d(-24, -230, 14, 5))
     for side in (1, -1):
-        s += flat(poly_d([(side * 10, -196), (side * 40, -204), (side * 34, -184), (side * 12, -182)]), OUT)
-        s += flat(circle_d(side * 28, -194, 4 if i == 0 else 5), "#ff3060")
+        s += flat(poly_d([(side * 10, -196), (side * 42, -206), (side * 35, -182), (side * 12, -181)]), OUT)
+        s += flat(circle_d(side * 28, -194, 4.5 if i == 0 else 6), "#ff3060")
+        s += line([(side * 30, -180), (side * 38, -148)], "#7a4a9a", 2.5)
+    s += flat(circle_d(0, -194, 30), radial(doc, [(0, "#ff3060", 0.18 if i else 0.08), (1, "#ff3060", 0)]))
     s += line([(-24, -150), (0, -140), (24, -150)], "#7a4a9a", 4)
-    s += line([(30, -180), (38, -150)], "#7a4a9a", 2.5) + line([(-30, -180), (-38, -150)], "#7a4a9a", 2.5)
-    # claws
+    s += flat(poly_d([(0, -236), (8, -222), (0, -210), (-8, -222)]), "#c02840", 2)
+    # armoured arms with clawed gauntlets
     for side in (1, -1):
-        arm = [(side * 130, -20), (side * 175, 50), (side * 150, 120)]
-        s += limb(arm, "#4a2268", "#2a1240", 22, sw=3)
-        for k in range(3):
-            a = math.pi / 2 + side * (k - 1) * 0.35
-            tip = (side * 150 + math.cos(a) * 40 * side, 120 + math.sin(a) * 40)
-            s += line([(side * 150, 120), tip], OUT, 9) + line([(side * 150, 120), tip], "#e8e0f0", 5)
+        hand = (side * (152 + [0, 6][i]), 120 - [0, 8][i])
+        arm = [(side * 128, -30), (side * 180, 45), hand]
+        s += limb(arm, "#4a2268", "#2a1240", 30, sw=3)
+        s += line([(side * 128, -30), (side * 180, 45)], "#d2a23e", 3)
+        s += shape(doc, circle_d(side * 180, 45, 18), "#5a2a7a", "#3a1a54", off=(4, 4), sw=3)
+        s += shape(doc, circle_d(hand[0], hand[1], 20), "#5a2a7a", "#3a1a54", off=(4, 4), sw=3)
+        for k in range(4):
+            a = math.pi / 2 + (k - 1.5) * 0.32
+            base = (hand[0] + math.cos(a) * 14, hand[1] + math.sin(a) * 14)
+            tip = (hand[0] + math.cos(a) * 52, hand[1] + math.sin(a) * 52)
+            s += flat(poly_d([(base[0] - 6, base[1]), tip, (base[0] + 6, base[1])]), "#e8e0f0", 2.5)
     s += "</g>"
     return s
 

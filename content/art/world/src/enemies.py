@@ -304,9 +304,11 @@ def sheet(name, fw, fh, frames, fn, stacked=False, title=""):
     n = len(frames)
     w, h = (fw, fh * n) if stacked else (fw * n, fh)
     doc = Doc(w, h, title)
+    # each frame is clipped to its own cell so nothing bleeds into a neighbour
+    doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="%d" height="%d"/></clipPath>' % (fw, fh))
     for k, i in enumerate(frames):
         x, y = (0, k * fh) if stacked else (k * fw, 0)
-        doc.add('<g id="frame%d" transform="translate(%d,%d)">%s</g>' % (k, x, y, fn(doc, i)))
+        doc.add('<g id="frame%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">%s</g></g>' % (k, x, y, fn(doc, i)))
     print(doc.save("enemy/%s.svg" % name))
 
 

@@ -364,6 +364,7 @@ def reload_upper(base, i, crouched=False):
 
 def build():
     doc = Doc(576, 576, "Heroine sheet: 64 x 64 frames, feet at the bottom edge, facing right")
+    doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="64" height="64"/></clipPath>')
     cells = {}
     for i in range(3):
         cells[(0, i)] = stand(i)
@@ -384,7 +385,8 @@ def build():
         cells[(6, i)] = reload_upper(crouch(0), i, crouched=True)
         cells[(8, i)] = reload_upper(air(3), i)
     for (r, c), p in sorted(cells.items()):
-        doc.add('<g id="r%dc%d" transform="translate(%d,%d)">%s</g>' % (r, c, c * 64, r * 64, frame(doc, p)))
+        doc.add('<g id="r%dc%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">%s</g></g>'
+                % (r, c, c * 64, r * 64, frame(doc, p)))
     return doc
 
 
