@@ -299,9 +299,9 @@ def walk(i, shoot=False, reload_pose=None):
 def crouch(i, shoot=False):
     bob = [0, 0.4, 0][i]
     g = grip_for_muzzle((CROUCH_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), CROUCH_MUZZLE[1] + bob * 0.4))
-    return dict(hip=(30, 50.5 + bob), feet=((19.5, 63.2), (38.5, 63.2)), kbend=(1, -1),
-                fang=(0.0, 0.0), grip=g, hem=60.5, flare=0.4, hair=(0.5 * i, 0),
-                lean=0.06, flash=(1 + (i % 2)) if shoot else 0, kneel=True)
+    return dict(hip=(29.5, 54 + bob), feet=((19.5, 63.2), (38.5, 63.2)), kbend=(1, -1),
+                fang=(0.0, 0.0), grip=g, hem=61.8, flare=0.5, hair=(0.5 * i, -1),
+                lean=0.14, flash=(1 + (i % 2)) if shoot else 0, kneel=True)
 
 
 def crouch_legs(p):
