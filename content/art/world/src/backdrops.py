@@ -6,7 +6,7 @@ sprites in front of them.
 """
 import math
 import random
-from svgkit import Doc, flat, line, poly_d, smooth_d, ellipse_d, circle_d, rect_d, star_d, radial, linear, f
+from svgkit import Doc, flat, line, poly_d, smooth_d, circle_d, rect_d, star_d, radial, linear
 
 W, H = 1280, 960
 

@@ -3,9 +3,9 @@ marfes and marfes2. Frames sit side by side and face right; each boss is
 drawn around the frame's centre, which is where the game positions it.
 """
 import math
-from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d, rect_d,
-                    star_d, radial, rot, lerp, f)
-from enemies import eye, fireball, FIRE, FIRE_HOT, FIRE_CORE, FIRE_OUT
+from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d,
+                    star_d, radial, lerp, f)
+from enemies import eye, FIRE, FIRE_HOT, FIRE_CORE
 
 
 def sheet(name, fw, fh, n, fn, title):

@@ -4,7 +4,7 @@ projectiles and the stage hazards. Every walking or flying sheet faces right
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d, rect_d,
-                    star_d, radial, rot, f)
+                    star_d, radial, f)
 
 FIRE_OUT, FIRE, FIRE_HOT, FIRE_CORE = "#9a2a10", "#ff7a1a", "#ffc83a", "#fff6c0"
 
@@ -72,8 +72,9 @@ def togezo(doc, i):
     # head poking out in front
     s += shape(doc, ellipse_d(45, 40, 7, 6), "#f0c878", "#b88e48", off=(1.5, 1.5))
     s += flat(ellipse_d(48, 38.5, 1.4, 2), OUT) + line([(45, 35), (50, 36)], OUT, 1.2)
-    shell = smooth_d([(15, 46), (15, 30), (22, 19), (34, 16), (44, 22), (48, 33), (47, 46)], True, 0.35)
     bob = [0, -1][i]
+    shell = smooth_d([(x, y + bob) for x, y in [(15, 46), (15, 30), (22, 19), (34, 16), (44, 22), (48, 33), (47, 46)]],
+                     True, 0.35)
     spikes = ""
     for a in range(-150, -20, 26):
         r = math.radians(a)
@@ -83,9 +84,7 @@ def togezo(doc, i):
         spikes += shape(doc, poly_d([(cx + nrm[0], cy + nrm[1]), tip, (cx - nrm[0], cy - nrm[1])]), "#f4f0e8",
                         "#a8a0b0", off=(1, 1), sw=1.3)
     s += spikes
-    s += shape(doc, '<path d="%s" transform="translate(0,%s)"/>' % (shell, bob) and
-               smooth_d([(x, y + bob) for x, y in [(15, 46), (15, 30), (22, 19), (34, 16), (44, 22), (48, 33), (47, 46)]], True, 0.35),
-               "#d23a3a", "#8e1e28", off=(3, 3), hl="#ff9a8a", hl_d=ellipse_d(25, 25 + bob, 5, 2.5))
+    s += shape(doc, shell, "#d23a3a", "#8e1e28", off=(3, 3), hl="#ff9a8a", hl_d=ellipse_d(25, 25 + bob, 5, 2.5))
     s += line([(14, 46 + bob), (48, 46 + bob)], "#f0e0b0", 3) + line([(14, 44.5 + bob), (48, 44.5 + bob)], OUT, 1.2)
     s += line([(14, 47.5 + bob), (48, 47.5 + bob)], OUT, 1.2)
     return s

@@ -6,8 +6,8 @@ The code of a chip is column * 100 + row; docs/chips.md lists them all.
 """
 import math
 import random
-from svgkit import (Doc, OUT, shape, flat, line, group, poly_d, smooth_d, ellipse_d, circle_d,
-                    rect_d, star_d, radial, linear, f)
+from svgkit import (Doc, OUT, shape, flat, line, poly_d, smooth_d, ellipse_d, circle_d,
+                    rect_d, star_d, radial, f)
 
 doc = Doc(640, 1024, "Map chip sheet: 32 x 32 chips, code = column * 100 + row")
 doc.defs.append('<clipPath id="cell"><rect x="0" y="0" width="32" height="32"/></clipPath>')

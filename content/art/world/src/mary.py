@@ -8,7 +8,7 @@ gun sits at (57, 25) standing and (57, 32) crouching, so the flash ends at
 the frame edge, 32 px in front of the feet.
 """
 import math
-from svgkit import (Doc, OUT, shape, flat, line, limb, group, poly_d, smooth_d,
+from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d,
                     ellipse_d, circle_d, rot, ik, lerp, star_d, f)
 
 DRESS, DRESS_SH, DRESS_HL = "#363247", "#1b1826", "#6a6290"
@@ -301,12 +301,7 @@ def crouch(i, shoot=False):
     g = grip_for_muzzle((CROUCH_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), CROUCH_MUZZLE[1] + bob * 0.4))
     return dict(hip=(29.5, 54 + bob), feet=((19.5, 63.2), (38.5, 63.2)), kbend=(1, -1),
                 fang=(0.0, 0.0), grip=g, hem=61.8, flare=0.5, hair=(0.5 * i, -1),
-                lean=0.14, flash=(1 + (i % 2)) if shoot else 0, kneel=True)
-
-
-def crouch_legs(p):
-    # the back knee rests on the ground, the front foot is planted forward
-    return p
+                lean=0.14, flash=(1 + (i % 2)) if shoot else 0)
 
 
 AIR = [  # rise 0..1 (knees tucked, hair trailing), fall 2..4 (legs reaching down, skirt puffed up)
