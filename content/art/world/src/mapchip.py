@@ -931,6 +931,106 @@ crown = flat(poly_d([(6, 22), (6, 10), (11, 16), (16, 8), (21, 16), (26, 10), (2
 crown += flat(circle_d(16, 18, 2), "#c02840", 1) + line([(7, 20), (25, 20)], "#fbe08a", 1)
 sc(5, 27, dark(crown, 0.2))
 
+# ---- more props per world
+def big(cells, draw, veil=0.25):
+    """Spreads one drawing in chip coordinates (0, 0 at the first cell) over several cells."""
+    c0, r0 = cells[0]
+    for c, r in cells:
+        x, y = (c - c0) * 32, (r - r0) * 32
+        sc(c, r, dark('<g transform="translate(%d,%d)">%s</g>' % (-x, -y, draw), veil))
+
+
+# forest: a leafy crown (2 x 2), a mossy rock, flowers, a fallen log (2 x 1)
+crown = ""
+for x, y, r, col in ((20, 40, 18, "#1d4a28"), (44, 36, 20, "#1d4a28"), (32, 22, 20, "#24582f"), (14, 26, 12, "#24582f"),
+                     (50, 20, 12, "#24582f"), (32, 46, 14, "#1d4a28")):
+    crown += flat(circle_d(x, y, r + 1.5), OUT) + flat(circle_d(x, y, r), col)
+for x, y in ((26, 16), (40, 14), (18, 30), (46, 30), (32, 34)):
+    crown += flat(ellipse_d(x, y, 5, 2.5), "#3f8f4c")
+crown += line([(32, 64), (32, 50)], OUT, 8) + line([(32, 64), (32, 50)], "#4a3226", 5)
+big([(6, 11), (7, 11), (6, 12), (7, 12)], crown, 0.3)
+rock = shape(doc, smooth_d([(3, 31), (5, 20), (14, 13), (25, 15), (30, 24), (29, 31)], True, 0.3), "#6a6f78", "#464a52", off=(2, 2),
+             hl="#a0a6ae", hl_d=ellipse_d(13, 18, 3, 1.3))
+rock += flat(smooth_d([(6, 20), (14, 13.5), (24, 15.5), (18, 18), (10, 21)], True, 0.3), "#3f8f4c")
+sc(8, 11, dark(rock, 0.25))
+flowers = ""
+for x, col in ((6, "#e05a8a"), (15, "#f0d040"), (24, "#a070e0")):
+    flowers += line([(x, 32), (x + 1, 20)], "#2f7a40", 1.4) + flat(star_d(x + 1, 19, 3.5, 1.6, 5), col, 1) + flat(circle_d(x + 1, 19, 1.2), "#fff6c0")
+sc(8, 12, dark(flowers, 0.25))
+log = shape(doc, rect_d(2, 16, 60, 14), "#6b4a38", "#4a3226", off=(0, 3)) + flat(ellipse_d(58, 23, 5, 7), "#a07a58", 1.5)
+log += flat(ellipse_d(58, 23, 2.5, 3.5), "none", 1, "#6b4a38") + line([(10, 20), (40, 20)], "#8a6a50", 1.2) + line([(20, 26), (48, 26)], "#3a271e", 1)
+log += flat(ellipse_d(24, 16, 6, 2), "#3f8f4c")
+big([(6, 13), (7, 13)], log, 0.25)
+
+# rooftops: a dormer window, railings, a street lamp (1 x 2)
+dormer = flat(poly_d([(2, 14), (16, 2), (30, 14)]), "#a8493a", 1.6) + flat(rect_d(5, 14, 22, 18), "#7b4538", 1.6)
+dormer += flat(rect_d(10, 17, 12, 12), "#ffcf60", 1.2) + line([(16, 17), (16, 29)], "#3a2a26", 1.5) + line([(10, 23), (22, 23)], "#3a2a26", 1.5)
+sc(6, 14, dormer)
+rail = line([(0, 8), (32, 8)], OUT, 3.5) + line([(0, 8), (32, 8)], "#6a7484", 1.8)
+for x in (4, 12, 20, 28):
+    rail += line([(x, 8), (x, 32)], OUT, 2.6) + line([(x, 8), (x, 32)], "#6a7484", 1.2)
+sc(7, 14, dark(rail, 0.3))
+lamp = line([(16, 64), (16, 14)], OUT, 4) + line([(16, 64), (16, 14)], "#3a4050", 2.2)
+lamp += flat(poly_d([(8, 14), (24, 14), (21, 4), (11, 4)]), "#2a3040", 1.5) + flat(rect_d(11, 6, 10, 7), "#ffcf60")
+lamp += flat(circle_d(16, 10, 14), radial(doc, [(0, "#ffcf60", 0.45), (1, "#ffcf60", 0)]))
+lamp += flat(rect_d(10, 58, 12, 6), "#3a4050", 1.4)
+for k, (c, r) in enumerate(((8, 14), (8, 15))):
+    sc(c, r, '<g transform="translate(0,%d)">%s</g>' % (-32 * k, lamp))
+
+# mansion: a bookshelf (1 x 2) and a grandfather clock (1 x 3)
+shelf = flat(rect_d(2, 1, 28, 62), "#5a3220", 1.8)
+rnd = random.Random(8)
+for y in (4, 20, 36, 52):
+    x = 4
+    while x < 27:
+        w = rnd.choice((2, 3, 3, 4))
+        h = rnd.choice((9, 10, 11))
+        shelf += flat(rect_d(x, y + 12 - h, w, h), rnd.choice(("#8a1a30", "#2a4a7a", "#2a6a3a", "#a08040", "#5a3a6a")))
+        x += w + 0.5
+    shelf += line([(3, y + 12.5), (29, y + 12.5)], "#3a1e12", 2, cap="butt")
+big([(5, 17), (5, 18)], shelf, 0.3)
+gclock = flat(poly_d([(6, 8), (16, 1), (26, 8), (26, 94), (6, 94)]), "#5a3220", 1.8)
+gclock += flat(circle_d(16, 18, 8), "#f0e8d0", 1.4) + line([(16, 18), (16, 12)], OUT, 1.2) + line([(16, 18), (20, 20)], OUT, 1.2)
+gclock += flat(rect_d(10, 32, 12, 40), "#2a1810", 1.4) + line([(16, 32), (16, 62)], "#d7a944", 1.2)
+gclock += flat(circle_d(16, 64, 4), "#d7a944", 1.2) + flat(rect_d(4, 88, 24, 6), "#4a2616", 1.4)
+big([(6, 17), (6, 18), (6, 19)], gclock, 0.3)
+
+# catacombs: a coffin (2 x 1), a heap of bones, candles
+coffin = shape(doc, poly_d([(2, 16), (10, 8), (56, 8), (62, 16), (56, 26), (10, 26)]), "#4a3428", "#2e2018", off=(0, 3), sw=1.8)
+coffin += line([(24, 11), (24, 23)], "#8a8070", 2) + line([(20, 15), (28, 15)], "#8a8070", 2)
+big([(6, 20), (7, 20)], coffin, 0.25)
+bones = ""
+for (x0, y0, x1, y1) in ((4, 28, 22, 22), (10, 24, 28, 29), (6, 20, 20, 27)):
+    bones += line([(x0, y0), (x1, y1)], OUT, 4.5) + line([(x0, y0), (x1, y1)], "#e0d9c6", 2.5)
+    for x, y in ((x0, y0), (x1, y1)):
+        bones += flat(circle_d(x, y, 2.2), "#e0d9c6", 1)
+sc(8, 20, dark(bones, 0.2))
+candles = ""
+for x, h in ((9, 14), (16, 20), (23, 11)):
+    candles += flat(rect_d(x - 2.5, 31 - h, 5, h), "#e8e0c8", 1.2) + flat(smooth_d([(x - 2, 31 - h), (x, 25 - h), (x + 2, 31 - h)], True, 0.4), "#ffb050")
+candles += flat(circle_d(16, 12, 14), radial(doc, [(0, "#ffb050", 0.3), (1, "#ffb050", 0)]))
+sc(6, 21, candles)
+
+# clock tower: a round window with the moon behind it (2 x 2)
+rose = flat(circle_d(32, 32, 29), "#3a3238", 2.5) + flat(circle_d(32, 32, 24), "#1e2848")
+rose += flat(circle_d(40, 24, 8), "#e8e0c0", opacity=0.7)
+for k in range(8):
+    a = math.pi * k / 4
+    rose += line([(32, 32), (32 + math.cos(a) * 24, 32 + math.sin(a) * 24)], "#3a3238", 2.5)
+rose += flat(circle_d(32, 32, 6), "#3a3238", 1.5) + flat(circle_d(32, 32, 24), "none", 2, "#8a6a30")
+big([(6, 23), (7, 23), (6, 24), (7, 24)], rose, 0.25)
+
+# throne room: a brazier with violet fire, and a candle stand (1 x 2)
+brazier = flat(poly_d([(6, 18), (26, 18), (22, 26), (10, 26)]), "#d2a23e", 1.5) + flat(rect_d(14, 26, 4, 6), "#8c6418", 1.2)
+brazier += flat(smooth_d([(8, 18), (11, 8), (16, 1), (21, 8), (24, 18)], True, 0.4), "#a050e0", 1.2)
+brazier += flat(smooth_d([(12, 18), (14, 11), (16, 7), (18, 11), (20, 18)], True, 0.4), "#f0c0ff")
+sc(6, 26, brazier)
+stand = line([(16, 62), (16, 12)], OUT, 4) + line([(16, 62), (16, 12)], "#d2a23e", 2)
+stand += flat(poly_d([(8, 62), (24, 62), (16, 54)]), "#d2a23e", 1.4) + flat(poly_d([(8, 12), (24, 12), (20, 16), (12, 16)]), "#d2a23e", 1.4)
+stand += flat(rect_d(13, 2, 6, 10), "#f0e8d8", 1.2) + flat(circle_d(16, 0, 3), "#ffcf60")
+for k, (c, r) in enumerate(((7, 26), (7, 27))):
+    sc(c, r, dark('<g transform="translate(0,%d)">%s</g>' % (-32 * k, stand), 0.2))
+
 # a plain dark fill for filling the gaps between decorations
 sc(0, 29, R(0, 0, 32, 32, "#0e0c16"))
 sc(1, 29, R(0, 0, 32, 32, "#0e0c16", op=0.5))
