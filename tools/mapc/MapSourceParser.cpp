@@ -86,6 +86,7 @@ private:
     void ReadDirective(int line, int column, const std::string& name, const std::string& value);
 
     bool MeasureLayer(const Layer& layer, const char* name, int& width);
+    void CheckKeys(const Layer& layer);
     const LegendEntry* Lookup(const std::string& key, int line, int column);
     void FillChips(TileMap& map);
     void FillObjects(TileMap& map);
@@ -113,6 +114,9 @@ std::optional<TileMap> SourceReader::Read(const std::string& text) {
     int line = 0;
     while (std::getline(lines, raw)) {
         ++line;
+        if (line == 1 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            raw.erase(0, 3); // a byte-order mark some editors put first
+        }
         if (!raw.empty() && raw.back() == '\r') {
             raw.pop_back();
         }
@@ -128,11 +132,13 @@ std::optional<TileMap> SourceReader::Read(const std::string& text) {
 
     int width = 0;
     if (!MeasureLayer(chips_, "chips", width)) {
+        CheckKeys(chips_);
         return std::nullopt;
     }
     if (objects_.line != 0) {
         int objectWidth = width;
         if (!MeasureLayer(objects_, "objects", objectWidth)) {
+            CheckKeys(objects_);
             return std::nullopt;
         }
         if (objects_.rows.size() != chips_.rows.size()) {
@@ -393,6 +399,17 @@ bool SourceReader::MeasureLayer(const Layer& layer, const char* name, int& width
         }
     }
     return ok;
+}
+
+// Reports unknown keys in a layer that cannot be turned into cells (ragged
+// rows), so that one run shows every problem of a row.
+void SourceReader::CheckKeys(const Layer& layer) {
+    for (const Row& row : layer.rows) {
+        for (std::size_t at = 0; at + cellWidth_ <= row.text.size(); at += cellWidth_) {
+            Lookup(row.text.substr(at, cellWidth_), row.line,
+                   row.firstColumn + static_cast<int>(at));
+        }
+    }
 }
 
 const LegendEntry* SourceReader::Lookup(const std::string& key, int line, int column) {

@@ -61,13 +61,16 @@ TEST(SourceErrors, UnknownCharactersAreReportedWhereTheyStand) {
 TEST(SourceErrors, RaggedRowsPointAtTheirEndOrTheirSurplus) {
     const Parsed parsed = Parse(kHead + "|.S..|\n"
                                         "|...|\n"
-                                        "|######|\n");
+                                        "|####?#|\n");
     EXPECT_FALSE(parsed.map);
-    ASSERT_EQ(parsed.messages.size(), 2u);
+    ASSERT_EQ(parsed.messages.size(), 3u);
     EXPECT_TRUE(StartsWith(parsed.messages[0], "stage.map:9:5: error: ragged row: 3 cells"))
         << parsed.messages[0];
     EXPECT_TRUE(StartsWith(parsed.messages[1], "stage.map:10:6: error: ragged row: 6 cells"))
         << parsed.messages[1];
+    // Unknown characters in ragged rows are reported in the same run.
+    EXPECT_TRUE(StartsWith(parsed.messages[2], "stage.map:10:6: error: unknown character '?'"))
+        << parsed.messages[2];
 }
 
 TEST(SourceErrors, StartMarkers) {

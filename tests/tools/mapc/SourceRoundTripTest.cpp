@@ -70,6 +70,20 @@ TEST(SourceRoundTrip, HandWrittenSourceCompilesToTheDrawnCells) {
     ExpectStableRoundTrip(*map);
 }
 
+TEST(SourceRoundTrip, ByteOrderMarkAndWindowsLineEndsReadTheSame) {
+    const auto plain = Compile(kHandWritten);
+    ASSERT_TRUE(plain);
+    std::string windows = std::string("\xEF\xBB\xBF") + kHandWritten;
+    for (std::size_t at = windows.find('\n'); at != std::string::npos;
+         at = windows.find('\n', at + 2)) {
+        windows.insert(at, "\r");
+    }
+    std::string messages;
+    const auto other = Compile(windows, &messages);
+    ASSERT_TRUE(other) << messages;
+    EXPECT_EQ(mapc::EncodeTm2(*other), mapc::EncodeTm2(*plain));
+}
+
 TEST(SourceRoundTrip, WrittenSourceUsesTheHandWrittenKeysForKnownCodes) {
     const auto map = Compile(kHandWritten);
     ASSERT_TRUE(map);
