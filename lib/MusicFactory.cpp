@@ -1,9 +1,20 @@
 #include "lib/OggStream.h"
+#include "lib/OggStreamPlayer.h"
+#include "lib/SoundErrorReport.h"
 
 #include <memory>
+#include <stdexcept>
 
-class SoundManager;
-
-// The streaming music player arrives with the audio back end; until then every
-// game runs with the silent stream.
-std::shared_ptr<IOggStream> CreateMusicStream(SoundManager*) { return nullptr; }
+// The real music stream on the sound manager's device, or null when it cannot
+// start (the failure is logged); the application then installs the silent
+// stream and every music call is harmless.
+std::shared_ptr<IOggStream> CreateMusicStream(SoundManager* soundManager) {
+    auto stream = std::make_shared<COggStream>();
+    try {
+        stream->Init(soundManager);
+    } catch (const std::runtime_error& e) {
+        vrels::audio::LogSoundError(e.what());
+        return nullptr;
+    }
+    return stream;
+}

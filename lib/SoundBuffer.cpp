@@ -1,14 +1,58 @@
 #include "lib/SoundBuffer.h"
 
+#include "lib/AudioDevice.h"
+#include "lib/AudioUnits.h"
+#include "lib/SoundErrorReport.h"
 #include "lib/SoundManager.h"
+#include "lib/WavFile.h"
 
+#include <cstdio>
 #include <stdexcept>
+#include <vector>
 
-struct SoundBufferImpl {};
+namespace audio = vrels::audio;
+
+namespace {
+
+const char* const kNotInitialised = "SoundBuffer::Load まだSoundManagerの初期化が終わっていません";
+const char* const kCannotCreate = "サウンドバッファが生成できません";
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+    if (!file) {
+        return false;
+    }
+    std::uint8_t block[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) {
+        bytes.insert(bytes.end(), block, block + got);
+    }
+    return std::ferror(file.get()) == 0;
+}
+
+} // namespace
+
+// The effect's voice on the device; removing it stops the sound.
+struct SoundBufferImpl {
+    std::shared_ptr<audio::AudioDevice> device;
+    int voice = -1;
+
+    ~SoundBufferImpl() { Release(); }
+    void Release() {
+        if (device && voice >= 0) {
+            device->RemoveVoice(voice);
+        }
+        voice = -1;
+        device.reset();
+    }
+};
 
 SoundBuffer::SoundBuffer() : impl(std::make_shared<SoundBufferImpl>()) {}
 
 SoundBuffer::~SoundBuffer() {
+    impl->Release();
     if (SoundManager* manager = SoundManager::Current()) {
         const auto it = manager->registry.find(effectName_);
         if (it != manager->registry.end() && it->second == this) {
@@ -17,18 +61,86 @@ SoundBuffer::~SoundBuffer() {
     }
 }
 
+bool SoundBuffer::Loaded() const {
+    return impl->voice >= 0;
+}
+
 void SoundBuffer::Load(const std::string& file, const std::string& effectName) {
     SoundManager* manager = SoundManager::Current();
     if (!manager || !manager->initialised) {
-        throw std::runtime_error("SoundBuffer::Load まだSoundManagerの初期化が終わっていません");
+        // Init has already logged why there is no device; say it once more in
+        // the log, without a dialog for every effect.
+        audio::LogSoundError(kNotInitialised);
+        throw std::runtime_error(kNotInitialised);
     }
+    try {
+        LoadOrThrow(file, effectName);
+    } catch (const std::runtime_error& e) {
+        audio::ReportSoundError(e.what());
+        throw;
+    }
+}
+
+void SoundBuffer::LoadOrThrow(const std::string& file, const std::string& effectName) {
+    SoundManager* manager = SoundManager::Current();
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFile(file, bytes)) {
+        throw std::runtime_error("Open Error: " + file);
+    }
+    const auto wave = audio::ParseWav(bytes);
+    if (!wave) {
+        throw std::runtime_error("Open Error: " + file);
+    }
+    auto samples = audio::DecodeToDeviceFormat(*wave);
+    auto device = manager->Device();
+    if (!samples || !device) {
+        throw std::runtime_error(kCannotCreate);
+    }
+    const int voice =
+        device->AddVoice(std::make_shared<const audio::StereoSamples>(std::move(*samples)));
+    if (voice < 0) {
+        throw std::runtime_error(kCannotCreate);
+    }
+    impl->Release(); // a buffer loaded twice gives up its first voice
+    impl->device = std::move(device);
+    impl->voice = voice;
+
     fileName = file;
     effectName_ = effectName.empty() ? file : effectName;
+    SetVolume(1.0f);
+    pan = 0; // the new voice starts centred
     manager->registry[effectName_] = this;
 }
 
-void SoundBuffer::Play(float) {}
+void SoundBuffer::SetVolume(float factor) {
+    const SoundManager* manager = SoundManager::Current();
+    const float master = manager ? manager->masterVolume : 1.0f;
+    volume = audio::VolumeForLevel(master * factor);
+    if (Loaded()) {
+        impl->device->SetVoiceVolume(impl->voice, audio::MixerVolume(volume));
+    }
+}
 
-void SoundBuffer::SetVolume(float) {}
+void SoundBuffer::Play(float x) {
+    const int newPan = audio::PanForX(x);
+    if (newPan != pan) {
+        pan = newPan;
+        if (Loaded()) {
+            const audio::PanGains gains = audio::MixerPan(pan);
+            impl->device->SetVoicePan(impl->voice, gains.left, gains.right);
+        }
+    }
+    Restart();
+}
 
-void SoundBuffer::PlayUnpanned() {}
+void SoundBuffer::PlayUnpanned() {
+    Restart();
+}
+
+void SoundBuffer::Restart() {
+    const SoundManager* manager = SoundManager::Current();
+    if (!Loaded() || !manager || manager->muted) {
+        return;
+    }
+    impl->device->RestartVoice(impl->voice);
+}
