@@ -30,6 +30,13 @@ void ViewMap::Assign(world::TileMapData data) {
     headerWord3 = data.word3;
     headerWord4 = data.word4;
     cells = std::move(data.cells);
+    cells.resize(width > 0 && height > 0 ? static_cast<std::size_t>(width) * height : 0);
+    // As in a file read, the chip at (0, 0) means "nothing".
+    for (world::MapCell& cell : cells) {
+        if (cell.chipX == 0 && cell.chipY == 0) {
+            cell.chipX = world::EmptyChip;
+        }
+    }
     if (width <= ViewColumns) {
         horizontalState = ScrollFixed;
     }
