@@ -10,7 +10,7 @@ namespace musicgen {
 //   %vrels loop-bars 32    bars in the loop (0: the piece plays once)
 //   %vrels tail 2.5        seconds kept after the last note of a piece that plays once
 //   %vrels fade 1.0        seconds of fade-out at the end of a piece that plays once
-//   %vrels join 0.05       seconds over which the intro's end blends into the loop's end
+//   %vrels join 0.05       seconds over which each file's end blends into its seam
 struct PieceLayout {
     int meterNumerator = 4;
     int meterDenominator = 4;

@@ -2,16 +2,18 @@
 // its ABC source) through a General MIDI sound bank and writes the music files
 // the manifest names for it, cut at exact sample positions, as Ogg Vorbis.
 
-#include "IntroJoin.h"
 #include "Levels.h"
 #include "Manifest.h"
 #include "MidiFile.h"
 #include "PieceLayout.h"
+#include "SeamBlend.h"
 #include "SynthRenderer.h"
 #include "Timeline.h"
 #include "VorbisFiles.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -108,6 +110,21 @@ void CheckRolesFitLayout(const std::vector<ManifestEntry>& entries, const PieceL
     }
 }
 
+// How far the end of loop pass 2 strays from the end of pass 1 over the last
+// 1024 frames, before the seams are blended: the jump the loop's wrap-around
+// would make without the blend (0 when both passes render alike).
+double LoopPassMismatch(const StereoBuffer& audio, const Timeline& timeline) {
+    double error = 0.0;
+    const int64_t end2 = timeline.loopStart + 2 * timeline.loopLength;
+    for (int64_t i = 1; i <= std::min<int64_t>(1024, timeline.loopLength); ++i) {
+        const int64_t a = end2 - i;
+        const int64_t b = a - timeline.loopLength;
+        error = std::max({error, static_cast<double>(std::fabs(audio.left[a] - audio.left[b])),
+                          static_cast<double>(std::fabs(audio.right[a] - audio.right[b]))});
+    }
+    return error;
+}
+
 double Seconds(int64_t frames) {
     return static_cast<double>(frames) / kSampleRate;
 }
@@ -130,9 +147,13 @@ int Run(const Options& options) {
     const Timeline timeline = BuildTimeline(song, layout, kSampleRate);
     SynthRenderer synth(options.soundFont, kSampleRate);
     StereoBuffer audio = synth.Render(timeline);
+    double passMismatch = 0.0;
     if (layout.Loops()) {
-        BlendIntroIntoLoopEnd(audio, timeline.loopStart, timeline.loopLength,
-                              static_cast<int64_t>(layout.joinSeconds * kSampleRate));
+        passMismatch = LoopPassMismatch(audio, timeline);
+        const int64_t blend = static_cast<int64_t>(layout.joinSeconds * kSampleRate);
+        const int64_t loopEnd = timeline.loopStart + 2 * timeline.loopLength;
+        BlendInto(audio, loopEnd, -timeline.loopLength, blend);
+        BlendInto(audio, timeline.loopStart, timeline.loopLength, blend);
     } else {
         FadeOutEnd(audio, static_cast<int64_t>(layout.fadeSeconds * kSampleRate));
     }
@@ -148,7 +169,8 @@ int Run(const Options& options) {
     }
     const LevelStats before = MeasureLevels(audio, ranges);
     // Aim half a decibel under the ceiling: lossy coding can raise peaks slightly.
-    ApplyGain(audio, NormalisingGain(before, options.targetRmsDb, options.peakCeilingDb - 0.5));
+    double gain = NormalisingGain(before, options.targetRmsDb, options.peakCeilingDb - 0.5);
+    ApplyGain(audio, gain);
 
     for (int attempt = 0;; ++attempt) {
         double worstPeak = 0.0;
@@ -173,6 +195,7 @@ int Run(const Options& options) {
             throw std::runtime_error("decoded peaks stay above the ceiling");
         }
         ApplyGain(audio, FromDecibels(-(overDb + 0.1)));
+        gain *= FromDecibels(-(overDb + 0.1));
     }
 
     for (const ManifestEntry& entry : entries) {
@@ -198,11 +221,13 @@ int Run(const Options& options) {
         return static_cast<long>(
             std::chrono::duration_cast<std::chrono::milliseconds>(b - a).count());
     };
-    std::printf("%s: intro %.2f s, loop %.2f s, render %.2f s; RMS %.1f dBFS, peak %.1f dBFS; "
-                "render %ld ms, encode %ld ms\n",
+    std::printf("%s: intro %.2f s, loop %.2f s, render %.2f s; RMS %.1f dBFS, peak %.1f dBFS",
                 options.piece.c_str(), Seconds(timeline.loopStart), Seconds(timeline.loopLength),
-                Seconds(timeline.totalSamples), ToDecibels(after.rms), ToDecibels(after.peak),
-                ms(started, rendered), ms(rendered, finished));
+                Seconds(timeline.totalSamples), ToDecibels(after.rms), ToDecibels(after.peak));
+    if (layout.Loops()) {
+        std::printf(", pass mismatch %.1f dBFS", ToDecibels(passMismatch * gain));
+    }
+    std::printf("; render %ld ms, encode %ld ms\n", ms(started, rendered), ms(rendered, finished));
     return 0;
 }
 

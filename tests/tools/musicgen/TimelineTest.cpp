@@ -1,8 +1,9 @@
 #include "Timeline.h"
-#include "IntroJoin.h"
+#include "SeamBlend.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -104,17 +105,29 @@ TEST(TimelineTest, PieceThatPlaysOnceKeepsItsTailAndTooShortLoopsAreRefused) {
     EXPECT_THROW(BuildTimeline(SongWithBars(2), Looping(1, 4), 44100), std::runtime_error);
 }
 
-TEST(TimelineTest, IntroEndsOnTheSampleThatPrecedesTheLoopFile) {
-    // A ramp stands in for the render: the loop file starts at loopStart + L.
+TEST(TimelineTest, BlendedSeamsLeadIntoTheLoopFilesFirstFrame) {
+    // A smooth signal that does not repeat with the loop stands in for a
+    // render whose passes differ slightly.
     const int64_t loopStart = 1000;
     const int64_t loopLength = 640;
     StereoBuffer audio(loopStart + 2 * loopLength);
     for (int64_t i = 0; i < audio.Frames(); ++i) {
-        audio.left[i] = audio.right[i] = static_cast<float>(i) * 1e-4f;
+        audio.left[i] = audio.right[i] =
+            static_cast<float>(i) * 1e-4f + 0.01f * static_cast<float>(std::sin(0.003 * i));
     }
     audio.left[loopStart - 300] = 0.5f; // outside the blend: untouched
-    BlendIntroIntoLoopEnd(audio, loopStart, loopLength, 100);
+    const int64_t loopEnd = loopStart + 2 * loopLength;
+    BlendInto(audio, loopEnd, -loopLength, 100);
+    BlendInto(audio, loopStart, loopLength, 100);
     EXPECT_FLOAT_EQ(audio.left[loopStart - 300], 0.5f);
-    EXPECT_FLOAT_EQ(audio.left[loopStart - 1], audio.left[loopStart + loopLength - 1]);
-    EXPECT_NEAR(audio.left[loopStart + loopLength] - audio.left[loopStart - 1], 1e-4f, 1e-6f);
+
+    // The loop file is [loopStart + L, loopEnd); its first frame follows
+    // frame loopStart + L - 1 of the render.
+    const float loopFirst = audio.left[loopStart + loopLength];
+    const float before = audio.left[loopStart + loopLength - 1];
+    EXPECT_FLOAT_EQ(audio.left[loopStart - 1], before); // intro's last frame
+    EXPECT_FLOAT_EQ(audio.left[loopEnd - 1], before);   // loop's last frame
+    EXPECT_LT(std::fabs(loopFirst - before), 2e-4f);
+
+    EXPECT_THROW(BlendInto(audio, loopEnd, loopLength, 100), std::out_of_range);
 }
