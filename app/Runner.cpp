@@ -2,6 +2,7 @@
 
 #include "app/Paths.h"
 #include "app/VrelsSkarovApp.h"
+#include "lib/AudioRecorder.h"
 #include "lib/KeyCodes.h"
 #include "lib/Platform.h"
 #include "lib/ScriptedInputBackend.h"
@@ -77,6 +78,22 @@ private:
     std::string saved_;
 };
 
+// --music: one piece through the music stream, rendered offline; no game.
+int RecordMusicOnly(const RunnerOptions& options, const std::string& audioOut) {
+    DirectoryGuard guard;
+    if (chdir(options.dir.c_str()) != 0) {
+        throw std::runtime_error("Cannot enter the game folder " + options.dir);
+    }
+    const std::string loop = options.music.size() > 1 ? options.music[1] : "";
+    const std::string failure =
+        audio::RecordMusic(options.music[0], loop, options.seconds, audioOut);
+    if (!failure.empty()) {
+        std::fprintf(stderr, "vrels-run: %s\n", failure.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* error) {
@@ -115,7 +132,9 @@ bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* err
 
 std::string RunnerUsage() {
     return "usage: vrels-run [--dir DIR] [--scene NAME] [--frames N] [--keys FILE]\n"
-           "                 [--buttons FILE] [--shot-at F,F,...] [--shots DIR] [--trace FILE]\n";
+           "                 [--buttons FILE] [--shot-at F,F,...] [--shots DIR] [--trace FILE]\n"
+           "                 [--audio-out FILE.wav]\n"
+           "       vrels-run [--dir DIR] --music INTRO [LOOP] --seconds S --audio-out FILE.wav\n";
 }
 
 bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* options,
@@ -177,10 +196,42 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             if (!value(&options->traceFile)) {
                 return false;
             }
+        } else if (a == "--audio-out") {
+            if (!value(&options->audioOut)) {
+                return false;
+            }
+        } else if (a == "--music") {
+            // One file, or an intro and its loop file.
+            options->music.clear();
+            while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0 &&
+                   options->music.size() < 2) {
+                options->music.push_back(args[++i]);
+            }
+            if (options->music.empty()) {
+                *error = "--music needs a file";
+                return false;
+            }
+        } else if (a == "--seconds") {
+            if (!value(&v)) {
+                return false;
+            }
+            try {
+                options->seconds = boost::lexical_cast<double>(v);
+            } catch (const boost::bad_lexical_cast&) {
+                options->seconds = -1.0;
+            }
+            if (!(options->seconds > 0.0)) {
+                *error = "--seconds needs a positive number, got \"" + v + "\"";
+                return false;
+            }
         } else {
             *error = "unknown option \"" + a + "\"";
             return false;
         }
+    }
+    if (!options->music.empty() && (options->audioOut.empty() || options->seconds <= 0.0)) {
+        *error = "--music needs --seconds and --audio-out";
+        return false;
     }
     return true;
 }
@@ -200,6 +251,10 @@ int RunHeadless(const RunnerOptions& options) {
     };
     const std::string shotsDir = absolute(options.shotsDir);
     const std::string traceFile = absolute(options.traceFile);
+    const std::string audioOut = absolute(options.audioOut);
+    if (!options.music.empty()) {
+        return RecordMusicOnly(options, audioOut);
+    }
 
     KeyScript script;
     if (!options.keysFile.empty()) {
@@ -236,6 +291,12 @@ int RunHeadless(const RunnerOptions& options) {
     appOptions.forceNoWait = true;
     appOptions.forceWindowed = true;
     appOptions.firstScene = options.scene;
+    // With --audio-out the sound goes to an offline mixer instead of nowhere.
+    std::unique_ptr<audio::AudioRecorder> recorder;
+    if (!audioOut.empty()) {
+        recorder = std::make_unique<audio::AudioRecorder>();
+        appOptions.audioDevice = recorder->Device();
+    }
     auto keys = std::make_unique<ScriptedInputBackend>();
     ScriptedInputBackend* keyboard = keys.get();
     appOptions.inputBackend = std::move(keys);
@@ -260,6 +321,9 @@ int RunHeadless(const RunnerOptions& options) {
                 app.graphics->RequestCapture(ShotFileName(shotsDir, frame));
             }
             app.OnIdle(frame);
+            if (recorder) {
+                recorder->Step(app.music.get());
+            }
             int code = 0;
             quit = app.PumpEvents(&code);
             if (quit) {
@@ -282,6 +346,9 @@ int RunHeadless(const RunnerOptions& options) {
             int code = 0;
             app.PumpEvents(&code);
         }
+    }
+    if (recorder && !recorder->Write(audioOut)) {
+        throw std::runtime_error("Cannot write " + audioOut);
     }
     platform::Shutdown();
     return exitCode;

@@ -18,6 +18,9 @@ struct RunnerOptions {
     std::vector<int> shotAt;         // frame steps whose presented frame is saved
     std::string shotsDir = ".";
     std::string traceFile;           // one JSON object per frame step
+    std::string audioOut;            // WAV of the sound output, rendered offline
+    std::vector<std::string> music;  // --music INTRO [LOOP]: play only this piece
+    double seconds = 0.0;            // length of the --music recording
 };
 
 // A key script: from each listed frame on, exactly the listed keys are held.

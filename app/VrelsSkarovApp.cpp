@@ -10,6 +10,7 @@
 #include "lib/DxGraphics.h"
 #include "lib/KeyCodes.h"
 #include "lib/OggStream.h"
+#include "lib/SoundErrorReport.h"
 #include "lib/SoundManager.h"
 #include "lib/myDxGraphics.h"
 #include "lib/myInput.h"
@@ -137,7 +138,11 @@ bool VrelsSkarovApp::Initialize() {
     // 6-7: sound effects and music.
     soundManager = std::make_shared<SoundManager>();
     soundManager->masterVolume = 0.75f;
-    const bool soundReady = !options_.noSound && soundManager->Init(window.get());
+    if (options_.audioDevice) {
+        soundManager->UseDevice(options_.audioDevice);
+    }
+    const bool soundReady =
+        (!options_.noSound || options_.audioDevice) && soundManager->Init(window.get());
     if (gameState->soundEffects == 0) {
         soundManager->muted = true;
     }
@@ -179,14 +184,14 @@ void VrelsSkarovApp::RegisterStartupResources() {
         Log("Sound effects are off: no sound device.\n");
         return;
     }
+    // Every missing effect is logged; the player sees one message box for all.
+    vrels::audio::SoundReportBatch failures;
     for (std::size_t i = 0; i < vrels::kStartupSoundCount; ++i) {
         const auto& s = vrels::kStartupSounds[i];
         try {
             sounds->Load(s.name, s.file);
-        } catch (const std::exception& e) {
+        } catch (const std::exception&) {
             // The game plays on without this effect; the loader has reported it.
-            Log("%s\n", e.what());
-            std::fprintf(stderr, "%s\n", e.what());
         }
     }
 }

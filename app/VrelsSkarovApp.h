@@ -22,6 +22,9 @@ class ObjectManager;
 struct SystemInfo_t;
 struct PlayerInfomation;
 class FPSCounter;
+namespace vrels::audio {
+class AudioDevice;
+}
 
 // How a run differs from a normal start: the headless runner and the tests
 // replace devices and the first scene.
@@ -33,6 +36,9 @@ struct AppOptions {
     std::string firstScene;        // empty: the normal choice
     std::unique_ptr<vrels::GraphicsBackend> graphicsBackend;
     std::unique_ptr<vrels::InputBackend> inputBackend;
+    // Sound output instead of the sound card (offline recording); used even
+    // when noSound is set.
+    std::shared_ptr<vrels::audio::AudioDevice> audioDevice;
 };
 
 class VrelsSkarovApp : public FrameApp {
