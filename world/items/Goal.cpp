@@ -23,6 +23,9 @@ void Goal::Update() {
         return;
     }
     VrelsSkarovApp* app = VrelsSkarovApp::Instance();
+    if (!app || !app->objects) {
+        return;
+    }
     world::PlaySound("goal", x);
     const float aimPointX = player->x + static_cast<float>(player->aimX);
     const float aimPointY = player->y + static_cast<float>(player->aimY);
