@@ -25,6 +25,13 @@ void ViewMap::Load(const std::string& path) {
 }
 
 void ViewMap::Assign(world::TileMapData data) {
+    // A map is loaded once per build; start from a clean view all the same.
+    horizontalState = ScrollUnset;
+    verticalState = ScrollUnset;
+    scrollColumn = 0;
+    scrollRow = 0;
+    subOffsetX = 0;
+    subOffsetY = 0;
     width = data.width;
     height = data.height;
     headerWord3 = data.word3;

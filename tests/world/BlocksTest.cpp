@@ -15,9 +15,9 @@ using namespace worldtest;
 
 namespace {
 
-using Blocks = WorldFixture;
+using WorldBlocks = WorldFixture;
 
-TEST_F(Blocks, BlocksSwallowOnlyTheirFirstShift) {
+TEST_F(WorldBlocks, BlocksSwallowOnlyTheirFirstShift) {
     AddMap(EmptyMap(1, 1)); // registers the chip sheet
     auto* block = app->objects->Add(new Block(32, 0)).get();
     block->SetPosition(100, 100);
@@ -35,7 +35,7 @@ TEST_F(Blocks, BlocksSwallowOnlyTheirFirstShift) {
     EXPECT_FLOAT_EQ(recorder->Draws()[0].vertices[0].x + 0.5f, 12.0f) << "drawn at whole pixels";
 }
 
-TEST_F(Blocks, BreakBlockCrumblesWhenSteppedOnAndVanishes36FramesLater) {
+TEST_F(WorldBlocks, BreakBlockCrumblesWhenSteppedOnAndVanishes36FramesLater) {
     auto* block = app->objects->Add(new BreakBlock()).get();
     block->SetPosition(116, 216);
     block->Update();
@@ -62,7 +62,7 @@ TEST_F(Blocks, BreakBlockCrumblesWhenSteppedOnAndVanishes36FramesLater) {
     EXPECT_EQ(UpdatesUntilRemoved(*block, 100), 36) << "solid for 35 more frames";
 }
 
-TEST_F(Blocks, BrokenPiecesWaitTheirDelayThenFallFor100Frames) {
+TEST_F(WorldBlocks, BrokenPiecesWaitTheirDelayThenFallFor100Frames) {
     BreakBlockEffect piece(8, 16, 0, 0, 3);
     piece.Update();
     piece.Update();
@@ -73,7 +73,7 @@ TEST_F(Blocks, BrokenPiecesWaitTheirDelayThenFallFor100Frames) {
     EXPECT_EQ(UpdatesUntilRemoved(piece, 200), 100) << "101 frames of falling in all";
 }
 
-TEST_F(Blocks, FloatingPlatformSwingsAndCarriesThePlayer) {
+TEST_F(WorldBlocks, FloatingPlatformSwingsAndCarriesThePlayer) {
     PlayerMary& player = AddPlayer(300, 300);
     auto* platform = app->objects->Add(new Floating()).get();
     platform->SetPosition(48, 48);
@@ -97,7 +97,7 @@ TEST_F(Blocks, FloatingPlatformSwingsAndCarriesThePlayer) {
     EXPECT_FLOAT_EQ(player.vx, 3.0f) << "nobody on it: the player is left alone";
 }
 
-TEST_F(Blocks, BringBlockClosesBehindThePlayer) {
+TEST_F(WorldBlocks, BringBlockClosesBehindThePlayer) {
     PlayerMary& player = AddPlayer(40, 300);
     auto* gate = app->objects->Add(new BringBlock(ChipRect(288, 64))).get();
     gate->SetPosition(100, 250);
@@ -121,7 +121,7 @@ TEST_F(Blocks, BringBlockClosesBehindThePlayer) {
     EXPECT_EQ(blocks[0]->chipRect.top, 64);
 }
 
-TEST_F(Blocks, HazardsHurtOnlyWhenTheBoxesOverlap) {
+TEST_F(WorldBlocks, HazardsHurtOnlyWhenTheBoxesOverlap) {
     PlayerMary& player = AddPlayer(100, 200);
     // Player box: (84, 146) - (116, 200).
     Toge spikes;
@@ -145,7 +145,7 @@ TEST_F(Blocks, HazardsHurtOnlyWhenTheBoxesOverlap) {
     EXPECT_EQ(other.chipRect.left, 576);
 }
 
-TEST_F(Blocks, VerticalTekyuSwingsAroundAScrollingCentre) {
+TEST_F(WorldBlocks, VerticalTekyuSwingsAroundAScrollingCentre) {
     auto* spot = app->objects->Add(new VerticalTekyu()).get();
     spot->SetPosition(64, 200);
     app->objects->ShiftAll(0, 0); // the placement shift, swallowed

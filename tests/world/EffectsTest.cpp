@@ -9,9 +9,9 @@ using namespace worldtest;
 
 namespace {
 
-using Effects = WorldFixture;
+using WorldEffects = WorldFixture;
 
-TEST_F(Effects, EachEffectLivesItsNumberOfUpdates) {
+TEST_F(WorldEffects, EachEffectLivesItsNumberOfUpdates) {
     const struct {
         const char* name;
         std::function<std::unique_ptr<ObjectBase>()> make;
@@ -34,7 +34,7 @@ TEST_F(Effects, EachEffectLivesItsNumberOfUpdates) {
     }
 }
 
-TEST_F(Effects, LayersAndLevelsKeepTextsRunningWhileTheWorldStands) {
+TEST_F(WorldEffects, LayersAndLevelsKeepTextsRunningWhileTheWorldStands) {
     EXPECT_EQ(ScoreEffect(0, 0, "1").level, 100);
     EXPECT_EQ(GoalEffect(0, 0).level, 100);
     EXPECT_EQ(Fadeout().level, 100);
@@ -43,7 +43,7 @@ TEST_F(Effects, LayersAndLevelsKeepTextsRunningWhileTheWorldStands) {
     EXPECT_EQ(Spark(0, 0, 0, 0).priority, 500);
 }
 
-TEST_F(Effects, EffectHitShowsFiveFramesOfThreeUpdates) {
+TEST_F(WorldEffects, EffectHitShowsFiveFramesOfThreeUpdates) {
     EffectHit hit(0, 0);
     std::vector<int> frames;
     while (!hit.removed) {
@@ -54,7 +54,7 @@ TEST_F(Effects, EffectHitShowsFiveFramesOfThreeUpdates) {
     EXPECT_EQ(frames, expected);
 }
 
-TEST_F(Effects, FadeoutTurnsBlackAndStays) {
+TEST_F(WorldEffects, FadeoutTurnsBlackAndStays) {
     auto* fade = app->objects->Add(new Fadeout()).get();
     int updates = 0;
     while (!fade->done && updates < 100) {
@@ -74,7 +74,7 @@ TEST_F(Effects, FadeoutTurnsBlackAndStays) {
     EXPECT_EQ(recorder->Draws()[0].alpha, 255);
 }
 
-TEST_F(Effects, ScoreTextIsCentredAboveItsPointAndRises) {
+TEST_F(WorldEffects, ScoreTextIsCentredAboveItsPointAndRises) {
     ScoreEffect text(100, 200, "100");
     EXPECT_FLOAT_EQ(text.x, 76.0f);
     EXPECT_FLOAT_EQ(text.y, 184.0f);
@@ -83,7 +83,7 @@ TEST_F(Effects, ScoreTextIsCentredAboveItsPointAndRises) {
     EXPECT_FLOAT_EQ(text.alpha, 0.99f);
 }
 
-TEST_F(Effects, DustDriftsAwayBehindTheJumper) {
+TEST_F(WorldEffects, DustDriftsAwayBehindTheJumper) {
     Dust left(true, 100, 200);
     EXPECT_FLOAT_EQ(left.x, 105.0f);
     EXPECT_FLOAT_EQ(left.y, 205.0f);
@@ -95,7 +95,7 @@ TEST_F(Effects, DustDriftsAwayBehindTheJumper) {
     EXPECT_FLOAT_EQ(right.x, 94.5f);
 }
 
-TEST_F(Effects, SparksIgnoreScrollingButOtherEffectsFollowIt) {
+TEST_F(WorldEffects, SparksIgnoreScrollingButOtherEffectsFollowIt) {
     auto* spark = app->objects->Add(Spark::Directed(100, 100, 0.0f, 2.0f).release()).get();
     auto* wall = app->objects->Add(new HitWall(100, 100)).get();
     app->objects->ShiftAll(-50, 0);

@@ -19,7 +19,7 @@ using namespace worldtest;
 
 namespace {
 
-class Items : public WorldFixture {
+class WorldItems : public WorldFixture {
 protected:
     template <typename T> T& Place(float x, float y) {
         auto* item = app->objects->Add(new T()).get();
@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(Items, CoinAddsScoreUpToTheCap) {
+TEST_F(WorldItems, CoinAddsScoreUpToTheCap) {
     PlayerMary& player = AddPlayer(200, 300);
     app->playerRecord->score = 999999950;
     Coin& coin = Place<Coin>(200, 280);
@@ -57,7 +57,7 @@ TEST_F(Items, CoinAddsScoreUpToTheCap) {
     EXPECT_EQ(app->playerRecord->score, 100);
 }
 
-TEST_F(Items, ExtraLivesAndMagazinesStopAt99) {
+TEST_F(WorldItems, ExtraLivesAndMagazinesStopAt99) {
     AddPlayer(200, 300);
     app->playerRecord->lives = 99;
     Oneup& life = Place<Oneup>(200, 280);
@@ -83,7 +83,7 @@ TEST_F(Items, ExtraLivesAndMagazinesStopAt99) {
     EXPECT_EQ(ScoreTexts(), (std::vector<std::string>{"magazine", "magazine", "1up", "1up"}));
 }
 
-TEST_F(Items, ADyingPlayerCollectsAndTriggersNothing) {
+TEST_F(WorldItems, ADyingPlayerCollectsAndTriggersNothing) {
     PlayerMary& player = AddPlayer(200, 300);
     player.lifeState = 1;
     Coin& coin = Place<Coin>(200, 280);
@@ -99,7 +99,7 @@ TEST_F(Items, ADyingPlayerCollectsAndTriggersNothing) {
     EXPECT_TRUE(stage->messages.empty());
 }
 
-TEST_F(Items, MagazineBobsAroundAScrollingCentre) {
+TEST_F(WorldItems, MagazineBobsAroundAScrollingCentre) {
     Magazine& magazine = Place<Magazine>(100, 100);
     app->objects->ShiftAll(-10, -20);
     EXPECT_FLOAT_EQ(magazine.baseY, 80.0f);
@@ -107,7 +107,7 @@ TEST_F(Items, MagazineBobsAroundAScrollingCentre) {
     EXPECT_NEAR(magazine.y, 80.0f + 10.0f * std::sin(0.04f), 1e-4);
 }
 
-TEST_F(Items, TimedMagazineFadesAfter300Frames) {
+TEST_F(WorldItems, TimedMagazineFadesAfter300Frames) {
     AddPlayer(500, 300);
     auto* magazine = app->objects->Add(new MagazineTimeout()).get();
     magazine->SetPosition(100, 100);
@@ -119,7 +119,7 @@ TEST_F(Items, TimedMagazineFadesAfter300Frames) {
     EXPECT_EQ(UpdatesUntilRemoved(*magazine, 100), 51);
 }
 
-TEST_F(Items, CheckpointRecordsTheViewAndItsPositionOnce) {
+TEST_F(WorldItems, CheckpointRecordsTheViewAndItsPositionOnce) {
     AddMap(EmptyMap(60, 15)).SetView(7, 0);
     AddPlayer(300, 300);
     Midpoint& checkpoint = Place<Midpoint>(310, 284);
@@ -133,7 +133,7 @@ TEST_F(Items, CheckpointRecordsTheViewAndItsPositionOnce) {
     EXPECT_EQ(ScoreTexts(), std::vector<std::string>{"CheckPoint"});
 }
 
-TEST_F(Items, GoalNeedsTheAimPointsWithin23Pixels) {
+TEST_F(WorldItems, GoalNeedsTheAimPointsWithin23Pixels) {
     PlayerMary& player = AddPlayer(300, 300);
     // The player's aim point is (300, 268); the goal's is (x - 7, y + 115).
     Goal& goal = Place<Goal>(0, 0);
@@ -153,7 +153,7 @@ TEST_F(Items, GoalNeedsTheAimPointsWithin23Pixels) {
     EXPECT_EQ(ScoreTexts(), std::vector<std::string>{"Goal"});
 }
 
-TEST_F(Items, GoalDrawsTheMirrorInThreeLayers) {
+TEST_F(WorldItems, GoalDrawsTheMirrorInThreeLayers) {
     DeclareImage("gfx/mirror_base.tga", 160, 192);
     auto base = std::make_shared<CTexture>();
     base->Load("MirrorBase", "gfx/mirror_base.tga", false);
@@ -169,7 +169,7 @@ TEST_F(Items, GoalDrawsTheMirrorInThreeLayers) {
     EXPECT_FLOAT_EQ(draw.vertices[2].y + 0.5f, 232.0f) << "standing on the cell's bottom edge";
 }
 
-TEST_F(Items, EventTriggersFireOnceWithTheirName) {
+TEST_F(WorldItems, EventTriggersFireOnceWithTheirName) {
     AddPlayer(100, 300);
     Event& trigger = *app->objects->Add(new Event("3")).get();
     trigger.SetPosition(90, 300);

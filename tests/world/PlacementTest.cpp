@@ -20,12 +20,12 @@ using namespace worldtest;
 
 namespace {
 
-using Placement = WorldFixture;
+using WorldPlacement = WorldFixture;
 
 // An object that a test registers under a code of its own.
 class Probe : public ViewObject {};
 
-TEST_F(Placement, CoinFromTheChipLayerEmptiesItsCell) {
+TEST_F(WorldPlacement, CoinFromTheChipLayerEmptiesItsCell) {
     world::TileMapData data = EmptyMap(4, 3);
     data.cells[1 + 2 * 4] = Chip(64, 256);
     ViewMap& m = AddMap(std::move(data));
@@ -37,7 +37,7 @@ TEST_F(Placement, CoinFromTheChipLayerEmptiesItsCell) {
     EXPECT_TRUE(m.Cell(1, 2).Empty()) << "an active chip is not drawn after placement";
 }
 
-TEST_F(Placement, ObjectCodeOverSceneryKeepsTheScenery) {
+TEST_F(WorldPlacement, ObjectCodeOverSceneryKeepsTheScenery) {
     world::TileMapData data = EmptyMap(3, 3);
     data.cells[2 + 1 * 3] = Chip(96, 352, 208);
     ViewMap& m = AddMap(std::move(data));
@@ -51,7 +51,7 @@ TEST_F(Placement, ObjectCodeOverSceneryKeepsTheScenery) {
     EXPECT_TRUE(All<Block>().empty()) << "scenery is never solid";
 }
 
-TEST_F(Placement, ChipsWithoutARuleBecomeSolidBlocksThatLookLikeThem) {
+TEST_F(WorldPlacement, ChipsWithoutARuleBecomeSolidBlocksThatLookLikeThem) {
     world::TileMapData data = EmptyMap(3, 1);
     data.cells[0] = Chip(0, 0, 1102); // object code of a chip without a rule
     data.cells[1] = Chip(64, 96);     // an active chip without a rule
@@ -78,7 +78,7 @@ TEST_F(Placement, ChipsWithoutARuleBecomeSolidBlocksThatLookLikeThem) {
     EXPECT_EQ(scaffolding->bottom, 1) << "a 32 x 1 strip at the top of its cell";
 }
 
-TEST_F(Placement, EachKindGoesWhereItsRuleSays) {
+TEST_F(WorldPlacement, EachKindGoesWhereItsRuleSays) {
     world::TileMapData data = EmptyMap(12, 2);
     const world::MapCell row0[] = {Chip(160, 32),  Chip(32, 256),  Chip(0, 256),   Chip(96, 256),
                                    Chip(128, 256), Chip(160, 256), Chip(192, 256), Chip(288, 32),
@@ -122,7 +122,7 @@ TEST_F(Placement, EachKindGoesWhereItsRuleSays) {
     EXPECT_EQ(stage->bossGoal, std::make_pair(1, 1));
 }
 
-TEST_F(Placement, TwoStartMarkersStartTheStageAtTheFirst) {
+TEST_F(WorldPlacement, TwoStartMarkersStartTheStageAtTheFirst) {
     // With the real stage scene: the second marker finds a start recorded.
     struct MarkerStage : StageScene {
         MarkerStage() : StageScene(0) {}
@@ -141,7 +141,7 @@ TEST_F(Placement, TwoStartMarkersStartTheStageAtTheFirst) {
     EXPECT_FLOAT_EQ(scene->startY, 5.0f * 32.0f);
 }
 
-TEST_F(Placement, RegisteredCreatorsComeFirstAndSleepOffScreen) {
+TEST_F(WorldPlacement, RegisteredCreatorsComeFirstAndSleepOffScreen) {
     constexpr int code = 1209; // no rule of the world's own
     RegisterChipCreator(code, [] { return std::make_unique<Probe>(); });
     world::TileMapData data = EmptyMap(30, 2);
@@ -159,7 +159,7 @@ TEST_F(Placement, RegisteredCreatorsComeFirstAndSleepOffScreen) {
     EXPECT_FALSE(First<Block>()->skipShift) << "the zero shift after placement was swallowed";
 }
 
-TEST_F(Placement, CirclingFireballChipsAreBlocksWithAnOptionalRider) {
+TEST_F(WorldPlacement, CirclingFireballChipsAreBlocksWithAnOptionalRider) {
     world::TileMapData data = EmptyMap(2, 1);
     data.cells[0] = Chip(256, 0);
     AddMap(world::TileMapData(data)).PlaceAll();

@@ -8,7 +8,7 @@ using namespace worldtest;
 
 namespace {
 
-class ViewMapTest : public WorldFixture {
+class WorldViewMap : public WorldFixture {
 protected:
     // A plain object that shows how far the world has been shifted.
     ViewObject& AddMarker() { return *app->objects->Add(new ViewObject()); }
@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(ViewMapTest, ReadsSizesAndCellsAndEmptiesChipZero) {
+TEST_F(WorldViewMap, ReadsSizesAndCellsAndEmptiesChipZero) {
     const std::vector<world::MapCell> cells = {
         Chip(32, 0), Chip(0, 0, 208), Chip(64, 320), Chip(96, 32, 1102),
         Chip(0, 32), Chip(32, 32),    Chip(64, 32),  Chip(96, 64),
@@ -47,7 +47,7 @@ TEST_F(ViewMapTest, ReadsSizesAndCellsAndEmptiesChipZero) {
     EXPECT_EQ(m.verticalState, ScrollFixed);
 }
 
-TEST_F(ViewMapTest, ShortFileReadsMissingCellsAsEmpty) {
+TEST_F(WorldViewMap, ShortFileReadsMissingCellsAsEmpty) {
     std::string bytes = Tm2Bytes(3, 1, {Chip(32, 0), Chip(64, 0), Chip(96, 0)});
     bytes.resize(bytes.size() - 8); // the last cell and a half are cut off
     ViewMap& m = AddMap(world::TileMapData{});
@@ -60,7 +60,7 @@ TEST_F(ViewMapTest, ShortFileReadsMissingCellsAsEmpty) {
     EXPECT_TRUE(m.Cell(2, 0).Empty());
 }
 
-TEST_F(ViewMapTest, RefusesMissingFilesAndUnusableSizes) {
+TEST_F(WorldViewMap, RefusesMissingFilesAndUnusableSizes) {
     const std::string missing = "/nonexistent/map/none.tm2";
     EXPECT_EQ(LoadError(missing), "Open Error: " + missing);
 
@@ -79,7 +79,7 @@ TEST_F(ViewMapTest, RefusesMissingFilesAndUnusableSizes) {
     EXPECT_EQ(LoadError(WriteFile(std::string(50, '\0'))).rfind("Open Error: ", 0), 0u);
 }
 
-TEST_F(ViewMapTest, SetViewChoosesStatesAndShiftsTheWorld) {
+TEST_F(WorldViewMap, SetViewChoosesStatesAndShiftsTheWorld) {
     ViewMap& m = AddMap(EmptyMap(30, 20));
     ViewObject& marker = AddMarker();
     m.SetView(0, 0);
@@ -98,7 +98,7 @@ TEST_F(ViewMapTest, SetViewChoosesStatesAndShiftsTheWorld) {
     EXPECT_FLOAT_EQ(p.y, 64.0f);
 }
 
-TEST_F(ViewMapTest, ScreenSizedMapsStayFixed) {
+TEST_F(WorldViewMap, ScreenSizedMapsStayFixed) {
     ViewMap& m = AddMap(EmptyMap(20, 15));
     m.SetView(0, 0);
     EXPECT_EQ(m.horizontalState, ScrollFixed);
@@ -110,7 +110,7 @@ TEST_F(ViewMapTest, ScreenSizedMapsStayFixed) {
     EXPECT_EQ(wide.verticalState, ScrollFixed) << "a short map never leaves the fixed state";
 }
 
-TEST_F(ViewMapTest, ScrollingRightStopsExactlyAtTheRightEnd) {
+TEST_F(WorldViewMap, ScrollingRightStopsExactlyAtTheRightEnd) {
     ViewMap& m = AddMap(EmptyMap(21, 15));
     ViewObject& marker = AddMarker();
     m.SetView(0, 0);
@@ -126,7 +126,7 @@ TEST_F(ViewMapTest, ScrollingRightStopsExactlyAtTheRightEnd) {
     EXPECT_FLOAT_EQ(marker.x, -32.0f) << "the world moved exactly one cell";
 }
 
-TEST_F(ViewMapTest, AStepPastEitherEndIsCutAtTheCellBoundary) {
+TEST_F(WorldViewMap, AStepPastEitherEndIsCutAtTheCellBoundary) {
     ViewMap& m = AddMap(EmptyMap(21, 16));
     ViewObject& marker = AddMarker();
     m.SetView(0, 0);
@@ -158,7 +158,7 @@ TEST_F(ViewMapTest, AStepPastEitherEndIsCutAtTheCellBoundary) {
     EXPECT_FLOAT_EQ(m.subOffsetY, 3.0f);
 }
 
-TEST_F(ViewMapTest, ScrollingWithinTheMapKeepsTheOffsetInsideACell) {
+TEST_F(WorldViewMap, ScrollingWithinTheMapKeepsTheOffsetInsideACell) {
     ViewMap& m = AddMap(EmptyMap(60, 15));
     ViewObject& marker = AddMarker();
     m.SetView(10, 0);
@@ -172,7 +172,7 @@ TEST_F(ViewMapTest, ScrollingWithinTheMapKeepsTheOffsetInsideACell) {
     EXPECT_FLOAT_EQ(p.x, -4.0f);
 }
 
-TEST_F(ViewMapTest, DrawsOnlyScenerySurroundingTheView) {
+TEST_F(WorldViewMap, DrawsOnlyScenerySurroundingTheView) {
     world::TileMapData data = EmptyMap(30, 20);
     for (auto& cell : data.cells) {
         cell = Chip(32, 320); // scenery everywhere
