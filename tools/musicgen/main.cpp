@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -40,13 +41,17 @@ struct Options {
     double quality = 0.4;
     double targetRmsDb = -18.0;
     double peakCeilingDb = -1.0;
+    // When set, this gain replaces loudness normalisation, so renders of parts
+    // of a piece (one instrument, say) keep their true balance.
+    double fixedGainDb = std::numeric_limits<double>::quiet_NaN();
 };
 
 void Usage() {
     std::fprintf(stderr,
                  "usage: vrels-musicgen --manifest FILE --piece NAME --abc FILE --midi FILE\n"
                  "                      --game-dir DIR --lengths FILE [--soundfont SF2]\n"
-                 "                      [--quality Q] [--target-rms DB] [--peak-ceiling DB]\n");
+                 "                      [--quality Q] [--target-rms DB] [--peak-ceiling DB]\n"
+                 "                      [--fixed-gain DB]\n");
 }
 
 Options ParseOptions(int argc, char** argv) {
@@ -60,7 +65,8 @@ Options ParseOptions(int argc, char** argv) {
                                                 {"--lengths", &options.lengths}};
     std::map<std::string, double*> numbers = {{"--quality", &options.quality},
                                               {"--target-rms", &options.targetRmsDb},
-                                              {"--peak-ceiling", &options.peakCeilingDb}};
+                                              {"--peak-ceiling", &options.peakCeilingDb},
+                                              {"--fixed-gain", &options.fixedGainDb}};
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
         if (i + 1 >= argc) {
@@ -169,7 +175,9 @@ int Run(const Options& options) {
     }
     const LevelStats before = MeasureLevels(audio, ranges);
     // Aim half a decibel under the ceiling: lossy coding can raise peaks slightly.
-    double gain = NormalisingGain(before, options.targetRmsDb, options.peakCeilingDb - 0.5);
+    double gain = std::isnan(options.fixedGainDb)
+                      ? NormalisingGain(before, options.targetRmsDb, options.peakCeilingDb - 0.5)
+                      : FromDecibels(options.fixedGainDb);
     ApplyGain(audio, gain);
 
     for (int attempt = 0;; ++attempt) {
