@@ -186,20 +186,21 @@ void COggStream::WorkerLoop() {
 }
 
 void COggStream::Refill(std::uint32_t position, std::uint32_t count) {
-    std::uint8_t* region = ring_.Lock(position, count);
-    if (!region) {
+    if (!OggStreamRing::Fits(position, count)) {
         Fail("IDirectSoundBuffer::Lock");
         return;
     }
-    if (state_.load() == 1) {
-        FillWithMusic(region, count);
-    } else {
-        std::memset(region, 0, count);
+    if (state_.load() != 1) {
+        ring_.Zero(position, count);
+        return;
     }
-    ring_.Unlock();
+    Decode(count);
+    ring_.Write(position, staging_.data(), count);
+    staged_ -= count;
+    std::memmove(staging_.data(), staging_.data() + count, staged_);
 }
 
-void COggStream::FillWithMusic(std::uint8_t* region, std::uint32_t count) {
+void COggStream::Decode(std::uint32_t count) {
     // Ends of file in a row without a sample between them: a file with no
     // audio would otherwise be reopened forever.
     int emptyEnds = 0;
@@ -253,7 +254,4 @@ void COggStream::FillWithMusic(std::uint8_t* region, std::uint32_t count) {
         }
         loop_ = 1.0f;
     }
-    std::memcpy(region, staging_.data(), count);
-    staged_ -= count;
-    std::memmove(staging_.data(), staging_.data() + count, staged_);
 }

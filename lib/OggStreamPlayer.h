@@ -12,11 +12,14 @@
 // samples are in place before the cursor gets there. An intro file is followed
 // by its loop file inside the same refill, sample for sample.
 //
-// Mapping from the original sound API: the looping DirectSound buffer is the
-// ring played through SDL_mixer's music hook; its position notifications are
-// the ring's events; Lock/Unlock are plain writes published with a release
-// fence; Win32 events are AutoResetEvents (a mutex and a condition variable);
-// the Win32 thread is a std::thread.
+// Mapping from the DirectSound design: the looping streaming buffer is the
+// ring, played through SDL_mixer's music hook (the hook copies from the ring,
+// advances the play cursor and signals; it never decodes and never waits for
+// the worker); its position notifications at 0 and 176400 are the ring's two
+// events; locking a region and copying into it is OggStreamRing::Write (one
+// relaxed atomic word per frame instead of a lock); Win32 auto-reset events
+// are AutoResetEvents (a mutex and a condition variable); the Win32 thread is
+// a std::thread.
 //
 // Choices of ours: a failure in the worker (decoder error, missing loop file)
 // is logged and turns the music silent (state 0); the game goes on. A file
@@ -85,7 +88,9 @@ private:
     void WorkerLoop();
     // Fills [position, position + count) of the ring for the current state.
     void Refill(std::uint32_t position, std::uint32_t count);
-    void FillWithMusic(std::uint8_t* region, std::uint32_t count);
+    // Decodes until the staging buffer holds count bytes (silence after an
+    // end or a failure).
+    void Decode(std::uint32_t count);
     void OpenFile(const std::string& fileName);
     void Fail(const std::string& message);
 

@@ -5,9 +5,17 @@
 
 namespace vrels::audio {
 
+namespace {
+constexpr std::uint32_t kFrameBytes = 4;
+}
+
 OggStreamRing::OggStreamRing(AutoResetEvents& events, int firstHalfEvent, int secondHalfEvent)
-    : bytes_(kSize, 0), events_(events), firstHalfEvent_(firstHalfEvent),
-      secondHalfEvent_(secondHalfEvent) {}
+    : frames_(kSize / kFrameBytes), events_(events), firstHalfEvent_(firstHalfEvent),
+      secondHalfEvent_(secondHalfEvent) {
+    for (auto& frame : frames_) {
+        frame.store(0, std::memory_order_relaxed);
+    }
+}
 
 void OggStreamRing::Play() {
     playing_.store(true);
@@ -18,23 +26,37 @@ void OggStreamRing::Stop() {
 }
 
 void OggStreamRing::SetCurrentPosition(std::uint32_t position) {
-    cursor_.store(position % kSize);
+    // The cursor always stands on a frame boundary.
+    cursor_.store(position % kSize / kFrameBytes * kFrameBytes);
 }
 
-std::uint8_t* OggStreamRing::Lock(std::uint32_t position, std::uint32_t count) {
-    if (position > kSize || count > kSize - position) {
-        return nullptr;
+bool OggStreamRing::Fits(std::uint32_t position, std::uint32_t count) {
+    return position <= kSize && count <= kSize - position && position % kFrameBytes == 0 &&
+           count % kFrameBytes == 0;
+}
+
+bool OggStreamRing::Write(std::uint32_t position, const std::uint8_t* bytes, std::uint32_t count) {
+    if (!Fits(position, count)) {
+        return false;
     }
-    return bytes_.data() + position;
+    const std::uint32_t first = position / kFrameBytes;
+    for (std::uint32_t i = 0; i < count / kFrameBytes; ++i) {
+        std::uint32_t frame = 0;
+        std::memcpy(&frame, bytes + i * kFrameBytes, kFrameBytes);
+        frames_[first + i].store(frame, std::memory_order_relaxed);
+    }
+    return true;
 }
 
-void OggStreamRing::Unlock() {
-    published_.fetch_add(1, std::memory_order_release);
-}
-
-void OggStreamRing::Clear() {
-    std::fill(bytes_.begin(), bytes_.end(), 0);
-    Unlock();
+bool OggStreamRing::Zero(std::uint32_t position, std::uint32_t count) {
+    if (!Fits(position, count)) {
+        return false;
+    }
+    const std::uint32_t first = position / kFrameBytes;
+    for (std::uint32_t i = 0; i < count / kFrameBytes; ++i) {
+        frames_[first + i].store(0, std::memory_order_relaxed);
+    }
+    return true;
 }
 
 void OggStreamRing::Render(std::uint8_t* out, int len) {
@@ -45,30 +67,30 @@ void OggStreamRing::Render(std::uint8_t* out, int len) {
         std::memset(out, 0, static_cast<std::size_t>(len));
         return;
     }
-    published_.load(std::memory_order_acquire);
     const std::uint32_t start = cursor_.load();
-    std::uint32_t at = start;
-    std::size_t left = static_cast<std::size_t>(len);
+    std::uint32_t at = start / kFrameBytes; // in frames
+    const std::uint32_t ringFrames = kSize / kFrameBytes;
+    const std::uint32_t halfFrame = kHalf / kFrameBytes;
     bool passedFirst = false;
     bool passedSecond = false;
-    while (left > 0) {
-        const std::size_t run = std::min<std::size_t>(left, kSize - at);
-        std::memcpy(out, bytes_.data() + at, run);
-        out += run;
-        left -= run;
-        const std::uint32_t before = at;
-        at = static_cast<std::uint32_t>((at + run) % kSize);
-        if (before < kHalf && before + run >= kHalf) {
+    const int whole = len / static_cast<int>(kFrameBytes);
+    for (int i = 0; i < whole; ++i) {
+        const std::uint32_t frame = frames_[at].load(std::memory_order_relaxed);
+        std::memcpy(out + i * kFrameBytes, &frame, kFrameBytes);
+        at = at + 1 == ringFrames ? 0 : at + 1;
+        if (at == halfFrame) {
             passedSecond = true;
-        }
-        if (at == 0) {
+        } else if (at == 0) {
             passedFirst = true;
         }
     }
+    // The device only asks for whole frames; anything else is silence.
+    std::memset(out + whole * kFrameBytes, 0, static_cast<std::size_t>(len) % kFrameBytes);
+
     // Someone may have moved the cursor while we copied (only the worker
     // does, when it starts a piece); its position then wins.
     std::uint32_t expected = start;
-    if (!cursor_.compare_exchange_strong(expected, at)) {
+    if (!cursor_.compare_exchange_strong(expected, at * kFrameBytes)) {
         return;
     }
     if (passedSecond) {

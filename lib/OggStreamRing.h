@@ -5,9 +5,9 @@
 // half starts playing, so the second half is free) or offset 176400 (the first
 // half is free). The music worker writes into the free half.
 //
-// The worker and the mixing thread share the bytes without a lock: the worker
-// only writes the half the cursor has left, and Unlock publishes the writes
-// (release) to the mixing thread's next pass (acquire).
+// The worker and the mixing thread share the samples without a lock: each
+// stereo frame is one relaxed atomic word, so a frame is never seen half
+// written, and the worker normally writes only the half the cursor has left.
 #include "lib/AudioEvents.h"
 
 #include <atomic>
@@ -34,25 +34,27 @@ public:
     void SetCurrentPosition(std::uint32_t position);
     std::uint32_t GetCurrentPosition() const { return cursor_.load(); }
 
-    // Writable bytes [position, position + count); the region never wraps
-    // (position + count <= kSize). Unlock publishes what was written.
-    std::uint8_t* Lock(std::uint32_t position, std::uint32_t count);
-    void Unlock();
-    // Zeroes the whole ring (only while stopped or from the worker's side).
-    void Clear();
+    // True when [position, position + count) lies inside the ring without
+    // wrapping and on whole frames.
+    static bool Fits(std::uint32_t position, std::uint32_t count);
+    // Copies count bytes into the ring at position; false when it does not fit.
+    bool Write(std::uint32_t position, const std::uint8_t* bytes, std::uint32_t count);
+    // Silences [position, position + count); false when it does not fit.
+    bool Zero(std::uint32_t position, std::uint32_t count);
+    void Clear() { Zero(0, kSize); }
 
     // The mixing thread's side: fills len bytes of output, advances the cursor
     // and signals the notifications it passes. Never blocks on the worker.
     void Render(std::uint8_t* out, int len);
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    // One word per stereo frame, in the device's byte order.
+    std::vector<std::atomic<std::uint32_t>> frames_;
     AutoResetEvents& events_;
     const int firstHalfEvent_;
     const int secondHalfEvent_;
     std::atomic<std::uint32_t> cursor_{0};
     std::atomic<bool> playing_{false};
-    std::atomic<std::uint32_t> published_{0};
 };
 
 } // namespace vrels::audio

@@ -24,9 +24,9 @@ TEST(OggStreamRing, SignalsWhenTheCursorReachesEachHalf) {
     OggStreamRing ring(events, kFirst, kSecond);
     ring.Play();
     ring.SetCurrentPosition(OggStreamRing::kHalf - 400);
-    Play(ring, 399);
-    EXPECT_FALSE(events.IsSet(kSecond)) << "one byte short of the middle";
-    Play(ring, 1);
+    Play(ring, 396);
+    EXPECT_FALSE(events.IsSet(kSecond)) << "one frame short of the middle";
+    Play(ring, 4);
     EXPECT_TRUE(events.IsSet(kSecond)) << "reaching 176400 exactly counts";
     EXPECT_FALSE(events.IsSet(kFirst));
     events.Reset(kSecond);
@@ -41,21 +41,21 @@ TEST(OggStreamRing, SignalsWhenTheCursorReachesEachHalf) {
 TEST(OggStreamRing, CopiesAcrossTheWrapAndIsSilentWhenStopped) {
     AutoResetEvents events;
     OggStreamRing ring(events, kFirst, kSecond);
-    std::uint8_t* end = ring.Lock(OggStreamRing::kSize - 2, 2);
-    ASSERT_NE(end, nullptr);
-    end[0] = 1;
-    end[1] = 2;
-    std::uint8_t* start = ring.Lock(0, 2);
-    start[0] = 3;
-    start[1] = 4;
-    ring.Unlock();
-    EXPECT_EQ(ring.Lock(OggStreamRing::kSize - 1, 2), nullptr) << "regions never wrap";
+    const std::uint8_t tail[] = {1, 2, 3, 4};
+    const std::uint8_t head[] = {5, 6, 7, 8};
+    ASSERT_TRUE(ring.Write(OggStreamRing::kSize - 4, tail, 4));
+    ASSERT_TRUE(ring.Write(0, head, 4));
+    EXPECT_FALSE(ring.Write(OggStreamRing::kSize - 4, tail, 8)) << "regions never wrap";
+    EXPECT_FALSE(ring.Write(2, head, 4)) << "regions hold whole frames";
 
-    ring.SetCurrentPosition(OggStreamRing::kSize - 2);
-    EXPECT_EQ(Play(ring, 4), (std::vector<std::uint8_t>(4, 0))) << "stopped: silence";
-    EXPECT_EQ(ring.GetCurrentPosition(), OggStreamRing::kSize - 2) << "and the cursor stays";
+    ring.SetCurrentPosition(OggStreamRing::kSize - 4);
+    EXPECT_EQ(Play(ring, 8), (std::vector<std::uint8_t>(8, 0))) << "stopped: silence";
+    EXPECT_EQ(ring.GetCurrentPosition(), OggStreamRing::kSize - 4) << "and the cursor stays";
     ring.Play();
-    EXPECT_EQ(Play(ring, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    EXPECT_EQ(Play(ring, 8), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+    ring.Zero(0, 4);
+    ring.SetCurrentPosition(0);
+    EXPECT_EQ(Play(ring, 4), (std::vector<std::uint8_t>(4, 0)));
 }
 
 TEST(OggStreamEvents, AutoResetAndLowestFirst) {

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <fstream>
+#include <thread>
 
 using soundtest::DataFile;
 using Bytes = std::vector<std::uint8_t>;
@@ -221,4 +224,36 @@ TEST(MusicStreamWithoutDevice, InitFailsAndCallsStayHarmless) {
     stream.Play();
     stream.Halt();
     EXPECT_EQ(stream.Marker(), 0);
+}
+
+TEST_F(MusicStream, CommandsWhileTheCardPlaysOnItsOwnThread) {
+    // The mixing thread runs freely, as a sound card does, while the game
+    // thread changes pieces; every handshake must come back and the worker
+    // must keep up with the notifications.
+    std::atomic<bool> done{false};
+    std::atomic<long> rendered{0};
+    std::thread card([&] {
+        while (!done.load()) {
+            sound.mixer->Render(4096);
+            rendered += 4096;
+        }
+    });
+    for (int round = 0; round < 20; ++round) {
+        if (round % 2) {
+            stream.OpenIntro(DataFile("intro.ogg"), DataFile("loop.ogg"));
+        } else {
+            stream.Open(DataFile("short.ogg"), round % 4 == 0);
+        }
+        stream.Play();
+        EXPECT_TRUE(stream.State() == 1 || stream.State() == 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (round % 3 == 0) {
+            stream.Halt();
+            EXPECT_EQ(stream.State(), 0);
+        }
+    }
+    done = true;
+    card.join();
+    EXPECT_GT(rendered.load(), 0);
+    EXPECT_EQ(stream.LastError(), "");
 }
