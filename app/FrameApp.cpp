@@ -7,17 +7,27 @@ FrameApp::FrameApp(std::string line) : commandLine(std::move(line)) {}
 
 FrameApp::~FrameApp() = default;
 
-bool FrameApp::Initialize() { return CreateMainWindow("Default"); }
+bool FrameApp::Initialize() {
+    return CreateMainWindow("Default");
+}
 
-bool FrameApp::OnIdle(int) { return false; }
+bool FrameApp::OnIdle(int) {
+    return false;
+}
 
-bool FrameApp::PreTranslateMessage(const Event&) { return false; }
+bool FrameApp::PreTranslateMessage(const Event&) {
+    return false;
+}
 
 void FrameApp::PreCreateWindow(WindowParams&) {}
 
-bool FrameApp::OnCreate() { return true; }
+bool FrameApp::OnCreate() {
+    return true;
+}
 
-void FrameApp::OnDestroy() { vrels::platform::PostQuit(0); }
+void FrameApp::OnDestroy() {
+    vrels::platform::PostQuit(0);
+}
 
 void FrameApp::WindowProc(const Event& event) {
     if (event.type == EventType::CloseRequested && window && window->Exists()) {

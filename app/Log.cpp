@@ -12,8 +12,12 @@ namespace {
 std::string g_logPath = "log.txt";
 }
 
-void SetLogPath(const std::string& path) { g_logPath = path; }
-const std::string& LogPath() { return g_logPath; }
+void SetLogPath(const std::string& path) {
+    g_logPath = path;
+}
+const std::string& LogPath() {
+    return g_logPath;
+}
 
 std::string ToShiftJis(const std::string& utf8) {
     iconv_t cd = iconv_open("CP932", "UTF-8");
@@ -61,7 +65,8 @@ void Log(const char* format, ...) {
     if (!file) {
         return;
     }
-    const std::string bytes = vrels::ToShiftJis(std::string(text.data(), static_cast<size_t>(length)));
+    const std::string bytes =
+        vrels::ToShiftJis(std::string(text.data(), static_cast<size_t>(length)));
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
 }

@@ -7,7 +7,9 @@ std::uint32_t g_randState = 0;
 constexpr std::uint64_t Mask48 = (std::uint64_t(1) << 48) - 1;
 } // namespace
 
-void srand(std::uint32_t seed) { g_randState = seed; }
+void srand(std::uint32_t seed) {
+    g_randState = seed;
+}
 
 int rand() {
     g_randState = g_randState * 214013u + 2531011u;

@@ -113,7 +113,9 @@ bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* err
         }
         int frame = 0;
         if (!ParseInt(word, &frame) || frame < 0) {
-            *error = (boost::format("line %d: frame number expected, got \"%s\"") % lineNumber % word).str();
+            *error =
+                (boost::format("line %d: frame number expected, got \"%s\"") % lineNumber % word)
+                    .str();
             return false;
         }
         std::set<int> keys;
@@ -330,10 +332,10 @@ int RunHeadless(const RunnerOptions& options) {
                 exitCode = code;
             }
             if (trace) {
-                std::string line = (boost::format("{\"frame\":%d,\"scene\":\"%s\",\"objects\":%d") %
-                                    frame % JsonEscape(app.currentSceneName) %
-                                    (app.objects ? app.objects->Count() : 0))
-                                       .str();
+                std::string line =
+                    (boost::format("{\"frame\":%d,\"scene\":\"%s\",\"objects\":%d") % frame %
+                     JsonEscape(app.currentSceneName) % (app.objects ? app.objects->Count() : 0))
+                        .str();
                 if (app.scene) {
                     app.scene->AppendTrace(line);
                 }

@@ -10,17 +10,17 @@
 namespace vrels {
 
 struct RunnerOptions {
-    std::string dir = ".";           // the game folder, also the working directory
+    std::string dir = "."; // the game folder, also the working directory
     std::string scene = "TitleScene";
     int frames = 600;
-    std::string keysFile;            // "FRAME KEY KEY ..." per line
-    std::string buttonsFile;         // replay-format bytes fed as live buttons
-    std::vector<int> shotAt;         // frame steps whose presented frame is saved
+    std::string keysFile;    // "FRAME KEY KEY ..." per line
+    std::string buttonsFile; // replay-format bytes fed as live buttons
+    std::vector<int> shotAt; // frame steps whose presented frame is saved
     std::string shotsDir = ".";
-    std::string traceFile;           // one JSON object per frame step
-    std::string audioOut;            // WAV of the sound output, rendered offline
-    std::vector<std::string> music;  // --music INTRO [LOOP]: play only this piece
-    double seconds = 0.0;            // length of the --music recording
+    std::string traceFile;          // one JSON object per frame step
+    std::string audioOut;           // WAV of the sound output, rendered offline
+    std::vector<std::string> music; // --music INTRO [LOOP]: play only this piece
+    double seconds = 0.0;           // length of the --music recording
 };
 
 // A key script: from each listed frame on, exactly the listed keys are held.

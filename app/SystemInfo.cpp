@@ -9,12 +9,12 @@
 
 SystemInfo_t::SystemInfo_t() {
     static const std::pair<const char*, int> stages[] = {
-        {"STAGE 1-1", 11},    {"STAGE 1-2", 12}, {"STAGE 1-3", 13}, {"STAGE 1-4", 14},
-        {"STAGE 1 boss", 15}, {"STAGE 2-1", 21}, {"STAGE 2-2", 22}, {"STAGE 2-3", 23},
-        {"STAGE 2-4", 24},    {"STAGE 2 boss", 25}, {"STAGE 3-1", 31}, {"STAGE 3-2", 32},
-        {"STAGE 3-3", 33},    {"STAGE 3-4", 34}, {"STAGE 3 boss", 35}, {"STAGE 4-1", 41},
-        {"STAGE 4-2", 42},    {"STAGE 4-3", 43}, {"STAGE 5-1", 51}, {"STAGE 5-2", 52},
-        {"STAGE 5-3", 53},    {"STAGE 5-4", 54}, {"STAGE 5 boss", 55},
+        {"STAGE 1-1", 11},    {"STAGE 1-2", 12},    {"STAGE 1-3", 13},    {"STAGE 1-4", 14},
+        {"STAGE 1 boss", 15}, {"STAGE 2-1", 21},    {"STAGE 2-2", 22},    {"STAGE 2-3", 23},
+        {"STAGE 2-4", 24},    {"STAGE 2 boss", 25}, {"STAGE 3-1", 31},    {"STAGE 3-2", 32},
+        {"STAGE 3-3", 33},    {"STAGE 3-4", 34},    {"STAGE 3 boss", 35}, {"STAGE 4-1", 41},
+        {"STAGE 4-2", 42},    {"STAGE 4-3", 43},    {"STAGE 5-1", 51},    {"STAGE 5-2", 52},
+        {"STAGE 5-3", 53},    {"STAGE 5-4", 54},    {"STAGE 5 boss", 55},
     };
     for (const auto& stage : stages) {
         stageNumbers.emplace(stage.first, stage.second);

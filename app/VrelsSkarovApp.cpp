@@ -87,7 +87,9 @@ VrelsSkarovApp::~VrelsSkarovApp() {
     }
 }
 
-VrelsSkarovApp* VrelsSkarovApp::Instance() { return g_app; }
+VrelsSkarovApp* VrelsSkarovApp::Instance() {
+    return g_app;
+}
 
 void VrelsSkarovApp::PreCreateWindow(WindowParams& params) {
     params.title = "Vrel's Skarov";
@@ -249,7 +251,9 @@ bool VrelsSkarovApp::OnIdle(int) {
     return true;
 }
 
-void VrelsSkarovApp::RequestClose() { vrels::platform::PostCloseRequest(); }
+void VrelsSkarovApp::RequestClose() {
+    vrels::platform::PostCloseRequest();
+}
 
 void VrelsSkarovApp::SendMessage(const std::string& name, std::vector<std::string> args) {
     if (scene) {

@@ -29,11 +29,11 @@ class AudioDevice;
 // How a run differs from a normal start: the headless runner and the tests
 // replace devices and the first scene.
 struct AppOptions {
-    bool headless = false;         // no window on screen: offscreen video, no dialogs
-    bool noSound = false;          // do not open the audio device
-    bool forceNoWait = false;      // uncapped pacing
-    bool forceWindowed = false;    // ignore "FullScreen"
-    std::string firstScene;        // empty: the normal choice
+    bool headless = false;      // no window on screen: offscreen video, no dialogs
+    bool noSound = false;       // do not open the audio device
+    bool forceNoWait = false;   // uncapped pacing
+    bool forceWindowed = false; // ignore "FullScreen"
+    std::string firstScene;     // empty: the normal choice
     std::unique_ptr<vrels::GraphicsBackend> graphicsBackend;
     std::unique_ptr<vrels::InputBackend> inputBackend;
     // Sound output instead of the sound card (offline recording); used even

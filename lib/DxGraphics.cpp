@@ -5,8 +5,8 @@
 #include "lib/SdlGraphicsBackend.h"
 #include "resource/CTexture.h"
 
-#include <boost/format.hpp>
 #include <algorithm>
+#include <boost/format.hpp>
 #include <cmath>
 #include <cstdio>
 
@@ -50,8 +50,9 @@ void ReportDeviceFailure(const char* file, int line, int result, const char* cal
 
 DxGraphics::DxGraphics() : impl(std::make_shared<DxGraphicsImpl>()) {
     g_current = this;
-    impl->timer = std::make_unique<vrels::FrameTimer>([] { return vrels::platform::Milliseconds(); },
-                                                      [](int ms) { vrels::platform::SleepMilliseconds(ms); });
+    impl->timer =
+        std::make_unique<vrels::FrameTimer>([] { return vrels::platform::Milliseconds(); },
+                                            [](int ms) { vrels::platform::SleepMilliseconds(ms); });
 }
 
 DxGraphics::~DxGraphics() {
@@ -63,16 +64,24 @@ DxGraphics::~DxGraphics() {
     }
 }
 
-DxGraphics* DxGraphics::Current() { return g_current; }
+DxGraphics* DxGraphics::Current() {
+    return g_current;
+}
 
 void DxGraphics::UseBackend(std::unique_ptr<vrels::GraphicsBackend> backend) {
     impl->backend = std::move(backend);
 }
 
-vrels::GraphicsBackend* DxGraphics::Backend() { return impl->backend.get(); }
+vrels::GraphicsBackend* DxGraphics::Backend() {
+    return impl->backend.get();
+}
 
-Point2f DxGraphics::TiledOffset() { return g_tiledOffset; }
-void DxGraphics::ResetTiledOffset() { g_tiledOffset = Point2f{}; }
+Point2f DxGraphics::TiledOffset() {
+    return g_tiledOffset;
+}
+void DxGraphics::ResetTiledOffset() {
+    g_tiledOffset = Point2f{};
+}
 
 void DxGraphics::Report(int line, const char* call, const std::string& detail) {
     ReportDeviceFailure("lib/DxGraphics", line, -1, call, detail);
@@ -89,8 +98,8 @@ bool DxGraphics::Create() {
 
     if (!impl->backend) {
         std::string error;
-        auto backend = vrels::SdlGraphicsBackend::Create(focusWindow, pacingMode == vrels::PacingVSync,
-                                                         &error);
+        auto backend = vrels::SdlGraphicsBackend::Create(focusWindow,
+                                                         pacingMode == vrels::PacingVSync, &error);
         if (!backend) {
             Report(__LINE__, "IDirect3D9::CreateDevice", error);
             return false;
@@ -111,7 +120,9 @@ bool DxGraphics::Create() {
     return true;
 }
 
-void DxGraphics::ApplyDefaultStates() { currentBlendMode = -1; }
+void DxGraphics::ApplyDefaultStates() {
+    currentBlendMode = -1;
+}
 
 void DxGraphics::BeginFrame() {
     if (impl->backend) {
@@ -303,7 +314,8 @@ void DxGraphics::DrawQuad(CTexture* texture, const Point2f corners[4], float alp
     DrawStrip(texture, v, alpha);
 }
 
-void DxGraphics::DrawTiled(CTexture* texture, const TexRect& rect, float dx, float dy, float alpha) {
+void DxGraphics::DrawTiled(CTexture* texture, const TexRect& rect, float dx, float dy,
+                           float alpha) {
     if (!texture) {
         return;
     }
@@ -317,9 +329,10 @@ void DxGraphics::DrawTiled(CTexture* texture, const TexRect& rect, float dx, flo
     texture->cy = static_cast<float>(h) / 2;
     for (int r = 0; r <= 480 / h + 1; ++r) {
         for (int k = 0; k <= 640 / w + 1; ++k) {
-            DrawSprite(texture, static_cast<float>(k * w) + g_tiledOffset.x + static_cast<float>(w) / 2,
-                       static_cast<float>(r * h) + g_tiledOffset.y + static_cast<float>(h) / 2, alpha,
-                       0.0f, BlendAlpha);
+            DrawSprite(texture,
+                       static_cast<float>(k * w) + g_tiledOffset.x + static_cast<float>(w) / 2,
+                       static_cast<float>(r * h) + g_tiledOffset.y + static_cast<float>(h) / 2,
+                       alpha, 0.0f, BlendAlpha);
         }
     }
     g_tiledOffset.x += dx;
@@ -419,7 +432,8 @@ void DxGraphics::CreateTextureFromFile(CTexture* texture, const std::string& tag
         const std::string detail = texture->file + ": " + error;
         if (!g_textureFailureShown) {
             g_textureFailureShown = true;
-            ReportDeviceFailure("lib/DxGraphics", __LINE__, -1, "D3DXCreateTextureFromFileEx", detail);
+            ReportDeviceFailure("lib/DxGraphics", __LINE__, -1, "D3DXCreateTextureFromFileEx",
+                                detail);
         } else {
             Log("lib/DxGraphics(%d) : D3DXCreateTextureFromFileEx\n%s\n", __LINE__, detail.c_str());
             std::fprintf(stderr, "D3DXCreateTextureFromFileEx: %s\n", detail.c_str());
@@ -427,7 +441,8 @@ void DxGraphics::CreateTextureFromFile(CTexture* texture, const std::string& tag
         texture->impl->texture.reset();
         texture->impl->loadFailed = true;
         // Give a never-loaded texture a visible placeholder size.
-        if (tag != "on_lost" && texture->right == texture->left && texture->bottom == texture->top) {
+        if (tag != "on_lost" && texture->right == texture->left &&
+            texture->bottom == texture->top) {
             texture->SetRect(0, 0, 64, 64);
         }
         return;

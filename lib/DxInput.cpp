@@ -11,7 +11,9 @@ DxInput::DxInput() : impl(std::make_shared<DxInputImpl>()) {
     std::memset(buttonLatches, 1, sizeof(buttonLatches));
 }
 
-DxInput::~DxInput() { impl->backend.reset(); }
+DxInput::~DxInput() {
+    impl->backend.reset();
+}
 
 void DxInput::UseBackend(std::unique_ptr<vrels::InputBackend> backend) {
     impl->backend = std::move(backend);
@@ -92,10 +94,18 @@ bool DxInput::PadButtonPressed(int button) {
     return false;
 }
 
-bool DxInput::PadUp() { return impl->pad.y < -500; }
-bool DxInput::PadDown() { return impl->pad.y > 500; }
-bool DxInput::PadLeft() { return impl->pad.x < -500; }
-bool DxInput::PadRight() { return impl->pad.x > 500; }
+bool DxInput::PadUp() {
+    return impl->pad.y < -500;
+}
+bool DxInput::PadDown() {
+    return impl->pad.y > 500;
+}
+bool DxInput::PadLeft() {
+    return impl->pad.x < -500;
+}
+bool DxInput::PadRight() {
+    return impl->pad.x > 500;
+}
 
 void DxInput::Acquire() {
     if (impl->backend) {

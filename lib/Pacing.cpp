@@ -4,7 +4,9 @@
 
 namespace vrels {
 
-bool IsSixtyHertz(int refreshRate) { return refreshRate >= 59 && refreshRate <= 61; }
+bool IsSixtyHertz(int refreshRate) {
+    return refreshRate >= 59 && refreshRate <= 61;
+}
 
 PacingDecision DecidePacing(bool fullScreen, int waitEnabled, int colourBits, int refreshRate,
                             const std::string& vsyncSetting) {
@@ -16,16 +18,16 @@ PacingDecision DecidePacing(bool fullScreen, int waitEnabled, int colourBits, in
             d.logLines.push_back("\tnowaitモードで起動します\n");
             d.mode = PacingNoWait;
         } else if (IsSixtyHertz(refreshRate) && retraceAllowed) {
-            d.logLines.push_back(
-                (boost::format("\tビデオモード 640×480 %dbpp %dHzが見つかりました。VSYNCモードで起動します\n") %
-                 colourBits % 60)
-                    .str());
+            d.logLines.push_back((boost::format("\tビデオモード 640×480 %dbpp "
+                                                "%dHzが見つかりました。VSYNCモードで起動します\n") %
+                                  colourBits % 60)
+                                     .str());
             d.mode = PacingVSync;
         } else {
-            d.logLines.push_back(
-                (boost::format("\tビデオモード 640×480 %dbpp %dHzがみつかりません。timerモードで起動します\n") %
-                 colourBits % 60)
-                    .str());
+            d.logLines.push_back((boost::format("\tビデオモード 640×480 %dbpp "
+                                                "%dHzがみつかりません。timerモードで起動します\n") %
+                                  colourBits % 60)
+                                     .str());
             d.mode = PacingTimer;
         }
     } else {
@@ -37,7 +39,8 @@ PacingDecision DecidePacing(bool fullScreen, int waitEnabled, int colourBits, in
             d.logLines.push_back("\t現在のディプレイが60Hzです。VSYNCモードで起動します\n");
             d.mode = PacingVSync;
         } else {
-            d.logLines.push_back("\t現在のディプレイが60Hzではありません。timerモードで起動します\n");
+            d.logLines.push_back(
+                "\t現在のディプレイが60Hzではありません。timerモードで起動します\n");
             d.mode = PacingTimer;
         }
     }

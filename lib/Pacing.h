@@ -29,7 +29,8 @@ class FrameTimer {
 public:
     using Clock = std::function<std::uint32_t()>;
     using Sleeper = std::function<void(int)>;
-    FrameTimer(Clock clock, Sleeper sleeper) : clock_(std::move(clock)), sleep_(std::move(sleeper)) {}
+    FrameTimer(Clock clock, Sleeper sleeper)
+        : clock_(std::move(clock)), sleep_(std::move(sleeper)) {}
     void Wait();
     std::uint32_t LastFrame() const { return last_; }
 

@@ -122,7 +122,9 @@ bool TakeEvent(Event& event) {
     return Translate(sdl, event);
 }
 
-void WaitForEvent() { SDL_WaitEvent(nullptr); }
+void WaitForEvent() {
+    SDL_WaitEvent(nullptr);
+}
 
 namespace {
 void PushUserEvent(Uint32 type, int code) {
@@ -139,11 +141,19 @@ void PushUserEvent(Uint32 type, int code) {
 }
 } // namespace
 
-void PostQuit(int code) { PushUserEvent(g_quitEvent, code); }
-void PostCloseRequest() { PushUserEvent(g_closeEvent, 0); }
+void PostQuit(int code) {
+    PushUserEvent(g_quitEvent, code);
+}
+void PostCloseRequest() {
+    PushUserEvent(g_closeEvent, 0);
+}
 
-std::uint32_t Milliseconds() { return SDL_GetTicks(); }
-void SleepMilliseconds(int ms) { SDL_Delay(static_cast<Uint32>(ms)); }
+std::uint32_t Milliseconds() {
+    return SDL_GetTicks();
+}
+void SleepMilliseconds(int ms) {
+    SDL_Delay(static_cast<Uint32>(ms));
+}
 
 bool Headless() {
     const char* noDialogs = std::getenv("VRELS_NO_DIALOGS");
@@ -178,7 +188,9 @@ void ShowMessage(const std::string& title, const std::string& text, MessageKind 
 
 Window::Window() : impl_(std::make_unique<WindowImpl>()) {}
 
-Window::~Window() { Destroy(); }
+Window::~Window() {
+    Destroy();
+}
 
 bool Window::Create(const std::string& title, bool fullScreen, int scale) {
     if (scale < 1) {
@@ -188,8 +200,8 @@ bool Window::Create(const std::string& title, bool fullScreen, int scale) {
     if (fullScreen) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
-    impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                     SDL_WINDOWPOS_CENTERED, 640 * scale, 480 * scale, flags);
+    impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                     640 * scale, 480 * scale, flags);
     if (!impl_->window) {
         Log("SDL_CreateWindow failed: %s\n", SDL_GetError());
         std::fprintf(stderr, "SDL_CreateWindow failed: %s\n", SDL_GetError());
@@ -209,9 +221,13 @@ void Window::Destroy() {
     }
 }
 
-bool Window::Exists() const { return impl_ && impl_->window; }
+bool Window::Exists() const {
+    return impl_ && impl_->window;
+}
 
-bool Window::FullScreen() const { return impl_->fullScreen; }
+bool Window::FullScreen() const {
+    return impl_->fullScreen;
+}
 
 void Window::ToggleFullScreen() {
     if (!Exists()) {

@@ -23,9 +23,9 @@ enum class EventType {
 
 struct Event {
     EventType type = EventType::None;
-    int code = 0;      // Quit: exit code; Pad events: device index
-    int dik = 0;       // KeyDown: DirectInput key number, 0 when unmapped
-    bool alt = false;  // KeyDown: an Alt key was held
+    int code = 0;     // Quit: exit code; Pad events: device index
+    int dik = 0;      // KeyDown: DirectInput key number, 0 when unmapped
+    bool alt = false; // KeyDown: an Alt key was held
     bool repeat = false;
 };
 

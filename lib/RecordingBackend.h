@@ -26,7 +26,9 @@ public:
     bool Present() override { return !lost_; }
     void DrawQuad(const BackendTexture* texture, const std::string& textureName,
                   const QuadVertex vertices[4], std::uint8_t alpha, int blend) override;
-    DeviceState TestCooperativeLevel() override { return lost_ ? DeviceState::NotReset : DeviceState::Ok; }
+    DeviceState TestCooperativeLevel() override {
+        return lost_ ? DeviceState::NotReset : DeviceState::Ok;
+    }
     bool Reset() override {
         lost_ = false;
         ++resets_;

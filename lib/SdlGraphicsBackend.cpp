@@ -15,7 +15,8 @@ namespace {
 
 class SdlTexture : public BackendTexture {
 public:
-    SdlTexture(SDL_Texture* texture, int width, int height, unsigned imageWidth, unsigned imageHeight)
+    SdlTexture(SDL_Texture* texture, int width, int height, unsigned imageWidth,
+               unsigned imageHeight)
         : texture_(texture), width_(width), height_(height), imageWidth_(imageWidth),
           imageHeight_(imageHeight) {}
     ~SdlTexture() override {
@@ -102,14 +103,12 @@ std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window*
     s.blends[2] = SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE,
                                              SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
                                              SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD);
-    s.blends[3] = SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                             SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
-                                             SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                             SDL_BLENDOPERATION_ADD);
-    s.blends[4] = SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                             SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ONE,
-                                             SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                             SDL_BLENDOPERATION_ADD);
+    s.blends[3] = SDL_ComposeCustomBlendMode(
+        SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD,
+        SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
+    s.blends[4] = SDL_ComposeCustomBlendMode(
+        SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD,
+        SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
 
     // The placeholder for missing pictures: magenta and black 8-pixel checks.
     const int size = 256;
@@ -120,8 +119,8 @@ std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window*
             pixels[static_cast<size_t>(y) * size + x] = magenta ? 0xFFFF00FFu : 0xFF000000u;
         }
     }
-    s.placeholder = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                      size, size);
+    s.placeholder = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                      SDL_TEXTUREACCESS_STATIC, size, size);
     if (s.placeholder) {
         SDL_UpdateTexture(s.placeholder, nullptr, pixels.data(), size * 4);
         SDL_SetTextureScaleMode(s.placeholder, SDL_ScaleModeNearest);
@@ -164,7 +163,8 @@ std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::strin
         const int pw = static_cast<int>(NextPowerOfTwo(imageWidth));
         const int ph = static_cast<int>(NextPowerOfTwo(imageHeight));
         if (pw != converted->w || ph != converted->h) {
-            SDL_Surface* padded = SDL_CreateRGBSurfaceWithFormat(0, pw, ph, 32, SDL_PIXELFORMAT_ARGB8888);
+            SDL_Surface* padded =
+                SDL_CreateRGBSurfaceWithFormat(0, pw, ph, 32, SDL_PIXELFORMAT_ARGB8888);
             if (padded) {
                 SDL_FillRect(padded, nullptr, 0);
                 SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE);
@@ -279,7 +279,8 @@ bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
     if (area.w <= 0 || area.h <= 0) {
         area = SDL_Rect{0, 0, w, h};
     }
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) {
         LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
         return false;
@@ -303,6 +304,8 @@ bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
     return ok;
 }
 
-void SdlGraphicsBackend::NotifyReset() { state_->lost = true; }
+void SdlGraphicsBackend::NotifyReset() {
+    state_->lost = true;
+}
 
 } // namespace vrels

@@ -33,7 +33,9 @@ SdlInputBackend::~SdlInputBackend() {
     }
 }
 
-bool SdlInputBackend::HasPad() const { return pad_->controller != nullptr; }
+bool SdlInputBackend::HasPad() const {
+    return pad_->controller != nullptr;
+}
 
 void SdlInputBackend::PadAdded(int deviceIndex) {
     if (pad_->controller || SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) {
@@ -94,7 +96,8 @@ bool SdlInputBackend::ReadPad(PadState& pad) {
         pad.y = 1000;
     }
     for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX && b < 32; ++b) {
-        if (SDL_GameControllerGetButton(pad_->controller, static_cast<SDL_GameControllerButton>(b))) {
+        if (SDL_GameControllerGetButton(pad_->controller,
+                                        static_cast<SDL_GameControllerButton>(b))) {
             pad.buttons[b] = 0x80;
         }
     }

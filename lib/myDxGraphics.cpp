@@ -6,7 +6,8 @@ myDxGraphics::myDxGraphics(const std::string& settingsPath) {
     using vrels::IniReadInt;
     using vrels::IniReadString;
     fullScreen = IniReadString(settingsPath, "Graphics", "FullScreen", "1") != "0";
-    const int bits = vrels::ParseLeadingInt(IniReadString(settingsPath, "Graphics", "ColorBit", "16"), 0);
+    const int bits =
+        vrels::ParseLeadingInt(IniReadString(settingsPath, "Graphics", "ColorBit", "16"), 0);
     colourBits = bits == 16 ? 16 : 32;
     tripleBuffering = IniReadString(settingsPath, "Graphics", "TripleBuffering", "1") != "0";
     vsyncSetting_ = IniReadString(settingsPath, "Graphics", "Vsync", "1");

@@ -9,7 +9,8 @@
 
 myInput::myInput(const std::string& settingsPath, const SystemInfo_t* gameState)
     : gameState_(gameState) {
-    shotKey = static_cast<std::uint8_t>(vrels::IniReadInt(settingsPath, "Control", "KeyShot", 0x2C));
+    shotKey =
+        static_cast<std::uint8_t>(vrels::IniReadInt(settingsPath, "Control", "KeyShot", 0x2C));
     subKey = static_cast<std::uint8_t>(vrels::IniReadInt(settingsPath, "Control", "KeySub", 0x2D));
     // Pad buttons are stored 1-based; a value of 0 (or none) leaves the default.
     const int joyShot = vrels::IniReadInt(settingsPath, "Control", "JoyShot", 0);
@@ -85,7 +86,9 @@ bool myInput::ConfirmPressed() {
     return KeyPressed(shotKey) || PadButtonPressed(padShot) || KeyPressed(dik::RETURN);
 }
 
-bool myInput::RightHeld() { return KeyDown(dik::RIGHT) || PadRight(); }
+bool myInput::RightHeld() {
+    return KeyDown(dik::RIGHT) || PadRight();
+}
 
 void myInput::ClearRecording() {
     recording.clear();

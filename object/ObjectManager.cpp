@@ -39,9 +39,13 @@ void ObjectManager::UpdatePass(bool limited, std::uint8_t limit) {
     }
 }
 
-void ObjectManager::UpdateAll() { UpdatePass(false, 255); }
+void ObjectManager::UpdateAll() {
+    UpdatePass(false, 255);
+}
 
-void ObjectManager::UpdateUpTo(std::uint8_t limit) { UpdatePass(true, limit); }
+void ObjectManager::UpdateUpTo(std::uint8_t limit) {
+    UpdatePass(true, limit);
+}
 
 void ObjectManager::DrawAll() {
     for (auto it = objects.begin(); it != objects.end();) {
@@ -56,4 +60,6 @@ void ObjectManager::DrawAll() {
     }
 }
 
-void ObjectManager::Clear() { objects.clear(); }
+void ObjectManager::Clear() {
+    objects.clear();
+}

@@ -11,7 +11,9 @@ CTexture::~CTexture() {
     impl->texture.reset();
 }
 
-void CTexture::Load(const std::string& fileName, bool centred) { Load(fileName, fileName, centred); }
+void CTexture::Load(const std::string& fileName, bool centred) {
+    Load(fileName, fileName, centred);
+}
 
 void CTexture::Load(const std::string& textureName, const std::string& fileName, bool centred) {
     name = textureName;

@@ -7,4 +7,6 @@ void RealImageStore::Load(const std::string& name, const std::string& file, bool
     textures_[name] = std::move(texture);
 }
 
-CTexture* RealImageStore::Get(const std::string& name) { return textures_[name].get(); }
+CTexture* RealImageStore::Get(const std::string& name) {
+    return textures_[name].get();
+}

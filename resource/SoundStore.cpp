@@ -6,4 +6,6 @@ void RealSoundStore::Load(const std::string& name, const std::string& file) {
     buffers_[name] = std::move(buffer);
 }
 
-SoundBuffer* RealSoundStore::Get(const std::string& name) { return buffers_[name].get(); }
+SoundBuffer* RealSoundStore::Get(const std::string& name) {
+    return buffers_[name].get();
+}

@@ -43,4 +43,6 @@ bool IsSceneRegistered(const std::string& name) {
     return false;
 }
 
-std::vector<std::string> RegisteredSceneNames() { return Names(); }
+std::vector<std::string> RegisteredSceneNames() {
+    return Names();
+}

@@ -17,11 +17,13 @@ std::unique_ptr<SceneBase> CreateScene(const std::string& name);
 bool IsSceneRegistered(const std::string& name);
 std::vector<std::string> RegisteredSceneNames();
 
-template <typename T> SceneBase* MakeScene() { return new T(); }
+template <typename T> SceneBase* MakeScene() {
+    return new T();
+}
 
 // Registers a scene class under its name at start-up:
 //   REGISTER_SCENE(TitleScene)
 #define REGISTER_SCENE(Class)                                                                      \
     namespace {                                                                                    \
-    const bool registered_##Class = RegisterScene(#Class, &MakeScene<Class>);                     \
+    const bool registered_##Class = RegisterScene(#Class, &MakeScene<Class>);                      \
     }

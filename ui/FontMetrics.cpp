@@ -24,26 +24,46 @@ int GlyphAdvance(unsigned char ch) {
 
 int GlyphOffset(unsigned char ch) {
     switch (ch) {
-    case 'Q': return 1;
-    case 'a': return 2;
-    case 'c': return 1;
-    case 'e': return 1;
-    case 'f': return -1;
-    case 'g': return 4;
-    case 'm': return 2;
-    case 'n': return 2;
-    case 'o': return 2;
-    case 'q': return 3;
-    case 'r': return 2;
-    case 's': return 2;
-    case 't': return 1;
-    case 'u': return 2;
-    case 'v': return 2;
-    case 'w': return 2;
-    case 'x': return 2;
-    case 'y': return 5;
-    case 'z': return 2;
-    default: return 0;
+    case 'Q':
+        return 1;
+    case 'a':
+        return 2;
+    case 'c':
+        return 1;
+    case 'e':
+        return 1;
+    case 'f':
+        return -1;
+    case 'g':
+        return 4;
+    case 'm':
+        return 2;
+    case 'n':
+        return 2;
+    case 'o':
+        return 2;
+    case 'q':
+        return 3;
+    case 'r':
+        return 2;
+    case 's':
+        return 2;
+    case 't':
+        return 1;
+    case 'u':
+        return 2;
+    case 'v':
+        return 2;
+    case 'w':
+        return 2;
+    case 'x':
+        return 2;
+    case 'y':
+        return 5;
+    case 'z':
+        return 2;
+    default:
+        return 0;
     }
 }
 

@@ -7,7 +7,8 @@
 
 #include <algorithm>
 
-Lorrowind::Lorrowind() : logo(std::make_unique<CTexture>()), presents(std::make_unique<CTexture>()) {
+Lorrowind::Lorrowind()
+    : logo(std::make_unique<CTexture>()), presents(std::make_unique<CTexture>()) {
     logo->Load("gfx/logo/lorrowind.tga", false);
     presents->Load("gfx/logo/presents.tga", false);
 }

@@ -31,7 +31,9 @@ void Pimbrel::Div::Draw() {
     DxGraphics::Current()->DrawSprite(texture.get(), x, y, 1.0f, 0.0f, BlendAlpha);
 }
 
-Pimbrel::Circle::Circle() : texture(LoadCentred("gfx/logo/pimbrel_circle.tga")) { priority = 101; }
+Pimbrel::Circle::Circle() : texture(LoadCentred("gfx/logo/pimbrel_circle.tga")) {
+    priority = 101;
+}
 
 void Pimbrel::Circle::Update() {
     scale += 0.02f;

@@ -41,8 +41,8 @@ public:
     float backgroundAlpha = 0.0f;
     std::unique_ptr<CTexture> cat;
     std::unique_ptr<CTexture> lettering;
-    std::deque<Div*> pieces; // owned until handed to the object manager
-    Circle* circle = nullptr;  // likewise
+    std::deque<Div*> pieces;  // owned until handed to the object manager
+    Circle* circle = nullptr; // likewise
     bool circleShown = false;
 
     ~Pimbrel() override;

@@ -55,7 +55,8 @@ TEST_F(Drawing, HorizontalFlipMirrorsAboutTheCentreKeepingTexCoords) {
 
 TEST_F(Drawing, RotationTurnsClockwiseAboutTheCentre) {
     CTexture* t = Sprite16();
-    app->graphics->DrawSprite(t, 100, 100, 1.0f, static_cast<float>(3.14159265358979323846 / 2), BlendAlpha);
+    app->graphics->DrawSprite(t, 100, 100, 1.0f, static_cast<float>(3.14159265358979323846 / 2),
+                              BlendAlpha);
     const auto& d = Last();
     // The top-left offset (-8, -8) turns a quarter clockwise to (8, -8).
     EXPECT_NEAR(d.vertices[0].x, 107.5f, 1e-4);

@@ -1,8 +1,8 @@
 #include "object/ObjectManager.h"
 #include "object/ViewObject.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

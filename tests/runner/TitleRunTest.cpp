@@ -70,7 +70,8 @@ TEST(TitleRun, OneLongPressSkipsOnlyOnePhase) {
 }
 
 TEST(TitleRun, PressingThroughReachesTheMenu) {
-    const auto t = RunTitle(40, "5 RETURN\n6\n10 RETURN\n11\n15 RETURN\n16\n20 RETURN\n21\n", "menu");
+    const auto t =
+        RunTitle(40, "5 RETURN\n6\n10 RETURN\n11\n15 RETURN\n16\n20 RETURN\n21\n", "menu");
     EXPECT_EQ(t[21].phase, "select");
     EXPECT_EQ(t[40].objects, 1);
 }

@@ -1,5 +1,5 @@
-#include "scene/SceneBase.h"
 #include "scene/SceneFactory.h"
+#include "scene/SceneBase.h"
 
 #include <gtest/gtest.h>
 

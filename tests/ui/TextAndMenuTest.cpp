@@ -29,7 +29,7 @@ TEST_F(TextAndMenus, PenAdvancesByTruncatedWidthsAndGlyphsDropByTheirOffsets) {
     const auto& g = recorder->Draws()[1];
     EXPECT_FLOAT_EQ(a.vertices[0].x, 99.5f);
     EXPECT_FLOAT_EQ(a.vertices[0].y, 49.5f);
-    EXPECT_FLOAT_EQ(g.vertices[0].x, 115.5f); // "A" advances trunc(14 * 1.5 * 0.8) = 16
+    EXPECT_FLOAT_EQ(g.vertices[0].x, 115.5f);  // "A" advances trunc(14 * 1.5 * 0.8) = 16
     EXPECT_NEAR(g.vertices[0].y, 54.3f, 1e-4); // 50 + 4 * 1.5 * 0.8 - 0.5
     // The glyph cell of 'g' (103): column 7, row 6; drawn at scale 0.8.
     EXPECT_FLOAT_EQ(g.vertices[0].u, 224.0f / 512.0f);
