@@ -28,6 +28,10 @@ void BringBlock::Update() {
         }
         auto block = std::make_unique<Block>(chipRect);
         block->SetPosition(x, y);
+        // A block's first shift is swallowed only to absorb the zero shift
+        // that ends map placement. This one appears mid-stage, so it must
+        // follow the very next scroll or it would sit off the grid.
+        block->skipShift = false;
         app->objects->Add(block.release());
         Remove();
     }

@@ -119,6 +119,8 @@ TEST_F(WorldBlocks, BringBlockClosesBehindThePlayer) {
     ASSERT_EQ(blocks.size(), 1u);
     EXPECT_FLOAT_EQ(blocks[0]->x, 100.0f);
     EXPECT_EQ(blocks[0]->chipRect.top, 64);
+    app->objects->ShiftAll(-4, 0);
+    EXPECT_FLOAT_EQ(blocks[0]->x, 96.0f) << "the new block scrolls with the world at once";
 }
 
 TEST_F(WorldBlocks, HazardsHurtOnlyWhenTheBoxesOverlap) {
