@@ -201,16 +201,6 @@ TEST_F(MusicStream, MonoFilesPlayAsIfStereo) {
     EXPECT_EQ(FirstDifference(heard, expected), -1) << "the samples pass through unchanged";
 }
 
-TEST_F(MusicStream, SilentStreamIgnoresEverything) {
-    IOggStream silent;
-    silent.Init(&sound.manager);
-    silent.Open(DataFile("short.ogg"), 1);
-    silent.Play();
-    silent.Halt();
-    silent.Restart();
-    EXPECT_EQ(sound.mixer->Render(100), vrels::audio::StereoSamples(200, 0));
-}
-
 TEST(MusicStreamWithoutDevice, InitFailsAndCallsStayHarmless) {
     SoundManager none; // never initialised: no device
     COggStream stream;
