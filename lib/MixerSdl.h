@@ -1,6 +1,12 @@
 #pragma once
 // The sound card through SDL2_mixer: one mixer channel per effect voice and
 // SDL_mixer's music hook for the streamed music.
+//
+// Each effect was one static DirectSound buffer, so it gets exactly one mixer
+// channel (allocated as effects register, reused when they go) holding its
+// samples as a chunk. Stop + rewind + play becomes halt + pan + play on that
+// channel; the buffer volume becomes Mix_Volume and its pan Mix_SetPanning
+// (units converted in AudioUnits.h).
 #include "lib/AudioDevice.h"
 
 #include <map>
