@@ -1,0 +1,88 @@
+// The test stage played from start to goal through the headless runner with a
+// recorded key script: the goal is reached without a miss, the clear adds its
+// bonus and the stage hands over to the next scene.
+#include "app/Runner.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+struct TraceFrame {
+    std::string scene;
+    bool goalReached = false;
+    int lifeState = 0;
+    int score = 0;
+    int clearState = 0;
+};
+
+// The value after "key": in a trace line, or empty.
+std::string Field(const std::string& line, const std::string& key) {
+    const size_t at = line.find("\"" + key + "\":");
+    if (at == std::string::npos) {
+        return "";
+    }
+    size_t start = at + key.size() + 3;
+    if (line[start] == '"') {
+        ++start;
+        return line.substr(start, line.find('"', start) - start);
+    }
+    return line.substr(start, line.find_first_of(",}]", start) - start);
+}
+
+std::vector<TraceFrame> ReadTrace(const std::string& file) {
+    std::vector<TraceFrame> frames;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        TraceFrame f;
+        f.scene = Field(line, "scene");
+        f.goalReached = Field(line, "goalReached") == "true";
+        const std::string life = Field(line, "lifeState");
+        f.lifeState = life.empty() ? 0 : std::stoi(life);
+        const std::string score = Field(line, "score");
+        f.score = score.empty() ? 0 : std::stoi(score);
+        const std::string clear = Field(line, "clearState");
+        f.clearState = clear.empty() ? 0 : std::stoi(clear);
+        frames.push_back(f);
+    }
+    return frames;
+}
+
+} // namespace
+
+TEST(StageRun, TheKeyScriptPlaysTheTestStageFromStartToGoal) {
+    const std::string dir = "/tmp/vrels-stage-run";
+    mkdir(dir.c_str(), 0755);
+    vrels::RunnerOptions options;
+    options.dir = VRELS_GAME_DIR;
+    options.scene = "Stage0Scene";
+    options.frames = 1600;
+    options.keysFile = std::string(VRELS_TEST_DATA_DIR) + "/stage/test_map_run.keys";
+    options.traceFile = dir + "/trace.jsonl";
+    ASSERT_EQ(vrels::RunHeadless(options), 0);
+    const auto trace = ReadTrace(options.traceFile);
+    ASSERT_EQ(trace.size(), 1600u);
+
+    size_t goal = 0;
+    while (goal < trace.size() && !trace[goal].goalReached) {
+        ASSERT_EQ(trace[goal].lifeState, 0) << "a miss at frame " << goal + 1;
+        ASSERT_EQ(trace[goal].scene, "Stage0Scene");
+        ++goal;
+    }
+    ASSERT_LT(goal, trace.size()) << "the goal was never reached";
+
+    // The clear sequence adds the bonus once, then the stage fades out.
+    const int scoreAtGoal = trace[goal].score;
+    size_t leave = goal;
+    while (leave < trace.size() && trace[leave].scene == "Stage0Scene") {
+        ++leave;
+    }
+    ASSERT_LT(leave, trace.size()) << "the stage never handed over";
+    EXPECT_EQ(trace[leave - 1].score, scoreAtGoal + 10000);
+    EXPECT_EQ(trace[leave - 1].clearState, 6);
+    EXPECT_EQ(trace[leave].scene, "TitleScene") << "the stage after the test stage does not exist";
+}
