@@ -4,6 +4,7 @@
 #include "app/SystemInfo.h"
 #include "lib/KeyCodes.h"
 
+#include <climits>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -12,11 +13,14 @@ myInput::myInput(const std::string& settingsPath, const SystemInfo_t* gameState)
     shotKey =
         static_cast<std::uint8_t>(vrels::IniReadInt(settingsPath, "Control", "KeyShot", 0x2C));
     subKey = static_cast<std::uint8_t>(vrels::IniReadInt(settingsPath, "Control", "KeySub", 0x2D));
-    // Pad buttons are stored 1-based; a value of 0 (or none) leaves the default.
-    const int joyShot = vrels::IniReadInt(settingsPath, "Control", "JoyShot", 0);
-    const int joySub = vrels::IniReadInt(settingsPath, "Control", "JoySub", 0);
-    padShot = static_cast<std::uint8_t>(joyShot > 0 ? joyShot - 1 : DefaultPadShot);
-    padSub = static_cast<std::uint8_t>(joySub > 0 ? joySub - 1 : DefaultPadSub);
+    // Pad buttons are stored 1-based. Only a missing key gives the default: a
+    // configured 0 becomes button 255, which no pad has, so it never counts.
+    const auto padButton = [&](const char* key, int fallback) {
+        const int value = vrels::IniReadInt(settingsPath, "Control", key, INT_MIN);
+        return static_cast<std::uint8_t>(value == INT_MIN ? fallback : value - 1);
+    };
+    padShot = padButton("JoyShot", DefaultPadShot);
+    padSub = padButton("JoySub", DefaultPadSub);
 }
 
 void myInput::SetButtonFeed(std::vector<std::uint8_t> bytes) {

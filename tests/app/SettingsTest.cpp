@@ -79,6 +79,12 @@ TEST(Settings, ProfileSemantics) {
     myInput input(ini.path, &info);
     EXPECT_EQ(input.shotKey, 300 & 0xFF);
     EXPECT_EQ(input.padShot, 3) << "stored 1-based";
+    EXPECT_EQ(input.padSub, myInput::DefaultPadSub) << "absent: the default";
+
+    TempFile zeroButton("[Control]\nJoyShot=0\nJoySub=33\n");
+    myInput configured(zeroButton.path, &info);
+    EXPECT_EQ(configured.padShot, 255) << "a configured 0 is no button, not the default";
+    EXPECT_EQ(configured.padSub, 32);
 
     TempFile windowed("[Graphics]\nFullScreen=0\n");
     EXPECT_FALSE(myDxGraphics(windowed.path).fullScreen);
