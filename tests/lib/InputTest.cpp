@@ -59,12 +59,12 @@ TEST_F(Input, AutomaticPlayFollowsThePatternAndRecordsNothing) {
         bytes.push_back(app->input->ReadButtons());
     }
     EXPECT_EQ(bytes[0], 0);
-    EXPECT_EQ(bytes[99], ButtonShot);    // frame 100
-    EXPECT_EQ(bytes[199], ButtonSub);    // frame 200
-    EXPECT_EQ(bytes[209], 0);            // frame 210
-    EXPECT_EQ(bytes[319], 0);            // frame 320
-    EXPECT_EQ(bytes[548], ButtonShot);   // frame 549
-    EXPECT_EQ(bytes[549], 0);            // frame 550 resets the counter
+    EXPECT_EQ(bytes[99], ButtonShot);  // frame 100
+    EXPECT_EQ(bytes[199], ButtonSub);  // frame 200
+    EXPECT_EQ(bytes[209], 0);          // frame 210
+    EXPECT_EQ(bytes[319], 0);          // frame 320
+    EXPECT_EQ(bytes[548], ButtonShot); // frame 549
+    EXPECT_EQ(bytes[549], 0);          // frame 550 resets the counter
     EXPECT_EQ(bytes[550 + 99], ButtonShot);
     EXPECT_TRUE(app->input->recording.empty());
 }
@@ -113,6 +113,13 @@ TEST_F(Input, ConfirmTakesTheFirstFreshSource) {
     EXPECT_FALSE(app->input->ConfirmPressed()); // asking while released clears the latches
     Hold({dik::RETURN});
     EXPECT_TRUE(app->input->ConfirmPressed());
+    EXPECT_FALSE(app->input->ConfirmPressed());
+    // Each call stops at the first fresh source, so the later latches stay armed.
+    Hold({});
+    EXPECT_FALSE(app->input->ConfirmPressed());
+    Hold({dik::Z, dik::RETURN});
+    EXPECT_TRUE(app->input->ConfirmPressed()) << "the shot key";
+    EXPECT_TRUE(app->input->ConfirmPressed()) << "then Return, still fresh";
     EXPECT_FALSE(app->input->ConfirmPressed());
     EXPECT_EQ(vrels::DikFromName("RETURN"), 0x1C);
     EXPECT_EQ(vrels::DikFromName("F12"), 0x58);
