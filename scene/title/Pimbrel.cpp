@@ -62,18 +62,9 @@ Pimbrel::Pimbrel() : cat(std::make_unique<CTexture>()), lettering(std::make_uniq
         {"gfx/logo/pimbrel5.tga", 437, 255},
     };
     for (const auto& piece : kPieces) {
-        pieces.push_back(new Div(piece.file, piece.x, piece.y));
+        pieces.push_back(std::make_unique<Div>(piece.file, piece.x, piece.y));
     }
-    circle = new Circle();
-}
-
-Pimbrel::~Pimbrel() {
-    for (Div* piece : pieces) {
-        delete piece;
-    }
-    if (!circleShown) {
-        delete circle;
-    }
+    circle = std::make_unique<Circle>();
 }
 
 void Pimbrel::Update() {
@@ -82,13 +73,13 @@ void Pimbrel::Update() {
     if (!pieces.empty()) {
         if (frameCount > 8) {
             frameCount = 0;
-            objects.Add(pieces.front());
+            objects.Add(pieces.front().release());
             pieces.pop_front();
         }
     } else if (!circleShown) {
         if (frameCount > 18) {
             frameCount = 0;
-            objects.Add(circle);
+            objects.Add(circle.release());
             circleShown = true;
         }
     } else if (frameCount > 120) {

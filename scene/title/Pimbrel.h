@@ -41,9 +41,8 @@ public:
     float backgroundAlpha = 0.0f;
     std::unique_ptr<CTexture> cat;
     std::unique_ptr<CTexture> lettering;
-    std::deque<Div*> pieces;  // owned until handed to the object manager
-    Circle* circle = nullptr; // likewise
+    // Owned here until handed to the object manager.
+    std::deque<std::unique_ptr<Div>> pieces;
+    std::unique_ptr<Circle> circle;
     bool circleShown = false;
-
-    ~Pimbrel() override;
 };
