@@ -76,10 +76,11 @@ void StageScene::Start() {
 void StageScene::Build() {
     VrelsSkarovApp& app = App();
     ObjectManager& objects = *app.objects;
-    objects.Clear();
+    // Nothing may reach the old player or map while the old world goes.
     app.player = nullptr;
     player = nullptr;
     map = nullptr;
+    objects.Clear();
 
     objects.Add(new BackGround(this));
 
