@@ -30,8 +30,11 @@ void FrameApp::OnDestroy() {
 }
 
 void FrameApp::WindowProc(const Event& event) {
-    if (event.type == EventType::CloseRequested && window && window->Exists()) {
-        window->Destroy();
+    if (event.type == EventType::CloseRequested && window && window->Exists() &&
+        !window->Closed()) {
+        // Off the screen now; the window itself goes with the application,
+        // after the renderer and the textures made on it.
+        window->Close();
         OnDestroy();
     }
 }

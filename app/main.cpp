@@ -27,11 +27,12 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     try {
         auto app = std::make_unique<VrelsSkarovApp>(commandLine);
-        if (!app->Initialize()) {
+        if (app->Initialize()) {
+            exitCode = app->RunMessageLoop();
+        } else {
             vrels::ReportFatal("初期化失敗");
-            return 1;
+            exitCode = 1;
         }
-        exitCode = app->RunMessageLoop();
         app.reset();
     } catch (const std::exception& e) {
         vrels::ReportFatal(e.what());

@@ -26,6 +26,8 @@ void RegisterUserEvents() {
         if (base != static_cast<Uint32>(-1)) {
             g_quitEvent = base;
             g_closeEvent = base + 1;
+        } else {
+            Log("SDL_RegisterEvents failed: %s\n", SDL_GetError());
         }
     }
 }
@@ -123,7 +125,9 @@ bool TakeEvent(Event& event) {
 }
 
 void WaitForEvent() {
-    SDL_WaitEvent(nullptr);
+    if (SDL_WaitEvent(nullptr) == 0) {
+        Log("SDL_WaitEvent failed: %s\n", SDL_GetError());
+    }
 }
 
 namespace {
@@ -208,8 +212,8 @@ bool Window::Create(const std::string& title, bool fullScreen, int scale) {
         return false;
     }
     impl_->fullScreen = fullScreen;
-    if (fullScreen) {
-        SDL_ShowCursor(SDL_DISABLE);
+    if (fullScreen && SDL_ShowCursor(SDL_DISABLE) < 0) {
+        Log("SDL_ShowCursor failed: %s\n", SDL_GetError());
     }
     return true;
 }
@@ -219,6 +223,17 @@ void Window::Destroy() {
         SDL_DestroyWindow(impl_->window);
         impl_->window = nullptr;
     }
+}
+
+void Window::Close() {
+    if (Exists() && !impl_->closed) {
+        SDL_HideWindow(impl_->window);
+        impl_->closed = true;
+    }
+}
+
+bool Window::Closed() const {
+    return impl_ && impl_->closed;
 }
 
 bool Window::Exists() const {
@@ -239,7 +254,9 @@ void Window::ToggleFullScreen() {
         return;
     }
     impl_->fullScreen = next;
-    SDL_ShowCursor(next ? SDL_DISABLE : SDL_ENABLE);
+    if (SDL_ShowCursor(next ? SDL_DISABLE : SDL_ENABLE) < 0) {
+        Log("SDL_ShowCursor failed: %s\n", SDL_GetError());
+    }
 }
 
 int Window::DisplayRefreshRate() const {

@@ -66,6 +66,11 @@ public:
     // covering the desktop (full screen).
     bool Create(const std::string& title, bool fullScreen, int scale);
     void Destroy();
+    // Takes the window off the screen for good. The SDL window itself stays
+    // until Destroy or the destructor, because the renderer and its textures
+    // must be released before the window they were made on.
+    void Close();
+    bool Closed() const;
     bool Exists() const;
     void ToggleFullScreen();
     // Refresh rate of the display the window is on, 0 when unknown.

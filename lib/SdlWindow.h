@@ -8,5 +8,6 @@ namespace vrels::platform {
 struct WindowImpl {
     SDL_Window* window = nullptr;
     bool fullScreen = false;
+    bool closed = false;
 };
 } // namespace vrels::platform
