@@ -72,9 +72,11 @@ std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window*
     SdlGraphicsState& s = *backend->state_;
     s.window = window->Impl()->window;
 
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    if (!SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
-        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+    if (!SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear")) {
+        LogSdlFailure("SDL_SetHint (linear filtering)");
+    }
+    if (!SDL_GetHint(SDL_HINT_RENDER_DRIVER) && !SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl")) {
+        LogSdlFailure("SDL_SetHint (OpenGL renderer)");
     }
     Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
     if (vsync) {
@@ -122,8 +124,12 @@ std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window*
     s.placeholder = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
                                       SDL_TEXTUREACCESS_STATIC, size, size);
     if (s.placeholder) {
-        SDL_UpdateTexture(s.placeholder, nullptr, pixels.data(), size * 4);
-        SDL_SetTextureScaleMode(s.placeholder, SDL_ScaleModeNearest);
+        if (SDL_UpdateTexture(s.placeholder, nullptr, pixels.data(), size * 4) != 0) {
+            LogSdlFailure("SDL_UpdateTexture (placeholder)");
+        }
+        if (SDL_SetTextureScaleMode(s.placeholder, SDL_ScaleModeNearest) != 0) {
+            LogSdlFailure("SDL_SetTextureScaleMode (placeholder)");
+        }
     } else {
         LogSdlFailure("SDL_CreateTexture (placeholder)");
     }
@@ -165,11 +171,14 @@ std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::strin
         if (pw != converted->w || ph != converted->h) {
             SDL_Surface* padded =
                 SDL_CreateRGBSurfaceWithFormat(0, pw, ph, 32, SDL_PIXELFORMAT_ARGB8888);
-            if (padded) {
-                SDL_FillRect(padded, nullptr, 0);
-                SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE);
-                SDL_BlitSurface(converted, nullptr, padded, nullptr);
+            // The padding stays transparent; the image is copied as it is.
+            if (padded && SDL_FillRect(padded, nullptr, 0) == 0 &&
+                SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE) == 0 &&
+                SDL_BlitSurface(converted, nullptr, padded, nullptr) == 0) {
                 upload = padded;
+            } else if (padded) {
+                LogSdlFailure("Padding to a power of two");
+                SDL_FreeSurface(padded);
             } else {
                 LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
             }
@@ -198,7 +207,9 @@ std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::strin
 }
 
 void SdlGraphicsBackend::BeginFrame() {
-    SDL_SetRenderDrawColor(state_->renderer, 0, 0, 0, 255);
+    if (SDL_SetRenderDrawColor(state_->renderer, 0, 0, 0, 255) != 0) {
+        LogSdlFailure("SDL_SetRenderDrawColor");
+    }
     if (SDL_RenderClear(state_->renderer) != 0) {
         LogSdlFailure("SDL_RenderClear");
     }
@@ -226,7 +237,13 @@ void SdlGraphicsBackend::DrawQuad(const BackendTexture* texture, const std::stri
     if (blend < 0 || blend > 4) {
         blend = 1;
     }
-    SDL_SetTextureBlendMode(sdlTexture, state_->blends[blend]);
+    if (SDL_SetTextureBlendMode(sdlTexture, state_->blends[blend]) != 0) {
+        static bool reported = false;
+        if (!reported) {
+            reported = true;
+            LogSdlFailure("SDL_SetTextureBlendMode");
+        }
+    }
     SDL_Vertex v[4];
     for (int i = 0; i < 4; ++i) {
         // The draw model puts pixel centres on integers; SDL puts them on
@@ -286,12 +303,16 @@ bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
         return false;
     }
     // Reading pixels uses output coordinates; drop the logical scaling for it.
-    SDL_RenderSetLogicalSize(state_->renderer, 0, 0);
-    SDL_RenderSetScale(state_->renderer, 1, 1);
-    SDL_RenderSetViewport(state_->renderer, nullptr);
+    if (SDL_RenderSetLogicalSize(state_->renderer, 0, 0) != 0 ||
+        SDL_RenderSetScale(state_->renderer, 1, 1) != 0 ||
+        SDL_RenderSetViewport(state_->renderer, nullptr) != 0) {
+        LogSdlFailure("Resetting the renderer's scaling for a capture");
+    }
     const int read = SDL_RenderReadPixels(state_->renderer, &area, SDL_PIXELFORMAT_ARGB8888,
                                           surface->pixels, surface->pitch);
-    SDL_RenderSetLogicalSize(state_->renderer, 640, 480);
+    if (SDL_RenderSetLogicalSize(state_->renderer, 640, 480) != 0) {
+        LogSdlFailure("SDL_RenderSetLogicalSize");
+    }
     bool ok = false;
     if (read != 0) {
         LogSdlFailure("SDL_RenderReadPixels");

@@ -17,7 +17,11 @@ SdlInputBackend::SdlInputBackend() : pad_(std::make_unique<SdlPad>()) {
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) {
         return;
     }
-    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+    const int count = SDL_NumJoysticks();
+    if (count < 0) {
+        Log("SDL_NumJoysticks failed: %s\n", SDL_GetError());
+    }
+    for (int i = 0; i < count; ++i) {
         if (SDL_IsGameController(i)) {
             PadAdded(i);
             if (pad_->controller) {
