@@ -3,6 +3,7 @@
 #include "../player/StageTestSupport.h"
 
 #include "enemy/Dummy.h"
+#include "world/Block.h"
 #include "world/Effects.h"
 
 #include <vector>
@@ -97,4 +98,15 @@ TEST_F(Enemy, AFacingLeftTargetMirrorsItsBox) {
     d->facing = true;
     EXPECT_FALSE(d->HitTest(410, 95, 420, 105));
     EXPECT_TRUE(d->HitTest(385, 95, 390, 105));
+}
+
+TEST_F(Enemy, TheMapPlacesPracticeTargetsOnTheirCellsCentre) {
+    auto rows = kRoom;
+    rows[11] = "..S.......D.........";
+    StartStage(rows);
+    Dummy* d = FirstOf<Dummy>();
+    ASSERT_NE(d, nullptr) << "chip (0, 192) makes a practice target, not a block";
+    EXPECT_EQ(d->x, 10.0f * 32.0f + 16.0f);
+    EXPECT_EQ(d->y, 11.0f * 32.0f + 16.0f);
+    EXPECT_EQ(CountOf<Block>(), 60) << "only the floor is solid";
 }
