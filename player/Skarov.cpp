@@ -5,6 +5,7 @@
 #include "app/VrelsSkarovApp.h"
 #include "lib/DxGraphics.h"
 #include "lib/SoundBuffer.h"
+#include "lib/SoundManager.h"
 #include "object/ObjectManager.h"
 #include "player/PlayerBase.h"
 #include "player/SkarovBullet.h"
@@ -14,6 +15,8 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -27,19 +30,22 @@ std::unique_ptr<CTexture> LoadPanel(const char* file) {
     return texture;
 }
 
-// The gun's own voice; null when the file cannot be loaded, so the gun
-// stays silent and plays on.
+// The gun's own voice; null when there is no sound device or the file cannot
+// be loaded, so the gun stays silent and plays on. A file that failed once is
+// not tried again: every stage build makes a new gun, and the failure has
+// already been reported.
 std::unique_ptr<PsSoundBuf> LoadVoice(const char* file) {
+    static std::set<std::string> failed;
+    const SoundManager* manager = SoundManager::Current();
+    if (!manager || !manager->initialised || failed.count(file)) {
+        return nullptr;
+    }
     auto voice = std::make_unique<PsSoundBuf>();
     try {
         voice->Load(file, file);
     } catch (const std::exception& e) {
-        // Said once per run: every stage build makes a new gun.
-        static bool reported = false;
-        if (!reported) {
-            Log("Skarov: %s: %s\n", file, e.what());
-            reported = true;
-        }
+        Log("Skarov: %s: %s\n", file, e.what());
+        failed.insert(file);
         return nullptr;
     }
     return voice;
