@@ -10,13 +10,8 @@ using stagetest::StageFixture;
 
 namespace {
 
-// A screen-sized room: floor top at y 384, the player starts at (80, 352).
-const std::vector<std::string> kFlat = {
-    "....................", "....................", "....................", "....................",
-    "....................", "....................", "....................", "....................",
-    "....................", "....................", "....................", "..S.................",
-    "####################", "####################", "####################",
-};
+// The player starts at (80, 352) on the floor at y 384.
+const std::vector<std::string>& kFlat = stagetest::FlatRoom();
 
 std::vector<std::string> WithRow(std::vector<std::string> rows, int row, const std::string& line) {
     rows[static_cast<size_t>(row)] = line;

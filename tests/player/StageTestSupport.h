@@ -20,6 +20,19 @@
 
 namespace stagetest {
 
+// A screen-sized room: solid floor from row 12 (top at y 384), the start
+// marker in row 11, column 2.
+inline const std::vector<std::string>& FlatRoom() {
+    static const std::vector<std::string> rows = {
+        "....................", "....................", "....................",
+        "....................", "....................", "....................",
+        "....................", "....................", "....................",
+        "....................", "....................", "..S.................",
+        "####################", "####################", "####################",
+    };
+    return rows;
+}
+
 inline world::MapCell CellFor(char c) {
     world::MapCell cell;
     auto chip = [&](int x, int y) {
