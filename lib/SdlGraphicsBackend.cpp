@@ -51,6 +51,32 @@ void LogSdlFailure(const char* call) {
     std::fprintf(stderr, "%s failed: %s\n", call, SDL_GetError());
 }
 
+// The picture drawn for images that failed to load: magenta and black
+// 8-pixel checks. Null (after logging) when the renderer refuses it.
+SDL_Texture* CreatePlaceholder(SDL_Renderer* renderer) {
+    const int size = 256;
+    std::vector<Uint32> pixels(static_cast<size_t>(size) * size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const bool magenta = ((x / 8) + (y / 8)) % 2 == 0;
+            pixels[static_cast<size_t>(y) * size + x] = magenta ? 0xFFFF00FFu : 0xFF000000u;
+        }
+    }
+    SDL_Texture* placeholder =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, size, size);
+    if (!placeholder) {
+        LogSdlFailure("SDL_CreateTexture (placeholder)");
+        return nullptr;
+    }
+    if (SDL_UpdateTexture(placeholder, nullptr, pixels.data(), size * 4) != 0) {
+        LogSdlFailure("SDL_UpdateTexture (placeholder)");
+    }
+    if (SDL_SetTextureScaleMode(placeholder, SDL_ScaleModeNearest) != 0) {
+        LogSdlFailure("SDL_SetTextureScaleMode (placeholder)");
+    }
+    return placeholder;
+}
+
 } // namespace
 
 struct SdlGraphicsState {
@@ -112,27 +138,7 @@ std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window*
         SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD,
         SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
 
-    // The placeholder for missing pictures: magenta and black 8-pixel checks.
-    const int size = 256;
-    std::vector<Uint32> pixels(static_cast<size_t>(size) * size);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const bool magenta = ((x / 8) + (y / 8)) % 2 == 0;
-            pixels[static_cast<size_t>(y) * size + x] = magenta ? 0xFFFF00FFu : 0xFF000000u;
-        }
-    }
-    s.placeholder = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                      SDL_TEXTUREACCESS_STATIC, size, size);
-    if (s.placeholder) {
-        if (SDL_UpdateTexture(s.placeholder, nullptr, pixels.data(), size * 4) != 0) {
-            LogSdlFailure("SDL_UpdateTexture (placeholder)");
-        }
-        if (SDL_SetTextureScaleMode(s.placeholder, SDL_ScaleModeNearest) != 0) {
-            LogSdlFailure("SDL_SetTextureScaleMode (placeholder)");
-        }
-    } else {
-        LogSdlFailure("SDL_CreateTexture (placeholder)");
-    }
+    s.placeholder = CreatePlaceholder(s.renderer);
     return backend;
 }
 
@@ -274,7 +280,12 @@ DeviceState SdlGraphicsBackend::TestCooperativeLevel() {
 
 bool SdlGraphicsBackend::Reset() {
     // SDL re-creates its render targets itself; our textures are re-created
-    // from their files by the device after this returns.
+    // from their files by the device after this returns, and the placeholder
+    // here, since a device reset loses every texture's contents.
+    if (state_->placeholder) {
+        SDL_DestroyTexture(state_->placeholder);
+    }
+    state_->placeholder = CreatePlaceholder(state_->renderer);
     state_->lost = false;
     return true;
 }
