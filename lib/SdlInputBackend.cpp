@@ -1,6 +1,7 @@
 #include "lib/SdlInputBackend.h"
 
 #include "app/Log.h"
+#include "lib/KeyCodes.h"
 #include "lib/KeyMap.h"
 
 #include <SDL.h>
@@ -76,6 +77,10 @@ bool SdlInputBackend::ReadKeyboard(std::uint8_t state[256]) {
                 state[dik] = 0x80;
             }
         }
+    }
+    // Alt+Return toggles full screen; that Return must not also confirm a menu.
+    if (state[dik::LMENU] || state[dik::RMENU]) {
+        state[dik::RETURN] = 0;
     }
     return true;
 }
