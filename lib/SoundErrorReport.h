@@ -25,10 +25,6 @@ public:
 
 private:
     friend void ReportSoundError(const std::string& message);
-    // Log and standard error only: for the music, whose failures come from its
-    // worker thread or from scenes changing tracks, and must not stop the game
-    // with a dialog.
-    void LogSoundError(const std::string& message);
     std::vector<std::string> messages_;
     SoundReportBatch* outer_ = nullptr;
 };

@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::uint16_t kTagPcm = 1;
 constexpr std::uint16_t kTagExtensible = 0xFFFE;
+// The rates and the largest buffer a sound card's effect buffer ever took;
+// outside them a file is refused instead of resampled into gigabytes.
+constexpr std::uint32_t kMinRate = 100;
+constexpr std::uint32_t kMaxRate = 200000;
+constexpr std::size_t kMaxOutputBytes = 0x0FFFFFFF;
 
 std::uint16_t U16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
@@ -124,7 +129,8 @@ std::optional<WaveData> ParseWav(const std::vector<std::uint8_t>& file) {
 std::optional<StereoSamples> DecodeToDeviceFormat(const WaveData& wave) {
     const WaveFormat& f = wave.format;
     if (!IsPcm(f) || (f.bitsPerSample != 8 && f.bitsPerSample != 16) || f.channels == 0 ||
-        f.samplesPerSecond == 0 || f.blockAlign != f.channels * (f.bitsPerSample / 8)) {
+        f.samplesPerSecond < kMinRate || f.samplesPerSecond > kMaxRate ||
+        f.blockAlign != f.channels * (f.bitsPerSample / 8)) {
         return std::nullopt;
     }
     const std::size_t frames = wave.samples.size() / f.blockAlign;
@@ -143,6 +149,9 @@ std::optional<StereoSamples> DecodeToDeviceFormat(const WaveData& wave) {
     const double step = static_cast<double>(f.samplesPerSecond) / kRate;
     const std::size_t outFrames = std::max<std::size_t>(
         1, static_cast<std::size_t>(std::llround(static_cast<double>(frames) / step)));
+    if (outFrames > kMaxOutputBytes / kBytesPerFrame) {
+        return std::nullopt;
+    }
     StereoSamples out(outFrames * kChannels);
     for (std::size_t i = 0; i < outFrames; ++i) {
         const double position = static_cast<double>(i) * step;

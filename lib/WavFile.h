@@ -38,7 +38,8 @@ std::optional<WaveData> ParseWav(const std::vector<std::uint8_t>& file);
 // Decodes PCM of 8 or 16 bits, any channel count and any rate into the
 // device's format: 44100 Hz interleaved stereo. Mono plays on both sides; of
 // more channels the first two are kept. Nothing when the format is not PCM of
-// that kind or holds no whole sample frame.
+// that kind, holds no whole sample frame, or has a rate outside 100..200000 Hz
+// or an output too large for one effect buffer.
 std::optional<StereoSamples> DecodeToDeviceFormat(const WaveData& wave);
 
 // Writes 16-bit stereo PCM at kRate; false (and errno set) on failure.

@@ -258,6 +258,11 @@ TEST(WavParser, RefusesAudioItCannotPlay) {
     EXPECT_FALSE(decode(Format(1, 2, 44100, 24), Bytes(12))) << "24-bit";
     EXPECT_FALSE(decode(Format(1, 0, 44100, 16), Bytes(4))) << "no channels";
     EXPECT_FALSE(decode(Format(1, 2, 0, 16), Bytes(4))) << "no rate";
+    EXPECT_FALSE(decode(Format(1, 2, 99, 16), Bytes(4))) << "rate below 100 Hz";
+    EXPECT_FALSE(decode(Format(1, 2, 200001, 16), Bytes(4))) << "rate above 200 kHz";
+    EXPECT_TRUE(decode(Format(1, 2, 200000, 16), Bytes(4))) << "the highest rate";
+    // 160000 frames at 100 Hz would resample to 70 million frames (280 MB).
+    EXPECT_FALSE(decode(Format(1, 1, 100, 8), Bytes(160000, 128))) << "too long once resampled";
     EXPECT_FALSE(decode(Format(1, 2, 44100, 16), Bytes{})) << "no samples";
     EXPECT_FALSE(decode(Format(1, 2, 44100, 16), Bytes(3))) << "less than one frame";
     Bytes badAlign = Format(1, 2, 44100, 16);
