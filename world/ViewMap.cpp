@@ -67,10 +67,6 @@ const world::MapCell& ViewMap::Cell(int column, int row) const {
     return cells[static_cast<std::size_t>(column + row * width)];
 }
 
-world::MapCell& ViewMap::Cell(int column, int row) {
-    return const_cast<world::MapCell&>(std::as_const(*this).Cell(column, row));
-}
-
 void ViewMap::ShiftWorld(float dx, float dy) {
     VrelsSkarovApp* app = VrelsSkarovApp::Instance();
     if (app && app->objects) {

@@ -59,8 +59,8 @@ public:
     void Shift(float, float) override {}
     void Draw() override;
 
+    // The cell at (column, row); cells outside the map read as empty.
     const world::MapCell& Cell(int column, int row) const;
-    world::MapCell& Cell(int column, int row);
 
     std::vector<world::MapCell> cells;
     int width = 0;
