@@ -92,6 +92,10 @@ void COggStream::Restart() {
     }
     QuitWorker(); // the state stays -1 until the next command
     ring_.Stop();
+    // A mixing pass that began before the stop may still signal a half. Setting
+    // the hook again waits for that pass to end, so the reset below catches
+    // its notification too.
+    device_->SetMusicHook(&COggStream::Hook, this);
     ring_.Clear();
     // Notifications from before the stop would refill a ring that no longer
     // holds what they refer to; the new worker starts without them.
