@@ -134,7 +134,9 @@ void States::Draw() {
     DrawWhole(scoreFrame.get(), 440, 16);
     DrawDigits(Format("%d", displayedScore), 505, 4, 13, 0.75f);
     DrawWhole(stockGauge.get(), 80, 443);
-    DrawDigits(Format("%02d", record.lives), 93, 443, 13, 0.75f);
+    // Under the continue prompt the count is -1; the digit sheet has no minus
+    // sign, so show the stock as empty rather than as a lone "1".
+    DrawDigits(Format("%02d", std::max(record.lives, 0)), 93, 443, 13, 0.75f);
 }
 
 // ---- StartScene ----
