@@ -3,10 +3,12 @@
 // bonus and the stage hands over to the next scene.
 #include "app/Runner.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -55,8 +57,10 @@ std::vector<TraceFrame> ReadTrace(const std::string& file) {
 } // namespace
 
 TEST(StageRun, TheKeyScriptPlaysTheTestStageFromStartToGoal) {
-    const std::string dir = "/tmp/vrels-stage-run";
-    mkdir(dir.c_str(), 0755);
+    // A folder of its own, so that test runs side by side do not share a trace.
+    char folder[] = "/tmp/vrels-stage-run-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string dir = folder;
     vrels::RunnerOptions options;
     options.dir = VRELS_GAME_DIR;
     options.scene = "Stage0Scene";
@@ -65,6 +69,8 @@ TEST(StageRun, TheKeyScriptPlaysTheTestStageFromStartToGoal) {
     options.traceFile = dir + "/trace.jsonl";
     ASSERT_EQ(vrels::RunHeadless(options), 0);
     const auto trace = ReadTrace(options.traceFile);
+    std::remove(options.traceFile.c_str());
+    rmdir(folder);
     ASSERT_EQ(trace.size(), 1600u);
 
     size_t goal = 0;
