@@ -129,6 +129,7 @@ TEST_F(WorldPlacement, TwoStartMarkersStartTheStageAtTheFirst) {
     };
     auto scene = std::make_shared<MarkerStage>();
     app->scene = scene;
+    stage = nullptr; // the recording scene is gone
     world::TileMapData data = EmptyMap(40, 15);
     data.cells[30 + 5 * 40] = Chip(224, 288);
     data.cells[2 + 9 * 40] = Chip(224, 288);

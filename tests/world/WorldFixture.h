@@ -95,7 +95,9 @@ protected:
     ViewMap& AddMap(world::TileMapData data) {
         map = app->objects->Add(new ViewMap()).get();
         map->Assign(std::move(data));
-        stage->map = map;
+        if (stage) {
+            stage->map = map;
+        }
         return *map;
     }
 
@@ -149,6 +151,7 @@ protected:
         return 0;
     }
 
+    // Null once a test replaces the recording scene with a scene of its own.
     RecordingStage* stage = nullptr;
     ViewMap* map = nullptr;
     std::vector<std::string> files;
