@@ -133,6 +133,19 @@ TEST_F(WorldItems, CheckpointRecordsTheViewAndItsPositionOnce) {
     EXPECT_EQ(ScoreTexts(), std::vector<std::string>{"CheckPoint"});
 }
 
+TEST_F(WorldItems, CheckpointRecordsItsPlaceInTheCellAlignedView) {
+    ViewMap& map = AddMap(EmptyMap(60, 15));
+    map.SetView(7, 0);
+    map.subOffsetX = -12; // the view is 12 pixels into its next column
+    AddPlayer(300, 300);
+    Midpoint& checkpoint = Place<Midpoint>(310, 284);
+    checkpoint.Update();
+    ASSERT_EQ(stage->checkpoints.size(), 1u);
+    EXPECT_EQ(stage->checkpoints[0].column, 7);
+    EXPECT_FLOAT_EQ(stage->checkpoints[0].x, 322.0f)
+        << "a rebuild at column 7 with no part-cell scroll shows the checkpoint 12 pixels right";
+}
+
 TEST_F(WorldItems, GoalNeedsTheAimPointsWithin23Pixels) {
     PlayerMary& player = AddPlayer(300, 300);
     // The player's aim point is (300, 268); the goal's is (x - 7, y + 115).

@@ -10,7 +10,14 @@ void Midpoint::Update() {
     }
     if (StageHost* stage = StageHost::Current()) {
         const ViewMap* map = stage->StageMap();
-        stage->RecordCheckpoint(map ? map->scrollColumn : 0, map ? map->scrollRow : 0, x, y);
+        // A restart rebuilds the view aligned to whole cells, so record where
+        // the checkpoint sits in that view: without the part-cell scroll the
+        // view has now. Otherwise every restart would shift the start point by
+        // that remainder.
+        const float alignedX = map ? x - map->subOffsetX : x;
+        const float alignedY = map ? y - map->subOffsetY : y;
+        stage->RecordCheckpoint(map ? map->scrollColumn : 0, map ? map->scrollRow : 0, alignedX,
+                                alignedY);
     }
     ShowPickup("Item", "CheckPoint");
 }
