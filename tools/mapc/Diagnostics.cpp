@@ -21,8 +21,16 @@ bool Diagnostics::HasErrors() const {
 
 std::string Diagnostics::Format(const Diagnostic& entry) const {
     const char* kind = entry.severity == Diagnostic::Severity::Error ? "error" : "warning";
-    return fileName_ + ":" + std::to_string(entry.line) + ":" + std::to_string(entry.column) +
-           ": " + kind + ": " + entry.message;
+    // Messages about a whole element of an XML map have no column; messages
+    // about the whole file have no line either.
+    std::string place = fileName_;
+    if (entry.line > 0) {
+        place += ":" + std::to_string(entry.line);
+        if (entry.column > 0) {
+            place += ":" + std::to_string(entry.column);
+        }
+    }
+    return place + ": " + kind + ": " + entry.message;
 }
 
 } // namespace mapc

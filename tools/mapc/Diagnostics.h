@@ -6,7 +6,7 @@
 namespace mapc {
 
 // One message about a source file, pointing at a line and column (both
-// counted from 1; the column counts bytes).
+// counted from 1; the column counts bytes; 0 when the message has none).
 struct Diagnostic {
     enum class Severity { Warning, Error };
 

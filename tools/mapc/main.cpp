@@ -1,16 +1,24 @@
-// vrels-mapc: compiles text map sources into the game's .tm2 maps and prints
-// .tm2 maps back as text.
+// vrels-mapc: compiles text map sources into the game's .tm2 maps, prints
+// .tm2 maps back as text, and converts maps to and from the TMX files of a
+// tile editor.
 //
 //   vrels-mapc SOURCE -o FILE.tm2
-//   vrels-mapc --dump FILE.tm2 [-o FILE]
+//   vrels-mapc --dump FILE [-o FILE]
+//   vrels-mapc --tmx FILE -o FILE.tmx [--tileset-image PATH]
+//
+// Inputs are read by their ending: ".tmx" is an editor map, ".map" a text
+// source, ".tm2" a compiled map. Any other ending is a compiled map for
+// --dump and a text source otherwise.
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tools/mapc/FileIo.h"
 #include "tools/mapc/MapSource.h"
 #include "tools/mapc/Tm2File.h"
+#include "tools/mapc/TmxFile.h"
 
 namespace {
 
@@ -18,25 +26,41 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
+enum class Mode { Compile, Dump, Tmx };
+
 struct Options {
-    bool dump = false;
+    Mode mode = Mode::Compile;
     std::string input;
     std::string output;
+    std::string tilesetImage = "mapchip.tga";
 };
 
 void PrintUsage(std::FILE* stream) {
     std::fputs("usage: vrels-mapc SOURCE -o FILE.tm2\n"
-               "       vrels-mapc --dump FILE.tm2 [-o FILE]\n"
-               "Compiles a text map into a .tm2 map, or prints a .tm2 map as text\n"
-               "(to standard output unless -o is given).\n",
+               "       vrels-mapc --dump FILE [-o FILE]\n"
+               "       vrels-mapc --tmx FILE -o FILE.tmx [--tileset-image PATH]\n"
+               "Compiles a text or TMX map into a .tm2 map, prints any map as text\n"
+               "(to standard output unless -o is given), or writes any map as a TMX\n"
+               "file for a tile editor. Inputs are read by their ending: .tmx, .map\n"
+               "(source text) or .tm2; --dump reads other endings as .tm2, the other\n"
+               "modes as source text. --tileset-image names the chip\n"
+               "sheet picture as the TMX file refers to it (default mapchip.tga).\n",
                stream);
 }
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--dump") {
-            options.dump = true;
+        if (arg == "--dump" || arg == "--tmx") {
+            if (options.mode != Mode::Compile) {
+                return false;
+            }
+            options.mode = arg == "--dump" ? Mode::Dump : Mode::Tmx;
+        } else if (arg == "--tileset-image") {
+            if (i + 1 >= argc) {
+                return false;
+            }
+            options.tilesetImage = argv[++i];
         } else if (arg == "-o") {
             if (i + 1 >= argc || !options.output.empty()) {
                 return false;
@@ -50,7 +74,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             return false;
         }
     }
-    return !options.input.empty() && (options.dump || !options.output.empty());
+    return !options.input.empty() && (options.mode == Mode::Dump || !options.output.empty());
+}
+
+bool EndsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 std::string BaseName(const std::string& path) {
@@ -58,58 +87,112 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-int Compile(const Options& options) {
-    std::vector<std::uint8_t> source;
-    std::string error;
-    if (!mapc::ReadWholeFile(options.input, source, error)) {
-        std::fprintf(stderr, "vrels-mapc: %s\n", error.c_str());
-        return kExitFailed;
-    }
-    mapc::Diagnostics diagnostics(options.input);
-    const auto map = mapc::ParseMapSource(std::string(source.begin(), source.end()), diagnostics);
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+void PrintDiagnostics(const mapc::Diagnostics& diagnostics) {
     for (const mapc::Diagnostic& entry : diagnostics.All()) {
         std::fprintf(stderr, "%s\n", diagnostics.Format(entry).c_str());
     }
+}
+
+enum class InputKind { Source, Compiled, Tmx };
+
+InputKind KindOfInput(const Options& options) {
+    if (EndsWith(options.input, ".tmx")) {
+        return InputKind::Tmx;
+    }
+    if (EndsWith(options.input, ".map")) {
+        return InputKind::Source;
+    }
+    if (EndsWith(options.input, ".tm2") || options.mode == Mode::Dump) {
+        return InputKind::Compiled;
+    }
+    return InputKind::Source;
+}
+
+// Reads a map in any of the three forms, reporting every problem.
+std::optional<mapc::TileMap> LoadMap(const std::string& path, InputKind kind) {
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!mapc::ReadWholeFile(path, bytes, error)) {
+        std::fprintf(stderr, "vrels-mapc: %s\n", error.c_str());
+        return std::nullopt;
+    }
+    if (kind == InputKind::Compiled) {
+        mapc::DecodeResult decoded = mapc::DecodeTm2(bytes);
+        for (const std::string& warning : decoded.warnings) {
+            std::fprintf(stderr, "%s: warning: %s\n", path.c_str(), warning.c_str());
+        }
+        if (!decoded.ok) {
+            std::fprintf(stderr, "%s: error: %s\n", path.c_str(), decoded.error.c_str());
+            return std::nullopt;
+        }
+        return std::move(decoded.map);
+    }
+    mapc::Diagnostics diagnostics(path);
+    std::optional<mapc::TileMap> map;
+    const std::string text(bytes.begin(), bytes.end());
+    if (kind == InputKind::Tmx) {
+        const std::string folder = FolderOf(path);
+        map = mapc::ReadTmx(text, diagnostics, [&](const std::string& name, std::string& out) {
+            std::vector<std::uint8_t> tileset;
+            std::string ignored;
+            const std::string full = !name.empty() && name[0] == '/' ? name : folder + name;
+            if (!mapc::ReadWholeFile(full, tileset, ignored)) {
+                return false;
+            }
+            out.assign(tileset.begin(), tileset.end());
+            return true;
+        });
+    } else {
+        map = mapc::ParseMapSource(text, diagnostics);
+    }
+    PrintDiagnostics(diagnostics);
+    return map;
+}
+
+bool WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::string error;
+    if (!mapc::WriteWholeFile(path, bytes, error)) {
+        std::fprintf(stderr, "vrels-mapc: %s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    if (!path.empty()) {
+        return WriteOutput(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "vrels-mapc: cannot write to standard output\n");
+        return false;
+    }
+    return true;
+}
+
+int Run(const Options& options) {
+    const std::optional<mapc::TileMap> map = LoadMap(options.input, KindOfInput(options));
     if (!map) {
         return kExitFailed;
     }
-    if (!mapc::WriteWholeFile(options.output, mapc::EncodeTm2(*map), error)) {
-        std::fprintf(stderr, "vrels-mapc: %s\n", error.c_str());
-        return kExitFailed;
+    bool written = false;
+    switch (options.mode) {
+    case Mode::Compile:
+        written = WriteOutput(options.output, mapc::EncodeTm2(*map));
+        break;
+    case Mode::Dump:
+        written = WriteText(options.output, mapc::WriteMapSource(*map, BaseName(options.input)));
+        break;
+    case Mode::Tmx:
+        written = WriteText(options.output, mapc::WriteTmx(*map, options.tilesetImage));
+        break;
     }
-    return kExitOk;
-}
-
-int Dump(const Options& options) {
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    if (!mapc::ReadWholeFile(options.input, bytes, error)) {
-        std::fprintf(stderr, "vrels-mapc: %s\n", error.c_str());
-        return kExitFailed;
-    }
-    const mapc::DecodeResult decoded = mapc::DecodeTm2(bytes);
-    for (const std::string& warning : decoded.warnings) {
-        std::fprintf(stderr, "%s: warning: %s\n", options.input.c_str(), warning.c_str());
-    }
-    if (!decoded.ok) {
-        std::fprintf(stderr, "%s: error: %s\n", options.input.c_str(), decoded.error.c_str());
-        return kExitFailed;
-    }
-    const std::string text = mapc::WriteMapSource(decoded.map, BaseName(options.input));
-    if (options.output.empty()) {
-        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-            std::fflush(stdout) != 0) {
-            std::fprintf(stderr, "vrels-mapc: cannot write to standard output\n");
-            return kExitFailed;
-        }
-        return kExitOk;
-    }
-    if (!mapc::WriteWholeFile(options.output, std::vector<std::uint8_t>(text.begin(), text.end()),
-                              error)) {
-        std::fprintf(stderr, "vrels-mapc: %s\n", error.c_str());
-        return kExitFailed;
-    }
-    return kExitOk;
+    return written ? kExitOk : kExitFailed;
 }
 
 } // namespace
@@ -124,5 +207,5 @@ int main(int argc, char** argv) {
         PrintUsage(stderr);
         return kExitUsage;
     }
-    return options.dump ? Dump(options) : Compile(options);
+    return Run(options);
 }

@@ -128,4 +128,36 @@ TEST_F(MapcCommandLine, BadInvocationsAndMissingFiles) {
         << result.err;
 }
 
+TEST_F(MapcCommandLine, MapsTravelToTheEditorAndBack) {
+    WriteText(dir_ / "small.map", kSmallMap);
+    ASSERT_EQ(Run("small.map -o small.tm2").status, 0);
+
+    // Source and compiled map give the same TMX file.
+    RunResult result = Run("--tmx small.map -o small.tmx --tileset-image ../gfx/mapchip.tga");
+    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(Run("--tmx small.tm2 -o again.tmx --tileset-image ../gfx/mapchip.tga").status, 0);
+    EXPECT_EQ(ReadText(dir_ / "small.tmx"), ReadText(dir_ / "again.tmx"));
+    EXPECT_NE(ReadText(dir_ / "small.tmx").find("source=\"../gfx/mapchip.tga\""),
+              std::string::npos);
+
+    // The TMX file compiles to the same map and dumps to the same text.
+    ASSERT_EQ(Run("small.tmx -o fromtmx.tm2").status, 0);
+    EXPECT_EQ(ReadText(dir_ / "fromtmx.tm2"), ReadText(dir_ / "small.tm2"));
+    const RunResult fromTmx = Run("--dump small.tmx");
+    const RunResult fromTm2 = Run("--dump small.tm2");
+    ASSERT_EQ(fromTmx.status, 0) << fromTmx.err;
+    const auto body = [](const std::string& text) { return text.substr(text.find('\n')); };
+    EXPECT_EQ(body(fromTmx.out), body(fromTm2.out));
+
+    // A broken TMX file names itself and leaves the old output alone.
+    WriteText(dir_ / "broken.tmx", "<map orientation=\"orthogonal\">");
+    WriteText(dir_ / "broken.tm2", "previous");
+    result = Run("broken.tmx -o broken.tm2");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("broken.tmx"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadText(dir_ / "broken.tm2"), "previous");
+    EXPECT_EQ(Run("--tmx small.map").status, 2) << "a TMX file needs -o";
+    EXPECT_EQ(Run("--tmx --dump small.map").status, 2);
+}
+
 } // namespace
