@@ -4,28 +4,87 @@
 #include "ui/FontMetrics.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace artgen {
+namespace {
 
+// Narrow glyphs in wide advances (digits, punctuation) may widen a little so
+// that numbers do not look spaced out.
 constexpr double kMaxWiden = 1.12;
+constexpr double kEdgeMargin = 0.25;
+
+void SetSource(cairo_t* cr, const Colour& c) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
+}
+
+// Paints one glyph squeezed horizontally by `squeeze`, its ink's left edge at
+// x = left and its baseline at y = baseline. Only the outline path is
+// squeezed: the outline pen stays round, so thin squeezed stems keep an
+// outline as wide on their sides as on their tops.
+void PaintSqueezedGlyph(cairo_t* cr, PangoLayout* layout, const TextStyle& style, double left,
+                        double baseline, double squeeze, double inkX) {
+    const double outline = style.outlineWidth;
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_translate(cr, left + outline, baseline);
+    cairo_scale(cr, squeeze, 1.0);
+    cairo_translate(cr, -inkX, -TextBaseline(layout));
+    pango_cairo_update_layout(cr, layout);
+    pango_cairo_layout_path(cr, layout);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    const double top = double(logical.y) / PANGO_SCALE;
+    const double bottom = top + double(logical.height) / PANGO_SCALE;
+    cairo_restore(cr); // the path stays; the pen below is unsqueezed
+
+    cairo_save(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    if (outline > 0.0) {
+        SetSource(cr, style.outline);
+        cairo_set_line_width(cr, outline * 2.0);
+        cairo_stroke_preserve(cr);
+    }
+    if (style.fillBottom) {
+        // Over the line's logical height, so every glyph of a font shades alike.
+        const double y0 = baseline - TextBaseline(layout) + top;
+        const double y1 = baseline - TextBaseline(layout) + bottom;
+        cairo_pattern_t* gradient = cairo_pattern_create_linear(0.0, y0, 0.0, y1);
+        cairo_pattern_add_color_stop_rgba(gradient, 0.0, style.fill.r, style.fill.g, style.fill.b,
+                                          style.fill.a);
+        const Colour& b = *style.fillBottom;
+        cairo_pattern_add_color_stop_rgba(gradient, 1.0, b.r, b.g, b.b, b.a);
+        cairo_set_source(cr, gradient);
+        cairo_pattern_destroy(gradient);
+    } else {
+        SetSource(cr, style.fill);
+    }
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+} // namespace
 
 void DrawFontSheet(Canvas& canvas, const FontSheet& font) {
     cairo_t* cr = canvas.Context();
     for (int code = 33; code <= 126; ++code) {
+        const auto ch = static_cast<unsigned char>(code);
         const std::string text(1, static_cast<char>(code));
         LayoutPtr layout = MakeTextLayout(cr, font.style, text);
         const InkBox ink = TextInk(layout.get());
         const double outline = font.style.outlineWidth;
-        // Room for the glyph and its outline, keeping a pixel between letters.
-        // Narrow glyphs in wide advances (digits, punctuation) widen a little
-        // so that numbers do not look spaced out.
-        const double room = vrels::GlyphAdvance(static_cast<unsigned char>(code)) * kGlyphSpacing;
-        const double inkWidth = ink.width + 2.0 * outline;
-        const double squeeze = std::min(kMaxWiden, (room - 2.0) / inkWidth);
-        const double drawnWidth = inkWidth * squeeze;
-        const double baseline =
-            font.baseline - kGlyphSpacing * vrels::GlyphOffset(static_cast<unsigned char>(code));
+
+        // The glyph starts one pixel into its cell and must end one pixel
+        // before the next glyph begins at the tightest spacing: the first
+        // column of every cell stays clear, so neighbours keep a gap.
+        // A small margin keeps the faint antialiased edge inside too.
+        const double room =
+            std::floor(vrels::GlyphAdvance(ch) * kTightestSpacing) - 1.0 - kEdgeMargin;
+        const double squeeze = std::min(kMaxWiden, (room - 2.0 * outline) / ink.width);
+        const double drawnWidth = ink.width * squeeze + 2.0 * outline;
+        const double baseline = font.baseline - kOffsetScale * vrels::GlyphOffset(ch);
 
         const int cellX = (code % 16) * kGlyphCell;
         const int cellY = (code / 16) * kGlyphCell;
@@ -34,12 +93,9 @@ void DrawFontSheet(Canvas& canvas, const FontSheet& font) {
         // not pick up the neighbouring glyph.
         cairo_rectangle(cr, cellX + 1, cellY + 1, kGlyphCell - 2, kGlyphCell - 2);
         cairo_clip(cr);
-        // Centre the ink in the advance so neighbours keep equal gaps.
-        const double left = cellX + (room - drawnWidth) / 2.0;
-        cairo_translate(cr, left, cellY + baseline);
-        cairo_scale(cr, squeeze, 1.0);
-        cairo_translate(cr, outline - ink.x, -TextBaseline(layout.get()));
-        PaintText(cr, layout.get(), font.style);
+        // Narrow glyphs that did not fill their room sit in its middle.
+        const double left = cellX + 1.0 + std::max(0.0, (room - drawnWidth) / 2.0);
+        PaintSqueezedGlyph(cr, layout.get(), font.style, left, cellY + baseline, squeeze, ink.x);
         cairo_restore(cr);
     }
     CheckCairo(cr, "drawing the font sheet");

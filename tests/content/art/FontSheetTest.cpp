@@ -1,5 +1,6 @@
-// The bitmap fonts: each glyph fits the advance the text code gives it, and
-// after the code's vertical offsets every glyph stands on one baseline.
+// The bitmap fonts: each glyph fits the advance the text code gives it at the
+// tightest spacing the game draws with, and after the code's vertical offsets
+// every glyph stands on one baseline.
 #include "TgaFile.h"
 #include "ui/FontMetrics.h"
 
@@ -14,7 +15,10 @@ namespace {
 
 const std::string kGameDir = VRELS_GAME_DIR;
 const char* const kFonts[] = {"gfx/font_normal.tga", "gfx/font_orange.tga", "gfx/font_green.tga"};
-constexpr double kSpacing = 1.5; // the text code's default pen spacing in cell pixels
+// Score texts advance the pen by 0.9 x width (at scale 0.9, which scales ink
+// and advance alike): every glyph must fit that, outline included.
+constexpr double kTightestSpacing = 0.9;
+constexpr double kOffsetScale = 1.5; // the text code's fixed factor on vertical offsets
 
 struct InkBox {
     int left = 32, right = -1, top = 32, bottom = -1; // inclusive; right < 0: empty
@@ -51,9 +55,11 @@ TEST_P(FontSheet, EveryPrintableGlyphIsDrawnWithinItsAdvance) {
     for (int code = 33; code <= 126; ++code) {
         const InkBox ink = GlyphInk(font_, code, 1);
         ASSERT_GE(ink.right, 0) << "glyph '" << char(code) << "' is empty";
-        const double room = vrels::GlyphAdvance(static_cast<unsigned char>(code)) * kSpacing;
+        const double room =
+            vrels::GlyphAdvance(static_cast<unsigned char>(code)) * kTightestSpacing;
         // One clear pixel on every side keeps filtering from pulling in the
-        // neighbouring cell.
+        // neighbouring cell; the clear first column of the next glyph's cell
+        // is the pixel between neighbours.
         EXPECT_GE(ink.left, 1) << char(code);
         EXPECT_LE(ink.right + 1, room) << char(code);
         EXPECT_GE(ink.top, 1) << char(code);
@@ -69,7 +75,7 @@ TEST_P(FontSheet, GlyphsShareOneBaselineAfterTheirOffsets) {
     for (char c : flat) {
         const InkBox ink = GlyphInk(font_, static_cast<unsigned char>(c), 128);
         baselines.push_back(ink.bottom +
-                            kSpacing * vrels::GlyphOffset(static_cast<unsigned char>(c)));
+                            kOffsetScale * vrels::GlyphOffset(static_cast<unsigned char>(c)));
     }
     std::vector<double> sorted = baselines;
     std::sort(sorted.begin(), sorted.end());
