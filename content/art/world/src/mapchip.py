@@ -465,17 +465,34 @@ put(17, 0, spikes(False))
 put(18, 0, spikes(True))
 
 
-def spike_ball(col):
-    s = flat(star_d(16, 16, 9.5, 5, 8, 0.2), "#9aa2b0", 1.5)
-    s += shape(doc, circle_d(16, 16, 6), col, "#3a404c", off=(1.6, 1.6), hl="#e0e6ee", hl_d=ellipse_d(14, 13.5, 2, 1.2), sw=1.5)
-    return s
+# Spike balls must read at a glance on every (dark) backdrop: pale steel
+# spikes, a lit body and a thin pale rim around the whole ball.
+RIM_FILTER = ('<filter id="hazardrim" x="-0.1" y="-0.1" width="1.2" height="1.2" color-interpolation-filters="sRGB">'
+              '<feMorphology in="SourceAlpha" operator="dilate" radius="1" result="grown"/>'
+              '<feFlood flood-color="#fff4e0" flood-opacity="0.8"/>'
+              '<feComposite in2="grown" operator="in" result="rim"/>'
+              '<feMerge><feMergeNode in="rim"/><feMergeNode in="SourceGraphic"/></feMerge></filter>')
+doc.defs.append(RIM_FILTER)
 
 
-put(19, 0, spike_ball("#6a7382"))
-vt = spike_ball("#8a4a52") + line([(16, 1), (16, 6)], OUT, 2.6) + line([(16, 1), (16, 6)], "#c8ccd4", 1.2)
-vt += line([(27, 9), (27, 23)], "#ffffff", 1.2, opacity=0.7) + flat(poly_d([(25, 10), (29, 10), (27, 7)]), "#ffffff", opacity=0.7)
-vt += flat(poly_d([(25, 22), (29, 22), (27, 25)]), "#ffffff", opacity=0.7)
-put(19, 1, vt)
+def spike_ball(body, shade, hl, glint):
+    s = ""
+    for k in range(8):  # eight spikes, each lit on its upper-left side
+        a = k * math.pi / 4 + math.pi / 8
+        tip = (16 + math.cos(a) * 14, 16 + math.sin(a) * 14)
+        l = (16 + math.cos(a - 0.42) * 7.5, 16 + math.sin(a - 0.42) * 7.5)
+        r = (16 + math.cos(a + 0.42) * 7.5, 16 + math.sin(a + 0.42) * 7.5)
+        s += flat(poly_d([l, tip, r]), "#e6ecf4", 1.3)
+        s += flat(poly_d([(16 + math.cos(a) * 7, 16 + math.sin(a) * 7), tip, r]), "#98a2b4")
+    s += shape(doc, circle_d(16, 16, 8.5), body, shade, off=(2, 2), hl=hl, hl_d=ellipse_d(13.2, 12.6, 3.2, 2.2), sw=1.5)
+    s += flat(circle_d(12.6, 12, 1.1), glint)
+    return '<g filter="url(#hazardrim)">%s</g>' % s
+
+
+# the standing spike ball: steel
+put(19, 0, spike_ball("#8e9ab0", "#4a5366", "#d4dcea", "#ffffff"))
+# the swinging one: red, so a player learns it moves
+put(19, 1, spike_ball("#d8404e", "#7c1f2e", "#ff9aa4", "#fff0f0"))
 
 # a few plain props that any theme can use
 crate = R(1, 1, 30, 30, "#a8783f", 2) + line([(3, 3), (29, 29)], "#6e4a22", 3) + line([(4, 4), (28, 28)], "#c89458", 1)
@@ -658,14 +675,30 @@ grave += flat(rect_d(5, 29, 22, 3), "#3a2e26", 1)
 sc(4, 12, dark(grave, 0.2))
 
 
-def torch(color="#8a7a6a"):
-    s = line([(16, 14), (16, 30)], OUT, 4) + line([(16, 14), (16, 30)], color, 2.2)
-    s += flat(poly_d([(11, 12), (21, 12), (19, 16), (13, 16)]), "#55606f", 1.2)
+def flame(s):
     glow = radial(doc, [(0, "#ffcf60", 0.55), (1, "#ff8a20", 0)])
     s += flat(circle_d(16, 8, 10), glow)
     s += flat(smooth_d([(12, 12), (13, 6), (16, 1), (19, 6), (20, 12)], True, 0.4), "#ff8a20", 1.2)
     s += flat(smooth_d([(14, 12), (15, 8), (16, 5), (17, 8), (18, 12)], True, 0.4), "#fff1a0")
     return s
+
+
+def torch(color="#8a7a6a"):
+    """A standing torch: its pole reaches the cell's bottom edge and ends in
+    a stake with a little heap of earth, so it stands on the ground below."""
+    s = line([(16, 14), (16, 31)], OUT, 4) + line([(16, 14), (16, 31)], color, 2.2)
+    s += flat(smooth_d([(9, 32), (12, 28.5), (16, 27.5), (20, 28.5), (23, 32)], True, 0.4), "#4a3a2e", 1.2)
+    s += flat(poly_d([(11, 12), (21, 12), (19, 16), (13, 16)]), "#55606f", 1.2)
+    return flame(s)
+
+
+def wall_torch(color):
+    """A torch in a wall sconce: a back plate fixed to the wall holds the
+    cup on a short curved arm, so it reads as mounted, not floating."""
+    s = flat(rect_d(13, 17, 6, 12), color, 1.3) + flat(circle_d(16, 20, 0.9), OUT) + flat(circle_d(16, 26, 0.9), OUT)
+    s += line([(16, 23), (16, 16)], OUT, 3.6) + line([(16, 23), (16, 16)], color, 1.8)
+    s += flat(poly_d([(11, 12), (21, 12), (19, 16), (13, 16)]), color, 1.2)
+    return flame(s)
 
 
 lantern = (line([(16, 0), (16, 8)], OUT, 1.5) + flat(rect_d(11, 8, 10, 14), "#2a2430", 1.4) + flat(rect_d(13, 10, 6, 10), "#ffcf60")
@@ -788,7 +821,7 @@ for x, y in ((8, 8), (24, 24), (24, 8), (8, 24)):
     wallpaper += flat(star_d(x, y, 3.5, 1.4, 4), "#6a3c50")
 wallpaper += line([(16, 0), (16, 32)], "#5a3446", 1, cap="butt")
 sc(3, 18, dark(wallpaper, 0.3))
-sc(4, 17, torch("#d7a944"))
+sc(4, 17, wall_torch("#d7a944"))
 vase = (shape(doc, smooth_d([(12, 31), (9, 22), (11, 14), (13, 10), (12, 6), (20, 6), (19, 10), (21, 14), (23, 22), (20, 31)], True, 0.4),
               "#3a5a9a", "#243c6a", off=(2, 1.5), sw=1.5) + line([(11, 18), (21, 18)], "#e0e8ff", 1.2))
 sc(4, 18, dark(vase, 0.2))
@@ -922,7 +955,7 @@ for i, (c, r) in enumerate(((2, 26), (3, 26), (2, 27), (3, 27))):
 carpet = R(0, 0, 32, 32, "#8a1a30") + line([(0, 3), (32, 3)], "#d2a23e", 2, cap="butt") + line([(0, 29), (32, 29)], "#d2a23e", 2, cap="butt")
 carpet += flat(star_d(16, 16, 5, 2, 4), "#b02a44")
 sc(4, 26, dark(carpet, 0.35))
-sc(4, 27, torch("#d2a23e"))
+sc(4, 27, wall_torch("#d2a23e"))
 statue = shape(doc, smooth_d([(9, 31), (10, 18), (12, 12), (13, 6), (19, 6), (20, 12), (22, 18), (23, 31)], True, 0.35), "#8a8296",
                "#5a5266", off=(2, 1.5), hl="#c0b8cc", hl_d=ellipse_d(14, 10, 1.5, 2.5))
 statue += flat(circle_d(16, 5, 4), "#8a8296", 1.5) + flat(rect_d(6, 28, 20, 4), "#5a5266", 1.2)

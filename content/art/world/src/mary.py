@@ -4,22 +4,28 @@ Every frame is posed from a few numbers (hip, feet, gun grip and angle,
 hands, skirt and hair sway) and drawn by the same part functions, so the
 character stays identical from frame to frame. Feet are at the frame's
 bottom edge, the body centred at x 32, facing right. The muzzle of the
-gun sits at (57, 25) standing and (57, 32) crouching, so the flash ends at
-the frame edge, 32 px in front of the feet.
+gun sits at (57, 25) standing and (57, 32) crouching when she fires, so
+the flash ends at the frame edge, 32 px in front of the feet.
+
+The stages are night scenes, so her black dress and hair are drawn in
+lifted violet tones with bright highlights, and every frame gets a thin
+pale rim around the whole silhouette that keeps her outline readable on
+the darkest backdrop.
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d,
                     ellipse_d, circle_d, rot, ik, lerp, star_d, f)
 
-DRESS, DRESS_SH, DRESS_HL = "#363247", "#1b1826", "#6a6290"
+DRESS, DRESS_SH, DRESS_HL = "#4a4468", "#2a2640", "#948ac4"
 WHITE, WHITE_SH = "#f4f1ea", "#c9c6d8"
 SKIN, SKIN_SH = "#ffe0c8", "#f2bea4"
-HAIR, HAIR_SH, HAIR_HL = "#2b2233", "#1b1426", "#5a4a70"
+HAIR, HAIR_SH, HAIR_HL = "#40334f", "#251c30", "#9a82c4"
 RED, RED_SH = "#d8324a", "#9c1f36"
 GUN, GUN_SH, GUN_HL = "#55606f", "#2c323c", "#a3b0c2"
 STOCK, STOCK_SH = "#ece8f3", "#aea7c4"
-SHOE = "#231e2b"
-EYE = "#5a4a70"
+SHOE = "#3a3148"
+RIM = "#e4dcff"  # the pale rim around her silhouette
+EYE = "#6a58a0"
 FLASH1, FLASH2 = "#fff7c2", "#ffb030"
 
 MUZZLE = (12.5, -2.0)  # muzzle in the gun's own frame (origin at the grip)
@@ -83,14 +89,14 @@ def leg(doc, hip, foot, shin_len=11.5, thigh_len=11.5, bend=-1, far=False, foot_
     shoe = poly_d([(-2.6, -2.6), (2.0, -2.8), (4.6, -1.2), (4.6, 0.6), (-2.6, 0.6)])
     s += '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (
         f(foot[0]), f(foot[1] - 0.9), f(math.degrees(foot_ang)),
-        shape(doc, shoe, SHOE if not far else "#15121a", None, sw=1.2,
-              hl="#5d5670", hl_d=poly_d([(0, -2), (2.2, -2.1), (2.8, -1.4), (0.4, -1.4)])))
+        shape(doc, shoe, SHOE if not far else "#262030", None, sw=1.2,
+              hl="#7a7294", hl_d=poly_d([(0, -2), (2.2, -2.1), (2.8, -1.4), (0.4, -1.4)])))
     return s
 
 
 def arm(doc, shoulder, hand, far=False, l1=8.5, l2=8.5, bend=1):
     elbow = ik(shoulder, hand, l1, l2, bend)
-    base, sh = (DRESS_SH, "#0c0a10") if far else (DRESS, DRESS_SH)
+    base, sh = (DRESS_SH, "#17141f") if far else (DRESS, DRESS_SH)
     s = limb([shoulder, elbow, hand], base, sh, 4.0, sw=1.2)
     # white cuff near the hand
     cuff = lerp(elbow, hand, 0.72)
@@ -225,7 +231,8 @@ def frame(doc, p):
     hip = p["hip"]
     lean = p.get("lean", 0.0)
     waist = (hip[0] + 0.2, hip[1] - 7)
-    shoulder = (waist[0] + math.sin(lean) * 10, waist[1] - math.cos(lean) * 10)
+    breath = p.get("breath", 0.0)  # idle breathing lifts the shoulders, not the hips
+    shoulder = (waist[0] + math.sin(lean) * 10, waist[1] - math.cos(lean) * 10 - breath)
     neck = (shoulder[0] + 1, shoulder[1] - 1)
     hc = (neck[0] + 1.2 + math.sin(lean) * 6, neck[1] - 7.5)
     grip, gang = p["grip"], p.get("gang", 0.0)
@@ -273,26 +280,34 @@ CROUCH_MUZZLE = (57.0, 32.0)
 
 
 def stand(i, shoot=False):
-    bob = [0, 0.5, 0][i]
-    g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), STAND_MUZZLE[1] + bob * 0.5))
-    return dict(hip=(31, 41 + bob), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=50 + bob,
-                hair=(0.5 * i, bob), flash=(1 + (i % 2)) if shoot else 0)
+    # Idle: she breathes, the shoulders, head and gun rising and settling.
+    breath = 0.0 if shoot else [0.0, 1.2, 0.6][i]
+    g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), STAND_MUZZLE[1] - breath * 0.8))
+    return dict(hip=(31, 41), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=50, breath=breath,
+                hair=(0.5 * i, -breath * 0.6), flash=(1 + (i % 2)) if shoot else 0)
 
 
-WALK = [  # back foot, front foot, hip dy, sway, foot angles
-    ((24.5, 63.2), (39.5, 63.2), 1.0, -1.0, (0.25, -0.15)),
-    ((29.5, 63.2), (33.0, 57.5), 0.0, 0.0, (0.0, 0.35)),
-    ((39.5, 63.2), (24.5, 63.2), 1.0, 1.0, (-0.15, 0.25)),
-    ((33.0, 57.5), (29.5, 63.2), 0.0, 0.0, (0.35, 0.0)),
+# A walk of four frames: contact, passing, contact, passing. The far arm
+# swings against the far leg; the near hand carries the gun one-handed and
+# bobs with the step. Firing switches to the two-handed aim.
+WALK = [  # far foot, near foot, hip dy, skirt sway, foot angles, far hand, gun sway
+    ((21.5, 63.2), (42.0, 63.2), 1.5, -1.5, (0.35, -0.2), (41.0, 38.5), -0.06),
+    ((34.0, 55.0), (31.0, 63.2), -0.5, 0.0, (0.5, 0.0), (32.5, 43.0), 0.0),
+    ((42.0, 63.2), (21.5, 63.2), 1.5, 1.5, (-0.2, 0.35), (20.5, 38.0), 0.06),
+    ((31.0, 63.2), (34.0, 55.0), -0.5, 0.0, (0.0, 0.5), (32.5, 43.0), 0.0),
 ]
 
 
-def walk(i, shoot=False, reload_pose=None):
-    fb, ff, dy, sway, fa = WALK[i % 4]
+def walk(i, shoot=False):
+    fb, ff, dy, sway, fa, hand, gsway = WALK[i % 4]
     p = dict(hip=(31.5, 40.5 + dy), feet=(fb, ff), hem=49.5 + dy, sway=sway, fang=fa,
-             hair=(-1.5 - (i % 2), dy), lean=0.08)
-    g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.5))
-    p.update(grip=g, flash=(1 + (i % 2)) if shoot else 0)
+             hair=(-2.0 - (i % 2), dy * 1.5), lean=0.1)
+    if shoot:
+        g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.5))
+        p.update(grip=g, flash=1 + (i % 2))
+    else:
+        g = grip_for_muzzle((55.0 + gsway * 12, 28.0 + dy * 0.8), gsway)
+        p.update(grip=g, gang=gsway, far_hand=hand, flash=0)
     return p
 
 
@@ -304,21 +319,35 @@ def crouch(i, shoot=False):
                 lean=0.14, flash=(1 + (i % 2)) if shoot else 0)
 
 
-AIR = [  # rise 0..1 (knees tucked, hair trailing), fall 2..4 (legs reaching down, skirt puffed up)
-    dict(feet=((23.5, 57.5), (37.5, 52.5)), hair=(1, 4), flare=0.15, hem=50, lean=0.1),
-    dict(feet=((24.5, 59), (38, 54.5)), hair=(1, 3), flare=0.25, hem=50, lean=0.08),
-    dict(feet=((27.5, 63.5), (35.5, 61.5)), hair=(0.5, -4), flare=0.75, hem=49.5, lean=-0.03),
-    dict(feet=((27, 63.6), (36, 62.8)), hair=(0, -5), flare=0.9, hem=49.5, lean=-0.05),
-    dict(feet=((27.5, 63.6), (35.5, 63.6)), hair=(-0.5, -5.5), flare=1.0, hem=49.5, lean=-0.05),
+AIR = [
+    # rise 0..1: the near knee pulled up high, the far leg trailing, the free
+    # arm thrown up, hair streaming down behind her
+    dict(feet=((24.5, 61.5), (39.5, 49.5)), kbend=(-1, -1), hair=(2, 7), flare=0.0, hem=49, lean=0.14,
+         far_hand=(45.0, 11.5), fang=(0.7, 0.2)),
+    dict(feet=((25.5, 62.0), (39.0, 51.5)), kbend=(-1, -1), hair=(1.5, 6), flare=0.1, hem=49, lean=0.12,
+         far_hand=(44.0, 13.0), fang=(0.6, 0.2)),
+    # fall 2..4: legs reaching down and apart, skirt puffed up, hair lifting,
+    # the free arm out behind for balance
+    dict(feet=((23.0, 63.5), (40.0, 62.0)), hair=(-1, -6), flare=0.9, hem=49, lean=-0.06,
+         far_hand=(16.5, 27.5), fang=(0.4, 0.1)),
+    dict(feet=((23.5, 63.6), (39.5, 62.8)), hair=(-1.5, -7), flare=1.0, hem=49, lean=-0.07,
+         far_hand=(16.0, 26.0), fang=(0.4, 0.1)),
+    dict(feet=((24.0, 63.6), (39.0, 63.6)), hair=(-2, -7.5), flare=1.0, hem=49, lean=-0.07,
+         far_hand=(16.5, 25.0), fang=(0.4, 0.1)),
 ]
 
 
 def air(i, shoot=False):
-    a = AIR[i]
-    g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i % 2 == 0 else 0), STAND_MUZZLE[1]))
-    p = dict(hip=(31, 41), grip=g, lean=0.0, fang=(0.35, 0.25) if i < 2 else (0.5, 0.35))
+    a = dict(AIR[i])
+    p = dict(hip=(31, 41), lean=0.0)
+    if shoot:
+        a.pop("far_hand")
+        p["grip"] = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if i % 2 == 0 else 0), STAND_MUZZLE[1]))
+        p["flash"] = 1 + (i % 2)
+    else:
+        p["grip"] = grip_for_muzzle((55.0, 27.0 if i < 2 else 26.0), -0.05)
+        p["gang"] = -0.05
     p.update(a)
-    p["flash"] = (1 + (i % 2)) if shoot else 0
     return p
 
 
@@ -332,11 +361,13 @@ def reload_upper(base, i, crouched=False):
     """Arms, gun and magazine of the reload; base holds the legs."""
     p = dict(base)
     p.pop("flash", None)
+    p.pop("far_hand", None)  # both hands work on the gun
+    p.pop("gang", None)
     my = 7.0 if crouched else 0.0
     dy = (base["hip"][1] - (41 if not crouched else 50.5)) if not crouched else 0.0
     gy = 29 + my + dy
     tilt_grip = (41.5, gy)
-    ang = -0.55
+    ang = -0.8  # the gun tipped up steeply: a reload reads apart from aiming
     pocket = (37.5, 36 + my + dy)
     well = gun_world(tilt_grip, ang, MAGWELL)
     seq = [
@@ -352,6 +383,8 @@ def reload_upper(base, i, crouched=False):
         dict(grip=(43.5, gy - 1.5), gang=-0.2),
     ]
     p.update(seq[i])
+    if 0 < i < 8:
+        p["tilt"] = 7  # she looks down at the magazine well
     if i == 4:  # the old magazine has fallen out of sight below the skirt
         p.pop("drop_mag", None)
     return p
@@ -360,6 +393,12 @@ def reload_upper(base, i, crouched=False):
 def build():
     doc = Doc(576, 576, "Heroine sheet: 64 x 64 frames, feet at the bottom edge, facing right")
     doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="64" height="64"/></clipPath>')
+    # A pale rim one pixel wide around the whole silhouette.
+    doc.defs.append('<filter id="rim" x="-0.1" y="-0.1" width="1.2" height="1.2" color-interpolation-filters="sRGB">'
+                    '<feMorphology in="SourceAlpha" operator="dilate" radius="1" result="grown"/>'
+                    '<feFlood flood-color="%s" flood-opacity="0.85"/>'
+                    '<feComposite in2="grown" operator="in" result="rim"/>'
+                    '<feMerge><feMergeNode in="rim"/><feMergeNode in="SourceGraphic"/></feMerge></filter>' % RIM)
     cells = {}
     for i in range(3):
         cells[(0, i)] = stand(i)
@@ -380,7 +419,8 @@ def build():
         cells[(6, i)] = reload_upper(crouch(0), i, crouched=True)
         cells[(8, i)] = reload_upper(air(3), i)
     for (r, c), p in sorted(cells.items()):
-        doc.add('<g id="r%dc%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">%s</g></g>'
+        doc.add('<g id="r%dc%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">'
+                '<g filter="url(#rim)">%s</g></g></g>'
                 % (r, c, c * 64, r * 64, frame(doc, p)))
     return doc
 
