@@ -1,0 +1,281 @@
+"""A small kit for laying out stage maps as text sources (content/maps/*.map).
+
+The maps themselves are the sources the build compiles; this kit only wrote
+them. Each stage in levels.py is a sequence of calls that lay ground, pits,
+ledges, hazards, items and enemies from left to right. The kit chooses the
+theme's tiles by looking at each solid cell's neighbours, so edges, corners
+and ledges join up without hand-picking codes.
+
+Codes are those of docs/chips.md: code = sheet column x 100 + sheet row.
+"""
+
+# Theme tile blocks: top-left code of the 3 x 5 block of solid tiles, the
+# seamless back wall, and the scenery a stage of that theme dresses with.
+THEMES = {
+    "forest": dict(base=200, wall=10),
+    "roofs": dict(base=1000, wall=110),
+    "mansion": dict(base=1300, wall=210),
+    "catacombs": dict(base=1005, wall=310),
+    "clock": dict(base=1305, wall=410),
+    "throne": dict(base=1605, wall=510),
+}
+
+# Active codes with a fixed meaning.
+START, GOAL, CHECKPOINT = 709, 8, 408
+COIN, MAGAZINE, ONEUP = 208, 308, 508
+EVENT1 = 608
+BOSS, BOSS_GOAL = 9, 109
+PLANK_L, PLANK_M, PLANK_R, GRATING = 2, 3, 102, 103
+CRUMBLE, FLOATING = 501, 108
+GATE_TOP, GATE_LOW = 901, 902
+FIRE_CW, FIRE_CCW = 800, 801
+SPIKES, HANGING_SPIKES, SPIKE_BALL, SWINGING_BALL = 1700, 1800, 1900, 1901
+CRATE, IRON, STONE, GOLD = 600, 700, 601, 701
+BRAIN, MET, TOGEZO, MECHA, DEATH, MONOEYE = 5, 105, 205, 305, 405, 505
+HOVERER, HOPPER, GHOST, MARIONETTE, TARGET = 605, 705, 805, 905, 6
+BURNER_L, BURNER_R, BURNER_U, BURNER_D = 7, 107, 207, 307
+TURRET_L, TURRET_R = 407, 507
+
+# Keys of the fixed codes (docs/maps.md, "Keys used in our maps").
+FIXED_KEYS = {
+    0: ".", START: "S", GOAL: "G", CHECKPOINT: "C", COIN: "o", MAGAZINE: "m", ONEUP: "+",
+    EVENT1: "e", BOSS: "X", BOSS_GOAL: "Y", PLANK_L: "{", PLANK_M: "-", PLANK_R: "}",
+    GRATING: "_", CRUMBLE: "x", FLOATING: "=", GATE_TOP: "B", GATE_LOW: "b", FIRE_CW: "g",
+    FIRE_CCW: "h", SPIKES: "^", HANGING_SPIKES: "v", SPIKE_BALL: "*", SWINGING_BALL: "!",
+    CRATE: "k", IRON: "K", STONE: "n", GOLD: "N",
+    BRAIN: "1", MET: "2", TOGEZO: "3", MECHA: "4", DEATH: "5", MONOEYE: "6", HOVERER: "7",
+    HOPPER: "8", GHOST: "9", MARIONETTE: "0", TARGET: "d",
+    BURNER_L: "L", BURNER_R: "R", BURNER_U: "U", BURNER_D: "D", TURRET_L: "l", TURRET_R: "r",
+}
+
+NAMES = {
+    START: "the heroine's start", GOAL: "goal mirror", CHECKPOINT: "checkpoint", COIN: "coin",
+    MAGAZINE: "magazine", ONEUP: "extra life", EVENT1: 'event trigger "1"',
+    BOSS: "boss marker", BOSS_GOAL: "boss-goal marker", PLANK_L: "plank platform, left end",
+    PLANK_M: "plank platform, middle", PLANK_R: "plank platform, right end",
+    GRATING: "iron catwalk (one-way)", CRUMBLE: "crumbling block", FLOATING: "floating platform",
+    GATE_TOP: "closing gate, upper part", GATE_LOW: "closing gate, lower part",
+    FIRE_CW: "block with a fireball circling clockwise",
+    FIRE_CCW: "block with a fireball circling anticlockwise", SPIKES: "spikes",
+    HANGING_SPIKES: "hanging spikes", SPIKE_BALL: "spike ball", SWINGING_BALL: "swinging spike ball",
+    CRATE: "wooden crate", IRON: "iron block", STONE: "stone block", GOLD: "gold block",
+    BRAIN: "brain", MET: "met", TOGEZO: "togezo (shoot it, do not stomp)", MECHA: "mecha",
+    DEATH: "death", MONOEYE: "monoeye", HOVERER: "hovering patapata", HOPPER: "patapata",
+    GHOST: "ghost", MARIONETTE: "marionette", TARGET: "practice target",
+    BURNER_L: "flame jet, left", BURNER_R: "flame jet, right", BURNER_U: "flame jet, up",
+    BURNER_D: "flame jet, down", TURRET_L: "fireball turret, left", TURRET_R: "fireball turret, right",
+}
+
+# Keys for the theme's solid tiles, by (column offset, row offset) in its block.
+TILE_KEYS = {
+    (0, 0): "/", (1, 0): "#", (2, 0): "\\", (0, 1): "[", (1, 1): "%", (2, 1): "]",
+    (0, 2): "(", (1, 2): "j", (2, 2): ")", (0, 3): "<", (1, 3): "~", (2, 3): ">",
+    (0, 4): "@", (1, 4): "a", (2, 4): "z",
+}
+TILE_NAMES = {
+    (0, 0): "top-left corner", (1, 0): "ground top", (2, 0): "top-right corner",
+    (0, 1): "left edge", (1, 1): "fill", (2, 1): "right edge", (0, 2): "bottom-left corner",
+    (1, 2): "underside", (2, 2): "bottom-right corner", (0, 3): "ledge, left end",
+    (1, 3): "ledge, middle", (2, 3): "ledge, right end", (0, 4): "single block",
+    (1, 4): "inner corner, surface at its top-left", (2, 4): "inner corner, surface at its top-right",
+}
+
+# Keys left for scenery, in the order they are handed out.
+SCENERY_KEYS = "wWtTiIqQpPMJfFuUcEHAOZyVsEQ:;',`\"&?$%*ABHVZ"
+
+
+class Stage:
+    def __init__(self, name, title, theme, width, height=15, ground=13):
+        self.name = name
+        self.title = title
+        self.theme = THEMES[theme]
+        self.width = width
+        self.height = height
+        self.ground_row = ground
+        self.solid = [[False] * width for _ in range(height)]
+        self.chips = [[0] * width for _ in range(height)]    # active chips that are not terrain
+        self.scenery = [[0] * width for _ in range(height)]
+        self.objects = [[0] * width for _ in range(height)]  # items/enemies over scenery
+        self.notes = []
+        self.x = 0          # the layout cursor: next free column
+        self.top = ground   # surface row under the cursor
+
+    # ---- terrain ----
+    def fill(self, x0, x1, y0, y1=None):
+        """Solid cells for columns x0..x1-1, rows y0..y1-1 (to the bottom by default)."""
+        y1 = self.height if y1 is None else y1
+        for y in range(max(0, y0), min(self.height, y1)):
+            for x in range(max(0, x0), min(self.width, x1)):
+                self.solid[y][x] = True
+
+    def clear(self, x0, x1, y0, y1):
+        for y in range(max(0, y0), min(self.height, y1)):
+            for x in range(max(0, x0), min(self.width, x1)):
+                self.solid[y][x] = False
+                self.chips[y][x] = 0
+
+    def flat(self, n, top=None):
+        """Ground n columns wide at the cursor, its surface on row `top`."""
+        if top is not None:
+            self.top = top
+        self.fill(self.x, self.x + n, self.top)
+        self.x += n
+        return self.x - n
+
+    def pit(self, n, spikes=False):
+        """A gap n columns wide; with spikes, a spiked floor two rows down instead of a drop."""
+        x0 = self.x
+        if spikes:
+            floor = min(self.height - 1, self.top + 2)
+            self.fill(x0, x0 + n, floor)
+            for x in range(x0, x0 + n):
+                self.chips[floor - 1][x] = SPIKES
+        self.x += n
+        return x0
+
+    def ledge(self, x0, x1, row):
+        """A one-cell-thick solid ledge."""
+        self.fill(x0, x1, row, row + 1)
+
+    def planks(self, x0, x1, row, grating=False):
+        """A one-way platform from x0 to x1-1 on `row`."""
+        for x in range(x0, x1):
+            if grating:
+                code = GRATING
+            else:
+                code = PLANK_L if x == x0 else PLANK_R if x == x1 - 1 else PLANK_M
+            self.chips[row][x] = code
+
+    def put(self, x, y, code):
+        """An active chip or object on a cell; over scenery it goes to the objects layer."""
+        if self.scenery[y][x]:
+            self.objects[y][x] = code
+        else:
+            self.chips[y][x] = code
+
+    def on(self, x, code, up=1):
+        """Put `code` standing on the surface of column x (`up` cells above it)."""
+        self.put(x, self.surface(x) - up, code)
+
+    def surface(self, x):
+        """Top row of the ground that rises from the bottom of column x (ledges and
+        ceilings above it do not count); the map's height over a pit."""
+        y = self.height
+        while y > 0 and self.solid[y - 1][x]:
+            y -= 1
+        return y
+
+    def coins(self, x0, x1, row):
+        for x in range(x0, x1):
+            self.put(x, row, COIN)
+
+    def arc(self, x0, n, row):
+        """A jump arc of coins: n coins, the middle ones two rows higher."""
+        for i in range(n):
+            lift = 2 if 0 < i < n - 1 else 1 if n > 2 else 0
+            if n > 4 and (i == 1 or i == n - 2):
+                lift = 1
+            self.put(x0 + i, row - lift, COIN)
+
+    def scen(self, x, y, code):
+        if 0 <= x < self.width and 0 <= y < self.height and not self.solid[y][x]:
+            self.scenery[y][x] = code
+
+    def wall(self, x0, x1, y0, y1):
+        """The theme's back wall behind the cells (indoor stages)."""
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                self.scen(x, y, self.theme["wall"])
+
+    def trim(self, width):
+        """Cut the map to `width` columns (stages are laid on a wide sheet first)."""
+        self.width = width
+        for grid in (self.solid, self.chips, self.scenery, self.objects):
+            for row in grid:
+                del row[width:]
+
+    def note(self, text):
+        self.notes.append(text)
+
+    # ---- output ----
+    def tile_at(self, x, y):
+        def solid(cx, cy):
+            if cy >= self.height:
+                return True
+            if cy < 0:
+                return False
+            if cx < 0 or cx >= self.width:
+                return self.solid[cy][min(max(cx, 0), self.width - 1)]
+            return self.solid[cy][cx]
+
+        up, down = solid(x, y - 1), solid(x, y + 1)
+        left, right = solid(x - 1, y), solid(x + 1, y)
+        if not up and not down:
+            if not left and not right:
+                return (0, 4)
+            return (0, 3) if not left else (2, 3) if not right else (1, 3)
+        if not up:
+            return (0, 0) if not left else (2, 0) if not right else (1, 0)
+        if not down:
+            return (0, 2) if not left else (2, 2) if not right else (1, 2)
+        if not left:
+            return (0, 1)
+        if not right:
+            return (2, 1)
+        if not solid(x - 1, y - 1):
+            return (1, 4)
+        if not solid(x + 1, y - 1):
+            return (2, 4)
+        return (1, 1)
+
+    def code_grid(self):
+        base = self.theme["base"]
+        grid = [[0] * self.width for _ in range(self.height)]
+        for y in range(self.height):
+            for x in range(self.width):
+                if self.chips[y][x]:
+                    grid[y][x] = self.chips[y][x]
+                elif self.solid[y][x]:
+                    dx, dy = self.tile_at(x, y)
+                    grid[y][x] = base + dx * 100 + dy
+                else:
+                    grid[y][x] = self.scenery[y][x]
+        return grid
+
+    def check(self):
+        grid = self.code_grid()
+        starts = sum(row.count(START) for row in grid) + sum(r.count(START) for r in self.objects)
+        assert starts == 1, f"{self.name}: {starts} start markers"
+        assert 15 <= self.height and self.width >= 20, self.name
+
+    def write(self, path, scenery_names):
+        self.check()
+        base = self.theme["base"]
+        grid = self.code_grid()
+        keys = {}
+        legend = []
+        used = {c for row in grid for c in row} | {c for row in self.objects for c in row}
+        tile_codes = {base + dx * 100 + dy: (dx, dy) for (dx, dy) in TILE_KEYS}
+        free = iter(k for k in SCENERY_KEYS)
+        for code in sorted(used, key=lambda c: (c not in FIXED_KEYS, c not in tile_codes, c)):
+            if code in FIXED_KEYS:
+                keys[code] = FIXED_KEYS[code]
+                name = "empty" if code == 0 else NAMES[code]
+            elif code in tile_codes:
+                keys[code] = TILE_KEYS[tile_codes[code]]
+                name = TILE_NAMES[tile_codes[code]]
+            else:
+                keys[code] = next(k for k in free if k not in keys.values())
+                name = scenery_names.get(code, "scenery")
+            value = "empty" if code == 0 else str(code)
+            legend.append(f'"{keys[code]}" = {value}'.ljust(24) + f"# {name}")
+        assert len(set(keys.values())) == len(keys), self.name
+        lines = [f"# {self.title}", "# Laid out with content/maps/src/levels.py; edit either."]
+        lines += [f"# {n}" for n in self.notes]
+        lines += ["vrels-map 1", ""] + legend + ["", "chips:"]
+        lines += ["|" + "".join(keys[c] for c in row) + "|" for row in grid]
+        if any(c for row in self.objects for c in row):
+            lines += ["objects:"]
+            lines += ["|" + "".join(keys[c] for c in row) + "|" for row in self.objects]
+        with open(path, "w") as out:
+            out.write("\n".join(lines) + "\n")

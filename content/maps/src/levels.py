@@ -1,0 +1,948 @@
+#!/usr/bin/env python3
+"""Lays out every stage of the course and writes content/maps/<name>.map.
+
+    python3 content/maps/src/levels.py [OUTPUT_DIR]
+
+Each stage below is read from left to right: `s.flat(n)` lays n columns of
+ground at the cursor, `s.pit(n)` leaves a gap, `s.on(x, CODE)` stands an
+enemy or item on the ground of column x. docs/levels.md describes the idea
+of each world. The written .map files are the sources the build compiles;
+after hand edits to a .map file, keep this file in step or stop using it
+for that stage.
+"""
+import os
+import random
+import sys
+
+from levelkit import *  # noqa: F401,F403
+
+SCENERY_NAMES = {
+    10: "back wall: soil", 110: "back wall: brick", 210: "back wall: wood panels",
+    310: "back wall: stone", 410: "back wall: sandstone", 510: "back wall: marble",
+    11: "dead tree, branches", 12: "dead tree, trunk", 13: "dead tree, roots",
+    211: "bush, left half", 311: "bush, right half", 212: "mushrooms", 312: "grass tuft",
+    411: "wooden fence", 412: "gravestone on a mound", 511: "hanging lantern",
+    512: "wooden torch", 14: "chimney top", 15: "chimney body", 114: "lit window",
+    214: "dark window", 115: "television aerial", 215: "washing line", 314: "cloud, left",
+    414: "cloud, middle", 514: "cloud, right", 315: "full moon", 415: "stars",
+    17: "arched window, top", 18: "arched window, bottom", 117: "pillar capital",
+    118: "pillar shaft", 119: "pillar base", 217: "portrait", 317: "candelabra",
+    218: "chandelier", 318: "wallpaper", 417: "brass wall torch", 418: "blue vase",
+    20: "gravestone with a cross", 120: "cracked gravestone", 220: "small gravestone",
+    320: "pile of skulls", 420: "cobweb", 520: "iron torch", 21: "archway, left half",
+    121: "archway, right half", 221: "wall niche with a skull", 321: "hanging chains",
+    23: "brass gear, top-left", 123: "brass gear, top-right", 24: "brass gear, bottom-left",
+    124: "brass gear, bottom-right", 223: "steel gear", 323: "small brass gear",
+    224: "pendulum rod", 324: "pendulum bob", 423: "clock face, top-left",
+    523: "clock face, top-right", 424: "clock face, bottom-left", 524: "clock face, bottom-right",
+    25: "girder", 125: "vertical girder", 225: "bell", 26: "violet pillar capital",
+    27: "violet pillar shaft", 28: "violet pillar base", 126: "banner top", 127: "banner tail",
+    226: "stained glass, top-left", 326: "stained glass, top-right",
+    227: "stained glass, bottom-left", 327: "stained glass, bottom-right",
+    426: "hanging carpet", 427: "gold wall torch", 526: "stone statue", 527: "crown ornament",
+    611: "tree crown, top-left", 711: "tree crown, top-right", 612: "tree crown, bottom-left",
+    712: "tree crown, bottom-right", 811: "mossy rock", 812: "flowers",
+    613: "fallen log, left", 713: "fallen log, right", 614: "dormer window", 714: "railing",
+    814: "street lamp, lantern", 815: "street lamp, post",
+}
+
+# ---- dressing: scenery in free cells, so the themes read at a glance ----
+
+
+def free(s, x, y):
+    return (0 <= x < s.width and 0 <= y < s.height and not s.solid[y][x] and not s.chips[y][x]
+            and not s.scenery[y][x])
+
+
+def standing_spots(s):
+    """Columns whose surface is ground, with two free rows above it."""
+    for x in range(1, s.width - 1):
+        top = s.surface(x)
+        if top >= s.height or top < 3:
+            continue
+        if free(s, x, top - 1) and free(s, x, top - 2):
+            yield x, top
+
+
+def sky(s, rng, moon=True):
+    if moon:
+        x = rng.randrange(6, 14)
+        s.scen(x, 1, 315)
+    for x in range(3, s.width - 6, rng.randrange(11, 17)):
+        y = rng.randrange(1, 5)
+        if rng.random() < 0.55:
+            n = rng.randrange(1, 3)
+            if all(free(s, x + i, y) for i in range(n + 2)):
+                s.scen(x, y, 314)
+                for i in range(n):
+                    s.scen(x + 1 + i, y, 414)
+                s.scen(x + n + 1, y, 514)
+        else:
+            s.scen(x + 2, y, 415)
+
+
+def dress(s, kind, seed=None, density=0.22):
+    rng = random.Random(seed or s.name)
+    spots = list(standing_spots(s))
+    if kind in ("forest", "roofs", "clock"):
+        sky(s, rng, moon=kind != "roofs" or rng.random() < 0.5)
+    for x, top in spots:
+        if rng.random() > density or not free(s, x, top - 1):
+            continue
+        r = rng.random()
+        if kind == "forest":
+            if r < 0.2 and top >= 5 and all(free(s, x, top - k) for k in range(1, 6)):
+                s.scen(x, top - 1, 13)
+                for k in range(2, 5):
+                    s.scen(x, top - k, 12)
+                s.scen(x, top - 5, 11)
+            elif r < 0.4 and free(s, x + 1, top - 1) and s.solid[top][x + 1]:
+                s.scen(x, top - 1, 211)
+                s.scen(x + 1, top - 1, 311)
+            else:
+                s.scen(x, top - 1, rng.choice([212, 312, 312, 812, 811, 412, 512]))
+        elif kind == "roofs":
+            if r < 0.25 and all(free(s, x, top - k) for k in range(1, 4)):
+                s.scen(x, top - 1, 15)
+                s.scen(x, top - 2, 15)
+                s.scen(x, top - 3, 14)
+            elif r < 0.4 and free(s, x, top - 2):
+                s.scen(x, top - 1, 815)
+                s.scen(x, top - 2, 814)
+            else:
+                s.scen(x, top - 1, rng.choice([115, 714, 714, 614]))
+        elif kind == "mansion":
+            if r < 0.2 and all(free(s, x, top - k) for k in range(1, 5)):
+                s.scen(x, top - 1, 119)
+                s.scen(x, top - 2, 118)
+                s.scen(x, top - 3, 118)
+                s.scen(x, top - 4, 117)
+            elif r < 0.35 and free(s, x, top - 3) and free(s, x, top - 4):
+                s.scen(x, top - 3, 18)
+                s.scen(x, top - 4, 17)
+            elif r < 0.5 and free(s, x, top - 3):
+                s.scen(x, top - 3, rng.choice([217, 417]))
+            else:
+                s.scen(x, top - 1, rng.choice([317, 418]))
+        elif kind == "catacombs":
+            if r < 0.2 and free(s, x + 1, top - 1) and free(s, x, top - 2) and free(s, x + 1, top - 2):
+                s.scen(x, top - 2, 21)
+                s.scen(x + 1, top - 2, 121)
+            elif r < 0.4 and free(s, x, top - 3):
+                s.scen(x, top - 3, rng.choice([221, 520]))
+            else:
+                s.scen(x, top - 1, rng.choice([20, 120, 220, 320, 412]))
+        elif kind == "clock":
+            if r < 0.15 and all(free(s, x + i, top - k) for i in (0, 1) for k in (3, 4)):
+                s.scen(x, top - 4, 23)
+                s.scen(x + 1, top - 4, 123)
+                s.scen(x, top - 3, 24)
+                s.scen(x + 1, top - 3, 124)
+            elif r < 0.3 and free(s, x, top - 3) and free(s, x, top - 4):
+                s.scen(x, top - 4, 224)
+                s.scen(x, top - 3, 324)
+            else:
+                s.scen(x, top - rng.choice([2, 3]), rng.choice([223, 323, 225]))
+        elif kind == "throne":
+            if r < 0.25 and all(free(s, x, top - k) for k in range(1, 6)):
+                s.scen(x, top - 1, 28)
+                for k in range(2, 5):
+                    s.scen(x, top - k, 27)
+                s.scen(x, top - 5, 26)
+            elif r < 0.45 and free(s, x, top - 3) and free(s, x, top - 4):
+                s.scen(x, top - 4, 126)
+                s.scen(x, top - 3, 127)
+            else:
+                s.scen(x, top - 1, rng.choice([526, 427, 527]))
+    # ceilings get hanging things
+    for x in range(s.width):
+        for y in range(1, s.height - 1):
+            if s.solid[y - 1][x] and free(s, x, y) and free(s, x, y + 1) and rng.random() < 0.12:
+                if kind == "mansion":
+                    s.scen(x, y, 218)
+                elif kind in ("catacombs", "clock"):
+                    s.scen(x, y, 321 if rng.random() < 0.6 else 420)
+                elif kind == "forest":
+                    s.scen(x, y, 111)
+                break
+
+
+STAGES = []
+
+
+def stage(fn):
+    STAGES.append(fn)
+    return fn
+
+
+def finish(s, kind, run=14, goal_pad=4):
+    """A last stretch of ground with the goal near its end; the map ends there."""
+    s.flat(run)
+    s.trim(s.x)
+    s.on(s.width - goal_pad, GOAL)
+    # a wall closes the stage's right edge
+    s.fill(s.width - 1, s.width, max(0, s.top - 6), s.top)
+    dress(s, kind)
+    return s
+
+
+def begin(s, n=8):
+    s.flat(n)
+    s.on(2, START)
+
+
+# ---- sections: each lays out a stretch at the cursor and moves it on ----
+
+
+def gaps(s, pattern, enemy=None, coins=True):
+    """Ground and pits: pattern = [ground, pit, ground, pit, ..., ground]."""
+    for i, n in enumerate(pattern):
+        if i % 2 == 0:
+            x0 = s.flat(n)
+            if enemy and n >= 6:
+                s.on(x0 + n // 2, enemy)
+        else:
+            x0 = s.pit(n)
+            if coins:
+                s.arc(x0 - 1, n + 2, s.top - 1)
+
+
+def stairs(s, rises, width=4):
+    """Steps of `width` columns, each changing the surface by a rise (negative = down)."""
+    for rise in rises:
+        s.top -= rise
+        s.flat(width)
+
+
+def ledge_hops(s, pit, ledges, row_offsets):
+    """A pit `pit` columns wide crossed on short ledges at given heights above the ground."""
+    x0 = s.pit(pit)
+    step = pit // (ledges + 1)
+    for i in range(ledges):
+        x = x0 + step * (i + 1) - 1
+        row = s.top - row_offsets[i % len(row_offsets)]
+        s.ledge(x, x + 2, row)
+        s.put(x, row - 1, COIN)
+
+
+def plank_hops(s, pit, count, row_offset=3, spikes=True):
+    x0 = s.pit(pit, spikes=spikes)
+    step = pit // (count + 1)
+    for i in range(count):
+        x = x0 + step * (i + 1) - 1
+        s.planks(x, x + 3, s.top - row_offset)
+        s.put(x + 1, s.top - row_offset - 2, COIN)
+
+
+def floaters(s, pit, count):
+    """A wide pit crossed on swinging platforms (each swings 101 px about its cell's corner)."""
+    x0 = s.pit(pit)
+    step = pit // (count + 1)
+    for i in range(count):
+        s.put(x0 + step * (i + 1) - 1, s.top - 1, FLOATING)
+
+
+def crumble_bridge(s, n, row_offset=0):
+    x0 = s.pit(n)
+    for x in range(x0, x0 + n):
+        s.chips[s.top - row_offset][x] = CRUMBLE
+    s.coins(x0 + 1, x0 + n - 1, s.top - row_offset - 2)
+
+
+def spike_run(s, n, planks_at=3):
+    """Spikes on the ground with a plank walkway above them."""
+    x0 = s.flat(n)
+    for x in range(x0 + 1, x0 + n - 1):
+        s.chips[s.top - 1][x] = SPIKES
+    s.planks(x0 + 1, x0 + n - 1, s.top - planks_at)
+
+
+def tunnel(s, n, height=3, ceiling_spikes=False):
+    """Ground with a low ceiling `height` cells above it."""
+    x0 = s.flat(n)
+    ceiling = s.top - height - 2
+    s.fill(x0, x0 + n, max(ceiling, 0), s.top - height)
+    if ceiling_spikes:
+        for x in range(x0 + 1, x0 + n - 1, 3):
+            s.chips[s.top - height][x] = HANGING_SPIKES
+    return x0
+
+
+def gate(s, x):
+    """A closing passage at column x: open until she passes, then shut behind her."""
+    s.put(x, s.surface(x) - 1, GATE_LOW)
+    s.put(x, s.surface(x) - 2, GATE_TOP)
+
+
+def wall_block(s, x, h):
+    s.fill(x, x + 1, s.surface(x) - h, s.surface(x))
+
+
+def burners_up(s, n, every=4):
+    x0 = s.flat(n)
+    for x in range(x0 + 2, x0 + n - 1, every):
+        s.put(x, s.top - 1, BURNER_U)
+
+
+def fire_block(s, x, height=3, ccw=False):
+    """An iron block `height` rows above the ground with a fireball circling it."""
+    s.chips[s.surface(x) - height][x] = FIRE_CCW if ccw else FIRE_CW
+
+
+def checkpoint(s, x):
+    s.on(x, CHECKPOINT)
+
+
+def boss_arena(s, kind, approach=12, arena=22, boss_height=4, wall=True):
+    """Approach, a trigger column that starts the conversation, and the arena."""
+    s.trim(approach + arena)
+    s.flat(approach + arena)
+    trigger = approach
+    for k in range(1, 5):
+        s.put(trigger, s.top - k, EVENT1)
+    s.put(s.width - 6, s.top - boss_height, BOSS)
+    s.put(s.width - 4, s.top - 1, BOSS_GOAL)
+    if wall:
+        s.fill(s.width - 1, s.width, 0, s.top)
+    s.fill(0, 1, 0, s.top)
+
+
+def lay(name, title, theme, width, height=15, ground=13):
+    """A stage laid on a sheet wider than it needs; `finish` cuts it to length.
+    `width` is only the planned length (boss arenas keep it exactly)."""
+    s = Stage(name, title, theme, max(width, 400), height, ground)
+    s.planned = width
+    return s
+
+
+# ======================= World 1: learning the ropes =======================
+
+@stage
+def stage1_1():
+    s = lay("stage1_1", "Stage 1-1, moonlit forest: walk, jump, shoot, stomp, reload.", "forest", 170)
+    s.note("Flat ground to learn the gun on brains; small gaps; first magazine early.")
+    begin(s, 12)
+    s.coins(6, 10, s.top - 1)
+    x = s.flat(12); s.on(x + 8, BRAIN)
+    s.on(x + 3, MAGAZINE)
+    gaps(s, [0, 2, 10, 3, 8], enemy=BRAIN)
+    stairs(s, [1, 1, 0, -1, -1], width=4)
+    x = s.flat(14); s.on(x + 5, MET); s.on(x + 10, MET)
+    s.ledge(x + 4, x + 9, s.top - 4); s.coins(x + 4, x + 9, s.top - 5)
+    s.put(x + 8, s.top - 5, ONEUP)          # secret: above the ledge
+    gaps(s, [6, 3, 6])
+    x = s.flat(10); checkpoint(s, x + 4); s.on(x + 7, MAGAZINE)
+    x = s.flat(16); s.on(x + 6, BRAIN); s.on(x + 12, MONOEYE)
+    s.planks(x + 3, x + 7, s.top - 3); s.coins(x + 3, x + 7, s.top - 4)
+    gaps(s, [0, 3, 7, 4, 8], enemy=MET)
+    stairs(s, [2, 0, -2], width=5)
+    x = s.flat(14); s.on(x + 4, BRAIN); s.on(x + 8, BRAIN); s.on(x + 12, MONOEYE)
+    s.on(x + 2, MAGAZINE)
+    gaps(s, [4, 3, 6])
+    return finish(s, "forest")
+
+
+@stage
+def stage1_2():
+    s = lay("stage1_2", "Stage 1-2, rooftops at dusk: jumping from roof to roof.", "roofs", 190)
+    s.note("Roofs at different heights, planks over the alleys, hopping patapatas.")
+    begin(s, 10)
+    x = s.flat(8); s.on(x + 5, MAGAZINE)
+    s.top = 11; x = s.flat(12); s.on(x + 7, HOPPER)
+    s.pit(3); s.top = 12; x = s.flat(10); s.on(x + 6, BRAIN)
+    plank_hops(s, 9, 2, row_offset=2, spikes=False)
+    s.top = 10; x = s.flat(12); s.on(x + 4, HOPPER); s.on(x + 9, MET)
+    s.ledge(x + 3, x + 7, s.top - 4); s.coins(x + 3, x + 7, s.top - 5)
+    s.put(x + 6, s.top - 5, MAGAZINE)
+    s.pit(3); s.top = 12; x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
+    gaps(s, [0, 4, 8, 3, 10], enemy=HOPPER)
+    s.top = 10; x = s.flat(10); s.on(x + 6, MONOEYE)
+    plank_hops(s, 12, 3, row_offset=2, spikes=False)
+    s.top = 12; x = s.flat(14); s.on(x + 4, HOPPER); s.on(x + 10, HOPPER)
+    s.planks(x + 6, x + 9, s.top - 4); s.put(x + 7, s.top - 5, ONEUP)
+    gaps(s, [0, 3, 6, 4, 8], enemy=BRAIN)
+    return finish(s, "roofs")
+
+
+@stage
+def stage1_3():
+    s = lay("stage1_3", "Stage 1-3, mansion halls: low ceilings, crumbling floors, the first gate.", "mansion", 200)
+    s.note("Indoors: ceilings limit the jumps; crumbling floor over a pit; a gate shuts behind.")
+    s.fill(0, 400, 0, 1)                       # the hall's ceiling
+    begin(s, 10)
+    x = tunnel(s, 14, height=4); s.on(x + 6, BRAIN); s.on(x + 11, MET)
+    s.on(x + 3, MAGAZINE)
+    crumble_bridge(s, 5)
+    x = s.flat(12); s.on(x + 7, MONOEYE)
+    stairs(s, [2, 2], width=4)
+    x = s.flat(10); s.on(x + 5, BRAIN); s.coins(x + 2, x + 8, s.top - 3)
+    stairs(s, [-2, -2], width=4)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
+    gate(s, x + 9)
+    x = tunnel(s, 16, height=3); s.on(x + 5, MET); s.on(x + 10, MET); s.on(x + 14, BRAIN)
+    crumble_bridge(s, 6)
+    x = s.flat(14); s.on(x + 6, MONOEYE); s.on(x + 11, BRAIN)
+    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
+    gaps(s, [0, 3, 8, 3, 8], enemy=MET)
+    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, MONOEYE)
+    crumble_bridge(s, 4)
+    return finish(s, "mansion")
+
+
+@stage
+def stage1_4():
+    s = lay("stage1_4", "Stage 1-4, catacombs: spikes, spike balls and the spiked togezo.", "catacombs", 210)
+    s.note("Hazards that must be jumped or timed; togezo must be shot, not stomped.")
+    begin(s, 10)
+    x = s.flat(10); s.on(x + 6, TOGEZO); s.on(x + 2, MAGAZINE)
+    spike_run(s, 8)
+    x = s.flat(12); s.on(x + 8, BRAIN); s.put(x + 5, s.top - 1, SPIKE_BALL)
+    plank_hops(s, 10, 2)
+    x = s.flat(12); s.on(x + 4, TOGEZO); s.on(x + 9, MET)
+    s.put(x + 6, s.top - 4, SWINGING_BALL)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
+    spike_run(s, 10, planks_at=3)
+    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 5, MONOEYE); s.on(x + 10, TOGEZO)
+    gaps(s, [0, 3, 8, 4, 8], enemy=BRAIN)
+    x = s.flat(14); s.on(x + 6, GHOST); s.on(x + 2, MAGAZINE)
+    s.ledge(x + 8, x + 11, s.top - 4); s.put(x + 9, s.top - 5, ONEUP)
+    plank_hops(s, 12, 3)
+    x = s.flat(10); s.on(x + 5, TOGEZO)
+    return finish(s, "catacombs")
+
+
+@stage
+def stage1_boss():
+    s = lay("stage1_boss", "Stage 1 boss, catacombs: the walking brain in its crypt.", "catacombs", 40)
+    s.note("A flat crypt, one screen wide, for the jumping, fire-throwing brain.")
+    boss_arena(s, "catacombs", approach=14, arena=26)
+    s.on(2, START)
+    s.on(6, MAGAZINE)
+    s.ledge(20, 24, s.top - 4)
+    s.ledge(30, 34, s.top - 4)
+    dress(s, "catacombs", density=0.15)
+    return s
+
+
+# ================== World 2: things that move and burn ==================
+
+@stage
+def stage2_1():
+    s = lay("stage2_1", "Stage 2-1, moonlit forest: swinging platforms over the ravines.", "forest", 200)
+    s.note("Floating platforms carry her over pits too wide to jump; hoppers guard the banks.")
+    begin(s, 10)
+    x = s.flat(8); s.on(x + 4, MAGAZINE)
+    floaters(s, 8, 1)
+    x = s.flat(12); s.on(x + 5, HOPPER); s.on(x + 9, BRAIN)
+    floaters(s, 12, 2)
+    x = s.flat(10); s.on(x + 6, MONOEYE)
+    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, MAGAZINE)
+    gaps(s, [0, 4, 8, 5, 8], enemy=HOPPER)
+    x = s.flat(10); checkpoint(s, x + 4); s.on(x + 7, MAGAZINE)
+    floaters(s, 14, 2)
+    x = s.flat(12); s.on(x + 4, MET); s.on(x + 8, MET); s.on(x + 10, HOVERER)
+    stairs(s, [2, 2, -2, -2], width=4)
+    x = s.flat(10); s.on(x + 5, DEATH)
+    floaters(s, 10, 1)
+    x = s.flat(12); s.on(x + 6, HOPPER)
+    s.put(x + 9, s.top - 6, ONEUP)            # secret: high above, from the stairs' top
+    gaps(s, [0, 5, 10], enemy=BRAIN)
+    return finish(s, "forest")
+
+
+@stage
+def stage2_2():
+    s = lay("stage2_2", "Stage 2-2, rooftops at dusk: chimneys breathing fire, turrets on the walls.", "roofs", 210)
+    s.note("Flame jets burn 2 s of every 5; turrets fire along the roofs; crumbling eaves.")
+    begin(s, 10)
+    x = s.flat(8); s.on(x + 3, MAGAZINE)
+    burners_up(s, 14, every=5)
+    s.pit(3); s.top = 11
+    x = s.flat(12); s.on(x + 6, HOPPER)
+    wall_block(s, x + 11, 3); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
+    s.top = 11; crumble_bridge(s, 5)
+    x = s.flat(10); s.on(x + 5, BRAIN)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
+    burners_up(s, 16, every=4)
+    gaps(s, [0, 4, 8, 4, 8], enemy=HOPPER)
+    s.top = 10; x = s.flat(12); s.on(x + 4, MONOEYE); s.on(x + 9, HOVERER)
+    crumble_bridge(s, 6)
+    x = s.flat(12); s.on(x + 8, MET)
+    s.put(x + 2, s.top - 4, ONEUP)
+    s.ledge(x + 1, x + 4, s.top - 3)
+    burners_up(s, 12, every=4)
+    gaps(s, [0, 4, 8], enemy=HOPPER)
+    return finish(s, "roofs")
+
+
+@stage
+def stage2_3():
+    s = lay("stage2_3", "Stage 2-3, mansion halls: the puppets' gallery and the circling fire.", "mansion", 210)
+    s.note("Marionettes throw knives; blocks with circling fireballs guard the corridor.")
+    s.fill(0, 400, 0, 1)
+    begin(s, 10)
+    x = s.flat(14); s.on(x + 3, MAGAZINE); s.on(x + 10, MARIONETTE)
+    x = s.flat(12); fire_block(s, x + 6)
+    crumble_bridge(s, 5)
+    x = s.flat(14); s.on(x + 5, BRAIN); s.on(x + 10, MET)
+    s.ledge(x + 8, x + 12, s.top - 4); s.coins(x + 8, x + 12, s.top - 5)
+    x = s.flat(12); fire_block(s, x + 4, ccw=True); fire_block(s, x + 9)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE); gate(s, x + 9)
+    x = tunnel(s, 16, height=4); s.on(x + 6, MARIONETTE); s.on(x + 12, MONOEYE)
+    gaps(s, [0, 4, 8, 4, 8], enemy=MET)
+    x = s.flat(14); fire_block(s, x + 5); s.on(x + 10, MARIONETTE); s.on(x + 2, MAGAZINE)
+    stairs(s, [2, 2], width=5)
+    x = s.flat(8); s.put(x + 4, s.top - 4, ONEUP)
+    stairs(s, [-2, -2], width=5)
+    return finish(s, "mansion")
+
+
+@stage
+def stage2_4():
+    s = lay("stage2_4", "Stage 2-4, catacombs: the reapers' patrol and the swinging balls.", "catacombs", 220)
+    s.note("Deaths patrol the ledges; swinging spike balls over the walkways; fewer magazines.")
+    begin(s, 10)
+    x = s.flat(12); s.on(x + 8, DEATH); s.on(x + 3, MAGAZINE)
+    plank_hops(s, 12, 3)
+    x = s.flat(12); s.put(x + 4, s.top - 3, SWINGING_BALL); s.put(x + 8, s.top - 3, SWINGING_BALL)
+    x = s.flat(14); s.on(x + 7, DEATH); s.on(x + 11, TOGEZO)
+    spike_run(s, 12)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
+    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 8, GHOST)
+    gaps(s, [0, 4, 8, 5, 8], enemy=DEATH)
+    x = s.flat(12); s.put(x + 6, s.top - 3, SWINGING_BALL); s.on(x + 10, TOGEZO)
+    plank_hops(s, 14, 3)
+    x = s.flat(12); s.on(x + 6, DEATH)
+    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
+    return finish(s, "catacombs")
+
+
+@stage
+def stage2_boss():
+    s = lay("stage2_boss", "Stage 2 boss, catacombs: the brain again, now over spikes.", "catacombs", 42)
+    s.note("The same brain in a crypt with spiked pits at both walls.")
+    boss_arena(s, "catacombs", approach=14, arena=28)
+    s.on(2, START)
+    s.on(6, MAGAZINE)
+    for x in (16, 17, 38, 39):
+        s.clear(x, x + 1, s.top, s.top + 1)
+        s.chips[s.top][x] = SPIKES
+    s.ledge(24, 28, s.top - 4)
+    s.ledge(31, 35, s.top - 4)
+    dress(s, "catacombs", density=0.15)
+    return s
+
+
+# ===================== World 3: up and down =====================
+
+def climb(s, x0, bottom, floors, width=14, gap=3):
+    """A stack of one-way platforms zigzagging upward from row `bottom`."""
+    for i in range(floors):
+        row = bottom - (i + 1) * gap
+        left = x0 + (0 if i % 2 == 0 else width // 2)
+        s.planks(left, left + width // 2 + 1, row)
+        s.put(left + 2, row - 1, COIN)
+    return bottom - floors * gap
+
+
+@stage
+def stage3_1():
+    s = lay("stage3_1", "Stage 3-1, moonlit forest: up the great tree and over the canopy.", "forest", 190, height=30, ground=28)
+    s.note("A tall map: climb one-way branches to the canopy, cross it, drop down the far side.")
+    begin(s, 10)
+    x = s.flat(10); s.on(x + 5, BRAIN); s.on(x + 2, MAGAZINE)
+    x0 = s.flat(16)
+    top = climb(s, x0, s.top, 5, width=14)
+    s.on(x0 + 12, MET)
+    # the canopy: a long ledge high up, the ground below full of spikes
+    canopy = top
+    s.ledge(x0 + 10, x0 + 60, canopy)
+    s.pit(40, spikes=True)
+    s.put(x0 + 24, canopy - 1, HOPPER); s.put(x0 + 36, canopy - 1, BRAIN)
+    s.put(x0 + 30, canopy - 1, CHECKPOINT); s.put(x0 + 33, canopy - 1, MAGAZINE)
+    s.put(x0 + 44, canopy - 1, MONOEYE); s.put(x0 + 50, canopy - 3, ONEUP)
+    s.coins(x0 + 16, x0 + 22, canopy - 1)
+    # down the far side on ledges
+    s.ledge(x0 + 60, x0 + 64, canopy + 4)
+    s.ledge(x0 + 56, x0 + 60, canopy + 8)
+    s.top = 28
+    x = s.flat(14); s.on(x + 8, HOPPER)
+    gaps(s, [0, 4, 8, 4, 8], enemy=BRAIN)
+    x = s.flat(16); s.on(x + 6, DEATH); s.on(x + 2, MAGAZINE)
+    stairs(s, [3, 3, 3], width=5)
+    x = s.flat(10); s.on(x + 5, HOVERER)
+    stairs(s, [-3, -3, -3], width=5)
+    return finish(s, "forest")
+
+
+@stage
+def stage3_2():
+    s = lay("stage3_2", "Stage 3-2, rooftops at dusk: the steeple climb.", "roofs", 180, height=26, ground=24)
+    s.note("Roofs climb in tall steps to a belfry walk, then fall away in a run of crumbling eaves.")
+    begin(s, 10)
+    x = s.flat(8); s.on(x + 4, MAGAZINE)
+    for rise in (3, 3, 3, 3):
+        s.top -= rise
+        x = s.flat(7); s.on(x + 4, HOPPER if rise % 2 else BRAIN)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
+    floaters(s, 10, 1)
+    x = s.flat(12); s.on(x + 6, MARIONETTE)
+    crumble_bridge(s, 6)
+    x = s.flat(10); s.on(x + 5, MONOEYE)
+    for rise in (-3, -3, -3):
+        s.top -= rise
+        x = s.flat(7); s.on(x + 4, MET)
+    gaps(s, [0, 4, 10, 4, 10], enemy=HOPPER)
+    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, HOVERER)
+    s.planks(x + 5, x + 9, s.top - 4); s.put(x + 6, s.top - 8, ONEUP)
+    s.planks(x + 4, x + 8, s.top - 7)
+    return finish(s, "roofs")
+
+
+@stage
+def stage3_3():
+    s = lay("stage3_3", "Stage 3-3, mansion halls: the library's galleries.", "mansion", 170, height=30, ground=28)
+    s.note("Up through three galleries on one-way shelves, across the top, then back down.")
+    s.fill(0, 400, 0, 1)
+    begin(s, 10)
+    x = s.flat(10); s.on(x + 5, MARIONETTE); s.on(x + 2, MAGAZINE)
+    x0 = s.flat(20)
+    # three galleries, each a solid floor with one-way shelves at alternating ends
+    for i, row in enumerate((24, 20, 16)):
+        if i % 2 == 0:
+            s.ledge(x0 + 4, x0 + 20, row)
+            s.planks(x0, x0 + 4, row)
+        else:
+            s.ledge(x0, x0 + 16, row)
+            s.planks(x0 + 16, x0 + 20, row)
+    s.put(x0 + 10, 23, BRAIN); s.put(x0 + 8, 19, MET); s.put(x0 + 12, 15, MONOEYE)
+    s.put(x0 + 6, 15, MAGAZINE)
+    # the top walk over a spiked floor
+    s.ledge(x0 + 20, x0 + 70, 12)
+    s.pit(50, spikes=True)
+    s.put(x0 + 23, 11, CHECKPOINT)
+    s.put(x0 + 30, 11, MARIONETTE); s.put(x0 + 42, 11, DEATH); s.put(x0 + 55, 11, MARIONETTE)
+    s.put(x0 + 48, 7, ONEUP); s.planks(x0 + 46, x0 + 51, 8)
+    s.put(x0 + 36, 11, MAGAZINE)
+    # the way down
+    for i, row in enumerate((16, 20, 24)):
+        left = x0 + 70 + i * 3
+        s.ledge(left, left + 4, row)
+    s.top = 28
+    x = s.flat(14); s.on(x + 8, MET); s.on(x + 3, MAGAZINE)
+    gaps(s, [0, 4, 8], enemy=MONOEYE)
+    x = tunnel(s, 14, height=4); s.on(x + 5, MARIONETTE); s.on(x + 10, GHOST)
+    crumble_bridge(s, 6)
+    return finish(s, "mansion")
+
+
+@stage
+def stage3_4():
+    s = lay("stage3_4", "Stage 3-4, catacombs: down the ossuary shaft.", "catacombs", 160, height=32, ground=9)
+    s.note("Start high, descend by ledges past ghosts and spike balls to the deep crypt floor.")
+    begin(s, 10)
+    x = s.flat(8); s.on(x + 4, MAGAZINE)
+    s.top = 9
+    x0 = s.x
+    s.x += 30
+    # descending ledges
+    rows = (12, 15, 18, 21, 24)
+    for i, row in enumerate(rows):
+        left = x0 + i * 6
+        s.ledge(left, left + 5, row)
+        s.put(left + 2, row - 1, COIN if i % 2 else SPIKE_BALL if i == 2 else COIN)
+    s.put(x0 + 14, 10, GHOST)
+    s.top = 29
+    s.x = x0 + 30
+    x = s.flat(12); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
+    x = s.flat(14); s.on(x + 6, TOGEZO); s.on(x + 11, DEATH)
+    spike_run(s, 12)
+    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 7, GHOST)
+    gaps(s, [0, 4, 8, 5, 8], enemy=TOGEZO)
+    x = s.flat(12); s.put(x + 5, s.top - 3, SWINGING_BALL); s.on(x + 9, DEATH)
+    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
+    return finish(s, "catacombs")
+
+
+@stage
+def stage3_boss():
+    s = lay("stage3_boss", "Stage 3 boss, clock tower: the serpent in the gearworks.", "clock", 50)
+    s.note("A wide hall: the serpent swims from map x 800 to the last column.")
+    boss_arena(s, "clock", approach=20, arena=30, boss_height=6)
+    s.on(2, START)
+    s.on(8, MAGAZINE)
+    s.planks(29, 33, s.top - 4)
+    s.planks(40, 44, s.top - 4)
+    dress(s, "clock", density=0.15)
+    return s
+
+
+# ================= World 4: the long night (fewer magazines) =================
+
+@stage
+def stage4_1():
+    s = lay("stage4_1", "Stage 4-1, moonlit forest: everything at once, and little ammunition.", "forest", 230)
+    s.note("A long run mixing every forest danger; magazines only where she has earned them.")
+    begin(s, 8)
+    x = s.flat(10); s.on(x + 5, HOPPER); s.on(x + 8, BRAIN)
+    floaters(s, 12, 2)
+    x = s.flat(10); s.on(x + 5, DEATH)
+    plank_hops(s, 12, 2)
+    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, TOGEZO); fire_block(s, x + 10)
+    gaps(s, [0, 5, 8, 5, 8], enemy=HOPPER)
+    x = s.flat(10); checkpoint(s, x + 3)
+    burners_up(s, 14, every=4)
+    x = s.flat(12); s.on(x + 4, MARIONETTE); s.on(x + 9, HOVERER)
+    crumble_bridge(s, 7)
+    x = s.flat(12); s.on(x + 6, GHOST); s.on(x + 2, MAGAZINE)
+    floaters(s, 14, 2)
+    x = s.flat(10); s.on(x + 5, DEATH); s.on(x + 8, TOGEZO)
+    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
+    gaps(s, [0, 5, 8, 5, 6], enemy=HOPPER)
+    return finish(s, "forest")
+
+
+@stage
+def stage4_2():
+    s = lay("stage4_2", "Stage 4-2, clock tower: catwalks between the gears.", "clock", 220)
+    s.note("Iron catwalks, turrets in the walls, flame vents and swinging platforms.")
+    begin(s, 8)
+    x = s.flat(10); s.on(x + 6, MECHA); s.on(x + 2, MAGAZINE)
+    plank_hops(s, 12, 2)
+    x = s.flat(12); s.on(x + 5, MECHA)
+    wall_block(s, x + 11, 3); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
+    s.top = 10
+    floaters(s, 10, 1)
+    x = s.flat(10); s.on(x + 5, MONOEYE)
+    burners_up(s, 12, every=4)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
+    s.top = 13
+    spike_run(s, 14)
+    x = s.flat(12); s.on(x + 4, MECHA); fire_block(s, x + 8, ccw=True)
+    gaps(s, [0, 5, 8, 5, 8], enemy=HOPPER)
+    x = s.flat(12); s.on(x + 6, MARIONETTE)
+    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
+    floaters(s, 12, 2)
+    return finish(s, "clock")
+
+
+@stage
+def stage4_3():
+    s = lay("stage4_3", "Stage 4-3, catacombs: the gauntlet to the deepest vault.", "catacombs", 230)
+    s.note("The hardest run before the last world: gates behind, spikes below, ghosts above.")
+    begin(s, 8)
+    x = s.flat(10); s.on(x + 5, TOGEZO); s.on(x + 8, DEATH)
+    spike_run(s, 12)
+    x = s.flat(10); gate(s, x + 2); s.on(x + 6, GHOST)
+    plank_hops(s, 14, 3)
+    x = s.flat(12); s.on(x + 3, MAGAZINE); s.put(x + 6, s.top - 3, SWINGING_BALL)
+    s.on(x + 10, TOGEZO)
+    x = tunnel(s, 16, height=3, ceiling_spikes=True); s.on(x + 6, DEATH); s.on(x + 12, MECHA)
+    x = s.flat(10); checkpoint(s, x + 3)
+    crumble_bridge(s, 7)
+    x = s.flat(12); s.on(x + 4, GHOST); fire_block(s, x + 8)
+    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
+    x = s.flat(12); s.on(x + 2, MAGAZINE); s.on(x + 8, MARIONETTE)
+    spike_run(s, 14)
+    x = s.flat(10); s.on(x + 6, TOGEZO)
+    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
+    return finish(s, "catacombs")
+
+
+# ================= World 5: the way to the throne =================
+
+@stage
+def stage5_1():
+    s = lay("stage5_1", "Stage 5-1, clock tower: the tower's face by night.", "clock", 230, height=24, ground=22)
+    s.note("Up the outside of the tower on catwalks and swinging platforms, turrets firing across.")
+    begin(s, 8)
+    x = s.flat(10); s.on(x + 3, MAGAZINE); s.on(x + 7, MECHA)
+    x0 = s.flat(14)
+    top = climb(s, x0, s.top, 3, width=12, gap=3)
+    s.ledge(x0 + 12, x0 + 40, top)
+    s.pit(26, spikes=True)
+    s.put(x0 + 20, top - 1, MECHA); s.put(x0 + 30, top - 1, HOPPER)
+    s.put(x0 + 38, top - 3, TURRET_L); s.put(x0 + 26, top - 1, MAGAZINE)
+    s.top = top
+    x = s.flat(10); checkpoint(s, x + 3)
+    floaters(s, 12, 2)
+    x = s.flat(12); s.on(x + 5, MARIONETTE); fire_block(s, x + 9)
+    burners_up(s, 12, every=4)
+    plank_hops(s, 12, 2)
+    x = s.flat(12); s.on(x + 4, DEATH); s.on(x + 9, MECHA)
+    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
+    for rise in (-3, -3, -3):
+        s.top -= rise
+        x = s.flat(6); s.on(x + 3, HOPPER)
+    x = s.flat(10); s.on(x + 2, MAGAZINE); s.on(x + 7, MONOEYE)
+    return finish(s, "clock")
+
+
+@stage
+def stage5_2():
+    s = lay("stage5_2", "Stage 5-2, rooftops at dusk: the chase across the city.", "roofs", 240)
+    s.note("Long fast run: wide alleys, turrets, hoppers and ghosts in the open sky.")
+    begin(s, 8)
+    x = s.flat(10); s.on(x + 4, MAGAZINE); s.on(x + 8, GHOST)
+    gaps(s, [0, 5, 8, 5, 8, 5, 8], enemy=HOPPER)
+    s.top = 11; x = s.flat(12); s.on(x + 5, MECHA)
+    wall_block(s, x + 11, 2); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
+    floaters(s, 14, 2)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
+    burners_up(s, 14, every=4)
+    crumble_bridge(s, 7)
+    x = s.flat(12); s.on(x + 4, MARIONETTE); s.on(x + 9, GHOST)
+    s.top = 9; x = s.flat(10); s.on(x + 5, DEATH)
+    s.top = 12; plank_hops(s, 14, 3, spikes=False)
+    x = s.flat(12); s.on(x + 4, HOVERER); s.on(x + 8, HOPPER)
+    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
+    gaps(s, [0, 5, 8, 5, 8], enemy=MECHA)
+    return finish(s, "roofs")
+
+
+@stage
+def stage5_3():
+    s = lay("stage5_3", "Stage 5-3, mansion halls: the haunted wing.", "mansion", 230)
+    s.note("Ghosts through the walls, puppets on the galleries, fire around the pillars.")
+    s.fill(0, 400, 0, 1)
+    begin(s, 8)
+    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 9, GHOST)
+    x = s.flat(12); fire_block(s, x + 4); fire_block(s, x + 9, ccw=True)
+    crumble_bridge(s, 6)
+    x = tunnel(s, 14, height=4); s.on(x + 5, MARIONETTE); s.on(x + 11, MECHA)
+    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE); gate(s, x + 9)
+    x = s.flat(14); s.on(x + 4, GHOST); s.on(x + 10, MARIONETTE)
+    stairs(s, [2, 2, 2], width=4)
+    x = s.flat(10); fire_block(s, x + 5)
+    stairs(s, [-2, -2, -2], width=4)
+    crumble_bridge(s, 7)
+    x = s.flat(12); s.on(x + 6, TOGEZO); s.on(x + 2, MAGAZINE)
+    s.ledge(x + 8, x + 11, s.top - 4); s.put(x + 9, s.top - 5, ONEUP)
+    return finish(s, "mansion")
+
+
+@stage
+def stage5_4():
+    s = lay("stage5_4", "Stage 5-4, catacombs: the last descent.", "catacombs", 240)
+    s.note("Every hazard of the catacombs with every enemy, on few magazines.")
+    begin(s, 8)
+    x = s.flat(10); s.on(x + 3, MAGAZINE); s.on(x + 7, TOGEZO)
+    spike_run(s, 14)
+    x = s.flat(10); s.on(x + 5, DEATH); s.put(x + 8, s.top - 3, SWINGING_BALL)
+    floaters(s, 12, 2)
+    x = s.flat(12); s.on(x + 4, GHOST); s.on(x + 9, MARIONETTE)
+    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 7, MECHA)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
+    plank_hops(s, 14, 3)
+    x = s.flat(12); fire_block(s, x + 6); s.on(x + 10, TOGEZO)
+    burners_up(s, 12, every=4)
+    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
+    crumble_bridge(s, 7)
+    x = s.flat(12); s.on(x + 5, GHOST); s.on(x + 9, MONOEYE)
+    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
+    return finish(s, "catacombs")
+
+
+@stage
+def stage5_boss():
+    s = lay("stage5_boss", "Stage 5 boss, throne room: the master of the house, in two forms.", "throne", 44)
+    s.note("A throne hall one screen wide with room above for the 272-pixel second form.")
+    boss_arena(s, "throne", approach=16, arena=28, boss_height=5)
+    s.on(2, START)
+    s.on(8, MAGAZINE)
+    s.fill(0, 44, 0, 1)
+    s.planks(22, 26, s.top - 4)
+    s.planks(34, 38, s.top - 4)
+    dress(s, "throne", density=0.2)
+    return s
+
+
+# ============== The trial course: a sampler of the full game ==============
+
+@stage
+def trial1_1():
+    s = lay("trial1_1", "Trial 1, moonlit forest: walking, jumping, shooting and stomping.", "forest", 170)
+    s.note("World 1 condensed: gaps, brains and mets, a ledge with a secret, swinging platforms.")
+    begin(s, 10)
+    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, BRAIN)
+    gaps(s, [0, 3, 8, 3, 8], enemy=MET)
+    x = s.flat(12); s.on(x + 6, HOPPER)
+    s.ledge(x + 3, x + 7, s.top - 4); s.coins(x + 3, x + 7, s.top - 5); s.put(x + 6, s.top - 5, ONEUP)
+    stairs(s, [1, 1, -1, -1], width=4)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
+    floaters(s, 10, 1)
+    x = s.flat(14); s.on(x + 4, BRAIN); s.on(x + 9, MONOEYE)
+    gaps(s, [0, 4, 8, 4, 8], enemy=BRAIN)
+    x = s.flat(10); s.on(x + 2, MAGAZINE); s.on(x + 7, MET)
+    return finish(s, "forest")
+
+
+@stage
+def trial1_2():
+    s = lay("trial1_2", "Trial 2, clock tower: catwalks, turrets and flame vents.", "clock", 180)
+    s.note("Worlds 2 and 4 condensed: burners, a turret, planks over spikes, mechas.")
+    begin(s, 10)
+    x = s.flat(10); s.on(x + 3, MAGAZINE); s.on(x + 7, MECHA)
+    burners_up(s, 12, every=4)
+    plank_hops(s, 10, 2)
+    x = s.flat(12); s.on(x + 5, HOPPER)
+    wall_block(s, x + 11, 3); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
+    s.top = 10
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
+    floaters(s, 10, 1)
+    x = s.flat(12); s.on(x + 4, MECHA); fire_block(s, x + 8)
+    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
+    s.top = 13
+    spike_run(s, 12)
+    x = s.flat(10); s.on(x + 5, MONOEYE); s.on(x + 2, MAGAZINE)
+    gaps(s, [0, 4, 8, 4, 8], enemy=MECHA)
+    burners_up(s, 10, every=4)
+    x = s.flat(10); s.on(x + 6, HOPPER)
+    return finish(s, "clock")
+
+
+@stage
+def trial1_3():
+    s = lay("trial1_3", "Trial 3, mansion halls: puppets, gates and crumbling floors.", "mansion", 180)
+    s.note("Worlds 1-3 condensed: ceilings, crumbling floors, a gate, marionettes and a ghost.")
+    s.fill(0, 400, 0, 1)
+    begin(s, 10)
+    x = tunnel(s, 14, height=4); s.on(x + 3, MAGAZINE); s.on(x + 9, BRAIN)
+    crumble_bridge(s, 5)
+    x = s.flat(12); s.on(x + 7, MARIONETTE)
+    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE); gate(s, x + 8)
+    stairs(s, [2, 2], width=5)
+    x = s.flat(10); s.on(x + 5, GHOST); s.put(x + 7, s.top - 4, ONEUP)
+    stairs(s, [-2, -2], width=5)
+    x = s.flat(12); fire_block(s, x + 6); s.on(x + 10, MET)
+    crumble_bridge(s, 6)
+    x = s.flat(10); s.on(x + 2, MAGAZINE); s.on(x + 7, MONOEYE)
+    x = tunnel(s, 12, height=3); s.on(x + 6, MARIONETTE)
+    gaps(s, [0, 4, 8], enemy=BRAIN)
+    return finish(s, "mansion")
+
+
+@stage
+def trial_boss():
+    s = lay("trial_boss", "Trial boss, catacombs: the walking brain.", "catacombs", 40)
+    s.note("The first boss's crypt, for the trial's last fight.")
+    boss_arena(s, "catacombs", approach=14, arena=26)
+    s.on(2, START)
+    s.on(6, MAGAZINE)
+    s.ledge(20, 24, s.top - 4)
+    s.ledge(30, 34, s.top - 4)
+    dress(s, "catacombs", density=0.15)
+    return s
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
+    for make in STAGES:
+        s = make()
+        s.write(os.path.join(out, s.name + ".map"), SCENERY_NAMES)
+        print(f"{s.name}: {s.width} x {s.height} (planned {s.planned})")
+
+
+if __name__ == "__main__":
+    main()
