@@ -13,8 +13,8 @@
 # Lady Hesper     the Dollmaker; forty years ago Bastable's jilted bride.
 # Gilwyn          her son, a librarian; arrives late, to his own surprise.
 
-speaker vrel "Vrel" fill=#ffd2da
+speaker vrel "Vrel" fill=#ffe2e8
 speaker ghost "Lord Bastable" fill=#bdf2ff
 speaker tallow "Doctor Tallow" fill=#cdf590
-speaker hesper "Lady Hesper" fill=#e4c4ff
+speaker hesper "Lady Hesper" fill=#d4b0ff
 speaker gil "Gilwyn" fill=#ffdc9c

@@ -50,7 +50,7 @@ line e27 right gil "Mother always said my father was lost at sea."
 line e27_2 left ghost "I did get very seasick once. Gilwyn... my boy..."
 kick right
 stand gil1 right
-line e28 right gil "..."
+line e28 right gil "...I beg your pardon?"
 line e28_2 right gil "My father is a ghost?"
 line e28_3 right gil "My father is a ghost who jilted my mother?"
 line e29 left ghost "Son! I have so much to teach you!"

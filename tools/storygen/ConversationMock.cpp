@@ -259,7 +259,7 @@ int WriteConversationMocks(const Story& story, const std::string& gameDir,
                     shotsOfPage.push_back(std::move(shots[i]));
                 }
                 shots.erase(shots.begin(), shots.begin() + static_cast<long>(take));
-                char number[8];
+                char number[16];
                 std::snprintf(number, sizeof number, "%02d", ++page);
                 WriteSheet(mockDir + "/mock_" + tag + "_" + number + ".png", shotsOfPage);
                 ++sheets;

@@ -70,7 +70,7 @@ TEST_F(StorygenTool, RefusesStoriesThatDoNotFitOrHangTogether) {
     const Case cases[] = {
         {"conversation S\nline x01 left vrel \"This line goes on and on and on, far longer than "
          "any two rows of a conversation picture could ever hold without spilling over.\"\n",
-         "needs 3 rows"},
+         "rows; shorten it"},
         {"conversation S\nrepeat x02 left\n", "never written"},
         {"conversation S\nline x03 left vrel \"One.\"\nline x03 left vrel \"Two.\"\n",
          "written twice"},
