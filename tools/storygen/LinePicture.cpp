@@ -8,8 +8,12 @@
 namespace storygen {
 namespace {
 
-// Room around the glyphs for the outline and the shadow's offset.
-constexpr double kPad = 4.0;
+// Room around the glyphs for the halo, the outline and the shadow's offset.
+constexpr double kPad = 5.0;
+// A soft dark ring well outside the outline, so a line stays readable where
+// it passes over a light portrait (the ghost, an apron, a porcelain mask).
+constexpr double kHaloWidth = 9.0;
+constexpr double kHaloAlpha = 0.55;
 constexpr double kShadowOffset = 2.0;
 
 artgen::TextStyle LineStyle(const Speaker& speaker) {
@@ -23,6 +27,23 @@ artgen::TextStyle LineStyle(const Speaker& speaker) {
     style.shadowDx = kShadowOffset;
     style.shadowDy = kShadowOffset;
     return style;
+}
+
+void PaintHalo(cairo_t* cr, PangoLayout* layout) {
+    cairo_save(cr);
+    cairo_new_path(cr);
+    pango_cairo_update_layout(cr, layout);
+    pango_cairo_layout_path(cr, layout);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, kHaloWidth);
+    // Stroke and fill as one group so overlapping strokes do not darken.
+    cairo_push_group(cr);
+    cairo_set_source_rgba(cr, 0.0, 0.0, 0.0, 1.0);
+    cairo_stroke_preserve(cr);
+    cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, kHaloAlpha);
+    cairo_restore(cr);
 }
 
 } // namespace
@@ -58,6 +79,7 @@ std::unique_ptr<artgen::Canvas> RenderLine(const Line& line, const Speaker& spea
     cairo_t* cr = canvas->Context();
     cairo_save(cr);
     cairo_translate(cr, kPad - double(logical.x) / PANGO_SCALE, kPad);
+    PaintHalo(cr, final.get());
     artgen::PaintText(cr, final.get(), style);
     cairo_restore(cr);
     artgen::CheckCairo(cr, "drawing a line of dialogue");
