@@ -3,7 +3,11 @@
 // conversations and the endings into PNG mock-ups for review.
 //
 //   vrels-storygen --story-dir DIR --game-dir DIR [--stamp FILE --depfile FILE]
-//                  [--mock-dir DIR]
+//                  [--mock-dir DIR] [--print-scripts]
+//
+// --print-scripts writes each conversation's steps in the short notation
+// L(portrait) R(portrait) l(line) r(line) K0 K1 W(frames), one conversation
+// a line, so the story can be compared with the scripts the game plays.
 #include "ConversationMock.h"
 #include "EndingMock.h"
 #include "LinePicture.h"
@@ -24,6 +28,7 @@ struct Arguments {
     std::string stamp;
     std::string depfile;
     std::string mockDir;
+    bool printScripts = false;
 };
 
 Arguments ParseArguments(int argc, char** argv) {
@@ -46,6 +51,8 @@ Arguments ParseArguments(int argc, char** argv) {
             args.depfile = value();
         } else if (word == "--mock-dir") {
             args.mockDir = value();
+        } else if (word == "--print-scripts") {
+            args.printScripts = true;
         } else {
             throw std::runtime_error("unknown argument " + word);
         }
@@ -73,8 +80,38 @@ std::string EscapeForDepfile(const std::string& path) {
     return out;
 }
 
+std::string Notation(const storygen::Step& step) {
+    using Kind = storygen::Step::Kind;
+    const bool left = step.side == storygen::Side::Left;
+    switch (step.kind) {
+    case Kind::Stand:
+        return std::string(left ? "L(" : "R(") + step.picture + ")";
+    case Kind::Line:
+        return std::string(left ? "l(" : "r(") + step.picture + ")";
+    case Kind::Kick:
+        return left ? "K0" : "K1";
+    case Kind::Wait:
+        return "W(" + std::to_string(step.frames) + ")";
+    }
+    return "?";
+}
+
+void PrintScripts(const storygen::Story& story) {
+    for (const storygen::Conversation& conversation : story.conversations) {
+        std::string text = conversation.name + ":";
+        for (const storygen::Step& step : conversation.steps) {
+            text += " " + Notation(step);
+        }
+        std::printf("%s\n", text.c_str());
+    }
+}
+
 int Run(const Arguments& args) {
     const storygen::Story story = storygen::ReadStory(args.storyDir);
+    if (args.printScripts) {
+        PrintScripts(story);
+        return 0;
+    }
     std::error_code error;
     std::filesystem::create_directories(args.gameDir + "/adv", error);
     if (error) {
