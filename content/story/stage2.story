@@ -6,10 +6,10 @@ line b00 left vrel "Another cellar. Another smell."
 kick left
 stand ghost0 right
 line b01 right ghost "Ahem. As I was saying..."
-line b02 right ghost "...Bastables have lived here for nine generations."
+line b02 right ghost "...Quillabys have lived here for nine generations."
 line b03 right ghost "My great-grandfather built the east wing."
 line b04 right ghost "It fell down. So he built it again."
-line b05 right ghost "It fell down again. Bastables are persistent."
+line b05 right ghost "It fell down again. Quillabys are persistent."
 line b06 right ghost "My grandmother kept forty cats in the library."
 line b07 right ghost "The cats are why the library also fell down."
 line b08 right ghost "And my father... no, that's a very long story."

@@ -42,7 +42,7 @@ line d25 left vrel "I dust this place every day. I hate dolls."
 line d26 right hesper "Then you will hate what comes next."
 kick left
 stand mary0 left
-line d27 left vrel "Lord Bastable still owes me three months' wages."
+line d27 left vrel "Lord Quillaby still owes me three months' wages."
 line d28 right hesper "He owes everyone. He owed ME a wedding."
 line d29 right hesper "Forty years I waited, young and furious."
 line d30 right hesper "The well of life under this house saw to that."

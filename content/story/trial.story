@@ -4,7 +4,7 @@ conversation TrialBossScene
 stand mary0 left
 line t01 right ghost "Don't shoot! Please, whatever you do, don't shoot!"
 stand ghost0 right
-line t02 right ghost "Vrel, it's me! Lord Bastable! Your employer!"
+line t02 right ghost "Vrel, it's me! Lord Quillaby! Your employer!"
 line t03 right ghost "Well. Your late employer. Very late."
 line t04 right ghost "Somebody pushed me down the grand staircase."
 line t05 right ghost "And now monsters are crawling out of my cellar."
