@@ -4,6 +4,7 @@
 #include "app/PlayerInfomation.h"
 #include "app/SystemInfo.h"
 #include "app/VrelsSkarovApp.h"
+#include "enemy/EnemyBase.h"
 #include "lib/DxGraphics.h"
 #include "lib/KeyCodes.h"
 #include "lib/OggStream.h"
@@ -431,6 +432,23 @@ void StageScene::AppendTrace(std::string& json) const {
         json += ",\"gun\":{\"rounds\":" + std::to_string(gun->rounds) +
                 ",\"magazines\":" + std::to_string(gun->magazines) +
                 ",\"reloading\":" + Bool(gun->reloading) + "}";
+    }
+    // Every awake enemy, in list order.
+    if (app.objects) {
+        json += ",\"enemies\":[";
+        bool first = true;
+        for (const auto& object : app.objects->Objects()) {
+            const auto* enemy = dynamic_cast<const EnemyBase*>(object.get());
+            if (!enemy || enemy->asleep || enemy->removed) {
+                continue;
+            }
+            json += std::string(first ? "" : ",") + "{\"kind\":\"" + enemy->KindName() +
+                    "\",\"x\":" + Num(enemy->x) + ",\"y\":" + Num(enemy->y) +
+                    ",\"hp\":" + std::to_string(enemy->hitPoints) +
+                    ",\"facing\":" + Bool(enemy->facing) + "}";
+            first = false;
+        }
+        json += "]";
     }
     json += ",\"stage\":{\"timeLeft\":" + std::to_string(timeLeft) +
             ",\"clearState\":" + std::to_string(clearState) + ",\"paused\":" + Bool(paused) +
