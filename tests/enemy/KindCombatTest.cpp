@@ -151,7 +151,7 @@ TEST_F(KindCombat, BulletsPassTheFlameJetTheCirclingFireballAndBeams) {
     EXPECT_TRUE(met.dying);
 }
 
-TEST_F(KindCombat, TheFlameJetBurnsOneHundredAndTwentyOfEveryThreeHundredFrames) {
+TEST_F(KindCombat, TheFlameJetIdlesThenBurnsAndHurtsOnlyWhileBurning) {
     PlayerMary& player = AddPlayer(0, 0);
     app->gameState->bench = 0;
     auto& jet = static_cast<Burner&>(Place(std::make_unique<Burner>(Burner::Right), 100, 200));
