@@ -87,7 +87,7 @@ TEST_F(GamePaths, AnInstalledCopyWritesToTheXdgFolders) {
                                               {"XDG_STATE_HOME", root + "/state"}}),
                                          &folders));
     EXPECT_FALSE(folders.portable) << "even though this user could write the share folder";
-    EXPECT_EQ(fs::weakly_canonical(folders.data), fs::path(root + "/usr/share/games/vrels/"));
+    EXPECT_EQ(folders.data, root + "/usr/games/../share/games/vrels/");
     EXPECT_EQ(folders.config, root + "/cfg/vrels/");
     EXPECT_EQ(folders.saves, root + "/share/vrels/");
     EXPECT_EQ(folders.overrides, root + "/share/vrels/");

@@ -81,6 +81,7 @@ mkdir -p "$elsewhere"
 keys=$src/tests/data/stage/test_map_run.keys
 backdrop=gfx/bg/bg1.tga
 run_stage() { # RUNNER SHOTS
+    mkdir -p "$2"
     (cd "$elsewhere" && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy VRELS_NO_DIALOGS=1 \
         "$1" --scene Stage0Scene --frames 1600 --keys "$keys" --shot-at 200 --shots "$2" \
         >"$work/run.out" 2>&1) || {
