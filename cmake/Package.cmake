@@ -14,10 +14,11 @@ her way through tile-map stages: stomp or shoot the monsters, collect coins,
 extra lives and magazines, reach the goal before the time runs out. Boss
 stages open with a conversation and end with a boss fight. Keyboard or game
 pad, window or full screen.")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 # The desktop entry is written while installing and must see /usr, not the
-# staging folder, as its prefix.
+# staging folder, as its prefix: install with DESTDIR into the staging folder.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX "/usr")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL game)
 set(CPACK_DEB_COMPONENT_INSTALL OFF)
