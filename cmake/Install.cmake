@@ -20,11 +20,14 @@ if(TARGET vrels-run)
             COMPONENT tools EXCLUDE_FROM_ALL)
 endif()
 
-# Only the data folders: the logs, settings and saves of test runs in the
-# build's game folder stay behind. Replays the player writes are never shipped:
-# a fresh build folder (scripts/package.sh) has none.
+# Only the data folders: the logs, settings and ranking of runs in the build's
+# game folder stay behind, and so does the test stage's replay, which the test
+# suite and every "bench" start write (the attract demo never plays it).
+# Replays of other stages played in the build's game folder would be shipped:
+# scripts/package.sh therefore packages from a fresh build folder.
 foreach(sub gfx map bgm se adv replay)
-    install(DIRECTORY ${GAME_DIR}/${sub} DESTINATION ${VRELS_INSTALL_DATADIR} COMPONENT game)
+    install(DIRECTORY ${GAME_DIR}/${sub} DESTINATION ${VRELS_INSTALL_DATADIR} COMPONENT game
+            REGEX "/replay/0\\.rec$" EXCLUDE)
 endforeach()
 
 # The icon: the SVG source as drawn, and a 256 x 256 PNG rendered from it.
