@@ -80,10 +80,14 @@ elsewhere=$work/elsewhere
 mkdir -p "$elsewhere"
 keys=$src/tests/data/stage/test_map_run.keys
 backdrop=gfx/bg/bg1.tga
-run_stage() { # RUNNER SHOTS
+# The test stage played by its key script: the whole run (as long as
+# tests/scene/stage/StageRunTest.cpp plays it) reaches the goal, which writes
+# the replay.
+full_run=3000
+run_stage() { # RUNNER SHOTS FRAMES
     mkdir -p "$2"
     (cd "$elsewhere" && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy VRELS_NO_DIALOGS=1 \
-        "$1" --scene Stage0Scene --frames 1600 --keys "$keys" --shot-at 200 --shots "$2" \
+        "$1" --scene Stage0Scene --frames "$3" --keys "$keys" --shot-at 200 --shots "$2" \
         >"$work/run.out" 2>&1) || {
         cat "$work/run.out" >&2
         fail "$1 failed"
@@ -100,7 +104,7 @@ mkdir -p "$XDG_CONFIG_HOME/vrels"
 printf '[Save]\nLastStage=-1\n' >"$XDG_CONFIG_HOME/vrels/vrels.ini"
 before=$(snapshot "$prefix")
 
-run_stage "$prefix/games/vrels-run" "$work/shipped"
+run_stage "$prefix/games/vrels-run" "$work/shipped" "$full_run"
 [ -s "$XDG_STATE_HOME/vrels/log.txt" ] || fail "no log in the state folder"
 grep -q 'Direct3DCreate9' "$XDG_STATE_HOME/vrels/log.txt" || fail "the log lacks the start-up lines"
 [ -s "$XDG_DATA_HOME/vrels/replay/0.rec" ] || fail "no replay in the user's data folder"
@@ -111,7 +115,7 @@ grep -q '^LastStage=0' "$XDG_CONFIG_HOME/vrels/vrels.ini" || fail "the settings 
 
 # ---- A user file replaces the installed one ----
 plain_tga "$data/$backdrop" "$XDG_DATA_HOME/vrels/$backdrop"
-run_stage "$prefix/games/vrels-run" "$work/override"
+run_stage "$prefix/games/vrels-run" "$work/override" 200
 cmp -s "$work/shipped/shot_000200.png" "$work/override/shot_000200.png" &&
     fail "the override did not change the frame"
 [ "$(snapshot "$prefix")" = "$before" ] || fail "the run wrote under the prefix"
@@ -124,7 +128,7 @@ cp -R "$data/." "$portable/"
 plain_tga "$data/$backdrop" "$portable/$backdrop"
 printf '[Save]\nLastStage=-1\n' >"$portable/vrels.ini"
 users=$(snapshot "$work/config")$(snapshot "$work/data")$(snapshot "$work/state")
-run_stage "$portable/vrels-run" "$work/portable-shots"
+run_stage "$portable/vrels-run" "$work/portable-shots" "$full_run"
 [ -s "$portable/log.txt" ] || fail "the portable copy wrote no log beside itself"
 [ -s "$portable/replay/0.rec" ] || fail "the portable copy wrote no replay beside itself"
 grep -q '^LastStage=0' "$portable/vrels.ini" || fail "the portable settings were not written"
