@@ -1,6 +1,6 @@
 #include "enemy/FesbioBrain.h"
 
-#include "enemy/BossShots.h"
+#include "enemy/Projectiles.h"
 #include "scene/stage/StageScene.h"
 
 #include <algorithm>
@@ -65,7 +65,7 @@ void FesbioBrain::Act() {
     case Fire:
         animation = 20; // the throwing frame
         if (stateCounter > 30 && stateCounter % 6 == 0) {
-            boss::ThrowArcFireball(*this);
+            enemy::ThrowArcFireball(*this);
         }
         if (stateCounter > 90) {
             attackState = Walk;

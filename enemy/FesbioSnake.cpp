@@ -1,6 +1,6 @@
 #include "enemy/FesbioSnake.h"
 
-#include "enemy/BossShots.h"
+#include "enemy/Projectiles.h"
 #include "scene/stage/StageScene.h"
 #include "world/ViewMap.h"
 
@@ -74,8 +74,8 @@ void FesbioSnake::Act() {
             // A fan of fourteen balls sweeping from ahead-and-up downwards.
             const float step = facing ? -0.4f : 0.4f;
             const float start = facing ? -0.785f : 3.33625f;
-            boss::FireLineFireball(x, y, facing,
-                                   static_cast<float>(stateCounter / 5) * step + start);
+            enemy::ShootLineFireball(x, y, static_cast<float>(stateCounter / 5) * step + start,
+                                     facing);
         }
         if (stateCounter > 70) {
             stateCounter = 0;

@@ -1,7 +1,7 @@
 #include "enemy/Marfes.h"
 
 #include "app/VrelsSkarovApp.h"
-#include "enemy/BossShots.h"
+#include "enemy/Projectiles.h"
 
 #include <boost/lexical_cast.hpp>
 #include <cmath>
@@ -80,8 +80,8 @@ void Marfes::Act() {
         if (stateCounter > 30 && (stateCounter - 30) % 4 == 0) {
             const float step = facing ? -0.4f : 0.4f;
             const float ahead = facing ? 3.14f : 0.0f;
-            boss::FireLineKnife(x, y, facing,
-                                static_cast<float>((stateCounter - 30) / 4) * step + ahead);
+            enemy::ShootLineKnife(x, y, static_cast<float>((stateCounter - 30) / 4) * step + ahead,
+                                  facing);
         }
         if (stateCounter > 60) {
             stateCounter = 0;
@@ -93,7 +93,7 @@ void Marfes::Act() {
         Wave(0.02f);
         animation = 30;
         if (stateCounter > 30 && (stateCounter - 30) % 7 == 0) {
-            boss::FireLineFireball(x, y, facing, DirectionFromHere());
+            enemy::ShootLineFireball(x, y, DirectionFromHere(), facing);
         }
         if (stateCounter > 60) {
             // Straight back to choosing: the counter is not reset.

@@ -1,7 +1,7 @@
 #include "enemy/Marfes2.h"
 
 #include "app/VrelsSkarovApp.h"
-#include "enemy/BossShots.h"
+#include "enemy/Projectiles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +49,7 @@ void Marfes2::FireBeamVolley() {
         const float bx = x + ox;
         const float by = y + emitter[1];
         for (int spread = -1; spread <= 1; ++spread) {
-            boss::FireBeam(bx, by, facing, ahead + static_cast<float>(spread));
+            enemy::ShootBeam(bx, by, ahead + static_cast<float>(spread), facing);
         }
     }
 }
@@ -114,7 +114,7 @@ void Marfes2::Act() {
     case Fireballs:
         Wave(0.02f);
         if (stateCounter > 30 && (stateCounter - 30) % 4 == 0) {
-            boss::FireLineFireball(x, y, facing, DirectionFromHere());
+            enemy::ShootLineFireball(x, y, DirectionFromHere(), facing);
         }
         if (stateCounter > 60) {
             // Straight back to choosing: the counter is not reset.
