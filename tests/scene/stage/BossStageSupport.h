@@ -4,7 +4,7 @@
 // classes load them by their own file names.
 //
 // Legend (beside that of StageTestSupport.h): 'E' the event trigger "1",
-// 'B' the boss marker, 'g' the boss-goal marker.
+// 'B' the boss marker, 'g' the boss-goal marker, 'm' a magazine.
 #include "../../player/StageTestSupport.h"
 
 #include "app/Log.h"
@@ -37,6 +37,9 @@ inline world::MapCell BossCellFor(char c) {
         return cell;
     case 'g':
         chip(32, 288); // boss goal
+        return cell;
+    case 'm':
+        chip(96, 256); // magazine
         return cell;
     default:
         return stagetest::CellFor(c);
