@@ -136,6 +136,7 @@ TEST_F(BossStages, AMagazineDropsEvery181FramesOnlyWhileNoneIsLeft) {
     const float r2 = expected.Next();
     const MagazineTimeout* dropped = FirstOf<MagazineTimeout>();
     EXPECT_FLOAT_EQ(dropped->x, 160.0f + 320.0f * r2);
+    EXPECT_FLOAT_EQ(dropped->baseY, 120.0f + 240.0f * r1);
     for (int i = 0; i < 180; ++i) {
         Tick();
     }
