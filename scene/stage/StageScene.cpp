@@ -1,5 +1,6 @@
 #include "scene/stage/StageScene.h"
 
+#include "app/ErrorReport.h"
 #include "app/Paths.h"
 #include "app/PlayerInfomation.h"
 #include "app/SystemInfo.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -68,7 +70,7 @@ void StageScene::Start() {
     OnMessage("reset_midpoint", none);
     Build();
     VrelsSkarovApp& app = App();
-    if (app.gameState) {
+    if (app.gameState && !loadFailed) {
         // Records the stage only when it is further than any reached before.
         SaveProgress(*app.gameState, vrels::SettingsPath(), progressNumber);
     }
@@ -106,7 +108,12 @@ void StageScene::Build() {
     auto viewMap = objects.Add(new ViewMap());
     map = viewMap.get();
     player->map = map;
-    SetupStage();
+    try {
+        SetupStage();
+    } catch (const std::exception& e) {
+        AbandonStage(e.what());
+        return;
+    }
 
     map->PlaceAll();
     map->SetView(startColumn, startRow);
@@ -114,6 +121,19 @@ void StageScene::Build() {
 
     // Nothing of the old world may be updated further in this frame.
     objects.Interrupt();
+}
+
+void StageScene::AbandonStage(const std::string& message) {
+    // A stage without its map cannot be played; the player is told once and
+    // taken back to the title instead of losing the program.
+    vrels::ReportError(message);
+    VrelsSkarovApp& app = App();
+    app.music->Halt();
+    app.player = nullptr;
+    player = nullptr;
+    map = nullptr;
+    app.objects->Clear();
+    loadFailed = true;
 }
 
 std::uint8_t StageScene::ChooseLevel() const {
@@ -147,6 +167,9 @@ void StageScene::RunPlayFrame(std::uint8_t level) {
 }
 
 std::string StageScene::Update() {
+    if (loadFailed) {
+        return "TitleScene";
+    }
     VrelsSkarovApp& app = App();
     if (app.input->KeyPressed(dik::P)) {
         paused = !paused;
@@ -239,6 +262,9 @@ void StageScene::GoTo(const std::string& sceneName) {
 }
 
 void StageScene::Draw() {
+    if (loadFailed) {
+        return;
+    }
     DrawBackground();
     App().objects->DrawAll();
     if (clearState != 0) {
