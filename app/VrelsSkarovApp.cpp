@@ -5,6 +5,7 @@
 #include "app/Paths.h"
 #include "app/PlayerInfomation.h"
 #include "app/Random.h"
+#include "app/Ranking.h"
 #include "app/StartupResources.h"
 #include "app/SystemInfo.h"
 #include "lib/DxGraphics.h"
@@ -168,7 +169,7 @@ bool VrelsSkarovApp::Initialize() {
     // 10-13.
     objects = std::make_shared<ObjectManager>();
     vrels::srand(0);
-    LoadRanking(*gameState, vrels::DataPath("score.ini"));
+    vrels::LoadRanking(*gameState, vrels::DataPath("score.ini"));
     fpsCounter = std::make_shared<FPSCounter>();
     playerRecord = std::make_shared<PlayerInfomation>();
 
