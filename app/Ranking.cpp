@@ -97,10 +97,9 @@ void LoadRanking(SystemInfo_t& info, const std::string& path) {
     for (size_t i = ranking.size(); i < defaults.size(); ++i) {
         ranking.push_back(defaults[i]);
     }
-    std::stable_sort(ranking.begin(), ranking.end(),
-                     [](const RankingEntry_t& a, const RankingEntry_t& b) {
-                         return a.score > b.score;
-                     });
+    std::stable_sort(
+        ranking.begin(), ranking.end(),
+        [](const RankingEntry_t& a, const RankingEntry_t& b) { return a.score > b.score; });
     info.ranking = ranking;
 }
 
@@ -138,9 +137,8 @@ bool EntersRanking(const std::vector<RankingEntry_t>& ranking, int score) {
 }
 
 bool InsertRanking(std::vector<RankingEntry_t>& ranking, const RankingEntry_t& entry) {
-    const auto lower = std::find_if(ranking.begin(), ranking.end(), [&](const RankingEntry_t& e) {
-        return e.score < entry.score;
-    });
+    const auto lower = std::find_if(ranking.begin(), ranking.end(),
+                                    [&](const RankingEntry_t& e) { return e.score < entry.score; });
     if (lower == ranking.end()) {
         return false;
     }

@@ -23,11 +23,11 @@ struct StageLine {
 
 // Every stage after the first, in the order they are reached, each on its own line.
 const StageLine kLaterStages[] = {
-    {"STAGE 1-2", 90},     {"STAGE 1-3", 105},    {"STAGE 1-4", 120},    {"STAGE 1 boss", 135},
-    {"STAGE 2-1", 150},    {"STAGE 2-2", 165},    {"STAGE 2-3", 180},    {"STAGE 2-4", 195},
-    {"STAGE 2 boss", 210}, {"STAGE 3-1", 225},    {"STAGE 3-2", 240},    {"STAGE 3-3", 255},
-    {"STAGE 3-4", 270},    {"STAGE 3 boss", 285}, {"STAGE 4-1", 300},    {"STAGE 4-2", 315},
-    {"STAGE 4-3", 330},    {"STAGE 5-1", 345},    {"STAGE 5-2", 360},    {"STAGE 5-3", 375},
+    {"STAGE 1-2", 90},     {"STAGE 1-3", 105},    {"STAGE 1-4", 120}, {"STAGE 1 boss", 135},
+    {"STAGE 2-1", 150},    {"STAGE 2-2", 165},    {"STAGE 2-3", 180}, {"STAGE 2-4", 195},
+    {"STAGE 2 boss", 210}, {"STAGE 3-1", 225},    {"STAGE 3-2", 240}, {"STAGE 3-3", 255},
+    {"STAGE 3-4", 270},    {"STAGE 3 boss", 285}, {"STAGE 4-1", 300}, {"STAGE 4-2", 315},
+    {"STAGE 4-3", 330},    {"STAGE 5-1", 345},    {"STAGE 5-2", 360}, {"STAGE 5-3", 375},
     {"STAGE 5-4", 390},    {"STAGE 5 boss", 405},
 };
 

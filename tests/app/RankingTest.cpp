@@ -1,7 +1,7 @@
 // The ranking file: reading what players and modders leave in it, the
 // default table, atomic writing and the insertion rule.
-#include "app/PlayerInfomation.h"
 #include "app/Ranking.h"
+#include "app/PlayerInfomation.h"
 #include "app/SystemInfo.h"
 
 #include <cstdio>

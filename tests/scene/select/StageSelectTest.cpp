@@ -79,8 +79,8 @@ TEST(AttractDemo, EveryDrawPicksAStageAndTheFirstComesUpNineTimesIn23) {
     }
     EXPECT_EQ(counts.size(), 15u);
     EXPECT_EQ(counts["STAGE 1 boss"], 9);
-    for (const char* name : {"STAGE 1-1", "STAGE 1-4", "STAGE 2 boss", "STAGE 2-1", "STAGE 3 boss",
-                             "STAGE 3-4"}) {
+    for (const char* name :
+         {"STAGE 1-1", "STAGE 1-4", "STAGE 2 boss", "STAGE 2-1", "STAGE 3 boss", "STAGE 3-4"}) {
         EXPECT_EQ(counts[name], 1) << name;
     }
     EXPECT_EQ(TitleScene::DemoStageName(8, state), "STAGE 1 boss");
