@@ -49,7 +49,10 @@ std::string EndScene::Update() {
     }
 
     ++frameCount;
-    if (frameCount > IgnorePressFrames && !leaving && app->input->ConfirmPressed()) {
+    // Polled every frame so that only a fresh press after the wait counts,
+    // not a key held through it.
+    const bool pressed = app->input->ConfirmPressed();
+    if (frameCount > IgnorePressFrames && !leaving && pressed) {
         leaving = true;
         app->music->Halt();
     }

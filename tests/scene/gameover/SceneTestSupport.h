@@ -39,6 +39,10 @@ protected:
         ASSERT_NE(mkdtemp(folder), nullptr);
         dir = folder;
         ASSERT_EQ(chdir(dir.c_str()), 0);
+        // Keys count as pressed only after they were seen up once, as after
+        // any earlier scene that polled them.
+        Hold({});
+        app->input->ConfirmPressed();
     }
     void TearDown() override {
         EngineFixture::TearDown();
