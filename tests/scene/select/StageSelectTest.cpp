@@ -171,3 +171,53 @@ TEST_F(Menus, TheMusicModePlaysEachPieceAndSurvivesAMissingFile) {
     }
     rmdir("bgm");
 }
+
+TEST_F(Menus, TheTitleMenuFallsBackAfter1800IdleFramesAndTheDemoStartsAfter600) {
+    for (const char* stage :
+         {"Stage1bossScene", "Stage1_1Scene", "Stage1_2Scene", "Stage1_3Scene", "Stage1_4Scene",
+          "Stage2bossScene", "Stage2_1Scene", "Stage2_2Scene", "Stage2_3Scene", "Stage2_4Scene",
+          "Stage3bossScene", "Stage3_1Scene", "Stage3_2Scene", "Stage3_3Scene", "Stage3_4Scene"}) {
+        scenetest::RegisterStandIn(stage);
+    }
+    TitleScene title;
+    for (int i = 0; i < 20 && title.Phase() != "select"; ++i) {
+        Press(title);
+    }
+    ASSERT_EQ(title.Phase(), "select");
+    EXPECT_EQ(title.menu.lock()->items.size(), 4u);
+    EXPECT_EQ(title.menu.lock()->GetSelected(), "Arcade Mode");
+
+    // Confirming "Stage Select" would leave; here only the idle limit counts,
+    // and a confirm that leads nowhere does not reset it.
+    int frames = 0;
+    while (title.Phase() == "select" && frames < 3000) {
+        Step(title);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 1801) << "the menu falls back once 1800 frames passed without a move";
+    EXPECT_EQ(title.idleCount, 0);
+
+    std::string demo;
+    frames = 0;
+    while (demo.empty() && frames < 1000) {
+        demo = Step(title);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 601) << "600 frames of PRESS START BUTTON, then the demo";
+    EXPECT_EQ(demo.rfind("Stage", 0), 0u) << demo;
+    EXPECT_TRUE(app->gameState->demo);
+    EXPECT_EQ(app->playerRecord->lives, 99) << "the demo plays with 99 lives";
+}
+
+TEST_F(Menus, TheTitleMenuReachesTheStageSelectAndTheMusicMode) {
+    TitleScene title;
+    for (int i = 0; i < 20 && title.Phase() != "select"; ++i) {
+        Press(title);
+    }
+    ASSERT_EQ(title.Phase(), "select");
+    MoveDown(title, 1);
+    EXPECT_EQ(Press(title), "StageSelectScene");
+    MoveDown(title, 1);
+    EXPECT_EQ(title.menu.lock()->GetSelected(), "Music Mode");
+    EXPECT_EQ(Press(title), "MusicModeScene");
+}
