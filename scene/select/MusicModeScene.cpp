@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 REGISTER_SCENE(MusicModeScene)
 
