@@ -128,21 +128,25 @@ TEST(FlowRun, TheTitleMenuLeadsToTheStageSelectAndTheMusicModeAndBack) {
     EXPECT_EQ(t[music].Number("selected"), 0);
 }
 
-// Title -> "Arcade Mode" -> the first trial stage, lost with the only life
-// ("Rest" 1) -> the continue counted down -> game over -> name entry ->
-// ranking -> title. The ranking file holds two entries; the built-in ranking
-// fills the rest, so the run's 400 points take ninth place.
+// Title -> "Arcade Mode" -> the first trial stage, shot through and lost with
+// the only life ("Rest" 1) -> the continue counted down -> game over -> name
+// entry -> ranking -> title. The ranking file holds two entries and the
+// built-in ranking fills the rest; the run's 500 points tie with the ninth
+// place, so they go after it and push the tenth out.
 TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
     GameFolder game("[General]\nRest=1\n", "500,TOP,2\n300,MID,1\n");
-    std::string keys = std::string(kToMenu) + "40 RETURN\n41\n" // "Arcade Mode"
-                                              "80 RIGHT\n240 RIGHT X\n262 RIGHT\n300\n";
+    std::string keys = std::string(kToMenu) + "40 RETURN\n41\n80 RIGHT\n"; // "Arcade Mode"
+    // Walk on firing, into the first pit.
+    for (int f = 120; f <= 300; f += 6) {
+        keys += std::to_string(f) + " RIGHT Z\n" + std::to_string(f + 3) + " RIGHT\n";
+    }
     // Every fresh press of a direction counts the continue down by one.
-    for (int f = 445; f < 490; f += 4) {
+    for (int f = 410; f < 460; f += 4) {
         keys += std::to_string(f) + " DOWN\n" + std::to_string(f + 2) + "\n";
     }
     // Leave the game over early; then "A" three times and the end mark.
-    keys += "600 RETURN\n601\n690 RETURN\n691\n694 RETURN\n695\n698 RETURN\n699\n"
-            "702 RETURN\n703\n900 RETURN\n901\n";
+    keys += "560 RETURN\n561\n660 RETURN\n661\n664 RETURN\n665\n668 RETURN\n669\n"
+            "672 RETURN\n673\n900 RETURN\n901\n";
     const auto t = game.Run("TitleScene", 910, keys);
     ASSERT_EQ(t.size(), 911u);
 
@@ -150,17 +154,18 @@ TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
     ASSERT_GT(stage, 0u) << "Arcade Mode starts the trial course";
     const size_t over = FirstOf(t, "GameoverScene", stage);
     ASSERT_GT(over, 0u) << "the continue ran out";
-    EXPECT_EQ(t[over - 1].Number("score"), 400);
+    ASSERT_LT(over, 560u) << "the key script expects the game over by then";
+    EXPECT_EQ(t[over - 1].Number("score"), 500);
     const size_t entry = FirstOf(t, "NameEntryScene", over);
-    ASSERT_GT(entry, 0u) << "400 points rank";
-    ASSERT_LT(entry, 690u) << "the key script expects the entry by then";
+    ASSERT_GT(entry, 0u) << "500 points rank";
+    ASSERT_LT(entry, 660u) << "the key script expects the entry by then";
 
-    const Frame& done = t[720];
+    const Frame& done = t[700];
     EXPECT_EQ(done.scene, "NameEntryScene");
     EXPECT_EQ(done.Text("name"), "AAA");
     EXPECT_NE(done.line.find("\"finished\":true"), std::string::npos);
     EXPECT_NE(done.line.find("{\"score\":500,\"name\":\"TOP\",\"difficulty\":2},"
-                             "{\"score\":400,\"name\":\"AAA\",\"difficulty\":1}]"),
+                             "{\"score\":500,\"name\":\"AAA\",\"difficulty\":1}]"),
               std::string::npos)
         << done.line;
     EXPECT_EQ(t[899].scene, "NameEntryScene") << "the ranking waits for a press";
@@ -168,7 +173,7 @@ TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
 
     const std::string file = game.Read("score.ini");
     EXPECT_EQ(file.substr(0, 12), "8000,VRL,2\n7") << file;
-    EXPECT_EQ(file.substr(file.size() - 20), "500,TOP,2\n400,AAA,1\n") << file;
+    EXPECT_EQ(file.substr(file.size() - 20), "500,TOP,2\n500,AAA,1\n") << file;
     EXPECT_EQ(file.find("MID"), std::string::npos);
 }
 
