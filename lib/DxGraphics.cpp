@@ -125,7 +125,7 @@ void DxGraphics::ApplyDefaultStates() {
 }
 
 void DxGraphics::BeginFrame() {
-    if (impl->backend) {
+    if (impl->backend && FrameWanted()) {
         impl->backend->BeginFrame();
     }
     inScene = true;
@@ -139,16 +139,26 @@ void DxGraphics::EndFrame() {
     if (pacingMode == vrels::PacingTimer) {
         impl->timer->Wait();
     }
-    if (!captureFile_.empty()) {
-        if (!impl->backend->CaptureFrame(captureFile_)) {
-            std::fprintf(stderr, "Could not save the frame to %s\n", captureFile_.c_str());
-        }
-        captureFile_.clear();
+    if (!FrameWanted()) {
+        return;
     }
+    for (const std::string& file : pendingCaptures_) {
+        if (!impl->backend->CaptureFrame(file)) {
+            std::fprintf(stderr, "Could not save the frame to %s\n", file.c_str());
+            failedCaptures_.push_back(file);
+        }
+    }
+    pendingCaptures_.clear();
     if (!impl->backend->Present()) {
         deviceLost = true;
         Log("D3DERR_DEVICELOSTステータス発生 DeviceLost状態に移行\n");
     }
+}
+
+std::vector<std::string> DxGraphics::TakeFailedCaptures() {
+    std::vector<std::string> failed;
+    failed.swap(failedCaptures_);
+    return failed;
 }
 
 void DxGraphics::OnDeviceReset() {
@@ -206,9 +216,20 @@ void DxGraphics::SetBlendMode(int mode) {
 }
 
 void DxGraphics::DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha) {
-    if (!impl->backend) {
+    if (!impl->backend || !FrameWanted()) {
         return;
     }
+    // Area of the quad: strip order top-left, top-right, bottom-left,
+    // bottom-right, so the outline runs 0, 1, 3, 2.
+    const int outline[4] = {0, 1, 3, 2};
+    float twiceArea = 0;
+    for (int i = 0; i < 4; ++i) {
+        const vrels::QuadVertex& a = v[outline[i]];
+        const vrels::QuadVertex& b = v[outline[(i + 1) % 4]];
+        twiceArea += a.x * b.y - b.x * a.y;
+    }
+    ++quadsDrawn_;
+    pixelsFilled_ += std::fabs(twiceArea) * 0.5;
     impl->backend->DrawQuad(texture->impl->texture.get(), texture->name, v, AlphaByte(alpha),
                             deviceBlend_);
 }
