@@ -1,7 +1,8 @@
 #pragma once
 // Draws through SDL_Renderer: every quad with SDL_RenderGeometry, blend modes
 // composed with SDL_ComposeCustomBlendMode, 640 x 480 logical size with
-// aspect-correct letterboxing.
+// aspect-correct letterboxing. Draws are batched; where it leaves the pixels
+// unchanged, a draw samples nearest, skips blending or spares the clear.
 #include "lib/GraphicsBackend.h"
 
 #include <memory>
@@ -31,8 +32,15 @@ public:
     bool CaptureFrame(const std::string& pngFile) override;
     void NotifyReset() override;
 
+    // Turns the pixel-exact shortcuts (nearest sampling, unblended opaque
+    // draws, the skipped clear) off or on; on by default. Off, every draw is
+    // filtered linearly and blended, and every frame cleared.
+    void SetShortcuts(bool on);
+
 private:
     SdlGraphicsBackend() = default;
+    // Clears the frame unless a draw already made the clear unnecessary.
+    void ClearIfPending();
     std::unique_ptr<SdlGraphicsState> state_;
 };
 
