@@ -141,6 +141,9 @@ bool VrelsSkarovApp::Initialize() {
     if (!graphics->Create()) {
         return false;
     }
+    if (bench_) {
+        graphics->CountFill(true);
+    }
 
     // 6-7: sound effects and music.
     soundManager = std::make_shared<SoundManager>();

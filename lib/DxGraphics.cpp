@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "lib/Platform.h"
+#include "lib/QuadArea.h"
 #include "lib/SdlGraphicsBackend.h"
 #include "resource/CTexture.h"
 
@@ -219,17 +220,10 @@ void DxGraphics::DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], floa
     if (!impl->backend || !FrameWanted()) {
         return;
     }
-    // Area of the quad: strip order top-left, top-right, bottom-left,
-    // bottom-right, so the outline runs 0, 1, 3, 2.
-    const int outline[4] = {0, 1, 3, 2};
-    float twiceArea = 0;
-    for (int i = 0; i < 4; ++i) {
-        const vrels::QuadVertex& a = v[outline[i]];
-        const vrels::QuadVertex& b = v[outline[(i + 1) % 4]];
-        twiceArea += a.x * b.y - b.x * a.y;
+    if (countFill_) {
+        ++quadsDrawn_;
+        pixelsFilled_ += vrels::OnScreenArea(v);
     }
-    ++quadsDrawn_;
-    pixelsFilled_ += std::fabs(twiceArea) * 0.5;
     impl->backend->DrawQuad(texture->impl->texture.get(), texture->name, v, AlphaByte(alpha),
                             deviceBlend_);
 }

@@ -92,8 +92,10 @@ public:
     static Point2f TiledOffset();
     static void ResetTiledOffset();
 
-    // Quads handed to the back end so far, and the screen area they covered
-    // in pixels (overlaps counted each time): what a frame costs to fill.
+    // Counts the quads handed to the back end from now on, and the screen
+    // area they cover in pixels (overlaps counted each time): what the frames
+    // cost to fill. Off by default; benchmark runs turn it on.
+    void CountFill(bool on) { countFill_ = on; }
     long long QuadsDrawn() const { return quadsDrawn_; }
     double PixelsFilled() const { return pixelsFilled_; }
 
@@ -125,6 +127,7 @@ private:
     std::vector<std::string> pendingCaptures_;
     std::vector<std::string> failedCaptures_;
     bool drawOnlyCaptures_ = false;
+    bool countFill_ = false;
     long long quadsDrawn_ = 0;
     double pixelsFilled_ = 0;
     int deviceBlend_ = BlendAlpha;
