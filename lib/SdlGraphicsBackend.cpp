@@ -172,7 +172,22 @@ struct SdlGraphicsState {
     // opaquely makes the clear unnecessary.
     bool clearPending = false;
     bool shortcuts = true;
+    // The last draw when it overwrote its pixels without blending: the same
+    // draw again writes the same values and can be left out.
+    const BackendTexture* lastOpaqueTexture = nullptr;
+    QuadVertex lastOpaque[4] = {};
 };
+
+namespace {
+bool SameQuad(const QuadVertex a[4], const QuadVertex b[4]) {
+    for (int i = 0; i < 4; ++i) {
+        if (a[i].x != b[i].x || a[i].y != b[i].y || a[i].u != b[i].u || a[i].v != b[i].v) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
 
 std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window* window, bool vsync,
                                                                std::string* error) {
@@ -322,6 +337,7 @@ void SdlGraphicsBackend::BeginFrame() {
     }
     state_->unscaled = state_->shortcuts && w == 640 && h == 480;
     state_->clearPending = true;
+    state_->lastOpaqueTexture = nullptr;
     if (!state_->unscaled) {
         ClearIfPending();
     }
@@ -367,11 +383,19 @@ void SdlGraphicsBackend::DrawQuad(const BackendTexture* texture, const std::stri
         const bool overwrites =
             state_->shortcuts && t->Opaque() && alpha == 255 && blend != 2 && blend != 3;
         if (overwrites) {
+            if (state_->lastOpaqueTexture == texture && SameQuad(state_->lastOpaque, vertices)) {
+                return; // the backdrop drawn twice in a row, say
+            }
+            state_->lastOpaqueTexture = texture;
+            std::copy(vertices, vertices + 4, state_->lastOpaque);
             mode = SDL_BLENDMODE_NONE;
             if (state_->clearPending && CoversScreen(vertices)) {
                 state_->clearPending = false; // every pixel is written anyway
             }
         }
+    }
+    if (mode != SDL_BLENDMODE_NONE) {
+        state_->lastOpaqueTexture = nullptr;
     }
     if (!sdlTexture) {
         return;

@@ -2,7 +2,8 @@
 // Draws through SDL_Renderer: every quad with SDL_RenderGeometry, blend modes
 // composed with SDL_ComposeCustomBlendMode, 640 x 480 logical size with
 // aspect-correct letterboxing. Draws are batched; where it leaves the pixels
-// unchanged, a draw samples nearest, skips blending or spares the clear.
+// unchanged, a draw samples nearest, skips blending, spares the clear or is
+// left out as a repeat of the opaque draw just before it.
 #include "lib/GraphicsBackend.h"
 
 #include <memory>
@@ -33,8 +34,8 @@ public:
     void NotifyReset() override;
 
     // Turns the pixel-exact shortcuts (nearest sampling, unblended opaque
-    // draws, the skipped clear) off or on; on by default. Off, every draw is
-    // filtered linearly and blended, and every frame cleared.
+    // draws, the skipped clear, left-out repeats) off or on; on by default.
+    // Off, every draw is filtered linearly and blended, every frame cleared.
     void SetShortcuts(bool on);
 
 private:

@@ -147,6 +147,8 @@ protected:
     std::string Frame(bool withBackdrop, const std::string& name) {
         backend->BeginFrame();
         if (withBackdrop) {
+            // Twice, as the stage does: the repeat may be left out.
+            Draw(backdrop, Place(0, 0, 1, 0, 0, 640, 480, 640, 480));
             Draw(backdrop, Place(0, 0, 1, 0, 0, 640, 480, 640, 480));
         }
         for (int i = 0; i < 8; ++i) {
@@ -160,6 +162,11 @@ protected:
             Draw(sprites, Place(x, 320, 1, 32, 0, 64, 32, 64, 32), 128);
             Draw(sprites, Place(x, 360, 1, 32, 0, 48, 16, 64, 32), 255, 2 + i % 3);
             Draw(tile, Place(x, 400, 1, 0, 0, 32, 32, 32, 32), i % 2 ? 255 : 100, 1 + 3 * (i % 2));
+            // An opaque tile, a sprite over it, the tile again: the second
+            // tile is not a repeat, it covers the sprite.
+            Draw(tile, Place(x, 440, 1, 0, 0, 32, 32, 32, 32));
+            Draw(sprites, Place(x + 8, 440, 1, 0, 0, 16, 16, 64, 32));
+            Draw(tile, Place(x, 440, 1, 0, 0, 32, 32, 32, 32));
         }
         // A missing picture draws the placeholder.
         backend->DrawQuad(nullptr, "missing", Place(600, 440, 1, 0, 0, 32, 32, 256, 256).v, 255, 1);
