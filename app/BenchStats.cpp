@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <boost/format.hpp>
 #include <chrono>
+#include <ctime>
 
 BenchStats::BenchStats(std::uint64_t startMicros)
     : start_(startMicros), histogram_(kBuckets + 1, 0) {}
@@ -13,8 +14,14 @@ std::uint64_t BenchStats::NowMicros() {
                                           .count());
 }
 
-void BenchStats::FramePresented(std::uint64_t nowMicros) {
+double BenchStats::ProcessorSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void BenchStats::FramePresented(std::uint64_t nowMicros, double processorSeconds) {
+    lastCpu_ = processorSeconds;
     if (frames_ == 0) {
+        firstCpu_ = processorSeconds;
         first_ = nowMicros;
     } else {
         const std::uint64_t took = nowMicros - last_;
@@ -29,6 +36,13 @@ double BenchStats::MeanFramesPerSecond() const {
         return 0.0;
     }
     return static_cast<double>(frames_ - 1) * 1e6 / static_cast<double>(last_ - first_);
+}
+
+double BenchStats::FramesPerProcessorSecond() const {
+    if (frames_ < 2 || !(lastCpu_ > firstCpu_)) {
+        return 0.0;
+    }
+    return static_cast<double>(frames_ - 1) / (lastCpu_ - firstCpu_);
 }
 
 double BenchStats::PercentileMs(double fraction) const {
@@ -59,10 +73,12 @@ double BenchStats::FirstFrameMs() const {
 
 std::string BenchStats::Summary(long long quads, double pixels) const {
     const double perFrame = frames_ > 0 ? 1.0 / frames_ : 0.0;
-    return (boost::format("bench: %d frames drawn, %.1f frames/s mean, frame time p50 %.2f ms, "
+    return (boost::format("bench: %d frames drawn, %.1f frames/s mean, %.1f frames per processor "
+                          "second, frame time p50 %.2f ms, "
                           "p99 %.2f ms, first frame %.0f ms after start, %.1f quads and %.0f "
                           "pixels a frame\n") %
-            frames_ % MeanFramesPerSecond() % PercentileMs(0.5) % PercentileMs(0.99) %
-            FirstFrameMs() % (static_cast<double>(quads) * perFrame) % (pixels * perFrame))
+            frames_ % MeanFramesPerSecond() % FramesPerProcessorSecond() % PercentileMs(0.5) %
+            PercentileMs(0.99) % FirstFrameMs() % (static_cast<double>(quads) * perFrame) %
+            (pixels * perFrame))
         .str();
 }

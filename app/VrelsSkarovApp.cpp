@@ -249,7 +249,7 @@ bool VrelsSkarovApp::OnIdle(int) {
         }
         graphics->EndFrame();
         if (bench_) {
-            bench_->FramePresented(BenchStats::NowMicros());
+            bench_->FramePresented(BenchStats::NowMicros(), BenchStats::ProcessorSeconds());
         }
     }
     g_skipDraw = false;

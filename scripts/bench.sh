@@ -79,14 +79,20 @@ run_windowed() {
 # counts: on a shared machine the pair then sees similar conditions.
 GAME_FPS=0
 CEIL_FPS=0
+GAME_CPU=0
+CEIL_CPU=0
 for round in 1 2 3; do
     run_windowed "$WORK/windowed.sh"
     line=$(grep '^bench:' "$WORK/game.txt" || true)
     [ -n "$line" ] || { echo "bench.sh: vrels bench printed no statistics:" >&2; cat "$WORK/game.txt" >&2; exit 1; }
     fps=$(echo "$line" | sed 's/.*drawn, \([0-9.]*\) frames\/s.*/\1/')
+    cpu=$(echo "$line" | sed 's/.*, \([0-9.]*\) frames per processor second.*/\1/')
     if [ "$(echo "$fps $GAME_FPS" | awk '{print ($1 > $2)}')" = 1 ]; then
         GAME_FPS=$fps
         GAME_LINE=$line
+    fi
+    if [ "$(echo "$cpu $GAME_CPU" | awk '{print ($1 > $2)}')" = 1 ]; then
+        GAME_CPU=$cpu
     fi
     if [ "$round" = 1 ]; then
         # The same number of quads covering the same area: one opaque 640 x 480
@@ -100,14 +106,19 @@ for round in 1 2 3; do
     line=$(grep '^ceiling:' "$WORK/ceiling.txt" || true)
     [ -n "$line" ] || { echo "bench.sh: vrels-ceiling failed:" >&2; cat "$WORK/ceiling.txt" >&2; exit 1; }
     fps=$(echo "$line" | sed 's/.*: \([0-9.]*\) frames\/s.*/\1/')
+    cpu=$(echo "$line" | sed 's/.*, \([0-9.]*\) frames per processor second.*/\1/')
     if [ "$(echo "$fps $CEIL_FPS" | awk '{print ($1 > $2)}')" = 1 ]; then
         CEIL_FPS=$fps
+    fi
+    if [ "$(echo "$cpu $CEIL_CPU" | awk '{print ($1 > $2)}')" = 1 ]; then
+        CEIL_CPU=$cpu
     fi
 done
 P50=$(echo "$GAME_LINE" | sed 's/.*p50 \([0-9.]*\) ms.*/\1/')
 P99=$(echo "$GAME_LINE" | sed 's/.*p99 \([0-9.]*\) ms.*/\1/')
 FIRST=$(echo "$GAME_LINE" | sed 's/.*first frame \([0-9.]*\) ms.*/\1/')
 RATIO=$(echo "$GAME_FPS $CEIL_FPS" | awk '{printf "%.2f", ($2 > 0) ? $1 / $2 : 0}')
+CPU_RATIO=$(echo "$GAME_CPU $CEIL_CPU" | awk '{printf "%.2f", ($2 > 0) ? $1 / $2 : 0}')
 
 printf '| measurement | result | target |\n'
 printf '|---|---|---|\n'
@@ -116,8 +127,9 @@ printf '| vrels-run, test stage key script (1600 steps) | %s steps/s (wall clock
 printf '| vrels-run peak memory, no captures | %s MiB | <= 40 |\n' \
     "$(echo "$IDLE_MEM $KEYS_MEM" | awk '{print ($2 > $1) ? $2 : $1}')"
 printf '| vrels-run, 20000 steps with 4 captures | %s steps/s (wall clock %s), %s MiB peak | <= 160 MiB |\n' "$SHOTS_RATE" "$SHOTS_WALL" "$SHOTS_MEM"
-printf '| vrels bench, windowed (best of 3 x %s s) | %s frames/s, p50 %s ms, p99 %s ms | |\n' "$WINDOWED" "$GAME_FPS" "$P50" "$P99"
-printf '| vrels-ceiling, best of 3, %s quads (backdrop + %s x %s squares) | %s frames/s | |\n' "$N" "$SIZE" "$SIZE" "$CEIL_FPS"
-printf '| game / ceiling | %s | >= 0.9 |\n' "$RATIO"
+printf '| vrels bench, windowed (best of 3 x %s s) | %s frames/s (%s per processor second), p50 %s ms, p99 %s ms | |\n' "$WINDOWED" "$GAME_FPS" "$GAME_CPU" "$P50" "$P99"
+printf '| vrels-ceiling, best of 3, %s quads (backdrop + %s x %s squares) | %s frames/s (%s per processor second) | |\n' "$N" "$SIZE" "$SIZE" "$CEIL_FPS" "$CEIL_CPU"
+printf '| game / ceiling, processor time | %s | >= 0.9 |\n' "$CPU_RATIO"
+printf '| game / ceiling, wall clock | %s | >= 0.9 |\n' "$RATIO"
 printf '| start-up to first presented frame | %s ms | |\n' "$FIRST"
 printf '| load average during the run | %s | |\n' "$LOAD"

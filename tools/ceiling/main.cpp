@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,7 @@ int Run(const CeilingOptions& options) {
     auto measureFrom = start;
     bool measuring = false;
     long frames = 0;
+    std::clock_t cpuFrom = std::clock();
     for (long frame = 0;; ++frame) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
@@ -124,6 +126,7 @@ int Run(const CeilingOptions& options) {
         if (!measuring && elapsed >= 1.0) {
             measuring = true;
             measureFrom = Clock::now();
+            cpuFrom = std::clock();
             frames = 0;
         }
         if (measuring && elapsed >= 1.0 + options.seconds) {
@@ -149,10 +152,15 @@ int Run(const CeilingOptions& options) {
         ++frames;
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - measureFrom).count();
-    std::printf("ceiling: %d quads of %d x %d a frame (%s backdrop, %s, %s): %.1f frames/s\n",
+    // Processor time of all threads, the renderer's included: what a frame
+    // costs, whatever else the machine was doing.
+    const double cpu = static_cast<double>(std::clock() - cpuFrom) / CLOCKS_PER_SEC;
+    std::printf("ceiling: %d quads of %d x %d a frame (%s backdrop, %s, %s): %.1f frames/s, %.1f "
+                "frames per processor second\n",
                 options.quads, s, s, options.opaqueFirst ? "opaque" : "no",
                 options.nearest ? "nearest" : "linear", driver,
-                static_cast<double>(frames) / seconds);
+                static_cast<double>(frames) / seconds,
+                cpu > 0 ? static_cast<double>(frames) / cpu : 0.0);
     SDL_DestroyTexture(sprite);
     SDL_DestroyTexture(backdrop);
     SDL_DestroyRenderer(renderer);
