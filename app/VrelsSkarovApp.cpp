@@ -1,5 +1,6 @@
 #include "app/VrelsSkarovApp.h"
 
+#include "app/BenchStats.h"
 #include "app/FPSCounter.h"
 #include "app/Log.h"
 #include "app/Paths.h"
@@ -59,7 +60,8 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
 }
 
 VrelsSkarovApp::VrelsSkarovApp(std::string line, AppOptions options)
-    : FrameApp(std::move(line)), options_(std::move(options)) {
+    : FrameApp(std::move(line)), options_(std::move(options)),
+      startMicros_(BenchStats::NowMicros()) {
     g_app = this;
     images = std::make_shared<RealImageStore>();
     sounds = std::make_shared<RealSoundStore>();
@@ -107,6 +109,9 @@ bool VrelsSkarovApp::Initialize() {
             gameState->bench = 1;
         }
     }
+    if (gameState->bench) {
+        bench_ = std::make_unique<BenchStats>(startMicros_);
+    }
     const std::string settings = vrels::SettingsPath();
     ReadSettings(*gameState, settings);
 
@@ -136,6 +141,9 @@ bool VrelsSkarovApp::Initialize() {
     Log("OK\n");
     if (!graphics->Create()) {
         return false;
+    }
+    if (bench_) {
+        graphics->CountFill(true);
     }
 
     // 6-7: sound effects and music.
@@ -241,6 +249,9 @@ bool VrelsSkarovApp::OnIdle(int) {
             fpsCounter->Draw();
         }
         graphics->EndFrame();
+        if (bench_) {
+            bench_->FramePresented(BenchStats::NowMicros(), BenchStats::ProcessorSeconds());
+        }
     }
     g_skipDraw = false;
     input->Update();
@@ -306,6 +317,13 @@ void VrelsSkarovApp::OnDestroy() {
         return;
     }
     destroyed_ = true;
+    if (bench_) {
+        const std::string summary = bench_->Summary(graphics ? graphics->QuadsDrawn() : 0,
+                                                    graphics ? graphics->PixelsFilled() : 0);
+        std::fputs(summary.c_str(), stdout);
+        std::fflush(stdout);
+        Log("%s", summary.c_str());
+    }
     if (music) {
         music->Halt();
     }
