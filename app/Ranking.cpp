@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "app/PlayerInfomation.h"
+#include "app/SafeFileWrite.h"
 #include "app/SystemInfo.h"
 
 #include <algorithm>
@@ -104,31 +105,18 @@ void LoadRanking(SystemInfo_t& info, const std::string& path) {
 }
 
 bool SaveRanking(const SystemInfo_t& info, const std::string& path) {
-    const std::string temp = path + ".tmp";
-    std::FILE* file = std::fopen(temp.c_str(), "w");
-    if (!file) {
-        Log("Cannot write the ranking to %s\n", temp.c_str());
-        return false;
-    }
-    bool written = true;
+    // Saved whole through a flushed temporary file, so a kill leaves the old
+    // or the new ranking; failures are logged with the path.
+    std::string text;
+    char line[64];
     for (const auto& entry : info.ranking) {
-        if (std::fprintf(file, "%d,%s,%d\n", entry.score, entry.name.c_str(), entry.difficulty) <
-            0) {
-            written = false;
-        }
+        std::snprintf(line, sizeof(line), "%d,", entry.score);
+        text += line;
+        text += entry.name;
+        std::snprintf(line, sizeof(line), ",%d\n", entry.difficulty);
+        text += line;
     }
-    if (std::fflush(file) != 0) {
-        written = false;
-    }
-    if (std::fclose(file) != 0) {
-        written = false;
-    }
-    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
-        Log("Cannot write the ranking to %s\n", path.c_str());
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, text);
 }
 
 bool EntersRanking(const std::vector<RankingEntry_t>& ranking, int score) {

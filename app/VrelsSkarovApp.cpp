@@ -7,6 +7,7 @@
 #include "app/PlayerInfomation.h"
 #include "app/Random.h"
 #include "app/Ranking.h"
+#include "app/SafeFileWrite.h"
 #include "app/StartupResources.h"
 #include "app/SystemInfo.h"
 #include "lib/DxGraphics.h"
@@ -113,6 +114,9 @@ bool VrelsSkarovApp::Initialize() {
         bench_ = std::make_unique<BenchStats>(startMicros_);
     }
     const std::string settings = vrels::SettingsPath();
+    // Saves killed half-way leave their temporary files; the saved files
+    // themselves are whole either way.
+    vrels::RemoveStaleSaveTemporaries(settings, vrels::RankingPath(), vrels::ReplayFolder());
     ReadSettings(*gameState, settings);
 
     // The graphics settings decide the window's mode, so read them first.

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "app/Paths.h"
+#include "lib/PictureFile.h"
 #include "lib/SdlWindow.h"
 
 #include <SDL.h>
@@ -263,7 +264,22 @@ SdlGraphicsBackend::~SdlGraphicsBackend() {
 std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::string& file,
                                                                 bool powerOfTwo, ImageInfo* info,
                                                                 std::string* error) {
-    SDL_Surface* loaded = IMG_Load(vrels::DataPath(file).c_str());
+    // The file is read and checked by us first, so the decoder never sees a
+    // picture that would make it allocate gigabytes or read past the end.
+    std::vector<std::uint8_t> bytes;
+    TgaFacts facts;
+    *error = ReadPictureFile(vrels::DataPath(file), &bytes, &facts);
+    if (!error->empty()) {
+        return nullptr;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (!source) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    // TGA has no signature, so the decoder is told the kind.
+    SDL_Surface* loaded =
+        HasTgaExtension(file) ? IMG_LoadTyped_RW(source, 1, "TGA") : IMG_Load_RW(source, 1);
     if (!loaded) {
         *error = IMG_GetError();
         return nullptr;

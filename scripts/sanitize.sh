@@ -1,0 +1,28 @@
+#!/bin/sh
+# Builds the engine, the tools the tests run and every engine test with
+# AddressSanitizer + UndefinedBehaviorSanitizer in build-asan/, and runs them.
+# The game content is not generated again: build-asan/game/ links to the data
+# folders of the normal build (BUILD_DIR, default build/), which must be built.
+set -e
+cd "$(dirname "$0")/.."
+BUILD_DIR=${BUILD_DIR:-build}
+ASAN_DIR=${ASAN_BUILD_DIR:-build-asan}
+CONTENT="$(pwd)/$BUILD_DIR/game"
+if [ ! -d "$CONTENT/gfx" ]; then
+    echo "scripts/sanitize.sh: build the game first ($CONTENT has no gfx/)" >&2
+    exit 1
+fi
+if [ ! -f "$ASAN_DIR/build.ninja" ]; then
+    # -O1 keeps the instrumented build quick to compile and the tests quick.
+    cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
+        -DCMAKE_C_FLAGS=-O1 -DVRELS_SANITIZE=ON -DVRELS_CONTENT_DIR="$CONTENT" \
+        -DVRELS_SKIP_TOOLS="artgen;musicgen;sfxgen;art;music;sfx"
+fi
+cmake --build "$ASAN_DIR"
+export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-offscreen}
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+export VRELS_NO_DIALOGS=1
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(pwd)/tests/sanitizer-leaks.supp:print_suppressions=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+ctest --test-dir "$ASAN_DIR" --output-on-failure -j2 "$@"
