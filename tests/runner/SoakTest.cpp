@@ -174,8 +174,18 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
             }
             // Back to the title through the pause menu after a long stage
             // visit; into the test stage after a long title visit.
-            if (inStage && framesInScene > 12000) {
-                held = {framesInScene % 2 ? dik::P : dik::F12};
+            if (inStage && framesInScene >= 12000) {
+                // Pause, leave with F12, then let the fade run out.
+                held.clear();
+                if (framesInScene == 12000) {
+                    held = {dik::P};
+                } else if (framesInScene == 12002) {
+                    held = {dik::F12};
+                } else if (framesInScene < 12100 && framesInScene % 3 == 0) {
+                    held = {dik::F12}; // pressed again while the fade runs
+                } else if (framesInScene > 13000) {
+                    app.SwitchScene("TitleScene"); // a scene without a pause
+                }
             } else if (!inStage && framesInScene > 4000) {
                 app.SwitchScene("Stage0Scene");
             }
@@ -185,6 +195,11 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
             ASSERT_FALSE(app.PumpEvents(&code)) << "the game closed at frame " << frame;
             ASSERT_FALSE(app.Destroyed());
 
+            if (std::getenv("VRELS_SOAK_TRACE") && frame % 1000 == 0) {
+                std::printf("frame %d: %s, %d objects, heap %zu\n", frame,
+                            app.currentSceneName.c_str(), static_cast<int>(app.objects->Count()),
+                            HeapInUse());
+            }
             maxObjects = std::max(maxObjects, static_cast<int>(app.objects->Count()));
             ++framesInScene;
             if (app.currentSceneName != scene) {
