@@ -157,6 +157,17 @@ TEST_F(SaveFolder, UnreadableOrReadOnlySettingsAreNeverReplaced) {
         EXPECT_EQ(ReadWhole(ini), contents) << "every setting is kept, mode " << std::oct << mode;
         EXPECT_FALSE(Exists(ini + vrels::kSaveTempSuffix));
     }
+    // A file of another user would change owner if replaced; the superuser
+    // can try it.
+    if (geteuid() == 0) {
+        Write(ini, contents);
+        ASSERT_EQ(chown(ini.c_str(), 65534, 65534), 0);
+        EXPECT_FALSE(vrels::IniWriteString(ini, "Save", "LastStage", "14"));
+        struct stat st {};
+        ASSERT_EQ(stat(ini.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(ReadWhole(ini), contents);
+    }
     EXPECT_NE(ReadWhole(logPath).find("Save failed: " + ini), std::string::npos);
 }
 
