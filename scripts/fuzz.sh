@@ -15,7 +15,7 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 if [ ! -f "$FUZZ_DIR/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVRELS_FUZZ=ON -DVRELS_SKIP_TOOLS="artgen;musicgen;sfxgen;art;music;sfx"
+        -DVRELS_FUZZ=ON -DVRELS_SKIP_TOOLS="artgen;musicgen;sfxgen;storygen;art;music;sfx;story"
 fi
 cmake --build "$FUZZ_DIR" --target fuzz-targets
 

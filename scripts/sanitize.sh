@@ -8,16 +8,18 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 ASAN_DIR=${ASAN_BUILD_DIR:-build-asan}
 CONTENT="$(pwd)/$BUILD_DIR/game"
+# The tools that only make content, and the checks of what they made (tested
+# in the normal build).
+CONTENT_TOOLS="artgen;musicgen;sfxgen;storygen;art;music;sfx;story"
 if [ ! -d "$CONTENT/gfx" ]; then
     echo "scripts/sanitize.sh: build the game first ($CONTENT has no gfx/)" >&2
     exit 1
 fi
-if [ ! -f "$ASAN_DIR/build.ninja" ]; then
-    # -O1 keeps the instrumented build quick to compile and the tests quick.
-    cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
-        -DCMAKE_C_FLAGS=-O1 -DVRELS_SANITIZE=ON -DVRELS_CONTENT_DIR="$CONTENT" \
-        -DVRELS_SKIP_TOOLS="artgen;musicgen;sfxgen;art;music;sfx"
-fi
+# Configured every time, so the list of left-out content tools stays current.
+# -O1 keeps the instrumented build quick to compile and the tests quick.
+cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
+    -DCMAKE_C_FLAGS=-O1 -DVRELS_SANITIZE=ON -DVRELS_CONTENT_DIR="$CONTENT" \
+    -DVRELS_SKIP_TOOLS="$CONTENT_TOOLS" >/dev/null
 cmake --build "$ASAN_DIR"
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-offscreen}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
