@@ -39,6 +39,8 @@ put("reproducers", "map_dump", "header_version_2.tm2",
     tm2(2, 1, [(32, 0, 0), (0, 0, 0)], header=b"VRELSTM2" + struct.pack("<I", 2)))
 put("reproducers", "map_dump", "56_bytes.tm2", tm2(4, 2, [])[:56])
 put("reproducers", "map_dump", "53_bytes.tm2", tm2(4, 2, [])[:53])
+# The empty file: the dump copied its header from no bytes at all.
+put("reproducers", "map_dump", "empty.tm2", b"")
 
 put("corpus", "map_source", "small.map",
     'vrels-map 1\n"." = empty\n"#" = 100\n"S" = 709\n"o" = 1010 + 208\nchips:\n|.S.o|\n|####|\n')

@@ -80,7 +80,9 @@ DecodeResult DecodeTm2(const std::vector<std::uint8_t>& bytes) {
     TileMap& map = result.map;
     // The game seeks past the header without reading it, so any header loads;
     // an unknown version of ours is only worth a warning.
-    std::memcpy(map.header.data(), bytes.data(), std::min(bytes.size(), kHeaderSize));
+    if (!bytes.empty()) {
+        std::memcpy(map.header.data(), bytes.data(), std::min(bytes.size(), kHeaderSize));
+    }
     if (bytes.size() >= sizeof kMagic + 4 &&
         std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0) {
         const ByteReader header(bytes);
