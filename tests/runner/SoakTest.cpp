@@ -2,6 +2,7 @@
 // the title, the test stage and back, in process and without drawing: nothing
 // may crash, the heap may not grow after the warm-up, and the object count
 // stays bounded.
+#include "app/GameFolderSetup.h"
 #include "app/Paths.h"
 #include "app/VrelsSkarovApp.h"
 #include "lib/GraphicsBackend.h"
@@ -122,7 +123,9 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
     const int frames = SoakFrames();
     const int warmUp = frames / 10;
     ScratchGameFolder folder;
-    vrels::SetSettingsDirectory(".");
+    // Every read and write in the scratch folder, as the runner does.
+    const vrels::GameFolders savedFolders = vrels::CurrentGameFolders();
+    vrels::UseWorkingDirectory("");
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("VRELS_NO_DIALOGS", "1", 1);
 
@@ -148,9 +151,12 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
         ASSERT_TRUE(app.Initialize());
         std::string scene = app.currentSceneName;
         int framesInScene = 0;
+        int framesOutsideStage = 0;
         std::set<int> held;
         for (int frame = 1; frame <= frames; ++frame) {
-            const bool inStage = scene != "TitleScene";
+            // The title's attract demo plays other stages; only the test stage
+            // counts as a visit.
+            const bool inStage = scene == "Stage0Scene";
             // Random presses, a new choice every few frames so that moves and
             // jumps last long enough to matter. Escape (quit) is never pressed;
             // on the title only the arrows, so "Quit" is never confirmed.
@@ -186,7 +192,7 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
                 } else if (framesInScene > 13000) {
                     app.SwitchScene("TitleScene"); // a scene without a pause
                 }
-            } else if (!inStage && framesInScene > 4000) {
+            } else if (!inStage && framesOutsideStage > 4000) {
                 app.SwitchScene("Stage0Scene");
             }
             keyboard->SetHeld(held);
@@ -202,6 +208,7 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
             }
             maxObjects = std::max(maxObjects, static_cast<int>(app.objects->Count()));
             ++framesInScene;
+            framesOutsideStage = inStage ? 0 : framesOutsideStage + 1;
             if (app.currentSceneName != scene) {
                 scene = app.currentSceneName;
                 scenesSeen.insert(scene);
@@ -221,6 +228,7 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
         app.PumpEvents(&code);
     }
     vrels::platform::Shutdown();
+    vrels::UseGameFolders(savedFolders);
 
     std::printf("soak: %d frames, %d test stage visits, %d returns to the title, at most %d "
                 "objects\n",
