@@ -1,14 +1,19 @@
 #pragma once
 // Finds button bytes that carry the heroine from where she stands to the goal.
 //
-// The game is deterministic for the same button bytes, so a forked copy of the
-// process is an exact snapshot of the game: the search forks before every
-// choice, lets the copy play a short segment with one of a few moves (walk,
-// jump, wait, turn back, crouch; the gun fires by itself at enemies in line)
-// and goes deeper in that copy while it lives. A copy whose heroine dies, who
-// stops making headway or who reaches a place already tried ends, and its
-// parent tries the next move: a depth-first search with snapshots for free.
-// Only one copy runs at a time; the others wait for their child.
+// A depth-first search over short segments, each played with one of a few
+// moves (walk, jump, wait, turn back, crouch; the gun fires by itself at
+// enemies in line). A path ends when the heroine dies, stops making headway or
+// reaches a place already tried; the search then backs up and tries the next
+// move at the latest choice still open.
+//
+// The game is deterministic for the same button bytes, so a forked copy of
+// the process is an exact snapshot of the game. Forks are slow on a loaded
+// machine, though, so a copy is made only every `snapshotSegments` segments:
+// a try from a snapshot replays the moves chosen before (cheap) and then plays
+// on with the preferred move, reporting where it ended; a try that gets
+// through the whole stretch becomes the next snapshot. Only one copy runs at a
+// time; the others wait for their child.
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -17,9 +22,13 @@ namespace autoplay {
 
 struct SearchSettings {
     int segmentFrames = 8;   // frames one move lasts
+    int snapshotSegments = 8; // segments between two forked snapshots
     long nodeBudget = 40000; // segments tried before giving up
     int stallFrames = 900;   // frames a path may go without getting further right
     int maxFrames = 11500;   // the time limit runs out at 11765
+    bool verbose = false;    // report headway on standard error
+    bool bestFirst = true; // else depth first
+    int timeShift = 9; // places count as new again after 2^timeShift frames
 };
 
 struct SearchResult {
@@ -43,10 +52,17 @@ public:
 
 private:
     enum class Outcome { Alive, Dead, Goal };
+    struct Report;
+    struct PoolNode;
     struct Shared;
 
-    void Explore(int pathBestX, int pathBestFrame);
+    void Explore(int depth, int pathBestX, int pathBestFrame);
+    void Try(int depth, const std::vector<std::uint8_t>& forced, int pathBestX, int pathBestFrame);
     Outcome PlaySegment(std::uint8_t move);
+    void Coordinate();
+    void Register(int slot);
+    [[noreturn]] void Serve(int slot);
+    [[noreturn]] void Expand(std::uint8_t move, int target);
     void Step(std::uint8_t buttons);
     void Publish(bool goal);
     bool SeenBefore();
@@ -55,6 +71,7 @@ private:
     SearchSettings settings_;
     std::vector<std::uint8_t> plan_;
     int eventTick_ = 0;
+    int waitRun_ = 0; // segments waited in a row
     Shared* shared_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "scene/stage/StageScene.h"
 #include "world/Block.h"
 #include "world/ViewMap.h"
+#include "world/items/Goal.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -100,6 +101,21 @@ std::uint8_t AutoShot(std::uint8_t buttons) {
     return 0;
 }
 
+std::uint8_t PreferredMove() {
+    PlayerBase* player = Player();
+    if (!player) {
+        return ButtonRight;
+    }
+    // The mirror's middle is above her reach: under it, jump straight up.
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        const auto* goal = dynamic_cast<const Goal*>(object.get());
+        if (goal && !goal->removed && std::fabs(goal->x + goal->aimX - player->x) < 20) {
+            return ButtonSub;
+        }
+    }
+    return JumpLooksWise() ? (ButtonRight | ButtonSub) : ButtonRight;
+}
+
 bool JumpLooksWise() {
     PlayerBase* player = Player();
     if (!player || player->jumpState != PlayerBase::OnGround) {
@@ -126,6 +142,7 @@ bool JumpLooksWise() {
                 return true;
             }
         }
+
     }
     return false;
 }

@@ -30,4 +30,8 @@ std::uint8_t AutoShot(std::uint8_t buttons);
 // so that a jump is the better first guess.
 bool JumpLooksWise();
 
+// The first move to try: walk on, jump over what JumpLooksWise sees, or jump
+// straight up under the goal mirror.
+std::uint8_t PreferredMove();
+
 } // namespace autoplay

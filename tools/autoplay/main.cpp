@@ -39,7 +39,8 @@ struct Options {
 const char kUsage[] =
     "usage: vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --out FILE.keys\n"
     "       vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --check FILE.keys\n"
-    "                      [--budget SEGMENTS] [--segment FRAMES] [--stall FRAMES]\n";
+    "                      [--budget SEGMENTS] [--segment FRAMES] [--stall FRAMES]\n"
+    "                      [--time-shift BITS] [--depth-first 1]\n";
 
 bool Parse(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
@@ -64,6 +65,11 @@ bool Parse(int argc, char** argv, Options* options) {
                 options->search.nodeBudget = boost::lexical_cast<long>(v);
             } else if (a == "--segment") {
                 options->search.segmentFrames = boost::lexical_cast<int>(v);
+            } else if (a == "--depth-first") {
+                options->search.bestFirst = v != "0";
+                options->search.bestFirst = !options->search.bestFirst;
+            } else if (a == "--time-shift") {
+                options->search.timeShift = boost::lexical_cast<int>(v);
             } else if (a == "--stall") {
                 options->search.stallFrames = boost::lexical_cast<int>(v);
             } else {
@@ -159,6 +165,7 @@ int main(int argc, char** argv) {
         vrels::ScriptedInputBackend* keyboard = keys.get();
         appOptions.inputBackend = std::move(keys);
 
+        options.search.verbose = true;
         autoplay::SearchResult result;
         const auto began = std::chrono::steady_clock::now();
         {
