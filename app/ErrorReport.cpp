@@ -13,4 +13,10 @@ void ReportFatal(const std::string& message) {
     platform::ShowMessage("Vrel's Skarov", message, platform::MessageKind::Error);
 }
 
+void ReportError(const std::string& message) {
+    Log("%s\n", message.c_str());
+    std::fprintf(stderr, "vrels: %s\n", message.c_str());
+    platform::ShowMessage("Vrel's Skarov", message, platform::MessageKind::Error);
+}
+
 } // namespace vrels

@@ -1,5 +1,7 @@
 #include "app/Runner.h"
 
+#include "app/GameFolderSetup.h"
+#include "app/Log.h"
 #include "app/Paths.h"
 #include "app/VrelsSkarovApp.h"
 #include "lib/AudioRecorder.h"
@@ -59,31 +61,51 @@ std::string JsonEscape(const std::string& s) {
     return out;
 }
 
-// Restores the working directory when a run ends, however it ends.
-class DirectoryGuard {
+// Restores the working directory, the game's folders and the log file when a
+// run ends, however it ends.
+class FolderGuard {
 public:
-    DirectoryGuard() {
+    FolderGuard() : folders_(CurrentGameFolders()), log_(LogPath()) {
         char buffer[PATH_MAX];
         if (getcwd(buffer, sizeof(buffer))) {
             saved_ = buffer;
         }
     }
-    ~DirectoryGuard() {
+    ~FolderGuard() {
         if (!saved_.empty() && chdir(saved_.c_str()) != 0) {
             std::perror("chdir");
         }
+        UseGameFolders(folders_);
+        SetLogPath(log_);
     }
+    FolderGuard(const FolderGuard&) = delete;
+    FolderGuard& operator=(const FolderGuard&) = delete;
 
 private:
     std::string saved_;
+    GameFolders folders_;
+    std::string log_;
 };
 
-// --music: one piece through the music stream, rendered offline; no game.
-int RecordMusicOnly(const RunnerOptions& options, const std::string& audioOut) {
-    DirectoryGuard guard;
+// --dir names a portable game folder; without it the runner finds its data as
+// the game does (beside it or installed), else in the working directory.
+void EnterRunFolders(const RunnerOptions& options) {
+    if (options.dir.empty()) {
+        if (!EnterGameFolders(ExecutableDirectory())) {
+            UseWorkingDirectory("");
+        }
+        return;
+    }
     if (chdir(options.dir.c_str()) != 0) {
         throw std::runtime_error("Cannot enter the game folder " + options.dir);
     }
+    UseWorkingDirectory("");
+}
+
+// --music: one piece through the music stream, rendered offline; no game.
+int RecordMusicOnly(const RunnerOptions& options, const std::string& audioOut) {
+    FolderGuard guard;
+    EnterRunFolders(options);
     const std::string loop = options.music.size() > 1 ? options.music[1] : "";
     const std::string failure =
         audio::RecordMusic(options.music[0], loop, options.seconds, audioOut);
@@ -271,11 +293,8 @@ int RunHeadless(const RunnerOptions& options) {
         buttons.assign(bytes.begin(), bytes.end());
     }
 
-    DirectoryGuard guard;
-    if (chdir(options.dir.c_str()) != 0) {
-        throw std::runtime_error("Cannot enter the game folder " + options.dir);
-    }
-    SetSettingsDirectory(".");
+    FolderGuard guard;
+    EnterRunFolders(options);
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("VRELS_NO_DIALOGS", "1", 1);
 

@@ -10,7 +10,9 @@
 namespace vrels {
 
 struct RunnerOptions {
-    std::string dir = "."; // the game folder, also the working directory
+    // The portable game folder, also the working directory; empty: the
+    // game's own folders, found as the game finds them.
+    std::string dir;
     std::string scene = "TitleScene";
     int frames = 600;
     std::string keysFile;    // "FRAME KEY KEY ..." per line

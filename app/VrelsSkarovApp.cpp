@@ -168,7 +168,7 @@ bool VrelsSkarovApp::Initialize() {
     // 10-13.
     objects = std::make_shared<ObjectManager>();
     vrels::srand(0);
-    LoadRanking(*gameState, "score.ini");
+    LoadRanking(*gameState, vrels::DataPath("score.ini"));
     fpsCounter = std::make_shared<FPSCounter>();
     playerRecord = std::make_shared<PlayerInfomation>();
 

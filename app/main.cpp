@@ -1,6 +1,10 @@
-// Entry point of the game: one copy at a time, a fresh log, the application
-// object, its message loop, and an orderly end on any error.
+// Entry point of the game: one copy at a time, its folders (portable or
+// installed), a fresh log, the application object, its message loop, and an
+// orderly end on any error.
 #include "app/ErrorReport.h"
+#include "app/GameFolderSetup.h"
+#include "app/Log.h"
+#include "app/Paths.h"
 #include "app/VrelsSkarovApp.h"
 #include "lib/Platform.h"
 
@@ -14,7 +18,13 @@ int main(int argc, char** argv) {
     if (!lock.Acquired()) {
         return 0; // another copy runs: leave silently, its log untouched
     }
-    std::remove("log.txt");
+    const std::string executableFolder = vrels::ExecutableDirectory();
+    if (!vrels::EnterGameFolders(executableFolder)) {
+        // No data beside the executable nor installed: the game folder is the
+        // working directory, the settings stay beside the executable.
+        vrels::UseWorkingDirectory(executableFolder);
+    }
+    std::remove(vrels::LogPath().c_str());
 
     std::string commandLine;
     for (int i = 1; i < argc; ++i) {

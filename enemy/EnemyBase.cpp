@@ -8,7 +8,11 @@
 #include "world/Effects.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
 #include <string>
+#include <typeinfo>
 
 namespace {
 
@@ -121,4 +125,12 @@ float EnemyBase::FlashAlpha() const {
         return 1.0f;
     }
     return flashTimer % 2 == 1 ? 0.2f : 0.9f;
+}
+
+std::string EnemyBase::KindName() const {
+    const char* mangled = typeid(*this).name();
+    int status = 0;
+    const std::unique_ptr<char, decltype(&std::free)> name(
+        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
+    return status == 0 && name ? std::string(name.get()) : std::string(mangled);
 }

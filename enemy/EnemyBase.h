@@ -30,6 +30,8 @@ public:
     int BoxRight() const { return facing ? -left : right; }
     // Draw alpha of the damage flash.
     float FlashAlpha() const;
+    // The kind's class name, as traces and logs show it.
+    virtual std::string KindName() const;
 
     int hitPoints = 1;
     int flashTimer = 0;
@@ -40,6 +42,13 @@ public:
     static constexpr int StompDamage = 2;
 
 protected:
+    // The collision box, for facing right.
+    void SetBox(int l, int t, int r, int b) {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     // Scoring deaths: adds the points (clamped), shows them, then dies.
     void DieWithPoints(int points);
 };

@@ -1,5 +1,7 @@
 #include "lib/OggStreamDecoder.h"
 
+#include "app/Paths.h"
+
 #include <stdexcept>
 #include <vorbis/vorbisfile.h>
 
@@ -38,9 +40,10 @@ OggStreamDecoder::~OggStreamDecoder() {
 
 void OggStreamDecoder::Open(const std::string& fileName) {
     Close();
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    const std::string path = vrels::DataPath(fileName);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
-        throw std::runtime_error("Open Error: " + fileName);
+        throw std::runtime_error("Open Error: " + path);
     }
     const ov_callbacks callbacks = {ReadCallback, SeekCallback, CloseCallback, TellCallback};
     if (ov_open_callbacks(file, &state_->vorbis, nullptr, 0, callbacks) < 0) {

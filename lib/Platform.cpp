@@ -272,14 +272,17 @@ int Window::DisplayRefreshRate() const {
 }
 
 InstanceLock::InstanceLock(const std::string& name) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir = (runtime && runtime[0]) ? runtime : "/tmp";
     std::string file;
     for (char c : name) {
         file += (c == ' ' || c == '\'' || c == '/') ? '_' : c;
     }
-    const std::string path = dir + "/" + file + ".lock";
-    fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // One copy per player: the user's runtime folder, else a file in /tmp
+    // named after the user, so players on one machine do not block each other.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string path = (runtime && runtime[0] == '/')
+                                 ? std::string(runtime) + "/" + file + ".lock"
+                                 : "/tmp/" + file + "-" + std::to_string(getuid()) + ".lock";
+    fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0) {
         // Without a lock file we cannot tell; let this copy run.
         return;

@@ -1,6 +1,7 @@
 #include "lib/SdlGraphicsBackend.h"
 
 #include "app/Log.h"
+#include "app/Paths.h"
 #include "lib/SdlWindow.h"
 
 #include <SDL.h>
@@ -156,7 +157,7 @@ SdlGraphicsBackend::~SdlGraphicsBackend() {
 std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::string& file,
                                                                 bool powerOfTwo, ImageInfo* info,
                                                                 std::string* error) {
-    SDL_Surface* loaded = IMG_Load(file.c_str());
+    SDL_Surface* loaded = IMG_Load(vrels::DataPath(file).c_str());
     if (!loaded) {
         *error = IMG_GetError();
         return nullptr;

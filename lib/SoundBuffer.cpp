@@ -1,5 +1,6 @@
 #include "lib/SoundBuffer.h"
 
+#include "app/Paths.h"
 #include "lib/AudioDevice.h"
 #include "lib/AudioUnits.h"
 #include "lib/SoundErrorReport.h"
@@ -83,13 +84,14 @@ void SoundBuffer::Load(const std::string& file, const std::string& effectName) {
 
 void SoundBuffer::LoadOrThrow(const std::string& file, const std::string& effectName) {
     SoundManager* manager = SoundManager::Current();
+    const std::string path = vrels::DataPath(file);
     std::vector<std::uint8_t> bytes;
-    if (!ReadFile(file, bytes)) {
-        throw std::runtime_error("Open Error: " + file);
+    if (!ReadFile(path, bytes)) {
+        throw std::runtime_error("Open Error: " + path);
     }
     const auto wave = audio::ParseWav(bytes);
     if (!wave) {
-        throw std::runtime_error("Open Error: " + file);
+        throw std::runtime_error("Open Error: " + path);
     }
     auto samples = audio::DecodeToDeviceFormat(*wave);
     auto device = manager->Device();

@@ -1,6 +1,7 @@
 #include "lib/myInput.h"
 
 #include "app/IniFile.h"
+#include "app/Paths.h"
 #include "app/SystemInfo.h"
 #include "lib/KeyCodes.h"
 
@@ -109,8 +110,9 @@ void myInput::SaveRecording(int progressNumber) {
         return;
     }
     // The folder may be missing in a fresh game folder.
-    mkdir("replay", 0755);
-    std::FILE* file = std::fopen(ReplayPath(progressNumber).c_str(), "wb");
+    mkdir(vrels::ReplayFolder().c_str(), 0755);
+    const std::string path = vrels::CurrentGameFolders().saves + ReplayPath(progressNumber);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         return;
     }
@@ -121,7 +123,8 @@ void myInput::SaveRecording(int progressNumber) {
 }
 
 void myInput::LoadRecording(int progressNumber) {
-    std::FILE* file = std::fopen(ReplayPath(progressNumber).c_str(), "rb");
+    // The player's own latest attempt, else the shipped one.
+    std::FILE* file = std::fopen(vrels::DataPath(ReplayPath(progressNumber)).c_str(), "rb");
     if (!file) {
         return;
     }

@@ -31,8 +31,10 @@ public:
     bool ConfirmPressed();
     bool RightHeld();
     void ClearRecording();
-    // "replay/<progress>.rec"; writes nothing during a demo.
+    // "replay/<progress>.rec" in the save folder (app/Paths.h); writes
+    // nothing during a demo.
     void SaveRecording(int progressNumber);
+    // The player's own replay when there is one, else the shipped one.
     void LoadRecording(int progressNumber);
     static std::string ReplayPath(int progressNumber);
 

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Installs the Debian packages that the build, the content tools and the tests
-# need, when any of them is missing. Safe to run repeatedly.
+# Installs the Debian packages that the build, the content tools, the tests and
+# the Debian package need, when any of them is missing. Safe to run repeatedly.
 set -e
 
 PACKAGES="cmake ninja-build g++ pkg-config ccache git
@@ -9,7 +9,8 @@ libvorbis-dev libogg-dev
 libboost-dev libloki-dev libgtest-dev
 librsvg2-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dejavu-extra
 abcmidi libfluidsynth-dev fluid-soundfont-gm
-sox xvfb xauth xdotool"
+sox xvfb xauth xdotool
+dpkg-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -112,9 +112,9 @@ void PlaceChip(int chipX, int chipY, float x, float y) {
     case 307:
     case 407:
     case 507:
-        // Flame jets and fireball stands belong to the enemy kinds, which take
-        // these codes over through the creator table; until one does, the
-        // cell stays empty rather than solid.
+        // Flame jets and fireball stands register their creators from their
+        // own files (enemy/Burner, enemy/FireBallStand); a build without them
+        // leaves the cell empty rather than solid.
         return;
     case 9:
         if (stage) {

@@ -1,5 +1,7 @@
 #include "world/TileMapFile.h"
 
+#include "app/Paths.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -40,7 +42,8 @@ int ToSigned(std::uint32_t v) {
 
 } // namespace
 
-TileMapData ReadTileMap(const std::string& path) {
+TileMapData ReadTileMap(const std::string& name) {
+    const std::string path = vrels::DataPath(name);
     const std::runtime_error openError("Open Error: " + path);
     File file(std::fopen(path.c_str(), "rb"));
     if (!file) {

@@ -1,9 +1,11 @@
 #include "scene/stage/StageScene.h"
 
+#include "app/ErrorReport.h"
 #include "app/Paths.h"
 #include "app/PlayerInfomation.h"
 #include "app/SystemInfo.h"
 #include "app/VrelsSkarovApp.h"
+#include "enemy/EnemyBase.h"
 #include "lib/DxGraphics.h"
 #include "lib/KeyCodes.h"
 #include "lib/OggStream.h"
@@ -21,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -67,7 +70,7 @@ void StageScene::Start() {
     OnMessage("reset_midpoint", none);
     Build();
     VrelsSkarovApp& app = App();
-    if (app.gameState) {
+    if (app.gameState && !loadFailed) {
         // Records the stage only when it is further than any reached before.
         SaveProgress(*app.gameState, vrels::SettingsPath(), progressNumber);
     }
@@ -105,7 +108,12 @@ void StageScene::Build() {
     auto viewMap = objects.Add(new ViewMap());
     map = viewMap.get();
     player->map = map;
-    SetupStage();
+    try {
+        SetupStage();
+    } catch (const std::exception& e) {
+        AbandonStage(e.what());
+        return;
+    }
 
     map->PlaceAll();
     map->SetView(startColumn, startRow);
@@ -113,6 +121,19 @@ void StageScene::Build() {
 
     // Nothing of the old world may be updated further in this frame.
     objects.Interrupt();
+}
+
+void StageScene::AbandonStage(const std::string& message) {
+    // A stage without its map cannot be played; the player is told once and
+    // taken back to the title instead of losing the program.
+    vrels::ReportError(message);
+    VrelsSkarovApp& app = App();
+    app.music->Halt();
+    app.player = nullptr;
+    player = nullptr;
+    map = nullptr;
+    app.objects->Clear();
+    loadFailed = true;
 }
 
 std::uint8_t StageScene::ChooseLevel() const {
@@ -146,6 +167,9 @@ void StageScene::RunPlayFrame(std::uint8_t level) {
 }
 
 std::string StageScene::Update() {
+    if (loadFailed) {
+        return "TitleScene";
+    }
     VrelsSkarovApp& app = App();
     if (app.input->KeyPressed(dik::P)) {
         paused = !paused;
@@ -238,6 +262,9 @@ void StageScene::GoTo(const std::string& sceneName) {
 }
 
 void StageScene::Draw() {
+    if (loadFailed) {
+        return;
+    }
     DrawBackground();
     App().objects->DrawAll();
     if (clearState != 0) {
@@ -431,6 +458,23 @@ void StageScene::AppendTrace(std::string& json) const {
         json += ",\"gun\":{\"rounds\":" + std::to_string(gun->rounds) +
                 ",\"magazines\":" + std::to_string(gun->magazines) +
                 ",\"reloading\":" + Bool(gun->reloading) + "}";
+    }
+    // Every awake enemy, in list order.
+    if (app.objects) {
+        json += ",\"enemies\":[";
+        bool first = true;
+        for (const auto& object : app.objects->Objects()) {
+            const auto* enemy = dynamic_cast<const EnemyBase*>(object.get());
+            if (!enemy || enemy->asleep || enemy->removed) {
+                continue;
+            }
+            json += std::string(first ? "" : ",") + "{\"kind\":\"" + enemy->KindName() +
+                    "\",\"x\":" + Num(enemy->x) + ",\"y\":" + Num(enemy->y) +
+                    ",\"hp\":" + std::to_string(enemy->hitPoints) +
+                    ",\"facing\":" + Bool(enemy->facing) + "}";
+            first = false;
+        }
+        json += "]";
     }
     json += ",\"stage\":{\"timeLeft\":" + std::to_string(timeLeft) +
             ",\"clearState\":" + std::to_string(clearState) + ",\"paused\":" + Bool(paused) +

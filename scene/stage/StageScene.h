@@ -93,12 +93,16 @@ public:
     std::weak_ptr<States> states;
     std::weak_ptr<StartScene> startScene;
     std::weak_ptr<ContinueTask> continueTask;
+    // Set when the stage could not be built (its map is missing or broken):
+    // the next update returns to the title.
+    bool loadFailed = false;
 
 protected:
     // Stages load their backdrop under this name into the scene's store.
     void LoadBackground(const std::string& file);
 
 private:
+    void AbandonStage(const std::string& message);
     std::uint8_t ChooseLevel() const;
     void RunPlayFrame(std::uint8_t level);
     void StepClearSequence();

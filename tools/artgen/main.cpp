@@ -4,9 +4,11 @@
 //   vrels-artgen --art-dir DIR --game-dir DIR [--stamp FILE --depfile FILE]
 //                [--contact-sheet FILE.png] [--preview-dir DIR] [--only OUTPUT]
 //                [MANIFEST...]
+//   vrels-artgen --icon SVG --size N --png FILE
 //
 // Without manifest arguments every *.manifest file of the art folder is read.
 #include "ContactSheet.h"
+#include "IconRender.h"
 #include "Manifest.h"
 #include "Renderer.h"
 #include "SvgLayer.h"
@@ -32,6 +34,10 @@ struct Arguments {
     std::string previewDir;
     std::string only;
     std::vector<std::string> manifests;
+    // --icon: one SVG to one square PNG, no manifests.
+    std::string icon;
+    int iconSize = 256;
+    std::string iconPng;
 };
 
 Arguments ParseArguments(int argc, char** argv) {
@@ -58,11 +64,28 @@ Arguments ParseArguments(int argc, char** argv) {
             args.previewDir = value();
         } else if (word == "--only") {
             args.only = value();
+        } else if (word == "--icon") {
+            args.icon = value();
+        } else if (word == "--size") {
+            const std::string size = value();
+            try {
+                args.iconSize = std::stoi(size);
+            } catch (const std::exception&) {
+                throw std::runtime_error("--size needs a number, got " + size);
+            }
+        } else if (word == "--png") {
+            args.iconPng = value();
         } else if (!word.empty() && word[0] == '-') {
             throw std::runtime_error("unknown option " + word);
         } else {
             args.manifests.push_back(word);
         }
+    }
+    if (!args.icon.empty()) {
+        if (args.iconPng.empty()) {
+            throw std::runtime_error("--icon needs --png");
+        }
+        return args;
     }
     if (args.manifests.empty()) {
         for (const auto& entry : std::filesystem::directory_iterator(args.artDir)) {
@@ -95,6 +118,10 @@ void WriteTextFile(const std::string& path, const std::string& text) {
 }
 
 int Run(const Arguments& args) {
+    if (!args.icon.empty()) {
+        artgen::RenderIconPng(args.icon, args.iconSize, args.iconPng);
+        return 0;
+    }
     artgen::SvgLibrary library(args.artDir);
     std::vector<artgen::SheetEntry> sheet;
     std::set<std::string> outputs;

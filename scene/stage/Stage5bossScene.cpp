@@ -1,0 +1,66 @@
+#include "scene/stage/Stage5bossScene.h"
+
+#include "app/Log.h"
+#include "app/VrelsSkarovApp.h"
+#include "enemy/Marfes.h"
+#include "enemy/Marfes2.h"
+#include "lib/OggStream.h"
+#include "scene/SceneFactory.h"
+
+#include <boost/lexical_cast.hpp>
+
+REGISTER_SCENE(Stage5bossScene)
+
+Stage5bossScene::Stage5bossScene() : BossStage(StageRowFor("Stage5bossScene")) {
+    LoadBossTexture("Marfes", "gfx/enemy/marfes.tga");
+    LoadBossTexture("Marfes2", "gfx/enemy/marfes2.tga");
+}
+
+std::unique_ptr<BossBase> Stage5bossScene::MakeBoss() {
+    return std::make_unique<Marfes>();
+}
+
+void Stage5bossScene::StartBossMusic() {
+    IOggStream& music = *VrelsSkarovApp::Instance()->music;
+    music.Open("bgm/boss.ogg", 1);
+    music.Play();
+}
+
+void Stage5bossScene::OnMessage(const std::string& name, std::vector<std::string>& args) {
+    if (name == "bosspos") {
+        if (args.size() >= 3) {
+            try {
+                fallenX = boost::lexical_cast<int>(args[0]);
+                fallenY = boost::lexical_cast<int>(args[1]);
+                fallenFacingLeft = args[2] == "true";
+            } catch (const boost::bad_lexical_cast&) {
+                Log("bosspos: not a position: %s, %s\n", args[0].c_str(), args[1].c_str());
+            }
+        }
+        return;
+    }
+    if (name == "event" && !args.empty() && args[0] == "2") {
+        const bool firstTime = !secondDialogueShown;
+        secondDialogueShown = true;
+        RunEvent(firstTime ? "Stage5bossScene/2" : "", "Boss2Start");
+        return;
+    }
+    if (name == "Boss2Start") {
+        // The music of the first form keeps playing.
+        auto second = std::make_unique<Marfes2>();
+        second->facing = fallenFacingLeft;
+        AddBoss(std::move(second), static_cast<float>(fallenX), static_cast<float>(fallenY));
+        return;
+    }
+    if (name == "event" && !args.empty() && args[0] == "3") {
+        VrelsSkarovApp::Instance()->music->Halt();
+        RunEvent("Stage5bossScene/3", "EndStart");
+        return;
+    }
+    if (name == "EndStart") {
+        std::vector<std::string> none;
+        OnMessage("NextScene", none);
+        return;
+    }
+    BossStage::OnMessage(name, args);
+}

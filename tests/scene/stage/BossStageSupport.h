@@ -1,0 +1,183 @@
+#pragma once
+// Boss stages played in-process from small maps written for the test into a
+// scratch folder that becomes the working directory, so the real stage
+// classes load them by their own file names.
+//
+// Legend (beside that of StageTestSupport.h): 'E' the event trigger "1",
+// 'B' the boss marker, 'g' the boss-goal marker, 'm' a magazine.
+#include "../../player/StageTestSupport.h"
+
+#include "app/Log.h"
+#include "lib/OggStream.h"
+#include "scene/SceneFactory.h"
+#include "scene/stage/BossStage.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace bosstest {
+
+inline world::MapCell BossCellFor(char c) {
+    world::MapCell cell;
+    auto chip = [&](int x, int y) {
+        cell.chipX = static_cast<std::uint16_t>(x);
+        cell.chipY = static_cast<std::uint16_t>(y);
+    };
+    switch (c) {
+    case 'E':
+        chip(192, 256); // event "1"
+        return cell;
+    case 'B':
+        chip(0, 288); // boss marker
+        return cell;
+    case 'g':
+        chip(32, 288); // boss goal
+        return cell;
+    case 'm':
+        chip(96, 256); // magazine
+        return cell;
+    default:
+        return stagetest::CellFor(c);
+    }
+}
+
+// Writes rows as a ".tm2" map file.
+inline void WriteMap(const std::string& path, const std::vector<std::string>& rows) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    auto put32 = [&](std::uint32_t v) {
+        const unsigned char b[4] = {
+            static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+            static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+        std::fwrite(b, 1, 4, file);
+    };
+    auto put16 = [&](std::uint16_t v) {
+        const unsigned char b[2] = {static_cast<unsigned char>(v),
+                                    static_cast<unsigned char>(v >> 8)};
+        std::fwrite(b, 1, 2, file);
+    };
+    const std::vector<unsigned char> header(48, 0);
+    std::fwrite(header.data(), 1, header.size(), file);
+    put32(static_cast<std::uint32_t>(rows[0].size()));
+    put32(static_cast<std::uint32_t>(rows.size()));
+    put32(0);
+    put32(0);
+    for (const auto& row : rows) {
+        for (char c : row) {
+            const world::MapCell cell = BossCellFor(c);
+            const bool empty = cell.Empty();
+            put16(empty ? 0 : cell.chipX);
+            put16(empty ? 0 : cell.chipY);
+            put16(0);
+        }
+    }
+    std::fclose(file);
+}
+
+// A one-screen arena: the heroine starts at the left on the event trigger,
+// the boss marker stands at the right, the boss goal in the middle.
+inline const std::vector<std::string>& Arena() {
+    static const std::vector<std::string> rows = {
+        "....................", "....................", "....................",
+        "....................", "....................", "....................",
+        "....................", "....................", "....................",
+        "....................", "....................", "..SE.......g....B...",
+        "####################", "####################", "####################",
+    };
+    return rows;
+}
+
+// Records what the stage asks of the music.
+class MusicLog : public IOggStream {
+public:
+    void Play() override { calls.push_back("Play"); }
+    void Halt() override { calls.push_back("Halt"); }
+    void Open(const std::string& file, unsigned char loop) override {
+        calls.push_back("Open " + file + " " + std::to_string(loop));
+    }
+    void OpenIntro(const std::string& intro, const std::string& loop) override {
+        calls.push_back("OpenIntro " + intro + " " + loop);
+    }
+    std::vector<std::string> calls;
+};
+
+class BossStageFixture : public stagetest::StageFixture {
+protected:
+    void SetUp() override {
+        StageFixture::SetUp();
+        ::setenv("VRELS_NO_DIALOGS", "1", 1);
+        char buffer[4096];
+        ASSERT_NE(getcwd(buffer, sizeof(buffer)), nullptr);
+        home = buffer;
+        char folder[] = "/tmp/vrels-boss-stage-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        scratch = folder;
+        ASSERT_EQ(chdir(scratch.c_str()), 0);
+        // The game's pictures and sounds, so that only the maps are the test's own.
+        for (const char* folder : {"gfx", "se"}) {
+            std::filesystem::create_directory_symlink(std::string(VRELS_GAME_DIR) + "/" + folder,
+                                                      scratch + "/" + folder);
+        }
+        vrels::SetLogPath(scratch + "/log.txt");
+        music = std::make_shared<MusicLog>();
+        app->music = music;
+    }
+    void TearDown() override {
+        if (app) {
+            app->objects->Clear();
+            app->scene.reset();
+        }
+        vrels::SetLogPath("log.txt");
+        EXPECT_EQ(chdir(home.c_str()), 0);
+        std::error_code ignored;
+        std::filesystem::remove_all(scratch, ignored);
+        StageFixture::TearDown();
+    }
+
+    // Writes the map under the stage's own file name and starts the stage.
+    BossStage& StartBossStage(const std::string& sceneName, const std::vector<std::string>& rows,
+                              int lives = 2) {
+        WriteMap(scratch + "/" + StageRowFor(sceneName).mapFile, rows);
+        app->playerRecord->NewGameReset(*app->gameState);
+        app->playerRecord->lives = lives;
+        std::shared_ptr<SceneBase> scene(CreateScene(sceneName).release());
+        boss = dynamic_cast<BossStage*>(scene.get());
+        stage = nullptr;
+        app->scene = scene;
+        scene->Start();
+        return *boss;
+    }
+
+    // One frame step of the boss stage with these buttons held.
+    std::string Tick(std::uint8_t held = 0) {
+        app->input->SetButtonFeed({held});
+        app->input->Update();
+        const std::string next = boss->Update();
+        app->objects->DrawAll();
+        return next;
+    }
+
+    // Runs until the predicate holds or the frames run out; false if they ran out.
+    template <typename Predicate> bool RunUntil(Predicate done, int frames) {
+        for (int i = 0; i < frames; ++i) {
+            if (done()) {
+                return true;
+            }
+            Tick();
+        }
+        return done();
+    }
+
+    std::string home;
+    std::string scratch;
+    std::shared_ptr<MusicLog> music;
+    BossStage* boss = nullptr;
+};
+
+} // namespace bosstest
