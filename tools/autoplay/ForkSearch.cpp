@@ -3,12 +3,12 @@
 #include "lib/myInput.h"
 #include "tools/autoplay/StageProbe.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <semaphore.h>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
+#include <semaphore.h>
 #include <stdexcept>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -49,6 +49,7 @@ struct ForkSearch::Shared {
     long nodes = 0;
     int won = 0;
     int bestMapX = -1;
+    long bestScore = -1000000000L;
     int planLength = 0;
     std::uint8_t plan[kMaxPlan];
     std::uint64_t visited[kVisitedBits / 64];
@@ -161,7 +162,14 @@ bool ForkSearch::SeenBefore() {
     // Time counts only coarsely, and while she waits: the same place at
     // another time is mostly the same state, but waiting for a platform or an
     // enemy must stay possible.
-    const int parts[] = {v.mapX >> 3, v.mapY >> 3, v.jumpState, v.vy, waitRun_,
+    const int parts[] = {v.mapX >> 3,
+                         v.mapY >> 3,
+                         v.jumpState,
+                         v.vy,
+                         waitRun_,
+                         v.bossHp,
+                         v.bosses + bossesBeaten_ * 8,
+                         v.goalOut ? 1 : 0,
                          static_cast<int>(plan_.size()) >> settings_.timeShift};
     for (int p : parts) {
         key = (key ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(p))) * 1099511628211ull;
@@ -293,12 +301,28 @@ void WaitOn(sem_t* semaphore) {
 
 } // namespace
 
+// How far along a snapshot is: further right first, and at the same place
+// sooner. On a boss stage, a boss on stage outranks any place, fewer hit
+// points rank higher, each boss beaten counts, and once the goal is out the
+// distance to it decides.
+long ForkSearch::Score(const StageView& view) const {
+    const long frame = static_cast<long>(plan_.size());
+    if (view.bossStage) {
+        if (view.goalOut) {
+            return 100000000L - view.goalDistance * 8L - frame;
+        }
+        if (view.bosses > 0 || bossesBeaten_ > 0) {
+            return 50000000L + bossesBeaten_ * 10000000L - view.bossHp * 2000L - frame;
+        }
+    }
+    return static_cast<long>(view.mapX) * 4 - frame;
+}
+
 void ForkSearch::Register(int slot) {
     PoolNode& node = shared_->pool[slot];
     const StageView view = LookAtStage();
     node.frame = static_cast<int>(plan_.size());
-    // Further right first; at the same place, sooner.
-    node.score = static_cast<long>(view.mapX) * 4 - node.frame;
+    node.score = Score(view);
     node.tried = 0;
     const std::uint8_t preferred = PreferredMove();
     node.order[0] = preferred;
@@ -336,7 +360,11 @@ void ForkSearch::Serve(int slot) {
 
 void ForkSearch::Expand(std::uint8_t move, int target) {
     ++shared_->nodes;
+    const int bossesBefore = LookAtStage().bosses;
     const Outcome outcome = PlaySegment(move);
+    if (bossesBefore > 0 && LookAtStage().bosses == 0) {
+        ++bossesBeaten_;
+    }
     waitRun_ = move == 0 ? waitRun_ + 1 : 0;
     if (outcome == Outcome::Goal) {
         Publish(true);
@@ -347,12 +375,14 @@ void ForkSearch::Expand(std::uint8_t move, int target) {
         _exit(0);
     }
     const StageView view = LookAtStage();
-    if (view.mapX > shared_->bestMapX) {
+    const long score = Score(view);
+    if (score > shared_->bestScore) {
+        shared_->bestScore = score;
         shared_->bestMapX = view.mapX;
         Publish(false);
         if (settings_.verbose) {
-            std::fprintf(stderr, "  map x %d at frame %zu after %ld segments\n", view.mapX,
-                         plan_.size(), shared_->nodes);
+            std::fprintf(stderr, "  map x %d y %d, boss hp %d, at frame %zu after %ld segments\n",
+                         view.mapX, view.mapY, view.bossHp, plan_.size(), shared_->nodes);
         }
     }
     Register(target);

@@ -14,6 +14,8 @@
 // on with the preferred move, reporting where it ended; a try that gets
 // through the whole stretch becomes the next snapshot. Only one copy runs at a
 // time; the others wait for their child.
+#include "tools/autoplay/StageProbe.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -21,14 +23,14 @@
 namespace autoplay {
 
 struct SearchSettings {
-    int segmentFrames = 8;   // frames one move lasts
+    int segmentFrames = 8;    // frames one move lasts
     int snapshotSegments = 8; // segments between two forked snapshots
-    long nodeBudget = 40000; // segments tried before giving up
-    int stallFrames = 900;   // frames a path may go without getting further right
-    int maxFrames = 11500;   // the time limit runs out at 11765
-    bool verbose = false;    // report headway on standard error
-    bool bestFirst = true; // else depth first
-    int timeShift = 9; // places count as new again after 2^timeShift frames
+    long nodeBudget = 40000;  // segments tried before giving up
+    int stallFrames = 900;    // frames a path may go without getting further right
+    int maxFrames = 11500;    // the time limit runs out at 11765
+    bool verbose = false;     // report headway on standard error
+    bool bestFirst = true;    // else depth first
+    int timeShift = 9;        // places count as new again after 2^timeShift frames
 };
 
 struct SearchResult {
@@ -61,6 +63,7 @@ private:
     Outcome PlaySegment(std::uint8_t move);
     void Coordinate();
     void Register(int slot);
+    long Score(const StageView& view) const;
     [[noreturn]] void Serve(int slot);
     [[noreturn]] void Expand(std::uint8_t move, int target);
     void Step(std::uint8_t buttons);
@@ -71,7 +74,8 @@ private:
     SearchSettings settings_;
     std::vector<std::uint8_t> plan_;
     int eventTick_ = 0;
-    int waitRun_ = 0; // segments waited in a row
+    int waitRun_ = 0;      // segments waited in a row
+    int bossesBeaten_ = 0; // on this path
     Shared* shared_ = nullptr;
 };
 

@@ -1,15 +1,18 @@
 #include "tools/autoplay/StageProbe.h"
 
 #include "app/VrelsSkarovApp.h"
+#include "enemy/BossBase.h"
 #include "enemy/EnemyBase.h"
 #include "lib/myInput.h"
 #include "object/ObjectManager.h"
 #include "player/PlayerBase.h"
+#include "scene/stage/BossStage.h"
 #include "scene/stage/StageScene.h"
 #include "world/Block.h"
 #include "world/ViewMap.h"
 #include "world/items/Goal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -64,6 +67,21 @@ StageView LookAtStage() {
     view.vy = static_cast<int>(std::floor(player->vy));
     view.facingLeft = player->facing;
     view.mapWidth = map.width * 32;
+    view.bossStage = dynamic_cast<const BossStage*>(stage) != nullptr;
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        if (object->removed) {
+            continue;
+        }
+        if (const auto* boss = dynamic_cast<const BossBase*>(object.get())) {
+            if (!boss->dying) {
+                ++view.bosses;
+                view.bossHp += std::max(boss->hitPoints, 0);
+            }
+        } else if (const auto* goal = dynamic_cast<const Goal*>(object.get())) {
+            view.goalOut = true;
+            view.goalDistance = static_cast<int>(goal->DistanceToPlayer());
+        }
+    }
     return view;
 }
 
@@ -142,7 +160,6 @@ bool JumpLooksWise() {
                 return true;
             }
         }
-
     }
     return false;
 }

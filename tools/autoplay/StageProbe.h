@@ -18,6 +18,11 @@ struct StageView {
     int vy = 0;
     bool facingLeft = false;
     int mapWidth = 0; // in pixels
+    bool bossStage = false;
+    int bosses = 0;       // bosses on the stage now
+    int bossHp = 0;       // their hit points together
+    bool goalOut = false; // a goal mirror stands on the stage
+    int goalDistance = 0; // from her aim point to the mirror's, in pixels
 };
 
 StageView LookAtStage();

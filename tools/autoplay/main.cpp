@@ -3,6 +3,7 @@
 //
 //   vrels-autoplay --scene Stage1_1Scene --out tests/data/stages/stage1_1.keys
 //   vrels-autoplay --map stage2_3.tm2 --out /tmp/try.keys   # through the test stage
+#include "app/GameFolderSetup.h"
 #include "app/Paths.h"
 #include "app/Runner.h"
 #include "app/VrelsSkarovApp.h"
@@ -149,7 +150,7 @@ int main(int argc, char** argv) {
         if (chdir(folder.Path().c_str()) != 0) {
             throw std::runtime_error("cannot enter " + folder.Path());
         }
-        vrels::SetSettingsDirectory(".");
+        vrels::UseWorkingDirectory("");
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("VRELS_NO_DIALOGS", "1", 1);
 
