@@ -96,7 +96,10 @@ std::uint8_t AutoShot(std::uint8_t buttons) {
     } else if (buttons & ButtonRight) {
         left = false;
     }
-    const float muzzleY = player->y - 39;
+    // Sweep the bullet's box along its flight (180 pixels from the muzzle)
+    // through each enemy's own hit test.
+    const int muzzleX = static_cast<int>(player->x) + (left ? -32 : 32);
+    const int muzzleY = static_cast<int>(player->y) - ((buttons & ButtonDown) ? 32 : 39);
     for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
         if (object->removed || object->asleep) {
             continue;
@@ -105,15 +108,11 @@ std::uint8_t AutoShot(std::uint8_t buttons) {
         if (!enemy || enemy->dying) {
             continue;
         }
-        const float dx = enemy->x - player->x;
-        const float ahead = left ? -dx : dx;
-        if (ahead < 8 || ahead > 200) {
-            continue;
-        }
-        const float top = enemy->y + enemy->top;
-        const float bottom = enemy->y + enemy->bottom;
-        if (top - 12 < muzzleY && bottom + 12 > muzzleY) {
-            return ButtonShot;
+        for (int d = 0; d <= 180; d += 12) {
+            const int bx = left ? muzzleX - d : muzzleX + d;
+            if (enemy->HitTest(bx - 12, muzzleY - 10, bx + 12, muzzleY + 10)) {
+                return ButtonShot;
+            }
         }
     }
     return 0;
