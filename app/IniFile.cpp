@@ -1,5 +1,8 @@
 #include "app/IniFile.h"
 
+#include "app/Log.h"
+#include "app/SafeFileWrite.h"
+
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -35,7 +38,8 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::vector<std::string> ReadLines(const std::string& path, bool* exists, bool* crlf = nullptr) {
+std::vector<std::string> ReadLines(const std::string& path, bool* exists, bool* crlf = nullptr,
+                                   bool* failed = nullptr) {
     std::vector<std::string> lines;
     std::ifstream in(path, std::ios::binary);
     *exists = static_cast<bool>(in);
@@ -48,6 +52,9 @@ std::vector<std::string> ReadLines(const std::string& path, bool* exists, bool* 
             }
         }
         lines.push_back(line);
+    }
+    if (failed) {
+        *failed = in.bad();
     }
     return lines;
 }
@@ -153,10 +160,21 @@ std::string IniReadString(const std::string& path, const std::string& section,
 
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) {
+    // A file the game may not read or replace keeps every line it has: writing
+    // one key into an empty image of it would lose all the others.
+    std::string reason;
+    if (IsProtectedFile(path, &reason)) {
+        Log("Save failed: %s: %s; it is left as it is\n", path.c_str(), reason.c_str());
+        return false;
+    }
     bool exists = false;
     bool crlf = false;
-    std::vector<std::string> lines = ReadLines(path, &exists, &crlf);
-
+    bool readFailed = false;
+    std::vector<std::string> lines = ReadLines(path, &exists, &crlf, &readFailed);
+    if (readFailed) {
+        Log("Save failed: %s: the file could not be read to the end\n", path.c_str());
+        return false;
+    }
     const std::string newLine = key + "=" + value;
     bool inSection = false;
     bool sectionSeen = false;
@@ -196,26 +214,12 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
         }
     }
 
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        for (const auto& line : lines) {
-            out << line << (crlf ? "\r\n" : "\n");
-        }
-        out.flush();
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += crlf ? "\r\n" : "\n";
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, text);
 }
 
 } // namespace vrels

@@ -12,8 +12,9 @@ int IniReadInt(const std::string& path, const std::string& section, const std::s
 std::string IniReadString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& defaultValue);
 // Replaces (or adds) one key and keeps every other line as it was. The file is
-// written to a temporary file and renamed over the old one. Returns false when
-// the file could not be written.
+// saved whole through WriteFileSafely, so a kill leaves the old or the new
+// file. A file that cannot be read, or is read-only, is never replaced. Returns
+// false (and logs the path) when the file was not written.
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value);
 

@@ -19,6 +19,10 @@ struct PlayerInfomation {
         score = static_cast<int>(std::min<long long>(std::max<long long>(sum, 0), MaxScore));
     }
 
+    // The run is over (game over, or the last stage of a course cleared): its
+    // score is the one the name entry ranks.
+    void EndRun() { rankedScore = score; }
+
     // New game: lives from the "Rest" setting (99 while a demo plays), all else zero.
     void NewGameReset(const SystemInfo_t& info);
 };

@@ -6,6 +6,7 @@
 #include "app/VrelsSkarovApp.h"
 #include "lib/AudioRecorder.h"
 #include "lib/KeyCodes.h"
+#include "lib/NullGraphicsBackend.h"
 #include "lib/Platform.h"
 #include "lib/ScriptedInputBackend.h"
 #include "lib/myDxGraphics.h"
@@ -15,12 +16,16 @@
 
 #include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace vrels {
@@ -86,6 +91,35 @@ private:
     GameFolders folders_;
     std::string log_;
 };
+
+// Processor time the program has used, in seconds.
+double ProcessorSeconds() {
+    timespec now{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now) != 0) {
+        return 0.0;
+    }
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Creates a folder and its parents; an error names the folder.
+void CreateFolder(const std::string& folder) {
+    if (folder.empty()) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error || !std::filesystem::is_directory(folder)) {
+        throw std::runtime_error("Cannot create the folder " + folder +
+                                 (error ? ": " + error.message() : ""));
+    }
+}
+
+// Creates the folder an output file goes into.
+void CreateParentFolder(const std::string& file) {
+    if (!file.empty()) {
+        CreateFolder(std::filesystem::path(file).parent_path().string());
+    }
+}
 
 // --dir names a portable game folder; without it the runner finds its data as
 // the game does (beside it or installed), else in the working directory.
@@ -157,7 +191,7 @@ bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* err
 std::string RunnerUsage() {
     return "usage: vrels-run [--dir DIR] [--scene NAME] [--frames N] [--keys FILE]\n"
            "                 [--buttons FILE] [--shot-at F,F,...] [--shots DIR] [--trace FILE]\n"
-           "                 [--audio-out FILE.wav]\n"
+           "                 [--audio-out FILE.wav] [--stats]\n"
            "       vrels-run [--dir DIR] --music INTRO [LOOP] --seconds S --audio-out FILE.wav\n";
 }
 
@@ -224,6 +258,8 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             if (!value(&options->audioOut)) {
                 return false;
             }
+        } else if (a == "--stats") {
+            options->stats = true;
         } else if (a == "--music") {
             // One file, or an intro and its loop file.
             options->music.clear();
@@ -253,6 +289,14 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             return false;
         }
     }
+    for (const int frame : options->shotAt) {
+        if (frame < 1 || frame > options->frames) {
+            *error = (boost::format("--shot-at %d lies outside the run's frame steps 1 to %d") %
+                      frame % options->frames)
+                         .str();
+            return false;
+        }
+    }
     if (!options->music.empty() && (options->audioOut.empty() || options->seconds <= 0.0)) {
         *error = "--music needs --seconds and --audio-out";
         return false;
@@ -276,6 +320,7 @@ int RunHeadless(const RunnerOptions& options) {
     const std::string shotsDir = absolute(options.shotsDir);
     const std::string traceFile = absolute(options.traceFile);
     const std::string audioOut = absolute(options.audioOut);
+    CreateParentFolder(audioOut);
     if (!options.music.empty()) {
         return RecordMusicOnly(options, audioOut);
     }
@@ -298,13 +343,16 @@ int RunHeadless(const RunnerOptions& options) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("VRELS_NO_DIALOGS", "1", 1);
 
+    CreateFolder(shotsDir);
     std::unique_ptr<std::ofstream> trace;
     if (!traceFile.empty()) {
+        CreateParentFolder(traceFile);
         trace = std::make_unique<std::ofstream>(traceFile, std::ios::trunc);
         if (!*trace) {
             throw std::runtime_error("Open Error: " + traceFile);
         }
     }
+    const std::set<int> shots(options.shotAt.begin(), options.shotAt.end());
 
     AppOptions appOptions;
     appOptions.headless = true;
@@ -312,6 +360,11 @@ int RunHeadless(const RunnerOptions& options) {
     appOptions.forceNoWait = true;
     appOptions.forceWindowed = true;
     appOptions.firstScene = options.scene;
+    // Without captures nothing is ever looked at: draw nothing at all. The
+    // scenes still run their draw passes, so the game goes exactly the same way.
+    if (shots.empty()) {
+        appOptions.graphicsBackend = std::make_unique<NullGraphicsBackend>();
+    }
     // With --audio-out the sound goes to an offline mixer instead of nowhere.
     std::unique_ptr<audio::AudioRecorder> recorder;
     if (!audioOut.empty()) {
@@ -323,6 +376,7 @@ int RunHeadless(const RunnerOptions& options) {
     appOptions.inputBackend = std::move(keys);
 
     int exitCode = 0;
+    std::string failure;
     {
         VrelsSkarovApp app("", std::move(appOptions));
         if (!app.Initialize()) {
@@ -331,9 +385,15 @@ int RunHeadless(const RunnerOptions& options) {
         if (!options.buttonsFile.empty()) {
             app.input->SetButtonFeed(buttons);
         }
-        const std::set<int> shots(options.shotAt.begin(), options.shotAt.end());
+        // With captures, only the saved frames are drawn: the renderer's work
+        // (and, offscreen, its memory) does not grow with the run's length.
+        app.graphics->SetDrawOnlyCapturedFrames(true);
+        std::string line;
+        const auto loopStart = std::chrono::steady_clock::now();
+        const double cpuStart = ProcessorSeconds();
+        int steps = 0;
         bool quit = false;
-        for (int frame = 1; frame <= options.frames && !quit; ++frame) {
+        for (int frame = 1; frame <= options.frames && !quit && failure.empty(); ++frame) {
             const auto held = script.upper_bound(frame);
             if (held != script.begin()) {
                 keyboard->SetHeld(std::prev(held)->second);
@@ -342,6 +402,7 @@ int RunHeadless(const RunnerOptions& options) {
                 app.graphics->RequestCapture(ShotFileName(shotsDir, frame));
             }
             app.OnIdle(frame);
+            ++steps;
             if (recorder) {
                 recorder->Step(app.music.get());
             }
@@ -351,22 +412,61 @@ int RunHeadless(const RunnerOptions& options) {
                 exitCode = code;
             }
             if (trace) {
-                std::string line =
-                    (boost::format("{\"frame\":%d,\"scene\":\"%s\",\"objects\":%d") % frame %
-                     JsonEscape(app.currentSceneName) % (app.objects ? app.objects->Count() : 0))
-                        .str();
+                // Plain appends: this runs every step, and formatting is
+                // a fair share of a step's time.
+                line.clear();
+                line += "{\"frame\":";
+                line += std::to_string(frame);
+                line += ",\"scene\":\"";
+                line += JsonEscape(app.currentSceneName);
+                line += "\",\"objects\":";
+                line += std::to_string(app.objects ? app.objects->Count() : 0);
                 if (app.scene) {
                     app.scene->AppendTrace(line);
                 }
                 line += "}\n";
                 *trace << line;
+                if (!*trace) {
+                    failure = "Cannot write " + traceFile;
+                }
             }
+            const std::vector<std::string> failed = app.graphics->TakeFailedCaptures();
+            if (!failed.empty()) {
+                failure = "Cannot write " + failed.front();
+            }
+        }
+        if (options.stats) {
+            // Processor time as well as wall time: on a shared machine the
+            // wall clock also counts the time other programs had the processor.
+            const double seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - loopStart).count();
+            const double cpu = ProcessorSeconds() - cpuStart;
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            std::printf("vrels-run: %d frame steps in %.3f s: %.0f steps/s; %.3f s of processor "
+                        "time: %.0f steps/s; peak memory %.1f MiB\n",
+                        steps, seconds, seconds > 0 ? steps / seconds : 0.0, cpu,
+                        cpu > 0 ? steps / cpu : 0.0, static_cast<double>(usage.ru_maxrss) / 1024.0);
+            std::fflush(stdout);
+        }
+        if (failure.empty() && !app.graphics->PendingCaptures().empty()) {
+            failure = "No frame was presented for " + app.graphics->PendingCaptures().front();
         }
         if (!app.Destroyed()) {
             app.OnDestroy();
             int code = 0;
             app.PumpEvents(&code);
         }
+    }
+    if (trace && failure.empty()) {
+        trace->close();
+        if (trace->fail()) {
+            failure = "Cannot write " + traceFile;
+        }
+    }
+    if (!failure.empty()) {
+        platform::Shutdown();
+        throw std::runtime_error(failure);
     }
     if (recorder && !recorder->Write(audioOut)) {
         throw std::runtime_error("Cannot write " + audioOut);

@@ -23,6 +23,7 @@ struct RunnerOptions {
     std::string audioOut;           // WAV of the sound output, rendered offline
     std::vector<std::string> music; // --music INTRO [LOOP]: play only this piece
     double seconds = 0.0;           // length of the --music recording
+    bool stats = false;             // print speed and peak memory at the end
 };
 
 // A key script: from each listed frame on, exactly the listed keys are held.

@@ -2,10 +2,7 @@
 
 #include "app/IniFile.h"
 
-#include <boost/tokenizer.hpp>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 
 SystemInfo_t::SystemInfo_t() {
     static const std::pair<const char*, int> stages[] = {
@@ -39,60 +36,4 @@ void SaveProgress(SystemInfo_t& info, const std::string& settingsPath, int progr
     char text[16];
     std::snprintf(text, sizeof(text), "%d", progressNumber);
     vrels::IniWriteString(settingsPath, "Save", "LastStage", text);
-}
-
-std::vector<RankingEntry_t> DefaultRanking() {
-    static const char* names[] = {"MRY", "SKV", "VRL", "LUN", "ASH",
-                                  "IVY", "ROS", "OWL", "KIT", "NEL"};
-    static const int difficulties[] = {2, 2, 2, 1, 1, 1, 0, 0, 0, 0};
-    std::vector<RankingEntry_t> ranking;
-    for (int i = 0; i < 10; ++i) {
-        RankingEntry_t entry;
-        entry.score = 10000 - 1000 * i;
-        entry.name = names[i];
-        entry.difficulty = static_cast<std::uint8_t>(difficulties[i]);
-        ranking.push_back(entry);
-    }
-    return ranking;
-}
-
-void LoadRanking(SystemInfo_t& info, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        info.ranking = DefaultRanking();
-        return;
-    }
-    info.ranking.clear();
-    std::string line;
-    const boost::char_separator<char> comma(",\r\n");
-    while (std::getline(in, line)) {
-        boost::tokenizer<boost::char_separator<char>> fields(line, comma);
-        RankingEntry_t entry;
-        int index = 0;
-        for (const auto& field : fields) {
-            if (index == 0) {
-                entry.score = std::atoi(field.c_str());
-            } else if (index == 1) {
-                entry.name = field;
-            } else if (index == 2) {
-                entry.difficulty = static_cast<std::uint8_t>(std::atoi(field.c_str()));
-            }
-            ++index;
-        }
-        if (index > 0) {
-            info.ranking.push_back(entry);
-        }
-    }
-}
-
-bool SaveRanking(const SystemInfo_t& info, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) {
-        return false;
-    }
-    for (const auto& entry : info.ranking) {
-        std::fprintf(file, "%d,%s,%d\n", entry.score, entry.name.c_str(), entry.difficulty);
-    }
-    std::fclose(file);
-    return true;
 }

@@ -6,10 +6,15 @@
 #include <string>
 #include <vector>
 
+// One place of the ranking (app/Ranking.h reads and writes the table).
 struct RankingEntry_t {
     int score = 0;
     std::string name;
     std::uint8_t difficulty = 0;
+
+    bool operator==(const RankingEntry_t& other) const {
+        return score == other.score && name == other.name && difficulty == other.difficulty;
+    }
 };
 
 struct SystemInfo_t {
@@ -34,8 +39,3 @@ struct SystemInfo_t {
 void ReadSettings(SystemInfo_t& info, const std::string& settingsPath);
 // Records a newly reached stage in memory and in the settings file.
 void SaveProgress(SystemInfo_t& info, const std::string& settingsPath, int progressNumber);
-
-// "score.ini": one "score,name,difficulty" line per entry, best first.
-void LoadRanking(SystemInfo_t& info, const std::string& path);
-bool SaveRanking(const SystemInfo_t& info, const std::string& path);
-std::vector<RankingEntry_t> DefaultRanking();

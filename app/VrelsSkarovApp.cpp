@@ -1,10 +1,13 @@
 #include "app/VrelsSkarovApp.h"
 
+#include "app/BenchStats.h"
 #include "app/FPSCounter.h"
 #include "app/Log.h"
 #include "app/Paths.h"
 #include "app/PlayerInfomation.h"
 #include "app/Random.h"
+#include "app/Ranking.h"
+#include "app/SafeFileWrite.h"
 #include "app/StartupResources.h"
 #include "app/SystemInfo.h"
 #include "lib/DxGraphics.h"
@@ -58,7 +61,8 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
 }
 
 VrelsSkarovApp::VrelsSkarovApp(std::string line, AppOptions options)
-    : FrameApp(std::move(line)), options_(std::move(options)) {
+    : FrameApp(std::move(line)), options_(std::move(options)),
+      startMicros_(BenchStats::NowMicros()) {
     g_app = this;
     images = std::make_shared<RealImageStore>();
     sounds = std::make_shared<RealSoundStore>();
@@ -106,7 +110,13 @@ bool VrelsSkarovApp::Initialize() {
             gameState->bench = 1;
         }
     }
+    if (gameState->bench) {
+        bench_ = std::make_unique<BenchStats>(startMicros_);
+    }
     const std::string settings = vrels::SettingsPath();
+    // Saves killed half-way leave their temporary files; the saved files
+    // themselves are whole either way.
+    vrels::RemoveStaleSaveTemporaries(settings, vrels::RankingPath(), vrels::ReplayFolder());
     ReadSettings(*gameState, settings);
 
     // The graphics settings decide the window's mode, so read them first.
@@ -135,6 +145,9 @@ bool VrelsSkarovApp::Initialize() {
     Log("OK\n");
     if (!graphics->Create()) {
         return false;
+    }
+    if (bench_) {
+        graphics->CountFill(true);
     }
 
     // 6-7: sound effects and music.
@@ -168,7 +181,7 @@ bool VrelsSkarovApp::Initialize() {
     // 10-13.
     objects = std::make_shared<ObjectManager>();
     vrels::srand(0);
-    LoadRanking(*gameState, vrels::DataPath("score.ini"));
+    vrels::LoadRanking(*gameState, vrels::DataPath("score.ini"));
     fpsCounter = std::make_shared<FPSCounter>();
     playerRecord = std::make_shared<PlayerInfomation>();
 
@@ -240,6 +253,9 @@ bool VrelsSkarovApp::OnIdle(int) {
             fpsCounter->Draw();
         }
         graphics->EndFrame();
+        if (bench_) {
+            bench_->FramePresented(BenchStats::NowMicros(), BenchStats::ProcessorSeconds());
+        }
     }
     g_skipDraw = false;
     input->Update();
@@ -305,6 +321,13 @@ void VrelsSkarovApp::OnDestroy() {
         return;
     }
     destroyed_ = true;
+    if (bench_) {
+        const std::string summary = bench_->Summary(graphics ? graphics->QuadsDrawn() : 0,
+                                                    graphics ? graphics->PixelsFilled() : 0);
+        std::fputs(summary.c_str(), stdout);
+        std::fflush(stdout);
+        Log("%s", summary.c_str());
+    }
     if (music) {
         music->Halt();
     }

@@ -22,6 +22,7 @@ class ObjectManager;
 struct SystemInfo_t;
 struct PlayerInfomation;
 class FPSCounter;
+class BenchStats;
 namespace vrels::audio {
 class AudioDevice;
 }
@@ -62,6 +63,8 @@ public:
     // Sends a named message to the current scene.
     void SendMessage(const std::string& name, std::vector<std::string> args = {});
     bool Destroyed() const { return destroyed_; }
+    // Frame statistics of a "bench" run; null otherwise.
+    const BenchStats* Bench() const { return bench_.get(); }
 
     // Fields, in order.
     std::shared_ptr<SceneBase> scene;
@@ -85,6 +88,8 @@ private:
     void StartFirstScene();
     AppOptions options_;
     bool destroyed_ = false;
+    std::uint64_t startMicros_ = 0;
+    std::unique_ptr<BenchStats> bench_;
 };
 
 // While true, the next frame step draws nothing (start-up and scene switches).

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "lib/Platform.h"
+#include "lib/QuadArea.h"
 #include "lib/SdlGraphicsBackend.h"
 #include "resource/CTexture.h"
 
@@ -125,7 +126,7 @@ void DxGraphics::ApplyDefaultStates() {
 }
 
 void DxGraphics::BeginFrame() {
-    if (impl->backend) {
+    if (impl->backend && FrameWanted()) {
         impl->backend->BeginFrame();
     }
     inScene = true;
@@ -139,16 +140,26 @@ void DxGraphics::EndFrame() {
     if (pacingMode == vrels::PacingTimer) {
         impl->timer->Wait();
     }
-    if (!captureFile_.empty()) {
-        if (!impl->backend->CaptureFrame(captureFile_)) {
-            std::fprintf(stderr, "Could not save the frame to %s\n", captureFile_.c_str());
-        }
-        captureFile_.clear();
+    if (!FrameWanted()) {
+        return;
     }
+    for (const std::string& file : pendingCaptures_) {
+        if (!impl->backend->CaptureFrame(file)) {
+            std::fprintf(stderr, "Could not save the frame to %s\n", file.c_str());
+            failedCaptures_.push_back(file);
+        }
+    }
+    pendingCaptures_.clear();
     if (!impl->backend->Present()) {
         deviceLost = true;
         Log("D3DERR_DEVICELOSTステータス発生 DeviceLost状態に移行\n");
     }
+}
+
+std::vector<std::string> DxGraphics::TakeFailedCaptures() {
+    std::vector<std::string> failed;
+    failed.swap(failedCaptures_);
+    return failed;
 }
 
 void DxGraphics::OnDeviceReset() {
@@ -206,8 +217,12 @@ void DxGraphics::SetBlendMode(int mode) {
 }
 
 void DxGraphics::DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha) {
-    if (!impl->backend) {
+    if (!impl->backend || !FrameWanted()) {
         return;
+    }
+    if (countFill_) {
+        ++quadsDrawn_;
+        pixelsFilled_ += vrels::OnScreenArea(v);
     }
     impl->backend->DrawQuad(texture->impl->texture.get(), texture->name, v, AlphaByte(alpha),
                             deviceBlend_);

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CTexture;
 
@@ -75,13 +76,28 @@ public:
     CTexture* FindTexture(const std::string& name);
     void CreateTextureFromFile(CTexture* texture, const std::string& tag);
 
-    // Saves the next presented frame as PNG.
-    void RequestCapture(const std::string& pngFile) { captureFile_ = pngFile; }
+    // Saves the next presented frame as PNG. Requests made while no frame is
+    // presented (a step whose draw half is skipped) wait for the next one.
+    void RequestCapture(const std::string& pngFile) { pendingCaptures_.push_back(pngFile); }
+    // Captures still waiting for a presented frame.
+    const std::vector<std::string>& PendingCaptures() const { return pendingCaptures_; }
+    // Files that could not be written since the last call; empties the list.
+    std::vector<std::string> TakeFailedCaptures();
+    // With true, only frames that are to be saved reach the back end; every
+    // other frame is still built by the scenes but costs the renderer nothing.
+    void SetDrawOnlyCapturedFrames(bool on) { drawOnlyCaptures_ = on; }
     vrels::GraphicsBackend* Backend();
 
     // The shared scroll offset of DrawTiled.
     static Point2f TiledOffset();
     static void ResetTiledOffset();
+
+    // Counts the quads handed to the back end from now on, and the screen
+    // area they cover in pixels (overlaps counted each time): what the frames
+    // cost to fill. Off by default; benchmark runs turn it on.
+    void CountFill(bool on) { countFill_ = on; }
+    long long QuadsDrawn() const { return quadsDrawn_; }
+    double PixelsFilled() const { return pixelsFilled_; }
 
     // Fields, in declaration order.
     int currentBlendMode = -1;
@@ -107,7 +123,13 @@ protected:
 private:
     void Report(int line, const char* call, const std::string& detail);
     void DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha);
-    std::string captureFile_;
+    bool FrameWanted() const { return !drawOnlyCaptures_ || !pendingCaptures_.empty(); }
+    std::vector<std::string> pendingCaptures_;
+    std::vector<std::string> failedCaptures_;
+    bool drawOnlyCaptures_ = false;
+    bool countFill_ = false;
+    long long quadsDrawn_ = 0;
+    double pixelsFilled_ = 0;
     int deviceBlend_ = BlendAlpha;
 };
 

@@ -1,5 +1,6 @@
 #include "lib/OggStreamDecoder.h"
 
+#include "app/Log.h"
 #include "app/Paths.h"
 
 #include <stdexcept>
@@ -30,6 +31,8 @@ int CloseCallback(void*) {
 struct OggStreamDecoder::State {
     std::FILE* file = nullptr;
     OggVorbis_File vorbis{};
+    std::string name;
+    bool holeReported = false;
 };
 
 OggStreamDecoder::OggStreamDecoder() : state_(std::make_unique<State>()) {}
@@ -51,6 +54,8 @@ void OggStreamDecoder::Open(const std::string& fileName) {
         throw std::runtime_error("Input does not appear to be an Ogg bitstream.");
     }
     state_->file = file;
+    state_->name = fileName;
+    state_->holeReported = false;
     open_.store(true);
 }
 
@@ -70,8 +75,20 @@ long OggStreamDecoder::Read(char* buffer, int maxBytes) {
     }
     int section = 0;
     const int length = maxBytes < kMaxReadBytes ? maxBytes : kMaxReadBytes;
-    // Little-endian (0), 16-bit words (2), signed (1).
-    return ov_read(&state_->vorbis, buffer, length, 0, 2, 1, &section);
+    // A hole (a damaged or missing page) only means some samples are gone:
+    // the decoder resumes at the next good page, so the piece plays on. Each
+    // hole uses up at least one page of the file, so this loop ends.
+    for (;;) {
+        // Little-endian (0), 16-bit words (2), signed (1).
+        const long got = ov_read(&state_->vorbis, buffer, length, 0, 2, 1, &section);
+        if (got != OV_HOLE) {
+            return got;
+        }
+        if (!state_->holeReported) {
+            state_->holeReported = true;
+            Log("%s: damaged data in the music stream skipped (OV_HOLE)\n", state_->name.c_str());
+        }
+    }
 }
 
 bool OggStreamDecoder::Rewind() {

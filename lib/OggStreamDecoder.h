@@ -26,7 +26,9 @@ public:
     bool IsOpen() const { return open_.load(); }
 
     // Decodes up to maxBytes (at most 4096 are asked for per call): the byte
-    // count, 0 at the end of the file, or a negative vorbisfile error.
+    // count, 0 at the end of the file, or a negative vorbisfile error. Holes
+    // in the stream are skipped (the first one of a file is logged) and never
+    // returned.
     long Read(char* buffer, int maxBytes);
     // Back to the first sample; false when the file cannot seek.
     bool Rewind();

@@ -1,6 +1,9 @@
 #include "lib/RecordingBackend.h"
 
+#include "lib/PictureFile.h"
+
 #include <fstream>
+#include <vector>
 
 namespace vrels {
 
@@ -9,19 +12,24 @@ class RecordedTexture : public BackendTexture {};
 } // namespace
 
 bool ReadTgaSize(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha) {
-    std::ifstream in(file, std::ios::binary);
-    unsigned char header[18];
-    if (!in.read(reinterpret_cast<char*>(header), sizeof(header))) {
+    std::string error;
+    return ReadTgaFacts(file, width, height, hasAlpha, &error);
+}
+
+bool ReadTgaFacts(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha,
+                  std::string* error) {
+    std::vector<std::uint8_t> bytes;
+    TgaFacts facts;
+    // Only pictures are loaded; a file of another kind is refused like a broken one.
+    *error = HasTgaExtension(file) ? ReadPictureFile(file, &bytes, &facts)
+                                   : std::string("not a TGA picture");
+    if (!error->empty()) {
         return false;
     }
-    const unsigned type = header[2];
-    if (type != 2 && type != 3 && type != 10 && type != 11 && type != 1 && type != 9) {
-        return false;
-    }
-    *width = header[12] | (header[13] << 8);
-    *height = header[14] | (header[15] << 8);
-    *hasAlpha = (header[17] & 0x0f) != 0;
-    return *width > 0 && *height > 0;
+    *width = facts.width;
+    *height = facts.height;
+    *hasAlpha = facts.hasAlpha;
+    return true;
 }
 
 void RecordingBackend::DeclareImage(const std::string& file, unsigned width, unsigned height) {
@@ -39,11 +47,10 @@ std::shared_ptr<BackendTexture> RecordingBackend::LoadTexture(const std::string&
         return std::make_shared<RecordedTexture>();
     }
     bool alpha = false;
-    if (ReadTgaSize(file, &info->width, &info->height, &alpha)) {
+    if (ReadTgaFacts(file, &info->width, &info->height, &alpha, error)) {
         info->hasAlpha = alpha;
         return std::make_shared<RecordedTexture>();
     }
-    *error = "cannot open " + file;
     return nullptr;
 }
 

@@ -56,7 +56,11 @@ private:
     bool lost_ = false;
 };
 
-// Reads width and height from a TGA file header; false when it is not one.
+// Reads width and height from a TGA file that passes the picture check; false
+// when it is not one.
 bool ReadTgaSize(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha);
+// The same, with the reason of a refusal in *error.
+bool ReadTgaFacts(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha,
+                  std::string* error);
 
 } // namespace vrels

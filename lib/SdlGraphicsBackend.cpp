@@ -2,11 +2,13 @@
 
 #include "app/Log.h"
 #include "app/Paths.h"
+#include "lib/PictureFile.h"
 #include "lib/SdlWindow.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -14,30 +16,109 @@ namespace vrels {
 
 namespace {
 
+// One image as two renderer textures with the same pixels: one filtered
+// linearly for scaled, turned or fractional draws, one sampled nearest for
+// draws that map texels one to one onto pixels, where both give the same
+// pixels and nearest is cheaper. Two textures rather than switching one's
+// filter, because a switch takes effect at once, also for draws still queued.
 class SdlTexture : public BackendTexture {
 public:
-    SdlTexture(SDL_Texture* texture, int width, int height, unsigned imageWidth,
-               unsigned imageHeight)
-        : texture_(texture), width_(width), height_(height), imageWidth_(imageWidth),
-          imageHeight_(imageHeight) {}
+    SdlTexture(SDL_Texture* linear, SDL_Texture* nearest, int width, int height,
+               unsigned imageWidth, unsigned imageHeight, bool opaque)
+        : linear_(linear), nearest_(nearest), width_(width), height_(height),
+          imageWidth_(imageWidth), imageHeight_(imageHeight), opaque_(opaque) {}
     ~SdlTexture() override {
-        if (texture_) {
-            SDL_DestroyTexture(texture_);
+        if (linear_) {
+            SDL_DestroyTexture(linear_);
+        }
+        if (nearest_) {
+            SDL_DestroyTexture(nearest_);
         }
     }
-    SDL_Texture* Get() const { return texture_; }
+    SDL_Texture* Linear() const { return linear_; }
+    // Falls back to the linear texture when the nearest one could not be made.
+    SDL_Texture* Nearest() const { return nearest_ ? nearest_ : linear_; }
     // Texture coordinates are given relative to the image; a padded texture
     // is larger, so they shrink by the image-to-texture ratio.
     float UScale() const { return static_cast<float>(imageWidth_) / static_cast<float>(width_); }
     float VScale() const { return static_cast<float>(imageHeight_) / static_cast<float>(height_); }
+    float ImageWidth() const { return static_cast<float>(imageWidth_); }
+    float ImageHeight() const { return static_cast<float>(imageHeight_); }
+    // Every texel, padding included, has full alpha.
+    bool Opaque() const { return opaque_; }
 
 private:
-    SDL_Texture* texture_;
+    SDL_Texture* linear_;
+    SDL_Texture* nearest_;
     int width_;
     int height_;
     unsigned imageWidth_;
     unsigned imageHeight_;
+    bool opaque_;
 };
+
+bool IsWhole(float value) {
+    return std::fabs(value - std::round(value)) < 1e-3f;
+}
+
+bool Near(float a, float b) {
+    return std::fabs(a - b) < 1e-3f;
+}
+
+// An axis-aligned quad (strip order top-left, top-right, bottom-left,
+// bottom-right), possibly mirrored.
+bool AxisAligned(const QuadVertex v[4]) {
+    return v[0].y == v[1].y && v[2].y == v[3].y && v[0].x == v[2].x && v[1].x == v[3].x &&
+           v[0].u == v[2].u && v[1].u == v[3].u && v[0].v == v[1].v && v[2].v == v[3].v;
+}
+
+// True when every pixel centre of the quad falls on a texel centre: the quad
+// is axis-aligned, its edges lie on pixel edges and it is exactly as many
+// pixels as texels in each direction. Linear filtering then weighs one texel
+// only, and nearest sampling gives the same colour.
+bool OneToOne(const QuadVertex v[4], float imageWidth, float imageHeight) {
+    if (!AxisAligned(v)) {
+        return false;
+    }
+    // Pixel edges are at whole numbers minus a half in the draw model.
+    if (!IsWhole(v[0].x + 0.5f) || !IsWhole(v[1].x + 0.5f) || !IsWhole(v[0].y + 0.5f) ||
+        !IsWhole(v[2].y + 0.5f)) {
+        return false;
+    }
+    const float pixelsWide = std::fabs(v[1].x - v[0].x);
+    const float pixelsHigh = std::fabs(v[2].y - v[0].y);
+    const float texelsWide = std::fabs(v[1].u - v[0].u) * imageWidth;
+    const float texelsHigh = std::fabs(v[2].v - v[0].v) * imageHeight;
+    // Texel edges must be whole too, or the centres fall between texels.
+    return Near(pixelsWide, texelsWide) && Near(pixelsHigh, texelsHigh) &&
+           IsWhole(v[0].u * imageWidth) && IsWhole(v[0].v * imageHeight);
+}
+
+// True when the quad covers the whole 640 x 480 screen.
+bool CoversScreen(const QuadVertex v[4]) {
+    if (!AxisAligned(v)) {
+        return false;
+    }
+    const float left = std::min(v[0].x, v[1].x) + 0.5f;
+    const float right = std::max(v[0].x, v[1].x) + 0.5f;
+    const float top = std::min(v[0].y, v[2].y) + 0.5f;
+    const float bottom = std::max(v[0].y, v[2].y) + 0.5f;
+    return left <= 0.0f && top <= 0.0f && right >= 640.0f && bottom >= 480.0f;
+}
+
+bool AllTexelsOpaque(const SDL_Surface* surface) {
+    // ARGB8888: alpha in the top byte.
+    for (int y = 0; y < surface->h; ++y) {
+        const auto* row = reinterpret_cast<const Uint32*>(
+            static_cast<const Uint8*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch);
+        for (int x = 0; x < surface->w; ++x) {
+            if ((row[x] >> 24) != 0xFFu) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 unsigned NextPowerOfTwo(unsigned v) {
     unsigned p = 1;
@@ -86,7 +167,28 @@ struct SdlGraphicsState {
     SDL_BlendMode blends[5] = {};
     SDL_Texture* placeholder = nullptr;
     bool lost = false;
+    // The output is exactly 640 x 480: no scaling, no letterbox bars.
+    bool unscaled = false;
+    // The frame has not been cleared yet: a first draw that covers the screen
+    // opaquely makes the clear unnecessary.
+    bool clearPending = false;
+    bool shortcuts = true;
+    // The last draw when it overwrote its pixels without blending: the same
+    // draw again writes the same values and can be left out.
+    const BackendTexture* lastOpaqueTexture = nullptr;
+    QuadVertex lastOpaque[4] = {};
 };
+
+namespace {
+bool SameQuad(const QuadVertex a[4], const QuadVertex b[4]) {
+    for (int i = 0; i < 4; ++i) {
+        if (a[i].x != b[i].x || a[i].y != b[i].y || a[i].u != b[i].u || a[i].v != b[i].v) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
 
 std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window* window, bool vsync,
                                                                std::string* error) {
@@ -104,6 +206,11 @@ std::unique_ptr<SdlGraphicsBackend> SdlGraphicsBackend::Create(platform::Window*
     }
     if (!SDL_GetHint(SDL_HINT_RENDER_DRIVER) && !SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl")) {
         LogSdlFailure("SDL_SetHint (OpenGL renderer)");
+    }
+    // Naming the driver turns SDL's batching of draws off; the back end only
+    // talks to the renderer through SDL, so batching is safe and much faster.
+    if (!SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1")) {
+        LogSdlFailure("SDL_SetHint (batching)");
     }
     Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
     if (vsync) {
@@ -157,7 +264,22 @@ SdlGraphicsBackend::~SdlGraphicsBackend() {
 std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::string& file,
                                                                 bool powerOfTwo, ImageInfo* info,
                                                                 std::string* error) {
-    SDL_Surface* loaded = IMG_Load(vrels::DataPath(file).c_str());
+    // The file is read and checked by us first, so the decoder never sees a
+    // picture that would make it allocate gigabytes or read past the end.
+    std::vector<std::uint8_t> bytes;
+    TgaFacts facts;
+    *error = ReadPictureFile(vrels::DataPath(file), &bytes, &facts);
+    if (!error->empty()) {
+        return nullptr;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (!source) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    // TGA has no signature, so the decoder is told the kind.
+    SDL_Surface* loaded =
+        HasTgaExtension(file) ? IMG_LoadTyped_RW(source, 1, "TGA") : IMG_Load_RW(source, 1);
     if (!loaded) {
         *error = IMG_GetError();
         return nullptr;
@@ -191,7 +313,10 @@ std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::strin
             }
         }
     }
+    const bool opaque = AllTexelsOpaque(upload);
     SDL_Texture* texture = SDL_CreateTextureFromSurface(state_->renderer, upload);
+    SDL_Texture* nearest =
+        texture ? SDL_CreateTextureFromSurface(state_->renderer, upload) : nullptr;
     const int tw = upload->w;
     const int th = upload->h;
     if (upload != converted) {
@@ -205,15 +330,40 @@ std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::strin
     if (SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear) != 0) {
         LogSdlFailure("SDL_SetTextureScaleMode");
     }
+    if (!nearest) {
+        LogSdlFailure("SDL_CreateTextureFromSurface (nearest)");
+    } else if (SDL_SetTextureScaleMode(nearest, SDL_ScaleModeNearest) != 0) {
+        LogSdlFailure("SDL_SetTextureScaleMode (nearest)");
+        SDL_DestroyTexture(nearest);
+        nearest = nullptr;
+    }
     info->width = imageWidth;
     info->height = imageHeight;
     info->depth = 1;
     info->mipLevels = 1;
     info->hasAlpha = hasAlpha;
-    return std::make_shared<SdlTexture>(texture, tw, th, imageWidth, imageHeight);
+    return std::make_shared<SdlTexture>(texture, nearest, tw, th, imageWidth, imageHeight, opaque);
 }
 
 void SdlGraphicsBackend::BeginFrame() {
+    int w = 0;
+    int h = 0;
+    if (SDL_GetRendererOutputSize(state_->renderer, &w, &h) != 0) {
+        LogSdlFailure("SDL_GetRendererOutputSize");
+    }
+    state_->unscaled = state_->shortcuts && w == 640 && h == 480;
+    state_->clearPending = true;
+    state_->lastOpaqueTexture = nullptr;
+    if (!state_->unscaled) {
+        ClearIfPending();
+    }
+}
+
+void SdlGraphicsBackend::ClearIfPending() {
+    if (!state_->clearPending) {
+        return;
+    }
+    state_->clearPending = false;
     if (SDL_SetRenderDrawColor(state_->renderer, 0, 0, 0, 255) != 0) {
         LogSdlFailure("SDL_SetRenderDrawColor");
     }
@@ -223,6 +373,7 @@ void SdlGraphicsBackend::BeginFrame() {
 }
 
 bool SdlGraphicsBackend::Present() {
+    ClearIfPending();
     SDL_RenderPresent(state_->renderer);
     return !state_->lost;
 }
@@ -232,19 +383,41 @@ void SdlGraphicsBackend::DrawQuad(const BackendTexture* texture, const std::stri
     SDL_Texture* sdlTexture = state_->placeholder;
     float uScale = 1.0f;
     float vScale = 1.0f;
+    if (blend < 0 || blend > 4) {
+        blend = 1;
+    }
+    SDL_BlendMode mode = state_->blends[blend];
     if (texture) {
         const auto* t = static_cast<const SdlTexture*>(texture);
-        sdlTexture = t->Get();
+        const bool oneToOne =
+            state_->unscaled && OneToOne(vertices, t->ImageWidth(), t->ImageHeight());
+        sdlTexture = oneToOne ? t->Nearest() : t->Linear();
         uScale = t->UScale();
         vScale = t->VScale();
+        // Full alpha over every texel: alpha blending and premultiplied
+        // blending both just write the texel, so skip the blending.
+        const bool overwrites =
+            state_->shortcuts && t->Opaque() && alpha == 255 && blend != 2 && blend != 3;
+        if (overwrites) {
+            if (state_->lastOpaqueTexture == texture && SameQuad(state_->lastOpaque, vertices)) {
+                return; // the backdrop drawn twice in a row, say
+            }
+            state_->lastOpaqueTexture = texture;
+            std::copy(vertices, vertices + 4, state_->lastOpaque);
+            mode = SDL_BLENDMODE_NONE;
+            if (state_->clearPending && CoversScreen(vertices)) {
+                state_->clearPending = false; // every pixel is written anyway
+            }
+        }
+    }
+    if (mode != SDL_BLENDMODE_NONE) {
+        state_->lastOpaqueTexture = nullptr;
     }
     if (!sdlTexture) {
         return;
     }
-    if (blend < 0 || blend > 4) {
-        blend = 1;
-    }
-    if (SDL_SetTextureBlendMode(sdlTexture, state_->blends[blend]) != 0) {
+    ClearIfPending();
+    if (SDL_SetTextureBlendMode(sdlTexture, mode) != 0) {
         static bool reported = false;
         if (!reported) {
             reported = true;
@@ -292,6 +465,7 @@ bool SdlGraphicsBackend::Reset() {
 }
 
 bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
+    ClearIfPending();
     int w = 0;
     int h = 0;
     if (SDL_GetRendererOutputSize(state_->renderer, &w, &h) != 0) {
@@ -335,6 +509,10 @@ bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
     }
     SDL_FreeSurface(surface);
     return ok;
+}
+
+void SdlGraphicsBackend::SetShortcuts(bool on) {
+    state_->shortcuts = on;
 }
 
 void SdlGraphicsBackend::NotifyReset() {

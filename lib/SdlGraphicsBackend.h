@@ -1,7 +1,9 @@
 #pragma once
 // Draws through SDL_Renderer: every quad with SDL_RenderGeometry, blend modes
 // composed with SDL_ComposeCustomBlendMode, 640 x 480 logical size with
-// aspect-correct letterboxing.
+// aspect-correct letterboxing. Draws are batched; where it leaves the pixels
+// unchanged, a draw samples nearest, skips blending, spares the clear or is
+// left out as a repeat of the opaque draw just before it.
 #include "lib/GraphicsBackend.h"
 
 #include <memory>
@@ -31,8 +33,15 @@ public:
     bool CaptureFrame(const std::string& pngFile) override;
     void NotifyReset() override;
 
+    // Turns the pixel-exact shortcuts (nearest sampling, unblended opaque
+    // draws, the skipped clear, left-out repeats) off or on; on by default.
+    // Off, every draw is filtered linearly and blended, every frame cleared.
+    void SetShortcuts(bool on);
+
 private:
     SdlGraphicsBackend() = default;
+    // Clears the frame unless a draw already made the clear unnecessary.
+    void ClearIfPending();
     std::unique_ptr<SdlGraphicsState> state_;
 };
 

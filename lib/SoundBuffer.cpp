@@ -1,5 +1,6 @@
 #include "lib/SoundBuffer.h"
 
+#include "app/Log.h"
 #include "app/Paths.h"
 #include "lib/AudioDevice.h"
 #include "lib/AudioUnits.h"
@@ -18,7 +19,11 @@ namespace {
 const char* const kNotInitialised = "SoundBuffer::Load まだSoundManagerの初期化が終わっていません";
 const char* const kCannotCreate = "サウンドバッファが生成できません";
 
-// Reads a whole file; false when it cannot be opened or read.
+// No effect file is larger: 30 s at the highest rate, eight channels.
+constexpr std::size_t kMaxEffectFileBytes = 128u << 20;
+
+// Reads a whole file; false when it cannot be opened or read, or is larger
+// than any effect.
 bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                          &std::fclose);
@@ -29,6 +34,10 @@ bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::size_t got = 0;
     while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) {
         bytes.insert(bytes.end(), block, block + got);
+        if (bytes.size() > kMaxEffectFileBytes) {
+            Log("Effect refused: %s: larger than %zu bytes\n", path.c_str(), kMaxEffectFileBytes);
+            return false;
+        }
     }
     return std::ferror(file.get()) == 0;
 }
@@ -91,11 +100,18 @@ void SoundBuffer::LoadOrThrow(const std::string& file, const std::string& effect
     }
     const auto wave = audio::ParseWav(bytes);
     if (!wave) {
+        // Cut short, or a chunk that claims more than the file holds.
         throw std::runtime_error("Open Error: " + path);
     }
-    auto samples = audio::DecodeToDeviceFormat(*wave);
+    std::string reason;
+    auto samples = audio::DecodeToDeviceFormat(*wave, &reason);
+    if (!samples) {
+        // The message is the sound layer's own; the log says which file and why.
+        Log("Effect refused: %s: %s\n", path.c_str(), reason.c_str());
+        throw std::runtime_error(kCannotCreate);
+    }
     auto device = manager->Device();
-    if (!samples || !device) {
+    if (!device) {
         throw std::runtime_error(kCannotCreate);
     }
     const int voice =

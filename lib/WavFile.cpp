@@ -12,11 +12,9 @@ namespace {
 
 constexpr std::uint16_t kTagPcm = 1;
 constexpr std::uint16_t kTagExtensible = 0xFFFE;
-// The rates and the largest buffer a sound card's effect buffer ever took;
-// outside them a file is refused instead of resampled into gigabytes.
+// Outside these rates a file is refused instead of resampled.
 constexpr std::uint32_t kMinRate = 100;
 constexpr std::uint32_t kMaxRate = 200000;
-constexpr std::size_t kMaxOutputBytes = 0x0FFFFFFF;
 
 std::uint16_t U16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
@@ -126,15 +124,23 @@ std::optional<WaveData> ParseWav(const std::vector<std::uint8_t>& file) {
     return wave;
 }
 
-std::optional<StereoSamples> DecodeToDeviceFormat(const WaveData& wave) {
+std::optional<StereoSamples> DecodeToDeviceFormat(const WaveData& wave, std::string* reason) {
+    std::string ignored;
+    std::string& why = reason ? *reason : ignored;
     const WaveFormat& f = wave.format;
     if (!IsPcm(f) || (f.bitsPerSample != 8 && f.bitsPerSample != 16) || f.channels == 0 ||
-        f.samplesPerSecond < kMinRate || f.samplesPerSecond > kMaxRate ||
         f.blockAlign != f.channels * (f.bitsPerSample / 8)) {
+        why = "not 8- or 16-bit PCM";
+        return std::nullopt;
+    }
+    if (f.samplesPerSecond < kMinRate || f.samplesPerSecond > kMaxRate) {
+        why = "sample rate " + std::to_string(f.samplesPerSecond) + " Hz outside " +
+              std::to_string(kMinRate) + " to " + std::to_string(kMaxRate) + " Hz";
         return std::nullopt;
     }
     const std::size_t frames = wave.samples.size() / f.blockAlign;
     if (frames == 0) {
+        why = "no whole sample frame";
         return std::nullopt;
     }
     const int bytes = f.bitsPerSample / 8;
@@ -149,7 +155,10 @@ std::optional<StereoSamples> DecodeToDeviceFormat(const WaveData& wave) {
     const double step = static_cast<double>(f.samplesPerSecond) / kRate;
     const std::size_t outFrames = std::max<std::size_t>(
         1, static_cast<std::size_t>(std::llround(static_cast<double>(frames) / step)));
-    if (outFrames > kMaxOutputBytes / kBytesPerFrame) {
+    // The length is known before any sample is converted, so a long or
+    // slow-rate file costs neither the memory nor the time.
+    if (outFrames > kMaxEffectFrames) {
+        why = "longer than " + std::to_string(kMaxEffectSeconds) + " s";
         return std::nullopt;
     }
     StereoSamples out(outFrames * kChannels);

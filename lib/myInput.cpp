@@ -1,12 +1,16 @@
 #include "lib/myInput.h"
 
 #include "app/IniFile.h"
+#include "app/Log.h"
 #include "app/Paths.h"
+#include "app/SafeFileWrite.h"
 #include "app/SystemInfo.h"
 #include "lib/KeyCodes.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 myInput::myInput(const std::string& settingsPath, const SystemInfo_t* gameState)
@@ -110,16 +114,12 @@ void myInput::SaveRecording(int progressNumber) {
         return;
     }
     // The folder may be missing in a fresh game folder.
-    mkdir(vrels::ReplayFolder().c_str(), 0755);
-    const std::string path = vrels::CurrentGameFolders().saves + ReplayPath(progressNumber);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        return;
+    const std::string folder = vrels::ReplayFolder();
+    if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
+        Log("Cannot create the folder %s: %s\n", folder.c_str(), std::strerror(errno));
     }
-    if (!recording.empty()) {
-        std::fwrite(recording.data(), 1, recording.size(), file);
-    }
-    std::fclose(file);
+    const std::string bytes(recording.begin(), recording.end());
+    vrels::WriteFileSafely(vrels::CurrentGameFolders().saves + ReplayPath(progressNumber), bytes);
 }
 
 void myInput::LoadRecording(int progressNumber) {

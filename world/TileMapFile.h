@@ -36,5 +36,7 @@ struct TileMapData {
 // MaxMapCells cells). A short file is not an error: missing values read as 0.
 // Cells whose chip is (0, 0) are stored empty.
 TileMapData ReadTileMap(const std::string& path);
+// The same for a file image already in memory; path only names it in errors.
+TileMapData ParseTileMap(const std::uint8_t* data, std::size_t size, const std::string& path);
 
 } // namespace world

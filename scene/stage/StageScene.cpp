@@ -258,6 +258,12 @@ void StageScene::GoTo(const std::string& sceneName) {
         // than ending the program.
         pendingScene = "TitleScene";
     }
+    // A fade already leaving the stage carries the new target: asking again
+    // (F12 pressed again and again around the pause key) must not stack a
+    // new fade each time, or the objects grow without end.
+    if (!fade.expired() && !restartPending) {
+        return;
+    }
     fade = App().objects->Add(new Fadeout());
 }
 

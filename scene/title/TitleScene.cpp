@@ -1,6 +1,8 @@
 #include "scene/title/TitleScene.h"
 
+#include "app/Log.h"
 #include "app/PlayerInfomation.h"
+#include "app/Random.h"
 #include "app/SystemInfo.h"
 #include "app/VrelsSkarovApp.h"
 #include "lib/DxGraphics.h"
@@ -9,11 +11,15 @@
 #include "object/ObjectManager.h"
 #include "resource/CTexture.h"
 #include "scene/SceneFactory.h"
+#include "scene/select/StageNames.h"
 #include "scene/title/Lorrowind.h"
 #include "scene/title/Pimbrel.h"
 #include "scene/title/TitleLogo.h"
 #include "ui/SelectManager.h"
 #include "ui/StringSprite.h"
+
+#include <cstdint>
+#include <ctime>
 
 REGISTER_SCENE(TitleScene)
 
@@ -32,6 +38,36 @@ TitleScene::TitleScene() {
 void TitleScene::EnterStop() {
     phase = "Stop";
     phaseObject = VrelsSkarovApp::Instance()->objects->Add(new Stop());
+}
+
+std::string TitleScene::DemoStageName(int draw, const SystemInfo_t& state) {
+    // Draws from 9 up pick the stages in name order from the second on;
+    // the first ("STAGE 1 boss") takes every lower draw.
+    const int r = draw % DemoDrawRange;
+    const int entry = r >= 9 ? r - 8 : 0;
+    auto it = state.stageNumbers.begin();
+    for (int i = 0; i < entry && it != state.stageNumbers.end(); ++i) {
+        ++it;
+    }
+    return it == state.stageNumbers.end() ? std::string() : it->first;
+}
+
+std::string TitleScene::StartDemo() {
+    VrelsSkarovApp* app = VrelsSkarovApp::Instance();
+    // The flag first, so that the fresh record carries the demo's 99 lives.
+    app->gameState->demo = true;
+    app->playerRecord->NewGameReset(*app->gameState);
+    vrels::srand(static_cast<std::uint32_t>(std::time(nullptr)));
+    const std::string stage = DemoStageName(vrels::rand(), *app->gameState);
+    const std::string scene = vrels::SceneForStageName(stage);
+    if (scene.empty() || !IsSceneRegistered(scene)) {
+        // A stage this build lacks: stay on the title and try again later.
+        Log("The demo stage %s is not part of this build\n", scene.c_str());
+        app->gameState->demo = false;
+        idleCount = 0;
+        return "";
+    }
+    return scene;
 }
 
 void TitleScene::Advance() {
@@ -54,6 +90,7 @@ void TitleScene::Advance() {
         auto manager = objects.Add(new TitleSelectManager());
         manager->AddItem("Arcade Mode", 0, 0);
         manager->AddItem("Stage Select", 0, 0);
+        manager->AddItem("Music Mode", 0, 0);
         manager->AddItem("Quit", 0, 0);
         manager->ResetSelection();
         menu = manager;
@@ -69,10 +106,11 @@ std::string TitleScene::Update() {
             Advance();
         }
     }
-    if (phase == "Stop") {
-        // The attract demo, which starts after 600 idle frames here, plays
-        // recorded stages and arrives together with them.
-        ++idleCount;
+    if (phase == "Stop" && ++idleCount >= DemoIdleFrames) {
+        const std::string demo = StartDemo();
+        if (!demo.empty()) {
+            return demo;
+        }
     }
     if (auto manager = menu.lock()) {
         if (app->input->ConfirmPressed()) {
@@ -80,6 +118,12 @@ std::string TitleScene::Update() {
             if (choice == "Arcade Mode") {
                 app->playerRecord->NewGameReset(*app->gameState);
                 return "Trial1_1Scene";
+            }
+            if (choice == "Stage Select") {
+                return "StageSelectScene";
+            }
+            if (choice == "Music Mode") {
+                return "MusicModeScene";
             }
             if (choice == "Quit") {
                 app->RequestClose();

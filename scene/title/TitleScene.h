@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+struct SystemInfo_t;
 class State;
 class TitleSelectManager;
 
@@ -18,6 +19,13 @@ public:
 
     const std::string& Phase() const { return phase; }
 
+    // "PRESS START BUTTON" left alone this many frames starts the attract demo.
+    static constexpr int DemoIdleFrames = 601;
+    // The demo draws rand() modulo the number of stages of the full course.
+    static constexpr int DemoDrawRange = 23;
+    // The stage name the demo plays for a draw of rand().
+    static std::string DemoStageName(int draw, const SystemInfo_t& state);
+
     std::string phase;
     std::weak_ptr<State> phaseObject;
     std::weak_ptr<TitleSelectManager> menu;
@@ -26,4 +34,7 @@ public:
 private:
     void Advance();
     void EnterStop();
+    // Sets up demo play and returns the stage scene to go to; empty when that
+    // stage is not part of this build.
+    std::string StartDemo();
 };

@@ -2,6 +2,7 @@
 // with the user's XDG folders, user files overriding the shipped data, and the
 // saves that follow the chosen folders.
 #include "app/Paths.h"
+#include "app/Ranking.h"
 #include "app/SystemInfo.h"
 #include "lib/myInput.h"
 
@@ -161,14 +162,15 @@ TEST_F(GamePaths, RankingAndReplaysFollowTheFolders) {
     // The shipped ranking until the player's own exists; saves go to the player's.
     Write(root + "/data/score.ini", "500,SHP,1\n");
     SystemInfo_t info;
-    LoadRanking(info, vrels::DataPath("score.ini"));
-    ASSERT_EQ(info.ranking.size(), 1u);
-    EXPECT_EQ(info.ranking[0].name, "SHP");
-    info.ranking[0].name = "OWN";
-    ASSERT_TRUE(SaveRanking(info, vrels::RankingPath()));
-    EXPECT_EQ(Read(folders.saves + "score.ini"), "500,OWN,1\n");
-    LoadRanking(info, vrels::DataPath("score.ini"));
-    EXPECT_EQ(info.ranking[0].name, "OWN");
+    vrels::LoadRanking(info, vrels::DataPath("score.ini"));
+    ASSERT_EQ(info.ranking.size(), 10u) << "the built-in ranking fills the other places";
+    EXPECT_EQ(info.ranking[9].name, "SHP");
+    info.ranking[9].name = "OWN";
+    ASSERT_TRUE(vrels::SaveRanking(info, vrels::RankingPath()));
+    const std::string saved = Read(folders.saves + "score.ini");
+    EXPECT_EQ(saved.substr(saved.size() - 10), "500,OWN,1\n");
+    vrels::LoadRanking(info, vrels::DataPath("score.ini"));
+    EXPECT_EQ(info.ranking[9].name, "OWN");
     EXPECT_EQ(Read(root + "/data/score.ini"), "500,SHP,1\n") << "the shipped file stays";
 
     // A replay is written to the player's folder and played back from there.

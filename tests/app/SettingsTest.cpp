@@ -107,24 +107,6 @@ TEST(Settings, ProgressIsWrittenAtomicallyKeepingOtherLines) {
     EXPECT_EQ(vrels::IniReadInt(fresh.path, "save", "laststage", 0), 12);
 }
 
-TEST(Settings, RankingFileAndDefaults) {
-    TempFile none("", false);
-    SystemInfo_t info;
-    LoadRanking(info, none.path);
-    ASSERT_EQ(info.ranking.size(), 10u);
-    EXPECT_EQ(info.ranking[0].score, 10000);
-    EXPECT_EQ(info.ranking[9].score, 1000);
-    EXPECT_EQ(info.ranking[3].difficulty, 1);
-    info.ranking.resize(1);
-    info.ranking[0] = RankingEntry_t{10000, "ABC", 2};
-    ASSERT_TRUE(SaveRanking(info, none.path));
-    EXPECT_EQ(none.Read(), "10000,ABC,2\n");
-    SystemInfo_t back;
-    LoadRanking(back, none.path);
-    ASSERT_EQ(back.ranking.size(), 1u);
-    EXPECT_EQ(back.ranking[0].name, "ABC");
-}
-
 TEST(Log, WritesShiftJisBytes) {
     TempFile log("", false);
     vrels::SetLogPath(log.path);

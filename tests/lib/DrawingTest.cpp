@@ -2,7 +2,12 @@
 #include "resource/CTexture.h"
 #include "resource/ImageStore.h"
 
+#include "app/Log.h"
+
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 class Drawing : public EngineFixture {
 protected:
@@ -161,4 +166,31 @@ TEST_F(Drawing, LostDeviceReloadsTexturesKeepingTheirRectangles) {
     EXPECT_TRUE(app->graphics->deviceLost);
     app->graphics->TryRestore(); // cooperative again
     EXPECT_FALSE(app->graphics->deviceLost);
+}
+
+TEST_F(Drawing, HostilePicturesAreRefusedByNameAndDrawAsThePlaceholder) {
+    setenv("VRELS_NO_DIALOGS", "1", 1);
+    const std::string log = "/tmp/vrels-hostile-pictures.log";
+    std::remove(log.c_str());
+    vrels::SetLogPath(log);
+    const std::string folder = std::string(VRELS_SOURCE_DIR) + "/tests/fuzz/reproducers/tga/";
+    for (const char* name : {"65535x65535.tga", "cut_after_header.tga", "rle_cut.tga"}) {
+        CTexture picture;
+        picture.Load("hostile", folder + name, false);
+        EXPECT_EQ(picture.Width(), 64) << name;
+        app->graphics->DrawSprite(&picture, 0, 0, 1.0f, 0.0f, BlendAlpha);
+        EXPECT_TRUE(Last().placeholder) << name;
+    }
+    vrels::SetLogPath("log.txt");
+    std::ifstream in(log);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::remove(log.c_str());
+    EXPECT_NE(text.find("65535x65535.tga: picture size 65535 x 65535 outside 1 to 8192"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("cut_after_header.tga: the file ends before its pixel data does"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("rle_cut.tga: the file ends before its pixel data does"), std::string::npos)
+        << text;
 }

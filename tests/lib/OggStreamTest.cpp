@@ -1,3 +1,5 @@
+#include "app/Log.h"
+#include "lib/OggStreamDecoder.h"
 #include "lib/OggStreamPlayer.h"
 #include "tests/lib/SoundTestSupport.h"
 
@@ -8,7 +10,9 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <thread>
+#include <unistd.h>
 
 using soundtest::DataFile;
 using Bytes = std::vector<std::uint8_t>;
@@ -246,4 +250,51 @@ TEST_F(MusicStream, CommandsWhileTheCardPlaysOnItsOwnThread) {
     card.join();
     EXPECT_GT(rendered.load(), 0);
     EXPECT_EQ(stream.LastError(), "");
+}
+
+TEST(MusicDecoder, AHoleInTheStreamIsSkippedAndThePiecePlaysOn) {
+    // One damaged audio page (its checksum no longer matches): the decoder
+    // drops it and reports a hole once the next page arrives.
+    std::ifstream in(DataFile("intro.ogg"), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::size_t> pages;
+    for (std::size_t at = bytes.find("OggS"); at != std::string::npos;
+         at = bytes.find("OggS", at + 4)) {
+        pages.push_back(at);
+    }
+    ASSERT_GE(pages.size(), 5u) << "headers and at least three audio pages";
+    const std::size_t damaged = pages[pages.size() - 2];
+    for (std::size_t i = damaged + 40; i < damaged + 60; ++i) {
+        bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
+    }
+    char name[] = "/tmp/vrels-hole-XXXXXX";
+    const int fd = mkstemp(name);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    close(fd);
+    const std::string log = std::string(name) + ".log";
+    vrels::SetLogPath(log);
+
+    vrels::audio::OggStreamDecoder decoder;
+    decoder.Open(name);
+    std::size_t total = 0;
+    char block[4096];
+    long got = 0;
+    while ((got = decoder.Read(block, sizeof block)) > 0) {
+        total += static_cast<std::size_t>(got);
+    }
+    decoder.Close();
+    vrels::SetLogPath("log.txt");
+    std::ifstream logIn(log);
+    const std::string logText((std::istreambuf_iterator<char>(logIn)),
+                              std::istreambuf_iterator<char>());
+    std::remove(name);
+    std::remove(log.c_str());
+
+    EXPECT_EQ(got, 0) << "the file is decoded to its end, not stopped by the hole";
+    const std::size_t whole = Decode(DataFile("intro.ogg")).size();
+    EXPECT_LT(total, whole) << "the damaged page's samples are gone";
+    EXPECT_GT(total, whole / 2) << "the pages after the hole are played";
+    EXPECT_NE(logText.find("OV_HOLE"), std::string::npos);
+    EXPECT_EQ(logText.find("OV_HOLE"), logText.rfind("OV_HOLE")) << "logged once";
 }

@@ -293,3 +293,21 @@ TEST(WavParser, WrittenFilesReadBack) {
     EXPECT_EQ(*DecodeToDeviceFormat(*wave), samples);
     EXPECT_FALSE(WriteWav("/nonexistent-dir/x.wav", samples));
 }
+
+TEST(WavParser, EffectsLongerThanThirtySecondsAreRefusedBeforeConversion) {
+    auto decode = [](const Bytes& fmt, const Bytes& data, std::string* reason) {
+        return DecodeToDeviceFormat(*ParseWav(Riff({Chunk("fmt ", fmt), Chunk("data", data)})),
+                                    reason);
+    };
+    std::string reason;
+    // 150 KB at 100 Hz: 25 minutes, which resampled would take 230 MB.
+    EXPECT_FALSE(decode(Format(1, 1, 100, 8), Bytes(150000, 128), &reason));
+    EXPECT_EQ(reason, "longer than 30 s");
+    // Exactly 30 s at the device rate loads; one frame more does not.
+    const auto full = decode(Format(1, 1, 44100, 8), Bytes(30 * 44100, 128), &reason);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->size(), kMaxEffectFrames * kChannels);
+    EXPECT_FALSE(decode(Format(1, 1, 44100, 8), Bytes(30 * 44100 + 1, 128), &reason));
+    EXPECT_FALSE(decode(Format(1, 2, 99, 16), Bytes(4), &reason));
+    EXPECT_EQ(reason, "sample rate 99 Hz outside 100 to 200000 Hz");
+}

@@ -13,7 +13,7 @@ protected:
         DeclareImage("gfx/font_normal.tga", 512, 256);
         DeclareImage("gfx/font_green.tga", 512, 256);
         DeclareImage("gfx/1up.tga", 64, 64);
-        DeclareImage("gfx/title_menu.tga", 384, 96);
+        DeclareImage("gfx/title_menu.tga", 384, 128);
         app->images->Load("NormalFont", "gfx/font_normal.tga", false);
         app->images->Load("GreenFont", "gfx/font_green.tga", false);
         app->images->Load("1up", "gfx/1up.tga", false);

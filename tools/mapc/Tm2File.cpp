@@ -1,5 +1,6 @@
 #include "tools/mapc/Tm2File.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace mapc {
@@ -63,24 +64,33 @@ std::vector<std::uint8_t> EncodeTm2(const TileMap& map) {
     return out;
 }
 
+std::string SizeError(std::int32_t width, std::int32_t height) {
+    const std::string size = std::to_string(width) + " x " + std::to_string(height);
+    if (width <= 0 || height <= 0) {
+        return "map size " + size + " is not positive";
+    }
+    if (static_cast<long long>(width) * height > kMaxCells) {
+        return "map size " + size + " exceeds " + std::to_string(kMaxCells) + " cells";
+    }
+    return std::string();
+}
+
 DecodeResult DecodeTm2(const std::vector<std::uint8_t>& bytes) {
     DecodeResult result;
-    if (bytes.size() < kCellsOffset) {
-        result.error = "file is " + std::to_string(bytes.size()) +
-                       " bytes long, too short for the header and the map size (" +
-                       std::to_string(kCellsOffset) + " bytes)";
-        return result;
-    }
     TileMap& map = result.map;
-    std::memcpy(map.header.data(), bytes.data(), kHeaderSize);
-    if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0) {
+    // The game seeks past the header without reading it, so any header loads;
+    // an unknown version of ours is only worth a warning.
+    if (!bytes.empty()) {
+        std::memcpy(map.header.data(), bytes.data(), std::min(bytes.size(), kHeaderSize));
+    }
+    if (bytes.size() >= sizeof kMagic + 4 &&
+        std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0) {
         const ByteReader header(bytes);
         const std::uint32_t version = header.Read(sizeof kMagic, 4);
         if (version != kFormatVersion) {
-            result.error = "format version " + std::to_string(version) +
-                           " is not the one this tool knows (" + std::to_string(kFormatVersion) +
-                           ")";
-            return result;
+            result.warnings.push_back(
+                "format version " + std::to_string(version) + " is not the one this tool writes (" +
+                std::to_string(kFormatVersion) + "); the game does not read the header");
         }
     }
 
@@ -89,18 +99,16 @@ DecodeResult DecodeTm2(const std::vector<std::uint8_t>& bytes) {
     map.height = static_cast<std::int32_t>(reader.Read(kHeaderSize + 4, 4));
     map.word3 = static_cast<std::int32_t>(reader.Read(kHeaderSize + 8, 4));
     map.word4 = static_cast<std::int32_t>(reader.Read(kHeaderSize + 12, 4));
-    if (map.width <= 0 || map.height <= 0) {
-        result.error = "map size " + std::to_string(map.width) + " x " +
-                       std::to_string(map.height) + " is not positive";
+    result.error = SizeError(map.width, map.height);
+    if (!result.error.empty()) {
+        if (bytes.size() < kCellsOffset) {
+            // The size came (partly) from the zeros past the end.
+            result.error = "file is " + std::to_string(bytes.size()) + " bytes long; its " +
+                           result.error;
+        }
         return result;
     }
     const long long cellCount = static_cast<long long>(map.width) * map.height;
-    if (cellCount > kMaxCells) {
-        result.error = "map size " + std::to_string(map.width) + " x " +
-                       std::to_string(map.height) + " exceeds " + std::to_string(kMaxCells) +
-                       " cells";
-        return result;
-    }
 
     map.cells.resize(static_cast<std::size_t>(cellCount));
     for (std::size_t i = 0; i < map.cells.size(); ++i) {

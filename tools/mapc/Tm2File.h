@@ -29,9 +29,13 @@ struct DecodeResult {
     TileMap map;
 };
 
-// Reads a file image the way the game does: a short file reads its missing
-// values as 0. Sizes the game refuses (zero, negative, too many cells) and a
-// header of ours with an unknown version are errors.
+// The game's one rule for a map's size: both sides positive, at most
+// kMaxCells cells. Empty when the size loads, else why not.
+std::string SizeError(std::int32_t width, std::int32_t height);
+
+// Reads a file image the way the game does: the header is not looked at (an
+// unknown version of ours is a warning), a short file of any length reads its
+// missing values as 0, and only the sizes the game refuses are errors.
 DecodeResult DecodeTm2(const std::vector<std::uint8_t>& bytes);
 
 } // namespace mapc

@@ -182,9 +182,17 @@ int Run(const Options& options) {
     }
     bool written = false;
     switch (options.mode) {
-    case Mode::Compile:
-        written = WriteOutput(options.output, mapc::EncodeTm2(*map));
+    case Mode::Compile: {
+        // Only what reads back under the game's rules is written.
+        const std::vector<std::uint8_t> image = mapc::EncodeTm2(*map);
+        const mapc::DecodeResult check = mapc::DecodeTm2(image);
+        if (!check.ok) {
+            std::fprintf(stderr, "%s: error: %s\n", options.input.c_str(), check.error.c_str());
+            return kExitFailed;
+        }
+        written = WriteOutput(options.output, image);
         break;
+    }
     case Mode::Dump:
         written = WriteText(options.output, mapc::WriteMapSource(*map, BaseName(options.input)));
         break;

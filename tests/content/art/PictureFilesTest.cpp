@@ -58,7 +58,7 @@ const PictureSize kPictures[] = {
     {"gfx/frame/bullet.tga", 1, 1, 0, 0, Owner::Interface},
     {"gfx/title_base.tga", 640, 480, 640, 480, Owner::Interface},
     {"gfx/title_logo.tga", 1, 1, 0, 0, Owner::Interface},
-    {"gfx/title_menu.tga", 384, 96, 384, 96, Owner::Interface},
+    {"gfx/title_menu.tga", 384, 128, 384, 128, Owner::Interface},
     {"gfx/logo/pimbrel1.tga", 1, 1, 0, 0, Owner::Interface},
     {"gfx/logo/pimbrel2.tga", 1, 1, 0, 0, Owner::Interface},
     {"gfx/logo/pimbrel3.tga", 1, 1, 0, 0, Owner::Interface},

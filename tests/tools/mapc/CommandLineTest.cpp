@@ -161,3 +161,30 @@ TEST_F(MapcCommandLine, MapsTravelToTheEditorAndBack) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MapcCommandLine, WhatItCompilesItDumpsAndWhatTheGameLoadsItDumps) {
+    // Our magic tag with format version 2: the game ignores the header, so the
+    // tool writes it and reads it back (with a warning).
+    std::string header = "5652454c53544d3202000000";
+    header.resize(96, '0');
+    WriteText(dir_ / "v2.map", std::string(kSmallMap).insert(12, "header = " + header + "\n"));
+    RunResult result = Run("v2.map -o v2.tm2");
+    ASSERT_EQ(result.status, 0) << result.err;
+    result = Run("--dump v2.tm2");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("warning: format version 2"), std::string::npos) << result.err;
+    EXPECT_NE(result.out.find("header = " + header), std::string::npos) << result.out;
+
+    // A 56-byte map (width 4, height 2, no cells) loads in the game as an
+    // empty map; the tool dumps it as one.
+    std::string bytes(48, '\0');
+    bytes += std::string("\x04\0\0\0\x02\0\0\0", 8);
+    WriteText(dir_ / "short.tm2", bytes);
+    result = Run("--dump short.tm2");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("warning"), std::string::npos);
+}
+
+} // namespace

@@ -96,13 +96,28 @@ TEST(Tm2File, RefusesWhatTheGameWouldRefuse) {
     PutU32(bytes, 52, 100);
     EXPECT_TRUE(mapc::DecodeTm2(bytes).ok) << "exactly the cell limit is allowed";
 
-    EXPECT_FALSE(mapc::DecodeTm2(std::vector<std::uint8_t>(good.begin(), good.begin() + 63)).ok);
+    EXPECT_FALSE(mapc::DecodeTm2(std::vector<std::uint8_t>(good.begin(), good.begin() + 51)).ok)
+        << "a width but no height: the game reads the height as 0";
+    EXPECT_FALSE(mapc::DecodeTm2({}).ok);
+}
 
-    bytes = good;
+TEST(Tm2File, DumpsEveryFileTheGameLoads) {
+    const std::vector<std::uint8_t> good = mapc::EncodeTm2(SmallMap());
+    // The game loads a file cut anywhere after the height's first byte.
+    for (std::size_t length = 53; length <= 63; ++length) {
+        const mapc::DecodeResult cut =
+            mapc::DecodeTm2(std::vector<std::uint8_t>(good.begin(), good.begin() + length));
+        EXPECT_TRUE(cut.ok) << length << " bytes: " << cut.error;
+        EXPECT_FALSE(cut.warnings.empty()) << length;
+    }
+    // The game never reads the header, so a version it does not know loads too.
+    std::vector<std::uint8_t> bytes = good;
     PutU32(bytes, 8, mapc::kFormatVersion + 1);
     const mapc::DecodeResult newer = mapc::DecodeTm2(bytes);
-    EXPECT_FALSE(newer.ok);
-    EXPECT_NE(newer.error.find("version"), std::string::npos);
+    ASSERT_TRUE(newer.ok) << newer.error;
+    ASSERT_EQ(newer.warnings.size(), 1u);
+    EXPECT_NE(newer.warnings[0].find("version"), std::string::npos);
+    EXPECT_EQ(mapc::EncodeTm2(newer.map), bytes) << "and is written back as it was";
 }
 
 TEST(Tm2File, ForeignHeaderIsKeptAsItIs) {

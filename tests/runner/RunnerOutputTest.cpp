@@ -1,0 +1,139 @@
+// What the headless runner writes: traces that do not depend on whether
+// frames are saved, and output files whose folders it makes and whose write
+// failures end the run with an error naming the path.
+#include "app/Runner.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class RunnerOutput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vrels-runner-out-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    vrels::RunnerOptions StageRun(int frames) const {
+        vrels::RunnerOptions options;
+        options.dir = VRELS_GAME_DIR;
+        options.scene = "Stage0Scene";
+        options.frames = frames;
+        options.keysFile = std::string(VRELS_TEST_DATA_DIR) + "/stage/test_map_run.keys";
+        return options;
+    }
+
+    // The message of the error the run ends with; empty when it succeeds.
+    static std::string RunError(const vrels::RunnerOptions& options) {
+        try {
+            vrels::RunHeadless(options);
+        } catch (const std::exception& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+
+    std::string folder;
+};
+
+} // namespace
+
+TEST_F(RunnerOutput, SavingFramesDoesNotChangeTheTrace) {
+    // Without captures nothing is drawn; with them the saved frames are. The
+    // game must go exactly the same way in both.
+    vrels::RunnerOptions plain = StageRun(420);
+    plain.traceFile = folder + "/plain.jsonl";
+    ASSERT_EQ(vrels::RunHeadless(plain), 0);
+
+    vrels::RunnerOptions shot = StageRun(420);
+    shot.traceFile = folder + "/shot.jsonl";
+    shot.shotAt = {1, 2, 150, 151, 420};
+    shot.shotsDir = folder + "/shots";
+    ASSERT_EQ(vrels::RunHeadless(shot), 0);
+
+    const std::string a = ReadFile(plain.traceFile);
+    ASSERT_FALSE(a.empty());
+    EXPECT_TRUE(a == ReadFile(shot.traceFile)) << "the traces differ";
+    for (int frame : shot.shotAt) {
+        const std::string png = vrels::ShotFileName(shot.shotsDir, frame);
+        ASSERT_TRUE(fs::exists(png)) << png;
+        EXPECT_GT(fs::file_size(png), 1000u) << png;
+    }
+    // Frame 1 presents nothing; its capture is the first presented frame,
+    // the same one frame 2 saves.
+    EXPECT_EQ(ReadFile(vrels::ShotFileName(shot.shotsDir, 1)),
+              ReadFile(vrels::ShotFileName(shot.shotsDir, 2)));
+    EXPECT_NE(ReadFile(vrels::ShotFileName(shot.shotsDir, 150)),
+              ReadFile(vrels::ShotFileName(shot.shotsDir, 151)))
+        << "the view scrolls while the heroine runs";
+}
+
+TEST_F(RunnerOutput, OutputFoldersAreCreatedWithTheirParents) {
+    vrels::RunnerOptions options = StageRun(30);
+    options.shotAt = {30};
+    options.shotsDir = folder + "/a/b/shots";
+    options.traceFile = folder + "/c/d/trace.jsonl";
+    options.audioOut = folder + "/e/f/sound.wav";
+    ASSERT_EQ(vrels::RunHeadless(options), 0);
+    EXPECT_TRUE(fs::exists(vrels::ShotFileName(options.shotsDir, 30)));
+    EXPECT_TRUE(fs::exists(options.traceFile));
+    EXPECT_TRUE(fs::exists(options.audioOut));
+}
+
+TEST_F(RunnerOutput, WriteFailuresEndTheRunWithAnErrorNamingThePath) {
+    // A shots folder that cannot be made: its parent is a file.
+    std::ofstream(folder + "/file") << "x";
+    vrels::RunnerOptions options = StageRun(10);
+    options.shotAt = {5};
+    options.shotsDir = folder + "/file/shots";
+    EXPECT_NE(RunError(options).find(options.shotsDir), std::string::npos);
+
+    // A capture whose file cannot be written: a folder already has its name.
+    options.shotsDir = folder + "/shots";
+    fs::create_directories(vrels::ShotFileName(options.shotsDir, 5));
+    EXPECT_NE(RunError(options).find(vrels::ShotFileName(options.shotsDir, 5)), std::string::npos);
+
+    // A trace on a full device.
+    vrels::RunnerOptions traced = StageRun(200);
+    traced.traceFile = "/dev/full";
+    EXPECT_NE(RunError(traced).find("/dev/full"), std::string::npos);
+    traced.traceFile = folder + "/file/trace.jsonl";
+    EXPECT_NE(RunError(traced).find(folder + "/file"), std::string::npos);
+
+    // A sound recording on a full device.
+    vrels::RunnerOptions sound = StageRun(10);
+    sound.audioOut = "/dev/full";
+    EXPECT_NE(RunError(sound).find("/dev/full"), std::string::npos);
+}
+
+TEST_F(RunnerOutput, CapturesOutsideTheRunAreRefused) {
+    vrels::RunnerOptions options;
+    std::string error;
+    EXPECT_FALSE(
+        vrels::ParseRunnerArguments({"--frames", "10", "--shot-at", "5,11"}, &options, &error));
+    EXPECT_NE(error.find("11"), std::string::npos);
+    options = vrels::RunnerOptions();
+    EXPECT_FALSE(vrels::ParseRunnerArguments({"--shot-at", "0"}, &options, &error));
+    options = vrels::RunnerOptions();
+    EXPECT_TRUE(vrels::ParseRunnerArguments({"--shot-at", "600"}, &options, &error));
+}

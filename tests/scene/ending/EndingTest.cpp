@@ -1,0 +1,66 @@
+// The two endings: how long they hold, when presses count, where they lead.
+#include "../gameover/SceneTestSupport.h"
+
+#include "app/Ranking.h"
+#include "scene/ending/EndScene.h"
+#include "scene/ending/TrialEndScene.h"
+
+using scenetest::SceneFixture;
+
+using Ending = SceneFixture;
+
+TEST_F(Ending, TheEndingIgnoresPressesFor420FramesThenFadesOutOnTheFirst) {
+    app->gameState->ranking = vrels::DefaultRanking();
+    EndScene scene;
+    int frame = 0;
+    while (frame < 420) {
+        // A press every other frame: none of them counts yet.
+        EXPECT_EQ(frame % 2 == 0 ? Step(scene, {dik::RETURN}) : Step(scene), "");
+        ++frame;
+    }
+    EXPECT_FALSE(scene.leaving);
+    EXPECT_EQ(Step(scene, {dik::Z}), "");
+    EXPECT_TRUE(scene.leaving) << "frame 421 takes the press";
+    EXPECT_FLOAT_EQ(scene.creditY, 480.0f - 0.5f * 421);
+    std::string next;
+    int fade = 0;
+    while (next.empty() && fade < 200) {
+        next = Step(scene);
+        ++fade;
+    }
+    EXPECT_EQ(next, "TitleScene") << "a fresh record does not rank";
+    EXPECT_GE(fade, 99);
+    EXPECT_LE(fade, 101);
+}
+
+TEST_F(Ending, TheRollStopsAtItsLimitsWithoutAPress) {
+    EndScene scene;
+    for (int i = 0; i < 6000; ++i) {
+        ASSERT_EQ(Step(scene), "");
+    }
+    EXPECT_FLOAT_EQ(scene.creditY, -1920.0f);
+    EXPECT_FLOAT_EQ(scene.pictureY, 480.0f);
+    EXPECT_FLOAT_EQ(scene.backdropX, -640.0f);
+    EXPECT_TRUE(scene.fadedIn);
+    EXPECT_LT(scene.backdropAlpha, 1.0f) << "the backdrop fades once it has drifted past -540";
+}
+
+TEST_F(Ending, AClearedCourseWithARankingScoreGoesToTheNameEntry) {
+    app->gameState->ranking = vrels::DefaultRanking();
+    app->playerRecord->score = 123456;
+    TrialEndScene scene;
+    EXPECT_EQ(app->playerRecord->rankedScore, 123456);
+    EXPECT_EQ(Press(scene), "NameEntryScene");
+}
+
+TEST_F(Ending, TheTrialPictureLeavesAtExactly300Frames) {
+    TrialEndScene scene;
+    for (int i = 1; i < TrialEndScene::ShowFrames; ++i) {
+        ASSERT_EQ(Step(scene), "") << i;
+    }
+    EXPECT_EQ(Step(scene), "TitleScene");
+
+    TrialEndScene pressed;
+    Step(pressed);
+    EXPECT_EQ(Step(pressed, {dik::RETURN}), "TitleScene");
+}
