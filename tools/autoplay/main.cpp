@@ -7,9 +7,9 @@
 #include "app/Paths.h"
 #include "app/Runner.h"
 #include "app/VrelsSkarovApp.h"
+#include "lib/NullGraphicsBackend.h"
 #include "lib/Platform.h"
 #include "lib/ScriptedInputBackend.h"
-#include "tools/autoplay/BlindGraphics.h"
 #include "tools/autoplay/ForkSearch.h"
 #include "tools/autoplay/GameFolder.h"
 #include "tools/autoplay/KeyScriptText.h"
@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
         appOptions.forceNoWait = true;
         appOptions.forceWindowed = true;
         appOptions.firstScene = options.scene;
-        appOptions.graphicsBackend = std::make_unique<autoplay::BlindGraphics>();
+        appOptions.graphicsBackend = std::make_unique<vrels::NullGraphicsBackend>();
         auto keys = std::make_unique<vrels::ScriptedInputBackend>();
         vrels::ScriptedInputBackend* keyboard = keys.get();
         appOptions.inputBackend = std::move(keys);

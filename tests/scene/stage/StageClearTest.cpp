@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -51,6 +52,11 @@ const StageCase kStages[] = {
     {"trial1_3", "Trial1_3Scene", "TrialBossScene"},
     {"trial_boss", "TrialBossScene", "TrialEndScene"},
 };
+
+// Failures name the stage by its map.
+void PrintTo(const StageCase& stage, std::ostream* out) {
+    *out << stage.map;
+}
 
 // Frames after the script's last line: the clear sequence and its fade.
 constexpr int kClearFrames = 420;
