@@ -24,6 +24,7 @@ struct RunnerOptions {
     std::vector<std::string> music; // --music INTRO [LOOP]: play only this piece
     double seconds = 0.0;           // length of the --music recording
     bool stats = false;             // print speed and peak memory at the end
+    bool unhurtable = false;        // the heroine cannot be hurt, as in bench play
 };
 
 // A key script: from each listed frame on, exactly the listed keys are held.
