@@ -919,7 +919,8 @@ def trial1_3():
     crumble_bridge(s, 6)
     x = s.flat(10); s.on(x + 2, MAGAZINE); s.on(x + 7, MONOEYE)
     x = tunnel(s, 12, height=3); s.on(x + 6, MARIONETTE)
-    gaps(s, [0, 4, 8], enemy=BRAIN)
+    # Open sky before the pit: under the low ceiling no jump clears it.
+    gaps(s, [2, 4, 8], enemy=BRAIN)
     return finish(s, "mansion")
 
 

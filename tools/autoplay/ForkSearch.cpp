@@ -1,0 +1,458 @@
+#include "tools/autoplay/ForkSearch.h"
+
+#include "lib/myInput.h"
+#include "tools/autoplay/StageProbe.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <semaphore.h>
+#include <stdexcept>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace autoplay {
+
+namespace {
+constexpr int kMaxPlan = 16384;
+constexpr std::uint64_t kVisitedBits = std::uint64_t(1) << 27;
+constexpr int kMaxDepth = 2048;
+constexpr int kMaxStretch = 64;
+constexpr int kPool = 600;
+constexpr int kMoveCount = 7;
+} // namespace
+
+// Lives in memory shared by every copy of the process.
+struct ForkSearch::Report {
+    int played = 0; // segments played before the try ended
+    std::uint8_t moves[kMaxStretch] = {};
+};
+
+// A snapshot waiting in the best-first pool for the move to try next.
+struct ForkSearch::PoolNode {
+    int state = 0; // 0 free, 1 waiting, 2 reserved for a snapshot being made
+    long score = 0;
+    int frame = 0;
+    int tried = 0;
+    std::uint8_t order[kMoveCount] = {};
+    int command = 0; // move | target slot << 8; -1: leave
+    sem_t wake;
+};
+
+struct ForkSearch::Shared {
+    Report reports[kMaxDepth];
+    PoolNode pool[kPool];
+    sem_t done;
+    long nodes = 0;
+    int won = 0;
+    int bestMapX = -1;
+    long bestScore = -1000000000L;
+    int planLength = 0;
+    std::uint8_t plan[kMaxPlan];
+    std::uint64_t visited[kVisitedBits / 64];
+};
+
+ForkSearch::ForkSearch(std::function<void(std::uint8_t)> step, SearchSettings settings)
+    : step_(std::move(step)), settings_(settings) {
+    void* memory =
+        mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) {
+        throw std::runtime_error(std::string("mmap: ") + std::strerror(errno));
+    }
+    shared_ = new (memory) Shared;
+    for (PoolNode& node : shared_->pool) {
+        sem_init(&node.wake, 1, 0);
+    }
+    sem_init(&shared_->done, 1, 0);
+    settings_.snapshotSegments = std::max(1, std::min(settings_.snapshotSegments, kMaxStretch));
+}
+
+ForkSearch::~ForkSearch() {
+    munmap(shared_, sizeof(Shared));
+}
+
+void ForkSearch::Step(std::uint8_t buttons) {
+    plan_.push_back(buttons);
+    step_(buttons);
+}
+
+SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
+    plan_ = std::move(plan);
+    // Wait through the stage's intro with nothing pressed; the first step
+    // runs the stage's first update, which starts the intro.
+    Step(0);
+    for (int guard = 0; guard < 2000; ++guard) {
+        const StageView view = LookAtStage();
+        if (view.inStage && view.controllable) {
+            break;
+        }
+        Step(0);
+    }
+    const StageView start = LookAtStage();
+    if (!start.inStage) {
+        throw std::runtime_error("the first scene is not a stage");
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    if (settings_.bestFirst) {
+        Coordinate();
+    } else {
+        const pid_t child = fork();
+        if (child < 0) {
+            throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+        }
+        if (child == 0) {
+            Explore(0, start.mapX, static_cast<int>(plan_.size()));
+            _exit(0);
+        }
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    SearchResult result;
+    result.found = shared_->won != 0;
+    result.nodes = shared_->nodes;
+    result.bestMapX = shared_->bestMapX;
+    result.buttons.assign(shared_->plan, shared_->plan + shared_->planLength);
+    return result;
+}
+
+void ForkSearch::Publish(bool goal) {
+    const int n = std::min<int>(static_cast<int>(plan_.size()), kMaxPlan);
+    std::memcpy(shared_->plan, plan_.data(), n);
+    shared_->planLength = n;
+    if (goal) {
+        shared_->won = 1;
+    }
+}
+
+ForkSearch::Outcome ForkSearch::PlaySegment(std::uint8_t move) {
+    int played = 0;
+    while (played < settings_.segmentFrames) {
+        const StageView view = LookAtStage();
+        if (view.goal) {
+            return Outcome::Goal;
+        }
+        if (!view.inStage || !view.alive || static_cast<int>(plan_.size()) >= settings_.maxFrames) {
+            return Outcome::Dead;
+        }
+        if (view.controllable) {
+            Step(move | AutoShot(move));
+            ++played;
+        } else if (view.eventRunning) {
+            // Conversations move on with the shot button, pressed afresh.
+            Step(((eventTick_++ / 4) % 2) ? ButtonShot : 0);
+        } else {
+            Step(0);
+        }
+    }
+    const StageView view = LookAtStage();
+    if (view.goal) {
+        return Outcome::Goal;
+    }
+    return view.inStage && view.alive ? Outcome::Alive : Outcome::Dead;
+}
+
+bool ForkSearch::SeenBefore() {
+    const StageView v = LookAtStage();
+    std::uint64_t key = 1469598103934665603ull;
+    // Time counts only coarsely, and while she waits: the same place at
+    // another time is mostly the same state, but waiting for a platform or an
+    // enemy must stay possible.
+    const int parts[] = {v.mapX >> 3,
+                         v.mapY >> 3,
+                         v.jumpState,
+                         v.vy,
+                         waitRun_,
+                         v.bossHp,
+                         v.bosses + bossesBeaten_ * 8,
+                         v.goalOut ? 1 : 0,
+                         static_cast<int>(plan_.size()) >> settings_.timeShift};
+    for (int p : parts) {
+        key = (key ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(p))) * 1099511628211ull;
+    }
+    const std::uint64_t bit = key % kVisitedBits;
+    std::uint64_t& word = shared_->visited[bit / 64];
+    const std::uint64_t mask = std::uint64_t(1) << (bit % 64);
+    const bool seen = (word & mask) != 0;
+    word |= mask;
+    return seen;
+}
+
+namespace {
+
+const std::uint8_t kMoves[] = {
+    ButtonRight, ButtonRight | ButtonSub, 0, ButtonSub, ButtonLeft | ButtonSub, ButtonLeft,
+    ButtonDown,
+};
+
+} // namespace
+
+// Runs in a snapshot: tries stretches of moves from here until one reaches
+// the goal or every choice within the stretch has failed.
+void ForkSearch::Explore(int depth, int pathBestX, int pathBestFrame) {
+    if (depth >= kMaxDepth) {
+        return;
+    }
+    // Forced move prefixes still to try, the next on top.
+    std::vector<std::vector<std::uint8_t>> open = {{}};
+    while (!open.empty()) {
+        if (shared_->won || shared_->nodes >= settings_.nodeBudget) {
+            return;
+        }
+        const std::vector<std::uint8_t> forced = open.back();
+        open.pop_back();
+        shared_->reports[depth] = Report{};
+        std::fflush(stdout);
+        std::fflush(stderr);
+        const pid_t child = fork();
+        if (child < 0) {
+            std::perror("fork");
+            return;
+        }
+        if (child == 0) {
+            Try(depth, forced, pathBestX, pathBestFrame);
+            _exit(0);
+        }
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        if (shared_->won) {
+            return;
+        }
+        // The moves this try chose by preference are choices still open: the
+        // deepest is tried first.
+        const Report& report = shared_->reports[depth];
+        const int first = std::max<int>(0, static_cast<int>(forced.size()));
+        for (int i = first; i < report.played; ++i) {
+            std::vector<std::uint8_t> prefix(report.moves, report.moves + i);
+            for (int m = static_cast<int>(sizeof(kMoves)) - 1; m >= 0; --m) {
+                if (kMoves[m] != report.moves[i]) {
+                    prefix.push_back(kMoves[m]);
+                    open.push_back(prefix);
+                    prefix.pop_back();
+                }
+            }
+        }
+    }
+}
+
+// Runs in a fresh copy of a snapshot: replays the forced moves, plays on by
+// preference and records what it played in this depth's report.
+void ForkSearch::Try(int depth, const std::vector<std::uint8_t>& forced, int pathBestX,
+                     int pathBestFrame) {
+    Report& report = shared_->reports[depth];
+    const int stretch = settings_.snapshotSegments;
+    for (int i = 0; i < stretch; ++i) {
+        std::uint8_t move = 0;
+        if (i < static_cast<int>(forced.size())) {
+            move = forced[i];
+        } else {
+            move = PreferredMove();
+        }
+        report.moves[i] = move;
+        report.played = i + 1;
+        const bool fresh = i + 1 >= static_cast<int>(forced.size());
+        if (fresh) {
+            ++shared_->nodes;
+        }
+        const Outcome outcome = PlaySegment(move);
+        waitRun_ = move == 0 ? waitRun_ + 1 : 0;
+        if (outcome == Outcome::Goal) {
+            Publish(true);
+            return;
+        }
+        if (outcome == Outcome::Dead || (fresh && SeenBefore())) {
+            return;
+        }
+        const StageView view = LookAtStage();
+        const int frame = static_cast<int>(plan_.size());
+        if (view.mapX > pathBestX) {
+            pathBestX = view.mapX;
+            pathBestFrame = frame;
+        }
+        if (view.mapX > shared_->bestMapX) {
+            shared_->bestMapX = view.mapX;
+            Publish(false);
+            if (settings_.verbose) {
+                std::fprintf(stderr, "  map x %d at frame %d after %ld segments\n", view.mapX,
+                             frame, shared_->nodes);
+            }
+        }
+        if (frame - pathBestFrame > settings_.stallFrames) {
+            return;
+        }
+    }
+    // The whole stretch lives: this copy is the next snapshot.
+    Explore(depth + 1, pathBestX, pathBestFrame);
+}
+
+// ---- Best first: a pool of waiting snapshots, the furthest expanded next ----
+
+namespace {
+
+void WaitOn(sem_t* semaphore) {
+    while (sem_wait(semaphore) < 0 && errno == EINTR) {
+    }
+}
+
+} // namespace
+
+// How far along a snapshot is: further right first, and at the same place
+// sooner. On a boss stage, a boss on stage outranks any place, fewer hit
+// points rank higher, each boss beaten counts, and once the goal is out the
+// distance to it decides.
+long ForkSearch::Score(const StageView& view) const {
+    const long frame = static_cast<long>(plan_.size());
+    if (view.bossStage) {
+        if (view.goalOut) {
+            return 100000000L - view.goalDistance * 8L - frame;
+        }
+        if (view.bosses > 0 || bossesBeaten_ > 0) {
+            return 50000000L + bossesBeaten_ * 10000000L - view.bossHp * 2000L - frame;
+        }
+    }
+    return static_cast<long>(view.mapX) * 4 - frame;
+}
+
+void ForkSearch::Register(int slot) {
+    PoolNode& node = shared_->pool[slot];
+    const StageView view = LookAtStage();
+    node.frame = static_cast<int>(plan_.size());
+    node.score = Score(view);
+    node.tried = 0;
+    const std::uint8_t preferred = PreferredMove();
+    node.order[0] = preferred;
+    int n = 1;
+    for (std::uint8_t move : kMoves) {
+        if (move != preferred && n < kMoveCount) {
+            node.order[n++] = move;
+        }
+    }
+    node.state = 1;
+}
+
+void ForkSearch::Serve(int slot) {
+    for (;;) {
+        PoolNode& node = shared_->pool[slot];
+        WaitOn(&node.wake);
+        const int command = node.command;
+        if (command < 0) {
+            _exit(0);
+        }
+        std::fflush(stdout);
+        std::fflush(stderr);
+        const pid_t child = fork();
+        if (child < 0) {
+            std::perror("fork");
+            shared_->pool[command >> 8].state = 0;
+            sem_post(&shared_->done);
+            continue;
+        }
+        if (child == 0) {
+            Expand(command & 0xff, command >> 8);
+        }
+    }
+}
+
+void ForkSearch::Expand(std::uint8_t move, int target) {
+    ++shared_->nodes;
+    const int bossesBefore = LookAtStage().bosses;
+    const Outcome outcome = PlaySegment(move);
+    if (bossesBefore > 0 && LookAtStage().bosses == 0) {
+        ++bossesBeaten_;
+    }
+    waitRun_ = move == 0 ? waitRun_ + 1 : 0;
+    if (outcome == Outcome::Goal) {
+        Publish(true);
+    }
+    if (outcome != Outcome::Alive || SeenBefore()) {
+        shared_->pool[target].state = 0;
+        sem_post(&shared_->done);
+        _exit(0);
+    }
+    const StageView view = LookAtStage();
+    const long score = Score(view);
+    if (score > shared_->bestScore) {
+        shared_->bestScore = score;
+        shared_->bestMapX = view.mapX;
+        Publish(false);
+        if (settings_.verbose) {
+            std::fprintf(stderr, "  map x %d y %d, boss hp %d, at frame %zu after %ld segments\n",
+                         view.mapX, view.mapY, view.bossHp, plan_.size(), shared_->nodes);
+        }
+    }
+    Register(target);
+    sem_post(&shared_->done);
+    Serve(target);
+}
+
+void ForkSearch::Coordinate() {
+    // Snapshots are never waited for: the system reaps them.
+    std::signal(SIGCHLD, SIG_IGN);
+    Register(0);
+    const pid_t first = fork();
+    if (first < 0) {
+        throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+    }
+    if (first == 0) {
+        Serve(0);
+    }
+    PoolNode* pool = shared_->pool;
+    auto leave = [&](int slot) {
+        pool[slot].command = -1;
+        pool[slot].state = 0;
+        sem_post(&pool[slot].wake);
+    };
+    while (!shared_->won && shared_->nodes < settings_.nodeBudget) {
+        int best = -1;
+        int worst = -1;
+        int free = -1;
+        for (int i = 0; i < kPool; ++i) {
+            if (pool[i].state == 0) {
+                free = free < 0 ? i : free;
+                continue;
+            }
+            if (pool[i].state != 1) {
+                continue;
+            }
+            if (pool[i].tried < kMoveCount &&
+                (best < 0 || pool[i].score > pool[best].score ||
+                 (pool[i].score == pool[best].score && pool[i].frame < pool[best].frame))) {
+                best = i;
+            }
+            if (worst < 0 || pool[i].score < pool[worst].score) {
+                worst = i;
+            }
+        }
+        if (best < 0) {
+            break; // every snapshot has been tried every way
+        }
+        if (free < 0) {
+            if (worst == best) {
+                break;
+            }
+            leave(worst);
+            free = worst;
+        }
+        pool[free].state = 2;
+        const std::uint8_t move = pool[best].order[pool[best].tried++];
+        pool[best].command = move | (free << 8);
+        sem_post(&pool[best].wake);
+        WaitOn(&shared_->done);
+        if (pool[best].tried >= kMoveCount && pool[best].state == 1) {
+            leave(best);
+        }
+    }
+    for (int i = 0; i < kPool; ++i) {
+        if (pool[i].state == 1) {
+            leave(i);
+        }
+    }
+    std::signal(SIGCHLD, SIG_DFL);
+}
+
+} // namespace autoplay

@@ -1,0 +1,16 @@
+#pragma once
+// Button bytes, one per frame step, as the runner's key script: a line
+// "FRAME KEY KEY ..." wherever the held keys change (frame steps count from 1).
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace autoplay {
+
+// The default keys that give a button byte: arrows, Z (shot) and X (jump).
+std::set<int> KeysForButtons(std::uint8_t buttons);
+
+std::string KeyScriptText(const std::vector<std::uint8_t>& buttons, const std::string& header);
+
+} // namespace autoplay

@@ -1,0 +1,166 @@
+#include "tools/autoplay/StageProbe.h"
+
+#include "app/VrelsSkarovApp.h"
+#include "enemy/BossBase.h"
+#include "enemy/EnemyBase.h"
+#include "lib/myInput.h"
+#include "object/ObjectManager.h"
+#include "player/PlayerBase.h"
+#include "scene/stage/BossStage.h"
+#include "scene/stage/StageScene.h"
+#include "world/Block.h"
+#include "world/ViewMap.h"
+#include "world/items/Goal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace autoplay {
+
+namespace {
+
+PlayerBase* Player() {
+    VrelsSkarovApp* app = VrelsSkarovApp::Instance();
+    return app ? app->player : nullptr;
+}
+
+// True when a solid block covers the screen rectangle.
+bool SolidAt(int l, int t, int r, int b, bool withScaffolding) {
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        if (object->removed || !object->IsBlock()) {
+            continue;
+        }
+        const auto* block = static_cast<const Block*>(object.get());
+        if (!withScaffolding && block->IsScaffolding()) {
+            continue;
+        }
+        const int bx = static_cast<int>(block->x);
+        const int by = static_cast<int>(block->y);
+        if (bx + block->left < r && bx + block->right > l && by + block->top < b &&
+            by + block->bottom > t) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+StageView LookAtStage() {
+    StageView view;
+    StageScene* stage = CurrentStage();
+    PlayerBase* player = Player();
+    if (!stage || !player || !stage->map) {
+        return view;
+    }
+    const ViewMap& map = *stage->map;
+    view.inStage = true;
+    view.eventRunning = stage->eventRunning;
+    view.controllable = stage->UpdateLevel() == 255 && stage->clearState == 0 &&
+                        player->lifeState == PlayerBase::Alive && !stage->eventRunning;
+    view.alive = player->lifeState == PlayerBase::Alive;
+    view.goal = player->goalReached || stage->clearState > 0;
+    view.mapX = static_cast<int>(player->x + map.scrollColumn * 32 - map.subOffsetX);
+    view.mapY = static_cast<int>(player->y + map.scrollRow * 32 - map.subOffsetY);
+    view.jumpState = player->jumpState;
+    view.vy = static_cast<int>(std::floor(player->vy));
+    view.facingLeft = player->facing;
+    view.mapWidth = map.width * 32;
+    view.bossStage = dynamic_cast<const BossStage*>(stage) != nullptr;
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        if (object->removed) {
+            continue;
+        }
+        if (const auto* boss = dynamic_cast<const BossBase*>(object.get())) {
+            if (!boss->dying) {
+                ++view.bosses;
+                view.bossHp += std::max(boss->hitPoints, 0);
+            }
+        } else if (const auto* goal = dynamic_cast<const Goal*>(object.get())) {
+            view.goalOut = true;
+            view.goalDistance = static_cast<int>(goal->DistanceToPlayer());
+        }
+    }
+    return view;
+}
+
+std::uint8_t AutoShot(std::uint8_t buttons) {
+    PlayerBase* player = Player();
+    if (!player) {
+        return 0;
+    }
+    bool left = player->facing;
+    if (buttons & ButtonLeft) {
+        left = true;
+    } else if (buttons & ButtonRight) {
+        left = false;
+    }
+    // Sweep the bullet's box along its flight (180 pixels from the muzzle)
+    // through each enemy's own hit test.
+    const int muzzleX = static_cast<int>(player->x) + (left ? -32 : 32);
+    const int muzzleY = static_cast<int>(player->y) - ((buttons & ButtonDown) ? 32 : 39);
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        if (object->removed || object->asleep) {
+            continue;
+        }
+        const auto* enemy = dynamic_cast<const EnemyBase*>(object.get());
+        if (!enemy || enemy->dying) {
+            continue;
+        }
+        for (int d = 0; d <= 180; d += 12) {
+            const int bx = left ? muzzleX - d : muzzleX + d;
+            if (enemy->HitTest(bx - 12, muzzleY - 10, bx + 12, muzzleY + 10)) {
+                return ButtonShot;
+            }
+        }
+    }
+    return 0;
+}
+
+std::uint8_t PreferredMove() {
+    PlayerBase* player = Player();
+    if (!player) {
+        return ButtonRight;
+    }
+    // The mirror's middle is above her reach: under it, jump straight up.
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        const auto* goal = dynamic_cast<const Goal*>(object.get());
+        if (goal && !goal->removed && std::fabs(goal->x + goal->aimX - player->x) < 20) {
+            return ButtonSub;
+        }
+    }
+    return JumpLooksWise() ? (ButtonRight | ButtonSub) : ButtonRight;
+}
+
+bool JumpLooksWise() {
+    PlayerBase* player = Player();
+    if (!player || player->jumpState != PlayerBase::OnGround) {
+        return false;
+    }
+    const int x = static_cast<int>(player->x);
+    const int y = static_cast<int>(player->y);
+    // A wall within a step or two.
+    if (SolidAt(x + 16, y - 48, x + 40, y - 4, false)) {
+        return true;
+    }
+    // No floor under the next cell.
+    if (!SolidAt(x + 20, y, x + 44, y + 96, true)) {
+        return true;
+    }
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        if (object->removed || object->asleep) {
+            continue;
+        }
+        const auto* enemy = dynamic_cast<const EnemyBase*>(object.get());
+        if (enemy && !enemy->dying) {
+            const float dx = enemy->x - player->x;
+            if (dx > 0 && dx < 110 && std::fabs(enemy->y - player->y) < 80) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace autoplay

@@ -1,0 +1,42 @@
+#pragma once
+// What the search reads from the running game: the heroine's place on the map,
+// whether she is alive, at the goal or free to move, and what lies ahead of
+// her. Everything is read through the engine's own objects.
+#include <cstdint>
+
+namespace autoplay {
+
+struct StageView {
+    bool inStage = false;      // the current scene is a stage with a player
+    bool controllable = false; // full play: the player's control step runs
+    bool eventRunning = false; // a conversation holds the stage
+    bool alive = false;
+    bool goal = false; // the goal was touched
+    int mapX = 0;      // the heroine's feet in map pixels
+    int mapY = 0;
+    int jumpState = 0;
+    int vy = 0;
+    bool facingLeft = false;
+    int mapWidth = 0; // in pixels
+    bool bossStage = false;
+    int bosses = 0;       // bosses on the stage now
+    int bossHp = 0;       // their hit points together
+    bool goalOut = false; // a goal mirror stands on the stage
+    int goalDistance = 0; // from her aim point to the mirror's, in pixels
+};
+
+StageView LookAtStage();
+
+// The buttons the heroine adds by herself: fire while an enemy stands in the
+// line of fire on the side she faces (or will face with `buttons`).
+std::uint8_t AutoShot(std::uint8_t buttons);
+
+// True when walking on would soon meet a wall, a gap in the floor or an enemy,
+// so that a jump is the better first guess.
+bool JumpLooksWise();
+
+// The first move to try: walk on, jump over what JumpLooksWise sees, or jump
+// straight up under the goal mirror.
+std::uint8_t PreferredMove();
+
+} // namespace autoplay
