@@ -222,7 +222,7 @@ TEST_F(Bosses, DeathsAwardPointsAndLeaveTheGoalOrTheNextScene) {
     auto* brain = Place<FesbioBrain>(500, 300);
     brain->Damage(70);
     Step();
-    EXPECT_TRUE(brain->removed);
+    EXPECT_EQ(FirstOf<FesbioBrain>(), nullptr) << "the dead brain has left the object list";
     EXPECT_EQ(app->playerRecord->score, score + 3000);
     auto* goal = FirstOf<Goal>();
     ASSERT_NE(goal, nullptr) << "the goal appears at the boss-goal cell";
