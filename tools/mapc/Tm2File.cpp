@@ -103,8 +103,8 @@ DecodeResult DecodeTm2(const std::vector<std::uint8_t>& bytes) {
     if (!result.error.empty()) {
         if (bytes.size() < kCellsOffset) {
             // The size came (partly) from the zeros past the end.
-            result.error = "file is " + std::to_string(bytes.size()) + " bytes long; its " +
-                           result.error;
+            result.error =
+                "file is " + std::to_string(bytes.size()) + " bytes long; its " + result.error;
         }
         return result;
     }
