@@ -411,10 +411,10 @@ def stage1_4():
     return finish(s, "catacombs")
 
 
-@stage
-def stage1_boss():
-    s = lay("stage1_boss", "Stage 1 boss, catacombs: the walking brain in its crypt.", "catacombs", 40)
-    s.note("A flat crypt, one screen wide, for the jumping, fire-throwing brain.")
+def brain_crypt(name, title, note):
+    """The walking brain's crypt: flat, one screen wide, two ledges to dodge from."""
+    s = lay(name, title, "catacombs", 40)
+    s.note(note)
     boss_arena(s, "catacombs", approach=14, arena=26)
     s.on(2, START)
     s.on(6, MAGAZINE)
@@ -422,6 +422,12 @@ def stage1_boss():
     s.ledge(30, 34, s.top - 4)
     dress(s, "catacombs", density=0.15)
     return s
+
+
+@stage
+def stage1_boss():
+    return brain_crypt("stage1_boss", "Stage 1 boss, catacombs: the walking brain in its crypt.",
+                       "A flat crypt, one screen wide, for the jumping, fire-throwing brain.")
 
 
 # ================== World 2: things that move and burn ==================
@@ -926,15 +932,8 @@ def trial1_3():
 
 @stage
 def trial_boss():
-    s = lay("trial_boss", "Trial boss, catacombs: the walking brain.", "catacombs", 40)
-    s.note("The first boss's crypt, for the trial's last fight.")
-    boss_arena(s, "catacombs", approach=14, arena=26)
-    s.on(2, START)
-    s.on(6, MAGAZINE)
-    s.ledge(20, 24, s.top - 4)
-    s.ledge(30, 34, s.top - 4)
-    dress(s, "catacombs", density=0.15)
-    return s
+    return brain_crypt("trial_boss", "Trial boss, catacombs: the walking brain.",
+                       "The first boss's crypt, for the trial's last fight.")
 
 
 def main():
