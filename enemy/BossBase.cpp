@@ -56,3 +56,25 @@ void BossBase::AwardPoints(int points) {
 void BossBase::PlaySound(const char* name) const {
     world::PlaySound(name, x);
 }
+
+void BossBase::WindUpStep(int swoopState, float diveSpeed) {
+    if (stateCounter > 30) {
+        attackState = swoopState;
+        FacePlayer();
+        vx = facing ? -2.0f : 2.0f;
+        vy = diveSpeed;
+        animation = 0;
+    }
+}
+
+void BossBase::SwoopStep(int hoverState, float diveSpeed) {
+    x += vx;
+    y += vy;
+    vy -= 0.1f;
+    if (vy <= -diveSpeed) {
+        FacePlayer();
+        stateCounter = 0;
+        attackState = hoverState;
+        animation = 0;
+    }
+}

@@ -27,6 +27,11 @@ protected:
     // Facing left when the direction lies beyond +-1.57.
     static bool FacesLeft(float direction) { return direction > 1.57f || direction < -1.57f; }
     void FacePlayer() { facing = FacesLeft(DirectionFromHere()); }
+    // The final boss's dive, the same in both forms but for its speed: after a
+    // 30-frame wind-up it drops toward the player's side and climbs back in a
+    // U, slowing by 0.1 a frame, until it rises as fast as it fell.
+    void WindUpStep(int swoopState, float diveSpeed);
+    void SwoopStep(int hoverState, float diveSpeed);
     // Distance from the boss's position to the player's position.
     float DistanceToPlayerPosition() const;
 

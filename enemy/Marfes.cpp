@@ -55,24 +55,10 @@ void Marfes::Act() {
         }
         break;
     case WindUp:
-        if (stateCounter > 30) {
-            attackState = Swoop;
-            FacePlayer();
-            vx = facing ? -2.0f : 2.0f;
-            vy = 8.0f;
-            animation = 0;
-        }
+        WindUpStep(Swoop, 8.0f);
         break;
     case Swoop:
-        x += vx;
-        y += vy;
-        vy -= 0.1f;
-        if (vy <= -8.0f) {
-            FacePlayer();
-            stateCounter = 0;
-            attackState = Hover;
-            animation = 0;
-        }
+        SwoopStep(Hover, 8.0f);
         break;
     case Knives:
         Wave(0.02f);

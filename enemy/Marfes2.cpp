@@ -85,24 +85,10 @@ void Marfes2::Act() {
         break;
     }
     case WindUp:
-        if (stateCounter > 30) {
-            attackState = Swoop;
-            FacePlayer();
-            vx = facing ? -2.0f : 2.0f;
-            vy = 5.0f;
-            animation = 0;
-        }
+        WindUpStep(Swoop, 5.0f);
         break;
     case Swoop:
-        x += vx;
-        y += vy;
-        vy -= 0.1f;
-        if (vy <= -5.0f) {
-            FacePlayer();
-            stateCounter = 0;
-            attackState = Hover;
-            animation = 0;
-        }
+        SwoopStep(Hover, 5.0f);
         break;
     case Beams:
         Wave(0.02f);
