@@ -192,7 +192,7 @@ bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* err
 std::string RunnerUsage() {
     return "usage: vrels-run [--dir DIR] [--scene NAME] [--frames N] [--keys FILE]\n"
            "                 [--buttons FILE] [--shot-at F,F,...] [--shots DIR] [--trace FILE]\n"
-           "                 [--audio-out FILE.wav] [--stats] [--unhurtable]\n"
+           "                 [--audio-out FILE.wav] [--stats] [--unhurtable] [--demo]\n"
            "       vrels-run [--dir DIR] --music INTRO [LOOP] --seconds S --audio-out FILE.wav\n";
 }
 
@@ -263,6 +263,8 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             options->stats = true;
         } else if (a == "--unhurtable") {
             options->unhurtable = true;
+        } else if (a == "--demo") {
+            options->demo = true;
         } else if (a == "--music") {
             // One file, or an intro and its loop file.
             options->music.clear();
@@ -363,6 +365,7 @@ int RunHeadless(const RunnerOptions& options) {
     appOptions.forceNoWait = true;
     appOptions.forceWindowed = true;
     appOptions.firstScene = options.scene;
+    appOptions.demo = options.demo;
     // Without captures nothing is ever looked at: draw nothing at all. The
     // scenes still run their draw passes, so the game goes exactly the same way.
     if (shots.empty()) {

@@ -25,6 +25,7 @@ struct RunnerOptions {
     double seconds = 0.0;           // length of the --music recording
     bool stats = false;             // print speed and peak memory at the end
     bool unhurtable = false;        // the heroine cannot be hurt, as in bench play
+    bool demo = false;              // the stage plays its replay file as the attract demo
 };
 
 // A key script: from each listed frame on, exactly the listed keys are held.

@@ -219,6 +219,8 @@ void VrelsSkarovApp::StartFirstScene() {
     }
     if (!options_.firstScene.empty()) {
         first = options_.firstScene;
+        // The flag before the reset, so that the record carries the demo's lives.
+        gameState->demo = options_.demo;
         if (first.rfind("Stage", 0) == 0 || first.rfind("Trial", 0) == 0) {
             playerRecord->NewGameReset(*gameState);
         }

@@ -35,6 +35,7 @@ struct AppOptions {
     bool forceNoWait = false;   // uncapped pacing
     bool forceWindowed = false; // ignore "FullScreen"
     std::string firstScene;     // empty: the normal choice
+    bool demo = false;          // the first stage plays its replay, as the attract demo does
     std::unique_ptr<vrels::GraphicsBackend> graphicsBackend;
     std::unique_ptr<vrels::InputBackend> inputBackend;
     // Sound output instead of the sound card (offline recording); used even

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <semaphore.h>
 #include <stdexcept>
 #include <sys/mman.h>
@@ -46,6 +47,7 @@ struct ForkSearch::Shared {
     Report reports[kMaxDepth];
     PoolNode pool[kPool];
     sem_t done;
+    pid_t coordinator = 0;
     long nodes = 0;
     int won = 0;
     int bestMapX = -1;
@@ -95,6 +97,7 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
     if (!start.inStage) {
         throw std::runtime_error("the first scene is not a stage");
     }
+    navigation_ = NavigationField::Measure();
     std::fflush(stdout);
     std::fflush(stderr);
     if (settings_.bestFirst) {
@@ -299,12 +302,28 @@ void WaitOn(sem_t* semaphore) {
     }
 }
 
+// A waiting snapshot checks every second that the search still runs: when
+// the coordinating process is killed, nobody would ever wake it again.
+void WaitForCommand(sem_t* semaphore, pid_t coordinator) {
+    for (;;) {
+        timespec until{};
+        clock_gettime(CLOCK_REALTIME, &until);
+        until.tv_sec += 1;
+        if (sem_timedwait(semaphore, &until) == 0) {
+            return;
+        }
+        if (errno == ETIMEDOUT && kill(coordinator, 0) != 0 && errno == ESRCH) {
+            _exit(0);
+        }
+    }
+}
+
 } // namespace
 
-// How far along a snapshot is: further right first, and at the same place
-// sooner. On a boss stage, a boss on stage outranks any place, fewer hit
-// points rank higher, each boss beaten counts, and once the goal is out the
-// distance to it decides.
+// How far along a snapshot is: fewer cells from the goal (or further right,
+// where the stage has no goal yet) first, and at the same place sooner. On a boss stage, a boss on
+// stage outranks any place, fewer hit points rank higher, then rounds at hand and time survived;
+// each boss beaten counts, and once the goal is out the distance to it decides.
 long ForkSearch::Score(const StageView& view) const {
     const long frame = static_cast<long>(plan_.size());
     if (view.bossStage) {
@@ -312,8 +331,18 @@ long ForkSearch::Score(const StageView& view) const {
             return 100000000L - view.goalDistance * 8L - frame;
         }
         if (view.bosses > 0 || bossesBeaten_ > 0) {
-            return 50000000L + bossesBeaten_ * 10000000L - view.bossHp * 2000L - frame;
+            // In the fight, lasting is headway too (else the search widens
+            // at every frame a magazine is awaited); a hit point counts for
+            // far more, and so do the first rounds of a magazine picked up.
+            return 50000000L + bossesBeaten_ * 10000000L - view.bossHp * 2000L +
+                   std::min(view.ammo, 40) * 200L + frame;
         }
+    }
+    if (!navigation_.Empty()) {
+        // Cells still to go count most; the map x only breaks ties (and
+        // ranks places the measure finds no way from).
+        const long cells = std::min(navigation_.DistanceAt(view.mapX, view.mapY), 100000);
+        return -cells * 128 + view.mapX - frame;
     }
     return static_cast<long>(view.mapX) * 4 - frame;
 }
@@ -338,7 +367,7 @@ void ForkSearch::Register(int slot) {
 void ForkSearch::Serve(int slot) {
     for (;;) {
         PoolNode& node = shared_->pool[slot];
-        WaitOn(&node.wake);
+        WaitForCommand(&node.wake, shared_->coordinator);
         const int command = node.command;
         if (command < 0) {
             _exit(0);
@@ -393,6 +422,7 @@ void ForkSearch::Expand(std::uint8_t move, int target) {
 void ForkSearch::Coordinate() {
     // Snapshots are never waited for: the system reaps them.
     std::signal(SIGCHLD, SIG_IGN);
+    shared_->coordinator = getpid();
     Register(0);
     const pid_t first = fork();
     if (first < 0) {

@@ -14,6 +14,7 @@
 // on with the preferred move, reporting where it ended; a try that gets
 // through the whole stretch becomes the next snapshot. Only one copy runs at a
 // time; the others wait for their child.
+#include "tools/autoplay/NavigationField.h"
 #include "tools/autoplay/StageProbe.h"
 
 #include <cstdint>
@@ -77,6 +78,7 @@ private:
     int waitRun_ = 0;      // segments waited in a row
     int bossesBeaten_ = 0; // on this path
     Shared* shared_ = nullptr;
+    NavigationField navigation_; // measured once the heroine can move
 };
 
 } // namespace autoplay

@@ -6,11 +6,14 @@
 #include "lib/myInput.h"
 #include "object/ObjectManager.h"
 #include "player/PlayerBase.h"
+#include "player/PlayerMary.h"
+#include "player/Skarov.h"
 #include "scene/stage/BossStage.h"
 #include "scene/stage/StageScene.h"
 #include "world/Block.h"
 #include "world/ViewMap.h"
 #include "world/items/Goal.h"
+#include "world/items/Magazine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +48,67 @@ bool SolidAt(int l, int t, int r, int b, bool withScaffolding) {
     return false;
 }
 
+const Skarov* Gun() {
+    const auto* mary = dynamic_cast<const PlayerMary*>(Player());
+    return mary ? mary->Gun() : nullptr;
+}
+
+int Ammo() {
+    const Skarov* gun = Gun();
+    return gun ? gun->rounds + gun->magazines * Skarov::RoundsPerMagazine : 0;
+}
+
+const BossBase* LivingBoss() {
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        const auto* boss = dynamic_cast<const BossBase*>(object.get());
+        if (boss && !boss->removed && !boss->dying) {
+            return boss;
+        }
+    }
+    return nullptr;
+}
+
+const Magazine* NearestMagazine(float px) {
+    const Magazine* nearest = nullptr;
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        const auto* magazine = dynamic_cast<const Magazine*>(object.get());
+        if (magazine && !magazine->removed &&
+            (!nearest || std::fabs(magazine->x - px) < std::fabs(nearest->x - px))) {
+            nearest = magazine;
+        }
+    }
+    return nearest;
+}
+
+// In a fight: a magazine first when the gun is nearly empty, then a place
+// 100 to 180 pixels from the boss, facing it, where the gun fires by itself.
+std::uint8_t FightMove(const PlayerBase& player, const BossBase& boss) {
+    const Skarov* gun = Gun();
+    const bool low = !gun || (gun->magazines == 0 && gun->rounds < 6);
+    const bool grounded = player.jumpState == PlayerBase::OnGround;
+    if (const Magazine* magazine = low ? NearestMagazine(player.x) : nullptr) {
+        const float dx = magazine->x - player.x;
+        const std::uint8_t toward = dx > 0 ? ButtonRight : ButtonLeft;
+        // Her box reaches 57 pixels above her feet; higher drops need a jump.
+        const bool high = magazine->y < player.y - 70;
+        if (std::fabs(dx) < 12) {
+            return high && grounded ? ButtonSub : 0;
+        }
+        return (high && grounded && std::fabs(dx) < 64) ? (toward | ButtonSub) : toward;
+    }
+    const float dx = boss.x - player.x;
+    const std::uint8_t toward = dx > 0 ? ButtonRight : ButtonLeft;
+    const std::uint8_t away = dx > 0 ? ButtonLeft : ButtonRight;
+    if (std::fabs(dx) > 180) {
+        return toward;
+    }
+    if (std::fabs(dx) < 100) {
+        return away;
+    }
+    const bool facesBoss = player.facing == (dx < 0);
+    return facesBoss ? 0 : toward;
+}
+
 } // namespace
 
 StageView LookAtStage() {
@@ -68,6 +132,7 @@ StageView LookAtStage() {
     view.facingLeft = player->facing;
     view.mapWidth = map.width * 32;
     view.bossStage = dynamic_cast<const BossStage*>(stage) != nullptr;
+    view.ammo = Ammo();
     for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
         if (object->removed) {
             continue;
@@ -122,6 +187,9 @@ std::uint8_t PreferredMove() {
     PlayerBase* player = Player();
     if (!player) {
         return ButtonRight;
+    }
+    if (const BossBase* boss = LivingBoss(); boss && player->lifeState == PlayerBase::Alive) {
+        return FightMove(*player, *boss);
     }
     // The mirror's middle is above her reach: under it, jump straight up.
     for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {

@@ -23,6 +23,7 @@ struct StageView {
     int bossHp = 0;       // their hit points together
     bool goalOut = false; // a goal mirror stands on the stage
     int goalDistance = 0; // from her aim point to the mirror's, in pixels
+    int ammo = 0;         // rounds in the gun and in her magazines
 };
 
 StageView LookAtStage();
@@ -36,7 +37,8 @@ std::uint8_t AutoShot(std::uint8_t buttons);
 bool JumpLooksWise();
 
 // The first move to try: walk on, jump over what JumpLooksWise sees, or jump
-// straight up under the goal mirror.
+// straight up under the goal mirror. In a boss fight: fetch a dropped magazine
+// when the gun runs low, else keep a shooting distance from the boss, facing it.
 std::uint8_t PreferredMove();
 
 } // namespace autoplay

@@ -1,0 +1,46 @@
+#pragma once
+// What the whole-stage tests share: the stages of both courses, a scratch game
+// folder to run them in, and reading the runner's trace and key scripts.
+#include <ostream>
+#include <string>
+
+namespace stagerun {
+
+struct StageCase {
+    const char* map;   // map and key script name
+    const char* scene; // the stage class
+    const char* next;  // the scene a clear leads to
+    int progress;      // the stage's progress number: its replay is replay/<progress>.rec
+    bool fullCourse;   // the attract demo's stages
+};
+
+extern const StageCase kStages[27];
+
+// Failures name the stage by its map.
+void PrintTo(const StageCase& stage, std::ostream* out);
+
+// The key script of a stage, under tests/data/stages.
+std::string KeyScriptPath(const StageCase& stage);
+
+// The value of a key in one line of the runner's trace (strings unquoted).
+std::string Field(const std::string& line, const std::string& key);
+
+// The frame step of a key script's last line.
+int LastScriptFrame(const std::string& file);
+
+// The whole file, or an empty string when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
+// A game folder of the test's own: links to the built game's data, so that
+// the progress and replays the stages write stay out of the build.
+class ScratchGameFolder {
+public:
+    ScratchGameFolder();
+    ~ScratchGameFolder();
+    ScratchGameFolder(const ScratchGameFolder&) = delete;
+    ScratchGameFolder& operator=(const ScratchGameFolder&) = delete;
+
+    std::string path; // empty when it could not be made
+};
+
+} // namespace stagerun
