@@ -98,6 +98,9 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
         throw std::runtime_error("the first scene is not a stage");
     }
     navigation_ = NavigationField::Measure();
+    if (settings_.showWay) {
+        std::fputs(navigation_.Picture().c_str(), stderr);
+    }
     std::fflush(stdout);
     std::fflush(stderr);
     if (settings_.bestFirst) {

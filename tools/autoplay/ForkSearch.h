@@ -32,6 +32,7 @@ struct SearchSettings {
     bool verbose = false;     // report headway on standard error
     bool bestFirst = true;    // else depth first
     int timeShift = 9;        // places count as new again after 2^timeShift frames
+    bool showWay = false;     // print the goal-distance picture before searching
 };
 
 struct SearchResult {

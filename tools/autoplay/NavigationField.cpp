@@ -26,10 +26,14 @@ struct Grid {
     int width = 0;
     int height = 0;
     std::vector<unsigned char> solid;
+    std::vector<unsigned char> platform; // one-way: she jumps up through it
     std::vector<unsigned char> hazard;
 
     bool Inside(int c, int r) const { return c >= 0 && c < width && r >= 0 && r < height; }
     bool Solid(int c, int r) const { return Inside(c, r) && solid[r * width + c]; }
+    bool Floor(int c, int r) const {
+        return Inside(c, r) && (solid[r * width + c] || platform[r * width + c]);
+    }
     // Cells above the map are open; the sides and the bottom are closed.
     bool Free(int c, int r) const {
         if (c < 0 || c >= width || r >= height) {
@@ -39,7 +43,8 @@ struct Grid {
     }
     // Her feet in this cell's bottom: room for her body, firm ground below.
     bool Stand(int c, int r) const {
-        return Free(c, r) && Free(c, r - 1) && Solid(c, r + 1) && !hazard[(r + 1) * width + c];
+        return Free(c, r) && Free(c, r - 1) && !(r >= 0 && platform[r * width + c]) &&
+               Floor(c, r + 1) && !hazard[(r + 1) * width + c];
     }
 };
 
@@ -98,6 +103,7 @@ NavigationField NavigationField::Measure() {
     grid.width = map.width;
     grid.height = map.height;
     grid.solid.assign(static_cast<size_t>(grid.width * grid.height), 0);
+    grid.platform.assign(grid.solid.size(), 0);
     grid.hazard.assign(grid.solid.size(), 0);
     int goalColumn = -1;
     int goalRow = -1;
@@ -110,8 +116,8 @@ NavigationField NavigationField::Measure() {
         const int oy = static_cast<int>(placed->y) + originY;
         if (object->IsBlock()) {
             const auto* block = static_cast<const Block*>(object.get());
-            Mark(grid.solid, grid, ox + block->left, oy + block->top, ox + block->right,
-                 oy + block->bottom);
+            Mark(block->IsScaffolding() ? grid.platform : grid.solid, grid, ox + block->left,
+                 oy + block->top, ox + block->right, oy + block->bottom);
         } else if (const auto* damage = dynamic_cast<const DBlock*>(object.get())) {
             Mark(grid.hazard, grid, ox + damage->left + 4, oy + damage->top + 4,
                  ox + damage->right - 4, oy + damage->bottom - 4);
@@ -160,12 +166,15 @@ NavigationField NavigationField::Measure() {
     field.distance_.assign(static_cast<size_t>(cells), Unreached);
     using Entry = std::pair<int, int>; // distance, cell
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
+    // The mirror's position lies well above its foot: seed the first places
+    // to stand below it.
     for (int dc = -1; dc <= 1; ++dc) {
-        for (int r = std::max(0, goalRow - 2); r <= std::min(grid.height - 1, goalRow + 2); ++r) {
-            const int c = goalColumn + dc;
+        const int c = goalColumn + dc;
+        for (int r = std::max(0, goalRow - 2); r < grid.height; ++r) {
             if (grid.Inside(c, r) && grid.Stand(c, r)) {
                 field.distance_[static_cast<size_t>(r * grid.width + c)] = 0;
                 open.push({0, r * grid.width + c});
+                break;
             }
         }
     }
@@ -183,6 +192,20 @@ NavigationField NavigationField::Measure() {
                 open.push({d, link.first});
             }
         }
+    }
+    // The picture: walls, one-way shelves, hazards, and each place to stand
+    // lettered by its distance (a = next to the goal, ? = no way to it).
+    for (int r = 0; r < grid.height; ++r) {
+        for (int c = 0; c < grid.width; ++c) {
+            const size_t i = static_cast<size_t>(r * grid.width + c);
+            char mark = grid.solid[i] ? '#' : grid.platform[i] ? '=' : grid.hazard[i] ? '^' : '.';
+            if (grid.Stand(c, r)) {
+                const int d = field.distance_[i];
+                mark = d < Unreached ? static_cast<char>('a' + std::min(25, d / 10)) : '?';
+            }
+            field.picture_ += c == goalColumn && r == goalRow ? 'G' : mark;
+        }
+        field.picture_ += '\n';
     }
     return field;
 }

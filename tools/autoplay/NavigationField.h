@@ -8,6 +8,7 @@
 // stand on when they lie within her reach (4 cells up, 5 across, further when
 // dropping) and a clear band of cells joins them; moving platforms count where
 // they start. It only ranks; the game itself decides what works.
+#include <string>
 #include <vector>
 
 namespace autoplay {
@@ -22,12 +23,19 @@ public:
     // with no way to the goal read as far away.
     int DistanceAt(int mapX, int mapY) const;
 
+    // The map as the measure sees it, one line per row, for checking a
+    // stage's design: '#' solid, '=' one-way, '^' hazard, places to stand
+    // lettered by distance in tens of cells ('a' nearest, '?' no way), 'G'
+    // the mirror.
+    const std::string& Picture() const { return picture_; }
+
     static constexpr int Unreached = 1 << 20;
 
 private:
     int width_ = 0;
     int height_ = 0;
     std::vector<int> distance_; // per cell she can stand in, else Unreached
+    std::string picture_;
 
     int At(int column, int row) const;
 };

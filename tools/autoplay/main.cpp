@@ -41,7 +41,7 @@ const char kUsage[] =
     "usage: vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --out FILE.keys\n"
     "       vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --check FILE.keys\n"
     "                      [--budget SEGMENTS] [--segment FRAMES] [--stall FRAMES]\n"
-    "                      [--time-shift BITS] [--depth-first 1]\n";
+    "                      [--time-shift BITS] [--depth-first 1] [--show-way 1]\n";
 
 bool Parse(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
@@ -71,6 +71,8 @@ bool Parse(int argc, char** argv, Options* options) {
                 options->search.bestFirst = !options->search.bestFirst;
             } else if (a == "--time-shift") {
                 options->search.timeShift = boost::lexical_cast<int>(v);
+            } else if (a == "--show-way") {
+                options->search.showWay = v != "0";
             } else if (a == "--stall") {
                 options->search.stallFrames = boost::lexical_cast<int>(v);
             } else {
