@@ -97,7 +97,7 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
     if (!start.inStage) {
         throw std::runtime_error("the first scene is not a stage");
     }
-    navigation_ = NavigationField::Measure();
+    navigation_ = MeasureStage();
     if (settings_.showWay) {
         std::fputs(navigation_.Picture().c_str(), stderr);
     }

@@ -14,7 +14,6 @@
 // on with the preferred move, reporting where it ended; a try that gets
 // through the whole stretch becomes the next snapshot. Only one copy runs at a
 // time; the others wait for their child.
-#include "tools/autoplay/NavigationField.h"
 #include "tools/autoplay/StageProbe.h"
 
 #include <cstdint>

@@ -1,14 +1,5 @@
 #include "tools/autoplay/NavigationField.h"
 
-#include "app/VrelsSkarovApp.h"
-#include "object/ObjectManager.h"
-#include "object/ViewObject.h"
-#include "scene/stage/StageScene.h"
-#include "world/Block.h"
-#include "world/DBlock.h"
-#include "world/ViewMap.h"
-#include "world/items/Goal.h"
-
 #include <algorithm>
 #include <cstdlib>
 #include <queue>
@@ -22,49 +13,10 @@ constexpr int kJumpUp = 4;     // cells
 constexpr int kJumpAcross = 5; // cells, on one level
 constexpr int kMaxDrop = 24;   // cells
 
-struct Grid {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> solid;
-    std::vector<unsigned char> platform; // one-way: she jumps up through it
-    std::vector<unsigned char> hazard;
-
-    bool Inside(int c, int r) const { return c >= 0 && c < width && r >= 0 && r < height; }
-    bool Solid(int c, int r) const { return Inside(c, r) && solid[r * width + c]; }
-    bool Floor(int c, int r) const {
-        return Inside(c, r) && (solid[r * width + c] || platform[r * width + c]);
-    }
-    // Cells above the map are open; the sides and the bottom are closed.
-    bool Free(int c, int r) const {
-        if (c < 0 || c >= width || r >= height) {
-            return false;
-        }
-        return r < 0 || (!solid[r * width + c] && !hazard[r * width + c]);
-    }
-    // Her feet in this cell's bottom: room for her body, firm ground below.
-    bool Stand(int c, int r) const {
-        return Free(c, r) && Free(c, r - 1) && !(r >= 0 && platform[r * width + c]) &&
-               Floor(c, r + 1) && !hazard[(r + 1) * width + c];
-    }
-};
-
-// Marks every cell a box (map pixels, exclusive right and bottom) overlaps.
-void Mark(std::vector<unsigned char>& cells, const Grid& grid, int l, int t, int r, int b) {
-    const int c0 = std::max(0, l / 32);
-    const int c1 = std::min(grid.width - 1, (r - 1) / 32);
-    const int r0 = std::max(0, t / 32);
-    const int r1 = std::min(grid.height - 1, (b - 1) / 32);
-    for (int row = r0; row <= r1; ++row) {
-        for (int column = c0; column <= c1; ++column) {
-            cells[row * grid.width + column] = 1;
-        }
-    }
-}
-
 // A clear band between two places: some row from `top` down to `top` + 4
 // (rows above the higher of the two) is open over every column between them,
 // and each end column is open from that row down to its place.
-bool BandIsClear(const Grid& grid, int c, int r, int c2, int r2) {
+bool BandIsClear(const CellGrid& grid, int c, int r, int c2, int r2) {
     const int higher = std::min(r, r2);
     const int lo = std::min(c, c2);
     const int hi = std::max(c, c2);
@@ -89,44 +41,39 @@ bool BandIsClear(const Grid& grid, int c, int r, int c2, int r2) {
 
 } // namespace
 
-NavigationField NavigationField::Measure() {
+CellGrid::CellGrid(int columns, int rows)
+    : width(std::max(columns, 0)), height(std::max(rows, 0)),
+      solid(static_cast<size_t>(width * height), 0), platform(solid.size(), 0),
+      hazard(solid.size(), 0) {}
+
+void CellGrid::Mark(std::vector<unsigned char>& cells, int width, int height, int l, int t, int r,
+                    int b) {
+    const int c0 = std::max(0, l / 32);
+    const int c1 = std::min(width - 1, (r - 1) / 32);
+    const int r0 = std::max(0, t / 32);
+    const int r1 = std::min(height - 1, (b - 1) / 32);
+    for (int row = r0; row <= r1; ++row) {
+        for (int column = c0; column <= c1; ++column) {
+            cells[static_cast<size_t>(row * width + column)] = 1;
+        }
+    }
+}
+
+bool CellGrid::Free(int c, int r) const {
+    if (c < 0 || c >= width || r >= height) {
+        return false;
+    }
+    return r < 0 || (!solid[Index(c, r)] && !hazard[Index(c, r)]);
+}
+
+bool CellGrid::Stand(int c, int r) const {
+    return Free(c, r) && Free(c, r - 1) && !(r >= 0 && platform[Index(c, r)]) && Floor(c, r + 1) &&
+           !hazard[Index(c, r + 1)];
+}
+
+NavigationField NavigationField::Compute(const CellGrid& grid, int goalColumn, int goalRow) {
     NavigationField field;
-    VrelsSkarovApp* app = VrelsSkarovApp::Instance();
-    StageScene* stage = CurrentStage();
-    if (!app || !stage || !stage->map) {
-        return field;
-    }
-    const ViewMap& map = *stage->map;
-    const int originX = map.scrollColumn * 32 - static_cast<int>(map.subOffsetX);
-    const int originY = map.scrollRow * 32 - static_cast<int>(map.subOffsetY);
-    Grid grid;
-    grid.width = map.width;
-    grid.height = map.height;
-    grid.solid.assign(static_cast<size_t>(grid.width * grid.height), 0);
-    grid.platform.assign(grid.solid.size(), 0);
-    grid.hazard.assign(grid.solid.size(), 0);
-    int goalColumn = -1;
-    int goalRow = -1;
-    for (const auto& object : app->objects->Objects()) {
-        const auto* placed = dynamic_cast<const ViewObject*>(object.get());
-        if (object->removed || !placed) {
-            continue;
-        }
-        const int ox = static_cast<int>(placed->x) + originX;
-        const int oy = static_cast<int>(placed->y) + originY;
-        if (object->IsBlock()) {
-            const auto* block = static_cast<const Block*>(object.get());
-            Mark(block->IsScaffolding() ? grid.platform : grid.solid, grid, ox + block->left,
-                 oy + block->top, ox + block->right, oy + block->bottom);
-        } else if (const auto* damage = dynamic_cast<const DBlock*>(object.get())) {
-            Mark(grid.hazard, grid, ox + damage->left + 4, oy + damage->top + 4,
-                 ox + damage->right - 4, oy + damage->bottom - 4);
-        } else if (dynamic_cast<const Goal*>(object.get())) {
-            goalColumn = ox / 32;
-            goalRow = (oy - 1) / 32;
-        }
-    }
-    if (goalColumn < 0 || !grid.Inside(goalColumn, std::max(goalRow, 0))) {
+    if (goalColumn < 0 || goalColumn >= grid.width || goalRow >= grid.height) {
         return field;
     }
 

@@ -5,12 +5,14 @@
 #include "enemy/EnemyBase.h"
 #include "lib/myInput.h"
 #include "object/ObjectManager.h"
+#include "object/ViewObject.h"
 #include "player/PlayerBase.h"
 #include "player/PlayerMary.h"
 #include "player/Skarov.h"
 #include "scene/stage/BossStage.h"
 #include "scene/stage/StageScene.h"
 #include "world/Block.h"
+#include "world/DBlock.h"
 #include "world/ViewMap.h"
 #include "world/items/Goal.h"
 #include "world/items/Magazine.h"
@@ -148,6 +150,43 @@ StageView LookAtStage() {
         }
     }
     return view;
+}
+
+NavigationField MeasureStage() {
+    VrelsSkarovApp* app = VrelsSkarovApp::Instance();
+    StageScene* stage = CurrentStage();
+    if (!app || !stage || !stage->map) {
+        return NavigationField();
+    }
+    const ViewMap& map = *stage->map;
+    // Objects keep screen positions: add the view's offset for map pixels.
+    const int originX = map.scrollColumn * 32 - static_cast<int>(map.subOffsetX);
+    const int originY = map.scrollRow * 32 - static_cast<int>(map.subOffsetY);
+    CellGrid grid(map.width, map.height);
+    int goalColumn = -1;
+    int goalRow = -1;
+    for (const auto& object : app->objects->Objects()) {
+        const auto* placed = dynamic_cast<const ViewObject*>(object.get());
+        if (object->removed || !placed) {
+            continue;
+        }
+        const int ox = static_cast<int>(placed->x) + originX;
+        const int oy = static_cast<int>(placed->y) + originY;
+        if (object->IsBlock()) {
+            const auto* block = static_cast<const Block*>(object.get());
+            CellGrid::Mark(block->IsScaffolding() ? grid.platform : grid.solid, grid.width,
+                           grid.height, ox + block->left, oy + block->top, ox + block->right,
+                           oy + block->bottom);
+        } else if (const auto* damage = dynamic_cast<const DBlock*>(object.get())) {
+            // Slightly inside the box: a spike strip does not take the cell beside it.
+            CellGrid::Mark(grid.hazard, grid.width, grid.height, ox + damage->left + 4,
+                           oy + damage->top + 4, ox + damage->right - 4, oy + damage->bottom - 4);
+        } else if (dynamic_cast<const Goal*>(object.get())) {
+            goalColumn = ox / 32;
+            goalRow = (oy - 1) / 32;
+        }
+    }
+    return NavigationField::Compute(grid, goalColumn, goalRow);
 }
 
 std::uint8_t AutoShot(std::uint8_t buttons) {

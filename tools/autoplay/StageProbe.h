@@ -2,6 +2,8 @@
 // What the search reads from the running game: the heroine's place on the map,
 // whether she is alive, at the goal or free to move, and what lies ahead of
 // her. Everything is read through the engine's own objects.
+#include "tools/autoplay/NavigationField.h"
+
 #include <cstdint>
 
 namespace autoplay {
@@ -27,6 +29,10 @@ struct StageView {
 };
 
 StageView LookAtStage();
+
+// The goal-distance measure over the current stage's blocks, damage blocks
+// and goal mirror; empty when the stage has no mirror yet (boss stages).
+NavigationField MeasureStage();
 
 // The buttons the heroine adds by herself: fire while an enemy stands in the
 // line of fire on the side she faces (or will face with `buttons`).
