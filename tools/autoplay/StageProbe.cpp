@@ -108,6 +108,12 @@ std::uint8_t FightMove(const PlayerBase& player, const BossBase& boss) {
         return away;
     }
     const bool facesBoss = player.facing == (dx < 0);
+    // A boss wholly above her line of fire (a swimmer or a flyer): shoot
+    // from the top of a jump.
+    const float lineOfFire = player.y - 39.0f;
+    if (grounded && boss.y + static_cast<float>(boss.bottom) < lineOfFire - 10.0f) {
+        return facesBoss ? ButtonSub : (toward | ButtonSub);
+    }
     return facesBoss ? 0 : toward;
 }
 
@@ -193,6 +199,12 @@ std::uint8_t AutoShot(std::uint8_t buttons) {
     PlayerBase* player = Player();
     if (!player) {
         return 0;
+    }
+    // An empty gun reloads at the first pull, enemy or not: better now than
+    // when something stands in front of her.
+    if (const Skarov* gun = Gun();
+        gun && gun->rounds == 0 && gun->magazines > 0 && !gun->reloading) {
+        return ButtonShot;
     }
     bool left = player->facing;
     if (buttons & ButtonLeft) {

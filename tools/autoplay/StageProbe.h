@@ -35,7 +35,8 @@ StageView LookAtStage();
 NavigationField MeasureStage();
 
 // The buttons the heroine adds by herself: fire while an enemy stands in the
-// line of fire on the side she faces (or will face with `buttons`).
+// line of fire on the side she faces (or will face with `buttons`), and
+// reload as soon as the gun is empty.
 std::uint8_t AutoShot(std::uint8_t buttons);
 
 // True when walking on would soon meet a wall, a gap in the floor or an enemy,
