@@ -204,8 +204,7 @@ void PlayerBase::UpdateDying() {
         app->SendMessage("go_title");
         return;
     }
-    if (app->input) {
-        const StageScene* stage = CurrentStage();
+    if (const StageScene* stage = CurrentStage(); app->input && (!stage || stage->WritesReplay())) {
         app->input->SaveRecording(stage ? stage->progressNumber : 0);
     }
     PlayerInfomation& record = *app->playerRecord;

@@ -15,6 +15,7 @@
 #include "player/Skarov.h"
 #include "resource/CTexture.h"
 #include "scene/SceneFactory.h"
+#include "scene/select/StageNames.h"
 #include "scene/stage/StageObjects.h"
 #include "ui/StringSprite.h"
 #include "world/Effects.h"
@@ -332,7 +333,7 @@ void StageScene::OnMessage(const std::string& name, std::vector<std::string>& ar
         if (DemoPlay()) {
             std::vector<std::string> none;
             OnMessage("go_title", none);
-        } else {
+        } else if (WritesReplay()) {
             app.input->SaveRecording(progressNumber);
         }
         if (player) {
@@ -486,4 +487,18 @@ void StageScene::AppendTrace(std::string& json) const {
             ",\"clearState\":" + std::to_string(clearState) + ",\"paused\":" + Bool(paused) +
             ",\"level\":" + std::to_string(lastLevel) + ",\"eventRunning\":" + Bool(eventRunning) +
             "}";
+}
+
+bool StageScene::WritesReplay() const {
+    const VrelsSkarovApp& app = App();
+    if (!app.gameState) {
+        return true;
+    }
+    for (const auto& stage : app.gameState->stageNumbers) {
+        if (stage.second == progressNumber &&
+            vrels::SceneForStageName(stage.first) != app.currentSceneName) {
+            return false;
+        }
+    }
+    return true;
 }

@@ -39,6 +39,11 @@ public:
     virtual void DrawBackground();
     virtual void AddScroll(float dx, float dy);
     virtual std::string NextSceneName() const { return nextSceneName; }
+    // Whether this attempt may be written to "replay/<progress>.rec": not
+    // when the attract demo plays that file for another stage. The trial
+    // stages share their numbers with full-course stages, and their runs
+    // would play back on the wrong map.
+    bool WritesReplay() const;
     virtual std::string DisplayName() const { return displayName; }
 
     // The player-start marker at map pixel (px, py); ignored once a start

@@ -65,6 +65,12 @@ TEST_P(StageClear, TheKeyScriptReachesTheGoalWithoutAMiss) {
     ASSERT_NE(goalFrame, 0) << stage.map << ": the goal was never reached in " << frame
                             << " frames";
     EXPECT_EQ(handedTo, stage.next) << stage.map << ": the clear did not lead on";
+    // A clear keeps its replay for the attract demo, except on the trial
+    // course: its numbers belong to full-course stages, whose demo would
+    // play the run on the wrong map.
+    EXPECT_EQ(fs::exists(folder.path + "/replay/" + std::to_string(stage.progress) + ".rec"),
+              stage.fullCourse)
+        << stage.map;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStages, StageClear, ::testing::ValuesIn(kStages),
