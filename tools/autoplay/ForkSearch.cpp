@@ -180,6 +180,9 @@ bool ForkSearch::SeenBefore() {
     for (int p : parts) {
         key = (key ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(p))) * 1099511628211ull;
     }
+    // Where the enemies around her are: waiting for one to pass leads to the
+    // same place in another state.
+    key = (key ^ NearbyEnemies()) * 1099511628211ull;
     const std::uint64_t bit = key % kVisitedBits;
     std::uint64_t& word = shared_->visited[bit / 64];
     const std::uint64_t mask = std::uint64_t(1) << (bit % 64);

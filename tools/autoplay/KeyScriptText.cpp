@@ -31,6 +31,16 @@ std::set<int> KeysForButtons(std::uint8_t buttons) {
     return keys;
 }
 
+std::uint8_t ButtonsForKeys(const std::set<int>& keys) {
+    std::uint8_t buttons = 0;
+    for (const ButtonKey& k : kKeys) {
+        if (keys.count(k.key)) {
+            buttons = static_cast<std::uint8_t>(buttons | k.bit);
+        }
+    }
+    return buttons;
+}
+
 std::string KeyScriptText(const std::vector<std::uint8_t>& buttons, const std::string& header) {
     std::string text = header;
     int held = -1;

@@ -12,6 +12,7 @@ namespace {
 constexpr int kJumpUp = 4;     // cells
 constexpr int kJumpAcross = 5; // cells, on one level
 constexpr int kMaxDrop = 24;   // cells
+constexpr int kAirReach = 3;   // columns looked at either side while in the air
 
 // A clear band between two places: some row from `top` down to `top` + 4
 // (rows above the higher of the two) is open over every column between them,
@@ -170,17 +171,23 @@ int NavigationField::DistanceAt(int mapX, int mapY) const {
     }
     const int column = mapX / 32;
     const int row = (mapY - 1) / 32;
-    // Standing, or in the air: the nearest place to land below her.
-    for (int down = 0; down <= kMaxDrop; ++down) {
-        int best = Unreached;
-        for (int dc = -1; dc <= 1; ++dc) {
-            best = std::min(best, At(column + dc, row + down) + (dc != 0 ? 1 : 0));
-        }
-        if (best < Unreached) {
-            return best;
+    if (At(column, row) < Unreached) {
+        return At(column, row); // standing
+    }
+    // In the air: the best place to come down on in the columns around her
+    // (a jump over a gap still counts as getting on), each column's first
+    // place below her, one more cell for each column aside.
+    int best = Unreached;
+    for (int dc = -kAirReach; dc <= kAirReach; ++dc) {
+        for (int down = -1; down <= kMaxDrop; ++down) {
+            const int d = At(column + dc, row + down);
+            if (d < Unreached) {
+                best = std::min(best, d + std::abs(dc));
+                break;
+            }
         }
     }
-    return Unreached;
+    return best;
 }
 
 } // namespace autoplay

@@ -195,6 +195,27 @@ NavigationField MeasureStage() {
     return NavigationField::Compute(grid, goalColumn, goalRow);
 }
 
+std::uint64_t NearbyEnemies() {
+    PlayerBase* player = Player();
+    std::uint64_t digest = 0;
+    if (!player) {
+        return digest;
+    }
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        if (object->removed || object->asleep) {
+            continue;
+        }
+        const auto* enemy = dynamic_cast<const EnemyBase*>(object.get());
+        if (enemy && !enemy->dying && std::fabs(enemy->x - player->x) < 320.0f) {
+            const auto cell =
+                static_cast<std::uint64_t>(((static_cast<int>(enemy->x) >> 5) & 0xffff) |
+                                           ((static_cast<int>(enemy->y) >> 5) & 0xffff) << 16);
+            digest = (digest ^ cell) * 1099511628211ull;
+        }
+    }
+    return digest;
+}
+
 std::uint8_t AutoShot(std::uint8_t buttons) {
     PlayerBase* player = Player();
     if (!player) {

@@ -34,6 +34,11 @@ StageView LookAtStage();
 // and goal mirror; empty when the stage has no mirror yet (boss stages).
 NavigationField MeasureStage();
 
+// The awake enemies near the heroine (half a screen either way), each by the
+// 32-pixel cell it is in, folded into one number: two snapshots at the same
+// place with the enemies elsewhere are different states to the search.
+std::uint64_t NearbyEnemies();
+
 // The buttons the heroine adds by herself: fire while an enemy stands in the
 // line of fire on the side she faces (or will face with `buttons`), and
 // reload as soon as the gun is empty.

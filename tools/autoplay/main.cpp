@@ -34,6 +34,7 @@ struct Options {
     std::string map; // stands in for the test stage's map
     std::string out;
     std::string check; // a key script to play instead of searching
+    std::string from;  // a key script to play before searching on from its end
     autoplay::SearchSettings search;
 };
 
@@ -41,7 +42,8 @@ const char kUsage[] =
     "usage: vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --out FILE.keys\n"
     "       vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --check FILE.keys\n"
     "                      [--budget SEGMENTS] [--segment FRAMES] [--stall FRAMES]\n"
-    "                      [--time-shift BITS] [--depth-first 1] [--show-way 1]\n";
+    "                      [--time-shift BITS] [--depth-first 1] [--show-way 1]\n"
+    "                      [--from FILE.keys]\n";
 
 bool Parse(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
@@ -60,6 +62,8 @@ bool Parse(int argc, char** argv, Options* options) {
                 options->map = v;
             } else if (a == "--check") {
                 options->check = v;
+            } else if (a == "--from") {
+                options->from = v;
             } else if (a == "--out") {
                 options->out = v;
             } else if (a == "--budget") {
@@ -147,6 +151,7 @@ int main(int argc, char** argv) {
     }
     const std::string out = Absolute(options.out);
     const std::string check = Absolute(options.check);
+    const std::string from = Absolute(options.from);
     try {
         autoplay::GameFolder folder(Absolute(options.dir), options.map);
         if (chdir(folder.Path().c_str()) != 0) {
@@ -193,8 +198,26 @@ int main(int argc, char** argv) {
                 }
                 return Check(script, keyboard, app);
             }
+            // A saved attempt first: the search goes on from where it ends.
+            std::vector<std::uint8_t> prefix;
+            if (!options.from.empty()) {
+                vrels::KeyScript script;
+                std::string error;
+                if (!vrels::ParseKeyScript(ReadFile(from), &script, &error)) {
+                    throw std::runtime_error(options.from + ": " + error);
+                }
+                const int last = script.empty() ? 0 : script.rbegin()->first;
+                for (int f = 1; f <= last; ++f) {
+                    const auto held = script.upper_bound(f);
+                    const std::uint8_t buttons =
+                        held == script.begin() ? 0
+                                               : autoplay::ButtonsForKeys(std::prev(held)->second);
+                    prefix.push_back(buttons);
+                    step(buttons);
+                }
+            }
             autoplay::ForkSearch search(step, options.search);
-            result = search.Run({});
+            result = search.Run(prefix);
             app.OnDestroy();
             app.PumpEvents(&code);
         }

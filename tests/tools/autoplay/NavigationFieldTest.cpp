@@ -135,6 +135,8 @@ TEST(NavigationField, NeverStandsOnHazardsAndJumpsOnlyWithinReach) {
     EXPECT_EQ(row2.substr(3, 2), "..") << row2;
     EXPECT_NE(row2[2], '.') << row2;
     EXPECT_NE(row2[5], '.') << row2;
+    // Mid-jump over them she is still on her way: the far side counts.
+    EXPECT_EQ(field.DistanceAt(4 * 32 + 8, 1 * 32), Distance(field, 5, 2) + 1);
 
     // A ledge six cells up is out of reach; one four cells up is not.
     const Drawn high = Draw({
