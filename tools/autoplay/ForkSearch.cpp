@@ -11,6 +11,7 @@
 #include <ctime>
 #include <semaphore.h>
 #include <stdexcept>
+#include <string>
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -308,6 +309,24 @@ void WaitOn(sem_t* semaphore) {
     }
 }
 
+// Whether a process still runs: a killed one whose parent is gone too may
+// stay behind as a zombie that nobody reaps, which signals still reach.
+bool Running(pid_t pid) {
+    if (kill(pid, 0) != 0 && errno == ESRCH) {
+        return false;
+    }
+    std::FILE* stat = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
+    if (!stat) {
+        return false;
+    }
+    char line[512] = {};
+    const size_t n = std::fread(line, 1, sizeof(line) - 1, stat);
+    std::fclose(stat);
+    const char* end = std::strrchr(line, ')'); // the name may hold spaces
+    const char state = end && end + 2 < line + n ? end[2] : '?';
+    return state != 'Z' && state != 'X';
+}
+
 // A waiting snapshot checks every second that the search still runs: when
 // the coordinating process is killed, nobody would ever wake it again.
 void WaitForCommand(sem_t* semaphore, pid_t coordinator) {
@@ -318,7 +337,7 @@ void WaitForCommand(sem_t* semaphore, pid_t coordinator) {
         if (sem_timedwait(semaphore, &until) == 0) {
             return;
         }
-        if (errno == ETIMEDOUT && kill(coordinator, 0) != 0 && errno == ESRCH) {
+        if (errno == ETIMEDOUT && !Running(coordinator)) {
             _exit(0);
         }
     }
