@@ -160,6 +160,10 @@ int main(int argc, char** argv) {
         vrels::UseWorkingDirectory("");
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("VRELS_NO_DIALOGS", "1", 1);
+        // The search never reads window events, so a terminate or interrupt
+        // that the platform turned into a quit event would go unheard: keep
+        // the signals' own effect.
+        setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
 
         // The same start as the headless runner's, so the script plays the same.
         AppOptions appOptions;
