@@ -82,8 +82,35 @@ const Magazine* NearestMagazine(float px) {
     return nearest;
 }
 
+// The one-way shelf nearest to x whose line of fire, for her standing on
+// it, passes through the boss's box: 39 pixels above its top.
+const Block* ShelfFacing(const BossBase& boss, float x) {
+    const float bossTop = boss.y + static_cast<float>(boss.top) + 8.0f;
+    const float bossBottom = boss.y + static_cast<float>(boss.bottom) - 8.0f;
+    const Block* best = nullptr;
+    float bestDistance = 0;
+    for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
+        if (object->removed || !object->IsBlock()) {
+            continue;
+        }
+        const auto* block = static_cast<const Block*>(object.get());
+        if (!block->IsScaffolding()) {
+            continue;
+        }
+        const float line = block->y + static_cast<float>(block->top) - 39.0f;
+        const float middle = block->x + static_cast<float>(block->left + block->right) / 2.0f;
+        const float distance = std::fabs(middle - x);
+        if (line > bossTop && line < bossBottom && (!best || distance < bestDistance)) {
+            best = block;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 // In a fight: a magazine first when the gun is nearly empty, then a place
-// 100 to 180 pixels from the boss, facing it, where the gun fires by itself.
+// 100 to 180 pixels from the boss, facing it, where the gun fires by itself;
+// a boss above her line of fire is shot from a shelf or from a jump.
 std::uint8_t FightMove(const PlayerBase& player, const BossBase& boss) {
     const Skarov* gun = Gun();
     const bool low = !gun || (gun->magazines == 0 && gun->rounds < 6);
@@ -101,18 +128,35 @@ std::uint8_t FightMove(const PlayerBase& player, const BossBase& boss) {
     const float dx = boss.x - player.x;
     const std::uint8_t toward = dx > 0 ? ButtonRight : ButtonLeft;
     const std::uint8_t away = dx > 0 ? ButtonLeft : ButtonRight;
+    const bool facesBoss = player.facing == (dx < 0);
+    const float lineOfFire = player.y - 39.0f;
+    const bool bossAbove = boss.y + static_cast<float>(boss.bottom) < lineOfFire - 10.0f;
+    if (bossAbove) {
+        // A swimmer or a flyer: from a one-way shelf whose line of fire
+        // meets it, else from the top of a jump.
+        if (const Block* shelf = ShelfFacing(boss, player.x)) {
+            const float top = shelf->y + static_cast<float>(shelf->top);
+            const float middle = shelf->x + static_cast<float>(shelf->left + shelf->right) / 2.0f;
+            const bool onShelf = grounded && std::fabs(player.y - top) < 4.0f;
+            if (!onShelf) {
+                const float toShelf = middle - player.x;
+                const std::uint8_t way = toShelf > 0 ? ButtonRight : ButtonLeft;
+                if (std::fabs(toShelf) < 24.0f) {
+                    return grounded ? ButtonSub : 0;
+                }
+                return grounded && std::fabs(toShelf) < 48.0f ? (way | ButtonSub) : way;
+            }
+            return facesBoss ? 0 : toward;
+        }
+        if (std::fabs(dx) >= 100 && std::fabs(dx) <= 180 && grounded) {
+            return facesBoss ? ButtonSub : (toward | ButtonSub);
+        }
+    }
     if (std::fabs(dx) > 180) {
         return toward;
     }
     if (std::fabs(dx) < 100) {
         return away;
-    }
-    const bool facesBoss = player.facing == (dx < 0);
-    // A boss wholly above her line of fire (a swimmer or a flyer): shoot
-    // from the top of a jump.
-    const float lineOfFire = player.y - 39.0f;
-    if (grounded && boss.y + static_cast<float>(boss.bottom) < lineOfFire - 10.0f) {
-        return facesBoss ? ButtonSub : (toward | ButtonSub);
     }
     return facesBoss ? 0 : toward;
 }
