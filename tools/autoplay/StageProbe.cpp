@@ -115,15 +115,18 @@ std::uint8_t FightMove(const PlayerBase& player, const BossBase& boss) {
     const Skarov* gun = Gun();
     const bool low = !gun || (gun->magazines == 0 && gun->rounds < 6);
     const bool grounded = player.jumpState == PlayerBase::OnGround;
+    // A jump goes higher while the button stays down: keep it down on the way up.
+    const bool rising = !grounded && player.vy < 0;
     if (const Magazine* magazine = low ? NearestMagazine(player.x) : nullptr) {
         const float dx = magazine->x - player.x;
         const std::uint8_t toward = dx > 0 ? ButtonRight : ButtonLeft;
         // Her box reaches 57 pixels above her feet; higher drops need a jump.
         const bool high = magazine->y < player.y - 70;
+        const bool jump = high && (grounded || rising);
         if (std::fabs(dx) < 12) {
-            return high && grounded ? ButtonSub : 0;
+            return jump ? ButtonSub : 0;
         }
-        return (high && grounded && std::fabs(dx) < 64) ? (toward | ButtonSub) : toward;
+        return (jump && std::fabs(dx) < 64) ? (toward | ButtonSub) : toward;
     }
     const float dx = boss.x - player.x;
     const std::uint8_t toward = dx > 0 ? ButtonRight : ButtonLeft;
@@ -141,14 +144,15 @@ std::uint8_t FightMove(const PlayerBase& player, const BossBase& boss) {
             if (!onShelf) {
                 const float toShelf = middle - player.x;
                 const std::uint8_t way = toShelf > 0 ? ButtonRight : ButtonLeft;
+                const bool jump = grounded || rising;
                 if (std::fabs(toShelf) < 24.0f) {
-                    return grounded ? ButtonSub : 0;
+                    return jump ? ButtonSub : 0;
                 }
-                return grounded && std::fabs(toShelf) < 48.0f ? (way | ButtonSub) : way;
+                return jump && std::fabs(toShelf) < 48.0f ? (way | ButtonSub) : way;
             }
             return facesBoss ? 0 : toward;
         }
-        if (std::fabs(dx) >= 100 && std::fabs(dx) <= 180 && grounded) {
+        if (std::fabs(dx) >= 100 && std::fabs(dx) <= 180 && (grounded || rising)) {
             return facesBoss ? ButtonSub : (toward | ButtonSub);
         }
     }
