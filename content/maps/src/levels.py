@@ -673,10 +673,12 @@ def stage3_4():
 @stage
 def stage3_boss():
     s = lay("stage3_boss", "Stage 3 boss, clock tower: the serpent in the gearworks.", "clock", 50)
-    s.note("A wide hall: the serpent swims from map x 800 to the last column.")
+    s.note("A wide hall: the serpent swims from map x 800 to the last column; "
+           "a catwalk just short of its reach lets her shoot at its height.")
     boss_arena(s, "clock", approach=20, arena=30, boss_height=6)
     s.on(2, START)
     s.on(8, MAGAZINE)
+    s.planks(21, 25, s.top - 4)
     s.planks(29, 33, s.top - 4)
     s.planks(40, 44, s.top - 4)
     dress(s, "clock", density=0.15)
