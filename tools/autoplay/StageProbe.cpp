@@ -82,13 +82,42 @@ const Magazine* NearestMagazine(float px) {
     return nearest;
 }
 
-// The one-way shelf nearest to x whose line of fire, for her standing on
-// it, passes through the boss's box: 39 pixels above its top.
+// Where the boss has been on this path, in map pixels (its box's left and
+// right). Each forked copy carries its own.
+struct BossRange {
+    bool known = false;
+    float left = 0;
+    float right = 0;
+};
+BossRange g_bossRange;
+
+float MapOriginX() {
+    const StageScene* stage = CurrentStage();
+    return stage && stage->map
+               ? static_cast<float>(stage->map->scrollColumn * 32) - stage->map->subOffsetX
+               : 0.0f;
+}
+
+void NoteBossRange(const BossBase& boss) {
+    const float left = boss.x + static_cast<float>(boss.BoxLeft()) + MapOriginX();
+    const float right = boss.x + static_cast<float>(boss.BoxRight()) + MapOriginX();
+    if (!g_bossRange.known) {
+        g_bossRange = BossRange{true, left, right};
+        return;
+    }
+    g_bossRange.left = std::min(g_bossRange.left, left);
+    g_bossRange.right = std::max(g_bossRange.right, right);
+}
+
+// The one-way shelf whose line of fire, for her standing on it, passes
+// through the boss's box (39 pixels above its top): one the boss has never
+// come near first, then the one nearest to x.
 const Block* ShelfFacing(const BossBase& boss, float x) {
     const float bossTop = boss.y + static_cast<float>(boss.top) + 8.0f;
     const float bossBottom = boss.y + static_cast<float>(boss.bottom) - 8.0f;
+    const float origin = MapOriginX();
     const Block* best = nullptr;
-    float bestDistance = 0;
+    float bestRank = 0;
     for (const auto& object : VrelsSkarovApp::Instance()->objects->Objects()) {
         if (object->removed || !object->IsBlock()) {
             continue;
@@ -98,11 +127,19 @@ const Block* ShelfFacing(const BossBase& boss, float x) {
             continue;
         }
         const float line = block->y + static_cast<float>(block->top) - 39.0f;
+        if (line <= bossTop || line >= bossBottom) {
+            continue;
+        }
+        // Her box is 32 wide: keep 24 pixels clear of where the boss has been.
+        const float left = block->x + static_cast<float>(block->left) + origin;
+        const float right = block->x + static_cast<float>(block->right) + origin;
+        const bool clear = !g_bossRange.known || right < g_bossRange.left - 24.0f ||
+                           left > g_bossRange.right + 24.0f;
         const float middle = block->x + static_cast<float>(block->left + block->right) / 2.0f;
-        const float distance = std::fabs(middle - x);
-        if (line > bossTop && line < bossBottom && (!best || distance < bestDistance)) {
+        const float rank = std::fabs(middle - x) + (clear ? 0.0f : 100000.0f);
+        if (!best || rank < bestRank) {
             best = block;
-            bestDistance = distance;
+            bestRank = rank;
         }
     }
     return best;
@@ -128,6 +165,7 @@ std::uint8_t FightMove(const PlayerBase& player, const BossBase& boss) {
         }
         return (jump && std::fabs(dx) < 64) ? (toward | ButtonSub) : toward;
     }
+    NoteBossRange(boss);
     const float dx = boss.x - player.x;
     const std::uint8_t toward = dx > 0 ? ButtonRight : ButtonLeft;
     const std::uint8_t away = dx > 0 ? ButtonLeft : ButtonRight;
@@ -270,10 +308,12 @@ std::uint8_t AutoShot(std::uint8_t buttons) {
         return 0;
     }
     // An empty gun reloads at the first pull, enemy or not: better now than
-    // when something stands in front of her.
-    if (const Skarov* gun = Gun();
-        gun && gun->rounds == 0 && gun->magazines > 0 && !gun->reloading) {
-        return ButtonShot;
+    // when something stands in front of her. In a boss fight a spare
+    // magazine stops the drops: spend the last few rounds and reload at once.
+    if (const Skarov* gun = Gun(); gun && gun->magazines > 0 && !gun->reloading) {
+        if (gun->rounds == 0 || (gun->rounds <= 4 && LivingBoss())) {
+            return ButtonShot;
+        }
     }
     bool left = player->facing;
     if (buttons & ButtonLeft) {
