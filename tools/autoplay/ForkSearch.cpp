@@ -19,7 +19,7 @@
 namespace autoplay {
 
 namespace {
-constexpr int kMaxPlan = 16384;
+constexpr int kMaxPlan = 65536;
 constexpr std::uint64_t kVisitedBits = std::uint64_t(1) << 27;
 constexpr int kMaxDepth = 2048;
 constexpr int kMaxStretch = 64;

@@ -27,11 +27,13 @@ struct SearchSettings {
     int snapshotSegments = 8; // segments between two forked snapshots
     long nodeBudget = 40000;  // segments tried before giving up
     int stallFrames = 900;    // frames a path may go without getting further right
-    int maxFrames = 11500;    // the time limit runs out at 11765
-    bool verbose = false;     // report headway on standard error
-    bool bestFirst = true;    // else depth first
-    int timeShift = 9;        // places count as new again after 2^timeShift frames
-    bool showWay = false;     // print the goal-distance picture before searching
+    // Frames a plan may hold. The stage's own time limit (200 s of play;
+    // conversations do not count) ends a slower try with a miss anyway.
+    int maxFrames = 65000;
+    bool verbose = false;  // report headway on standard error
+    bool bestFirst = true; // else depth first
+    int timeShift = 9;     // places count as new again after 2^timeShift frames
+    bool showWay = false;  // print the goal-distance picture before searching
 };
 
 struct SearchResult {

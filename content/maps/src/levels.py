@@ -862,6 +862,9 @@ def stage5_boss():
     s.fill(0, 44, 0, 1)
     s.planks(22, 26, s.top - 4)
     s.planks(34, 38, s.top - 4)
+    # two forms, 240 hit points between them: spare magazines on the shelves
+    s.put(24, s.top - 5, MAGAZINE)
+    s.put(36, s.top - 5, MAGAZINE)
     dress(s, "throne", density=0.2)
     return s
 
