@@ -11,26 +11,24 @@
 set -e
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
-ALL="stage1_1 stage1_2 stage1_3 stage1_4 stage1_boss
-stage2_1 stage2_2 stage2_3 stage2_4 stage2_boss
-stage3_1 stage3_2 stage3_3 stage3_4 stage3_boss
-stage4_1 stage4_2 stage4_3
-stage5_1 stage5_2 stage5_3 stage5_4 stage5_boss"
+. scripts/stage-names.sh
 
 scratch=$(mktemp -d /tmp/vrels-replays-XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p content/replay
 failed=""
-for map in ${*:-$ALL}; do
-    world=$(echo "$map" | sed 's/^stage\([0-9]\)_.*$/\1/')
-    part=$(echo "$map" | sed 's/^stage[0-9]_\(.*\)$/\1/')
-    if [ "$part" = boss ]; then
-        scene="Stage${world}bossScene"
-        progress="${world}5"
-    else
-        scene="Stage${world}_${part}Scene"
-        progress="${world}${part}"
-    fi
+for map in ${*:-$FULL_COURSE}; do
+    case " $(echo $FULL_COURSE) " in
+    *" $map "*) ;;
+    *)
+        echo "$map: not a full-course stage (the demo plays only those)" >&2
+        failed="$failed $map"
+        continue
+        ;;
+    esac
+    scene=$(scene_of "$map")
+    # Its progress number: stage2_3 -> 23, stage2_boss -> 25.
+    progress=$(echo "$map" | sed -e 's/^stage\([0-9]\)_boss$/\15/' -e 's/^stage\([0-9]\)_\([0-9]\)$/\1\2/')
     keys="tests/data/stages/$map.keys"
     if [ ! -f "$keys" ]; then
         echo "$map: no key script" >&2

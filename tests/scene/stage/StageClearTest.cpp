@@ -6,7 +6,6 @@
 #include "app/Runner.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -42,29 +41,11 @@ TEST_P(StageClear, TheKeyScriptReachesTheGoalWithoutAMiss) {
     options.traceFile = folder.path + "/trace.jsonl";
     ASSERT_EQ(vrels::RunHeadless(options), 0) << stage.map;
 
-    std::ifstream trace(options.traceFile);
-    std::string line;
-    int frame = 0;
-    int goalFrame = 0;
-    std::string handedTo;
-    while (std::getline(trace, line)) {
-        ++frame;
-        const std::string scene = stagerun::Field(line, "scene");
-        if (scene != stage.scene) {
-            handedTo = scene;
-            break;
-        }
-        if (goalFrame == 0) {
-            ASSERT_EQ(stagerun::Field(line, "lifeState"), "0")
-                << stage.map << ": the heroine misses at frame " << frame;
-            if (stagerun::Field(line, "goalReached") == "true") {
-                goalFrame = frame;
-            }
-        }
-    }
-    ASSERT_NE(goalFrame, 0) << stage.map << ": the goal was never reached in " << frame
-                            << " frames";
-    EXPECT_EQ(handedTo, stage.next) << stage.map << ": the clear did not lead on";
+    const stagerun::StageOutcome run = stagerun::ReadStageTrace(options.traceFile, stage.scene);
+    ASSERT_EQ(run.missFrame, 0) << stage.map << ": the heroine misses at frame " << run.missFrame;
+    ASSERT_NE(run.goalFrame, 0) << stage.map << ": the goal was never reached in " << run.frames
+                                << " frames";
+    EXPECT_EQ(run.handedTo, stage.next) << stage.map << ": the clear did not lead on";
     // A clear keeps its replay for the attract demo, except on the trial
     // course: its numbers belong to full-course stages, whose demo would
     // play the run on the wrong map.

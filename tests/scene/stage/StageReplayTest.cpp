@@ -89,30 +89,12 @@ TEST_P(StageReplay, TheDemoPlaysItToTheGoal) {
     options.traceFile = folder.path + "/trace.jsonl";
     ASSERT_EQ(vrels::RunHeadless(options), 0) << stage.map;
 
-    std::ifstream trace(options.traceFile);
-    std::string line;
-    int frame = 0;
-    int goalFrame = 0;
-    std::string after;
-    while (std::getline(trace, line)) {
-        ++frame;
-        const std::string scene = stagerun::Field(line, "scene");
-        if (scene != stage.scene) {
-            after = scene;
-            break;
-        }
-        if (goalFrame == 0) {
-            ASSERT_EQ(stagerun::Field(line, "lifeState"), "0")
-                << stage.map << ": the demo misses at frame " << frame;
-            if (stagerun::Field(line, "goalReached") == "true") {
-                goalFrame = frame;
-            }
-        }
-    }
-    ASSERT_NE(goalFrame, 0) << stage.map << ": the demo never reached the goal in " << frame
-                            << " frames";
+    const stagerun::StageOutcome run = stagerun::ReadStageTrace(options.traceFile, stage.scene);
+    ASSERT_EQ(run.missFrame, 0) << stage.map << ": the demo misses at frame " << run.missFrame;
+    ASSERT_NE(run.goalFrame, 0) << stage.map << ": the demo never reached the goal in "
+                                << run.frames << " frames";
     // A demo that reaches the goal returns to the title.
-    EXPECT_EQ(after, "TitleScene") << stage.map;
+    EXPECT_EQ(run.handedTo, "TitleScene") << stage.map;
     // Nothing is written in demo play: the replay stays as shipped.
     EXPECT_TRUE(stagerun::ReadBytes(replay) == shipped) << stage.map;
 }

@@ -61,6 +61,28 @@ std::string Field(const std::string& line, const std::string& key) {
     return line.substr(start, line.find_first_of(",}]", start) - start);
 }
 
+StageOutcome ReadStageTrace(const std::string& traceFile, const std::string& scene) {
+    StageOutcome outcome;
+    std::ifstream trace(traceFile);
+    std::string line;
+    while (std::getline(trace, line)) {
+        ++outcome.frames;
+        const std::string now = Field(line, "scene");
+        if (now != scene) {
+            outcome.handedTo = now;
+            break;
+        }
+        if (outcome.goalFrame == 0 && outcome.missFrame == 0) {
+            if (Field(line, "lifeState") != "0") {
+                outcome.missFrame = outcome.frames;
+            } else if (Field(line, "goalReached") == "true") {
+                outcome.goalFrame = outcome.frames;
+            }
+        }
+    }
+    return outcome;
+}
+
 int LastScriptFrame(const std::string& file) {
     std::ifstream in(file);
     std::string line;

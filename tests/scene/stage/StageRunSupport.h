@@ -25,6 +25,16 @@ std::string KeyScriptPath(const StageCase& stage);
 // The value of a key in one line of the runner's trace (strings unquoted).
 std::string Field(const std::string& line, const std::string& key);
 
+// How a stage run went, read from the runner's trace.
+struct StageOutcome {
+    int frames = 0;       // frame steps read
+    int goalFrame = 0;    // the first with the goal reached, 0 if none
+    int missFrame = 0;    // the first with the heroine not alive before the goal, 0 if none
+    std::string handedTo; // the first other scene, empty if the stage never ended
+};
+// Reads the trace of a run that starts in `scene`, up to the first other scene.
+StageOutcome ReadStageTrace(const std::string& traceFile, const std::string& scene);
+
 // The frame step of a key script's last line.
 int LastScriptFrame(const std::string& file);
 

@@ -2,6 +2,7 @@
 // recorded key script: every enemy kind on the way is stomped or shot, the
 // goal is reached without a miss, the clear adds its bonus and the stage hands
 // over to the next scene.
+#include "StageRunSupport.h"
 #include "app/Runner.h"
 
 #include <cstdio>
@@ -24,19 +25,7 @@ struct TraceFrame {
     std::set<std::string> enemies; // kinds of the awake enemies
 };
 
-// The value after "key": in a trace line, or empty.
-std::string Field(const std::string& line, const std::string& key) {
-    const size_t at = line.find("\"" + key + "\":");
-    if (at == std::string::npos) {
-        return "";
-    }
-    size_t start = at + key.size() + 3;
-    if (line[start] == '"') {
-        ++start;
-        return line.substr(start, line.find('"', start) - start);
-    }
-    return line.substr(start, line.find_first_of(",}]", start) - start);
-}
+using stagerun::Field;
 
 std::vector<TraceFrame> ReadTrace(const std::string& file) {
     std::vector<TraceFrame> frames;
