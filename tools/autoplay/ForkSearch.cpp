@@ -347,8 +347,8 @@ void WaitForCommand(sem_t* semaphore, pid_t coordinator) {
 
 // How far along a snapshot is: fewer cells from the goal (or further right,
 // where the stage has no goal yet) first, and at the same place sooner. On a boss stage, a boss on
-// stage outranks any place, fewer hit points rank higher, then rounds at hand and time survived;
-// each boss beaten counts, and once the goal is out the distance to it decides.
+// stage outranks any place, more damage dealt ranks higher, then rounds at hand and time
+// survived, and once the goal is out the distance to it decides.
 long ForkSearch::Score(const StageView& view) const {
     const long frame = static_cast<long>(plan_.size());
     if (view.bossStage) {
@@ -357,10 +357,11 @@ long ForkSearch::Score(const StageView& view) const {
         }
         if (view.bosses > 0 || bossesBeaten_ > 0) {
             // In the fight, lasting is headway too (else the search widens
-            // at every frame a magazine is awaited); a hit point counts for
-            // far more, and so do the first rounds of a magazine picked up.
-            return 50000000L + bossesBeaten_ * 10000000L - view.bossHp * 2000L +
-                   std::min(view.ammo, 40) * 200L + frame;
+            // at every frame a magazine is awaited); a hit point dealt counts
+            // for far more, and so do the first rounds of a magazine picked
+            // up. Damage dealt, not hit points left: a second form arriving
+            // at full strength is no step back.
+            return 50000000L + damageDealt_ * 2000L + std::min(view.ammo, 40) * 200L + frame;
         }
     }
     if (!navigation_.Empty()) {
@@ -414,10 +415,16 @@ void ForkSearch::Serve(int slot) {
 
 void ForkSearch::Expand(std::uint8_t move, int target) {
     ++shared_->nodes;
-    const int bossesBefore = LookAtStage().bosses;
+    const StageView before = LookAtStage();
     const Outcome outcome = PlaySegment(move);
-    if (bossesBefore > 0 && LookAtStage().bosses == 0) {
+    const StageView after = LookAtStage();
+    if (before.bosses > 0 && after.bosses == 0) {
         ++bossesBeaten_;
+    }
+    // Hit points taken from the bosses on stage; a boss that has just
+    // appeared (a second form) adds none.
+    if (after.bosses <= before.bosses) {
+        damageDealt_ += std::max(0, before.bossHp - after.bossHp);
     }
     waitRun_ = move == 0 ? waitRun_ + 1 : 0;
     if (outcome == Outcome::Goal) {

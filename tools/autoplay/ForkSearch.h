@@ -79,6 +79,7 @@ private:
     int eventTick_ = 0;
     int waitRun_ = 0;      // segments waited in a row
     int bossesBeaten_ = 0; // on this path
+    int damageDealt_ = 0;  // hit points taken from bosses on this path
     Shared* shared_ = nullptr;
     NavigationField navigation_; // measured once the heroine can move
 };
