@@ -423,14 +423,24 @@ void ForkSearch::Expand(std::uint8_t move, int target) {
     }
     // Hit points taken from the bosses on stage; a boss that has just
     // appeared (a second form) adds none.
-    if (after.bosses <= before.bosses) {
-        damageDealt_ += std::max(0, before.bossHp - after.bossHp);
+    if (after.bosses <= before.bosses && before.bossHp > after.bossHp) {
+        damageDealt_ += before.bossHp - after.bossHp;
+        lastDamageFrame_ = static_cast<int>(plan_.size());
     }
+    // The clock for that starts when a boss comes or goes.
+    if (after.bosses != before.bosses) {
+        lastDamageFrame_ = static_cast<int>(plan_.size());
+    }
+    // A path that stays armed beside a boss without hurting it only
+    // postpones: give it up, as a stage path that makes no headway.
+    const int sinceDamage = static_cast<int>(plan_.size()) - lastDamageFrame_;
+    const bool idle =
+        after.bosses > 0 && after.ammo > 0 && sinceDamage > settings_.fightStallFrames;
     waitRun_ = move == 0 ? waitRun_ + 1 : 0;
     if (outcome == Outcome::Goal) {
         Publish(true);
     }
-    if (outcome != Outcome::Alive || SeenBefore()) {
+    if (outcome != Outcome::Alive || idle || SeenBefore()) {
         shared_->pool[target].state = 0;
         sem_post(&shared_->done);
         _exit(0);

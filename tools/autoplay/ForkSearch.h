@@ -23,10 +23,11 @@
 namespace autoplay {
 
 struct SearchSettings {
-    int segmentFrames = 8;    // frames one move lasts
-    int snapshotSegments = 8; // segments between two forked snapshots
-    long nodeBudget = 40000;  // segments tried before giving up
-    int stallFrames = 900;    // frames a path may go without getting further right
+    int segmentFrames = 8;      // frames one move lasts
+    int snapshotSegments = 8;   // segments between two forked snapshots
+    long nodeBudget = 40000;    // segments tried before giving up
+    int stallFrames = 900;      // frames a path may go without getting further right
+    int fightStallFrames = 720; // frames a path may stay armed in a fight without a hit
     // Frames a plan may hold. The stage's own time limit (200 s of play;
     // conversations do not count) ends a slower try with a miss anyway.
     int maxFrames = 65000;
@@ -80,6 +81,7 @@ private:
     int waitRun_ = 0;      // segments waited in a row
     int bossesBeaten_ = 0; // on this path
     int damageDealt_ = 0;  // hit points taken from bosses on this path
+    int lastDamageFrame_ = 0;
     Shared* shared_ = nullptr;
     NavigationField navigation_; // measured once the heroine can move
 };
