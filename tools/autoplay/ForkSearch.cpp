@@ -99,6 +99,7 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
         throw std::runtime_error("the first scene is not a stage");
     }
     navigation_ = MeasureStage();
+    lastDamageFrame_ = static_cast<int>(plan_.size());
     if (settings_.showWay) {
         std::fputs(navigation_.Picture().c_str(), stderr);
     }
