@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -30,24 +31,10 @@ const std::vector<std::string>& OpenArena() {
     return rows;
 }
 
-// The text of a field: a number, a quoted string or a whole {...} object.
-std::string Field(const std::string& line, const std::string& key) {
-    const size_t at = line.find("\"" + key + "\":");
-    if (at == std::string::npos) {
-        return "";
-    }
-    const size_t start = at + key.size() + 3;
-    if (line[start] == '{') {
-        return line.substr(start, line.find('}', start) - start + 1);
-    }
-    if (line[start] == '"') {
-        return line.substr(start + 1, line.find('"', start + 1) - start - 1);
-    }
-    return line.substr(start, line.find_first_of(",}", start) - start);
-}
+using bosstest::TraceField;
 
 int Number(const std::string& text, const std::string& key) {
-    const std::string value = Field(text, key);
+    const std::string value = TraceField(text, key);
     return value.empty() ? -1 : std::stoi(value);
 }
 
@@ -64,18 +51,9 @@ struct Step {
 class LastStageRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[] = "/tmp/vrels-last-stage-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        dir = folder;
-        for (const char* sub : {"gfx", "se", "bgm", "adv"}) {
-            std::filesystem::create_directory_symlink(std::string(VRELS_GAME_DIR) + "/" + sub,
-                                                      dir + "/" + sub);
-        }
-        bosstest::WriteMap(dir + "/map/stage5_boss.tm2", OpenArena());
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
+        arena = std::make_unique<bosstest::ArenaFolder>("stage5_boss.tm2", OpenArena());
+        dir = arena->path;
+        ASSERT_FALSE(dir.empty());
     }
 
     std::vector<Step> Play(int frames) {
@@ -92,9 +70,9 @@ protected:
         std::ifstream in(options.traceFile);
         Step s;
         while (std::getline(in, s.line)) {
-            s.scene = Field(s.line, "scene");
-            s.boss = Field(s.line, "boss");
-            s.event = Field(s.line, "event");
+            s.scene = TraceField(s.line, "scene");
+            s.boss = TraceField(s.line, "boss");
+            s.event = TraceField(s.line, "event");
             s.score = Number(s.line, "score");
             s.clearState = Number(s.line, "clearState");
             s.bossX = -1;
@@ -129,6 +107,7 @@ protected:
         return loudest;
     }
 
+    std::unique_ptr<bosstest::ArenaFolder> arena;
     std::string dir;
 };
 
@@ -143,7 +122,7 @@ template <typename Test> size_t Find(const std::vector<Step>& t, size_t from, Te
 }
 
 bool Is(const std::string& boss, const std::string& kind) {
-    return Field(boss, "kind") == kind;
+    return TraceField(boss, "kind") == kind;
 }
 
 } // namespace
@@ -232,7 +211,7 @@ TEST_F(LastStageRun, BothFormsFallAndTheLastConversationLeadsToTheEndingAndTheRa
     // to the name entry, since 15000 ranks first; then the title.
     const size_t entry = Find(t, ending, [](const Step& s) { return s.scene == "NameEntryScene"; });
     ASSERT_GT(entry, ending + 420u);
-    EXPECT_EQ(Field(t[5700].line, "name"), "AAA");
+    EXPECT_EQ(TraceField(t[5700].line, "name"), "AAA");
     EXPECT_NE(t[5700].line.find("\"ranking\":[{\"score\":15000,\"name\":\"AAA\",\"difficulty\":1},"
                                 "{\"score\":10000,"),
               std::string::npos)

@@ -9,23 +9,10 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 
 namespace {
-
-// A roofed bunker with magazines, the trigger at column 4, the boss goal at
-// column 3 and a slot in its right wall through which the heroine fires at
-// the brain penned outside.
-const std::vector<std::string>& Bunker() {
-    static const std::vector<std::string> rows = {
-        "#########.....#.....", "#########.....#.....", "#########.....#.....",
-        "#########.....#.....", "#########.....#.....", "#########.....#.....",
-        "#########.....#.....", "#.......#.....#.....", "#mmmmmmm#.....#.....",
-        "#mmmmmmm......#.....", "#mSgEmm.......#.....", "#########...B.#.....",
-        "####################", "####################", "####################",
-    };
-    return rows;
-}
 
 struct Step {
     std::string scene;
@@ -33,31 +20,14 @@ struct Step {
     int score = -1;
 };
 
-std::string Text(const std::string& line, const std::string& key) {
-    const std::string tag = "\"" + key + "\":\"";
-    const size_t at = line.find(tag);
-    if (at == std::string::npos) {
-        return "";
-    }
-    const size_t from = at + tag.size();
-    return line.substr(from, line.find('"', from) - from);
-}
+using bosstest::TraceField;
 
 class TrialEndingRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[] = "/tmp/vrels-trial-end-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        dir = folder;
-        for (const char* sub : {"gfx", "se", "bgm", "adv"}) {
-            std::filesystem::create_directory_symlink(std::string(VRELS_GAME_DIR) + "/" + sub,
-                                                      dir + "/" + sub);
-        }
-        bosstest::WriteMap(dir + "/map/trial_boss.tm2", Bunker());
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
+        arena = std::make_unique<bosstest::ArenaFolder>("trial_boss.tm2", bosstest::Bunker());
+        dir = arena->path;
+        ASSERT_FALSE(dir.empty());
     }
 
     std::vector<Step> Play(int frames) {
@@ -72,7 +42,7 @@ protected:
         std::ifstream in(options.traceFile);
         Step s;
         while (std::getline(in, s.line)) {
-            s.scene = Text(s.line, "scene");
+            s.scene = TraceField(s.line, "scene");
             const size_t at = s.line.find("\"record\":{");
             const size_t score = s.line.find("\"score\":", at);
             s.score = at == std::string::npos ? -1 : std::stoi(s.line.substr(score + 8));
@@ -88,6 +58,7 @@ protected:
         return text.str();
     }
 
+    std::unique_ptr<bosstest::ArenaFolder> arena;
     std::string dir;
 };
 
@@ -116,7 +87,7 @@ TEST_F(TrialEndingRun, AClearedTrialShowsTheEndingThenTheNameEntryThenTheTitle) 
     EXPECT_EQ(t[ending + 300].scene, "NameEntryScene");
     ASSERT_LT(ending + 300, 1980u) << "the key script enters the name from step 1980";
 
-    EXPECT_EQ(Text(t[2100].line, "name"), "AAA");
+    EXPECT_EQ(TraceField(t[2100].line, "name"), "AAA");
     EXPECT_NE(t[2100].line.find("\"finished\":true"), std::string::npos) << t[2100].line;
     EXPECT_NE(t[2100].line.find("\"ranking\":[{\"score\":13000,\"name\":\"AAA\",\"difficulty\":1},"
                                 "{\"score\":10000,"),

@@ -9,23 +9,9 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
-
-// The heroine in a roofed bunker with a slot in its right wall, too low for
-// the brain to pass; magazines fill the bunker, the trigger stands at column
-// 4 and the boss goal at column 3. The brain's pen outside is walled so that
-// it stays within the gun's reach.
-const std::vector<std::string>& Bunker() {
-    static const std::vector<std::string> rows = {
-        "#########.....#.....", "#########.....#.....", "#########.....#.....",
-        "#########.....#.....", "#########.....#.....", "#########.....#.....",
-        "#########.....#.....", "#.......#.....#.....", "#mmmmmmm#.....#.....",
-        "#mmmmmmm......#.....", "#mSgEmm.......#.....", "#########...B.#.....",
-        "####################", "####################", "####################",
-    };
-    return rows;
-}
 
 std::string Field(const std::string& line, const std::string& key) {
     const size_t at = line.find("\"" + key + "\":");
@@ -50,18 +36,9 @@ struct RunTrace {
 class BossRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[] = "/tmp/vrels-boss-run-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        dir = folder;
-        for (const char* sub : {"gfx", "se", "bgm", "adv"}) {
-            std::filesystem::create_directory_symlink(std::string(VRELS_GAME_DIR) + "/" + sub,
-                                                      dir + "/" + sub);
-        }
-        bosstest::WriteMap(dir + "/map/trial_boss.tm2", Bunker());
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
+        arena = std::make_unique<bosstest::ArenaFolder>("trial_boss.tm2", bosstest::Bunker());
+        dir = arena->path;
+        ASSERT_FALSE(dir.empty());
     }
 
     RunTrace Play(int frames) {
@@ -87,6 +64,7 @@ protected:
         return run;
     }
 
+    std::unique_ptr<bosstest::ArenaFolder> arena;
     std::string dir;
 };
 

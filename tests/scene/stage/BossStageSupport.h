@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -91,6 +92,67 @@ inline const std::vector<std::string>& Arena() {
         "####################", "####################", "####################",
     };
     return rows;
+}
+
+// A roofed bunker with magazines, the trigger at column 4, the boss goal at
+// column 3 and a slot in its right wall, too low for the brain to pass,
+// through which the heroine fires at the brain penned outside within the
+// gun's reach.
+inline const std::vector<std::string>& Bunker() {
+    static const std::vector<std::string> rows = {
+        "#########.....#.....", "#########.....#.....", "#########.....#.....",
+        "#########.....#.....", "#########.....#.....", "#########.....#.....",
+        "#########.....#.....", "#.......#.....#.....", "#mmmmmmm#.....#.....",
+        "#mmmmmmm......#.....", "#mSgEmm.......#.....", "#########...B.#.....",
+        "####################", "####################", "####################",
+    };
+    return rows;
+}
+
+// A game folder of the test's own for a headless run: the game's pictures,
+// sounds, music and conversation pictures linked in, and one map written
+// from rows under its file name. Removed again with the object.
+class ArenaFolder {
+public:
+    ArenaFolder(const std::string& mapFile, const std::vector<std::string>& rows) {
+        char folder[] = "/tmp/vrels-arena-XXXXXX";
+        if (!mkdtemp(folder)) {
+            return;
+        }
+        path = folder;
+        for (const char* sub : {"gfx", "se", "bgm", "adv"}) {
+            std::filesystem::create_directory_symlink(std::string(VRELS_GAME_DIR) + "/" + sub,
+                                                      path + "/" + sub);
+        }
+        WriteMap(path + "/map/" + mapFile, rows);
+    }
+    ~ArenaFolder() {
+        std::error_code ignored;
+        if (!path.empty()) {
+            std::filesystem::remove_all(path, ignored);
+        }
+    }
+    ArenaFolder(const ArenaFolder&) = delete;
+    ArenaFolder& operator=(const ArenaFolder&) = delete;
+
+    std::string path; // empty when it could not be made
+};
+
+// The text of a field in a runner trace line: a number, a string without its
+// quotes or a whole {...} object; empty when the line lacks the key.
+inline std::string TraceField(const std::string& line, const std::string& key) {
+    const size_t at = line.find("\"" + key + "\":");
+    if (at == std::string::npos) {
+        return "";
+    }
+    const size_t start = at + key.size() + 3;
+    if (line[start] == '{') {
+        return line.substr(start, line.find('}', start) - start + 1);
+    }
+    if (line[start] == '"') {
+        return line.substr(start + 1, line.find('"', start + 1) - start - 1);
+    }
+    return line.substr(start, line.find_first_of(",}", start) - start);
 }
 
 // Records what the stage asks of the music.
