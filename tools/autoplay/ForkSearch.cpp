@@ -25,6 +25,12 @@ constexpr int kMaxDepth = 2048;
 constexpr int kMaxStretch = 64;
 constexpr int kPool = 600;
 constexpr int kMoveCount = 7;
+// Generations of forks a snapshot may descend from before it is rebuilt by
+// replay. Each fork of a fork adds to the memory bookkeeping the kernel copies
+// at the next fork, so deep lines of snapshots grow slower at every step (to
+// tens of milliseconds a fork a few hundred generations down); replaying a
+// path from the search's start costs a few microseconds a frame.
+constexpr int kRebuildGenerations = 8;
 } // namespace
 
 // Lives in memory shared by every copy of the process.
@@ -38,16 +44,35 @@ struct ForkSearch::PoolNode {
     int state = 0; // 0 free, 1 waiting, 2 reserved for a snapshot being made
     long score = 0;
     int frame = 0;
+    int damage = 0;        // dealt to bosses on its path
+    std::uint64_t key = 0; // its place and state, coarsely, for the beam
     int tried = 0;
     std::uint8_t order[kMoveCount] = {};
     int command = 0; // move | target slot << 8; -1: leave
     sem_t wake;
 };
 
+// What a snapshot rebuilt by replay needs besides the game: its path and
+// what the search knows about that path.
+struct ForkSearch::Rebuild {
+    int target = 0;
+    int eventTick = 0;
+    int waitRun = 0;
+    int bossesBeaten = 0;
+    int damageDealt = 0;
+    int lastDamageFrame = 0;
+    FightMemory fight;
+    int planLength = 0;
+    std::uint8_t plan[kMaxPlan];
+};
+
 struct ForkSearch::Shared {
     Report reports[kMaxDepth];
     PoolNode pool[kPool];
     sem_t done;
+    sem_t rootWake; // the search's first copy: rebuilds a snapshot by replay
+    int rootCommand = 0;
+    Rebuild rebuild;
     pid_t coordinator = 0;
     long nodes = 0;
     int won = 0;
@@ -70,6 +95,7 @@ ForkSearch::ForkSearch(std::function<void(std::uint8_t)> step, SearchSettings se
         sem_init(&node.wake, 1, 0);
     }
     sem_init(&shared_->done, 1, 0);
+    sem_init(&shared_->rootWake, 1, 0);
     settings_.snapshotSegments = std::max(1, std::min(settings_.snapshotSegments, kMaxStretch));
 }
 
@@ -105,7 +131,9 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
     }
     std::fflush(stdout);
     std::fflush(stderr);
-    if (settings_.bestFirst) {
+    if (settings_.beamWidth > 0) {
+        CoordinateBeam();
+    } else if (settings_.bestFirst) {
         Coordinate();
     } else {
         const pid_t child = fork();
@@ -379,6 +407,15 @@ void ForkSearch::Register(int slot) {
     const StageView view = LookAtStage();
     node.frame = static_cast<int>(plan_.size());
     node.score = Score(view);
+    node.damage = damageDealt_;
+    const int parts[] = {view.mapX >> 4,  view.mapY >> 4, view.jumpState,
+                         view.facingLeft, damageDealt_,   std::min(view.ammo, 40) / 4,
+                         view.bosses,     bossesBeaten_,  view.goalOut ? 1 : 0};
+    std::uint64_t key = 1469598103934665603ull;
+    for (int p : parts) {
+        key = (key ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(p))) * 1099511628211ull;
+    }
+    node.key = key;
     node.tried = 0;
     const std::uint8_t preferred = PreferredMove();
     node.order[0] = preferred;
@@ -433,10 +470,11 @@ void ForkSearch::Expand(std::uint8_t move, int target) {
         lastDamageFrame_ = static_cast<int>(plan_.size());
     }
     // A path that stays armed beside a boss without hurting it only
-    // postpones: give it up, as a stage path that makes no headway.
+    // postpones: give it up, as a stage path that makes no headway. (A beam
+    // needs no such rule: paths of the same age compete on damage anyway.)
     const int sinceDamage = static_cast<int>(plan_.size()) - lastDamageFrame_;
-    const bool idle =
-        after.bosses > 0 && after.ammo > 0 && sinceDamage > settings_.fightStallFrames;
+    const bool idle = settings_.beamWidth == 0 && after.bosses > 0 && after.ammo > 0 &&
+                      sinceDamage > settings_.fightStallFrames;
     waitRun_ = move == 0 ? waitRun_ + 1 : 0;
     if (outcome == Outcome::Goal) {
         Publish(true);
@@ -457,15 +495,74 @@ void ForkSearch::Expand(std::uint8_t move, int target) {
                          view.mapX, view.mapY, view.bossHp, plan_.size(), shared_->nodes);
         }
     }
+    if (++generations_ >= kRebuildGenerations) {
+        // The root replays this path into a fresh copy, which takes the slot
+        // and reports done.
+        Rebuild& rebuild = shared_->rebuild;
+        rebuild.target = target;
+        rebuild.eventTick = eventTick_;
+        rebuild.waitRun = waitRun_;
+        rebuild.bossesBeaten = bossesBeaten_;
+        rebuild.damageDealt = damageDealt_;
+        rebuild.lastDamageFrame = lastDamageFrame_;
+        rebuild.fight = RememberFight();
+        rebuild.planLength = std::min<int>(static_cast<int>(plan_.size()), kMaxPlan);
+        std::memcpy(rebuild.plan, plan_.data(), rebuild.planLength);
+        shared_->rootCommand = 1;
+        sem_post(&shared_->rootWake);
+        _exit(0);
+    }
     Register(target);
     sem_post(&shared_->done);
     Serve(target);
 }
 
-void ForkSearch::Coordinate() {
+void ForkSearch::ServeRebuilds() {
+    for (;;) {
+        WaitForCommand(&shared_->rootWake, shared_->coordinator);
+        if (shared_->rootCommand < 0) {
+            _exit(0);
+        }
+        std::fflush(stdout);
+        std::fflush(stderr);
+        const pid_t child = fork();
+        if (child < 0) {
+            std::perror("fork");
+            shared_->pool[shared_->rebuild.target].state = 0;
+            sem_post(&shared_->done);
+            continue;
+        }
+        if (child == 0) {
+            const Rebuild& rebuild = shared_->rebuild;
+            for (int i = static_cast<int>(plan_.size()); i < rebuild.planLength; ++i) {
+                Step(rebuild.plan[i]);
+            }
+            eventTick_ = rebuild.eventTick;
+            waitRun_ = rebuild.waitRun;
+            bossesBeaten_ = rebuild.bossesBeaten;
+            damageDealt_ = rebuild.damageDealt;
+            lastDamageFrame_ = rebuild.lastDamageFrame;
+            RestoreFight(rebuild.fight);
+            generations_ = 0;
+            const int target = rebuild.target;
+            Register(target);
+            sem_post(&shared_->done);
+            Serve(target);
+        }
+    }
+}
+
+void ForkSearch::StartSnapshots() {
     // Snapshots are never waited for: the system reaps them.
     std::signal(SIGCHLD, SIG_IGN);
     shared_->coordinator = getpid();
+    const pid_t root = fork();
+    if (root < 0) {
+        throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+    }
+    if (root == 0) {
+        ServeRebuilds();
+    }
     Register(0);
     const pid_t first = fork();
     if (first < 0) {
@@ -474,12 +571,30 @@ void ForkSearch::Coordinate() {
     if (first == 0) {
         Serve(0);
     }
+}
+
+void ForkSearch::Leave(int slot) {
+    PoolNode& node = shared_->pool[slot];
+    node.command = -1;
+    node.state = 0;
+    sem_post(&node.wake);
+}
+
+void ForkSearch::StopSnapshots() {
+    for (int i = 0; i < kPool; ++i) {
+        if (shared_->pool[i].state == 1) {
+            Leave(i);
+        }
+    }
+    shared_->rootCommand = -1;
+    sem_post(&shared_->rootWake);
+    std::signal(SIGCHLD, SIG_DFL);
+}
+
+void ForkSearch::Coordinate() {
+    StartSnapshots();
     PoolNode* pool = shared_->pool;
-    auto leave = [&](int slot) {
-        pool[slot].command = -1;
-        pool[slot].state = 0;
-        sem_post(&pool[slot].wake);
-    };
+    auto leave = [&](int slot) { Leave(slot); };
     while (!shared_->won && shared_->nodes < settings_.nodeBudget) {
         int best = -1;
         int worst = -1;
@@ -504,6 +619,10 @@ void ForkSearch::Coordinate() {
         if (best < 0) {
             break; // every snapshot has been tried every way
         }
+        if (settings_.verbose && shared_->nodes % 2000 == 0) {
+            std::fprintf(stderr, "  %ld segments: expanding frame %d, damage %d\n", shared_->nodes,
+                         pool[best].frame, pool[best].damage);
+        }
         if (free < 0) {
             if (worst == best) {
                 break;
@@ -520,12 +639,61 @@ void ForkSearch::Coordinate() {
             leave(best);
         }
     }
-    for (int i = 0; i < kPool; ++i) {
-        if (pool[i].state == 1) {
-            leave(i);
+    StopSnapshots();
+}
+
+void ForkSearch::CoordinateBeam() {
+    StartSnapshots();
+    PoolNode* pool = shared_->pool;
+    // A generation and all its children must fit in the pool at once.
+    const int width = std::max(1, std::min(settings_.beamWidth, kPool / (kMoveCount + 1)));
+    std::vector<int> generation = {0};
+    for (int age = 1; !generation.empty(); ++age) {
+        std::vector<int> children;
+        for (const int parent : generation) {
+            for (int m = 0; m < kMoveCount; ++m) {
+                if (shared_->won || shared_->nodes >= settings_.nodeBudget) {
+                    break;
+                }
+                int free = 0;
+                while (free < kPool && pool[free].state != 0) {
+                    ++free;
+                }
+                pool[free].state = 2;
+                pool[parent].command = pool[parent].order[m] | (free << 8);
+                sem_post(&pool[parent].wake);
+                WaitOn(&shared_->done);
+                if (pool[free].state == 1) {
+                    children.push_back(free);
+                }
+            }
+            Leave(parent);
+        }
+        if (shared_->won || shared_->nodes >= settings_.nodeBudget) {
+            break;
+        }
+        std::stable_sort(children.begin(), children.end(),
+                         [pool](int a, int b) { return pool[a].score > pool[b].score; });
+        std::vector<int> next;
+        std::vector<std::uint64_t> keys;
+        for (const int child : children) {
+            const bool repeated =
+                std::find(keys.begin(), keys.end(), pool[child].key) != keys.end();
+            if (static_cast<int>(next.size()) < width && !repeated) {
+                next.push_back(child);
+                keys.push_back(pool[child].key);
+            } else {
+                Leave(child);
+            }
+        }
+        generation = std::move(next);
+        if (settings_.verbose && !generation.empty() && age % 25 == 0) {
+            const PoolNode& best = pool[generation.front()];
+            std::fprintf(stderr, "  generation %d: %zu paths, the best at frame %d, damage %d\n",
+                         age, generation.size(), best.frame, best.damage);
         }
     }
-    std::signal(SIGCHLD, SIG_DFL);
+    StopSnapshots();
 }
 
 } // namespace autoplay

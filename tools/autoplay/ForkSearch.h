@@ -1,19 +1,22 @@
 #pragma once
 // Finds button bytes that carry the heroine from where she stands to the goal.
 //
-// A depth-first search over short segments, each played with one of a few
-// moves (walk, jump, wait, turn back, crouch; the gun fires by itself at
-// enemies in line). A path ends when the heroine dies, stops making headway or
-// reaches a place already tried; the search then backs up and tries the next
-// move at the latest choice still open.
-//
 // The game is deterministic for the same button bytes, so a forked copy of
-// the process is an exact snapshot of the game. Forks are slow on a loaded
-// machine, though, so a copy is made only every `snapshotSegments` segments:
-// a try from a snapshot replays the moves chosen before (cheap) and then plays
-// on with the preferred move, reporting where it ended; a try that gets
-// through the whole stretch becomes the next snapshot. Only one copy runs at a
-// time; the others wait for their child.
+// the process is an exact snapshot of the game. The search plays short
+// segments, each with one of a few moves (walk, jump, wait, turn back,
+// crouch; the gun fires by itself at enemies in line), from such snapshots:
+//
+// - best first (the default): a pool of waiting snapshots, the one nearest
+//   the goal (or, in a boss fight, with the most damage dealt) tried next;
+// - beam (`beamWidth`): generation by generation, every snapshot tried with
+//   every move and the best results kept, so that all paths stay the same age;
+// - depth first: tries stretches of preferred moves from a snapshot and backs
+//   up to the latest choice still open when the heroine dies.
+//
+// A fork of a fork of a fork costs more each generation (the kernel copies
+// the bookkeeping of every ancestor's memory), so a snapshot many generations
+// deep is rebuilt instead: the search's first copy forks afresh and replays
+// the path's button bytes, which takes microseconds a frame.
 #include "tools/autoplay/StageProbe.h"
 
 #include <cstdint>
@@ -28,6 +31,12 @@ struct SearchSettings {
     long nodeBudget = 40000;    // segments tried before giving up
     int stallFrames = 900;      // frames a path may go without getting further right
     int fightStallFrames = 720; // frames a path may stay armed in a fight without a hit
+    // With a width, a beam search: every snapshot of a generation is tried
+    // with every move, and the best `beamWidth` of the results, no two in the
+    // same place and state, make the next generation. All paths then stay
+    // the same age, so a slow path cannot crowd out a fast one, which suits
+    // a fight against the stage's clock; best first goes deeper faster.
+    int beamWidth = 0;
     // Frames a plan may hold. The stage's own time limit (200 s of play;
     // conversations do not count) ends a slower try with a miss anyway.
     int maxFrames = 65000;
@@ -61,15 +70,21 @@ private:
     struct Report;
     struct PoolNode;
     struct Shared;
+    struct Rebuild;
 
     void Explore(int depth, int pathBestX, int pathBestFrame);
     void Try(int depth, const std::vector<std::uint8_t>& forced, int pathBestX, int pathBestFrame);
     Outcome PlaySegment(std::uint8_t move);
+    void StartSnapshots();
+    void StopSnapshots();
+    void Leave(int slot);
     void Coordinate();
+    void CoordinateBeam();
     void Register(int slot);
     long Score(const StageView& view) const;
     [[noreturn]] void Serve(int slot);
     [[noreturn]] void Expand(std::uint8_t move, int target);
+    [[noreturn]] void ServeRebuilds();
     void Step(std::uint8_t buttons);
     void Publish(bool goal);
     bool SeenBefore();
@@ -82,6 +97,7 @@ private:
     int bossesBeaten_ = 0; // on this path
     int damageDealt_ = 0;  // hit points taken from bosses on this path
     int lastDamageFrame_ = 0;
+    int generations_ = 0; // forks since this snapshot was last rebuilt by replay
     Shared* shared_ = nullptr;
     NavigationField navigation_; // measured once the heroine can move
 };

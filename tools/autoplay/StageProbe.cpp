@@ -84,12 +84,7 @@ const Magazine* NearestMagazine(float px) {
 
 // Where the boss has been on this path, in map pixels (its box's left and
 // right). Each forked copy carries its own.
-struct BossRange {
-    bool known = false;
-    float left = 0;
-    float right = 0;
-};
-BossRange g_bossRange;
+FightMemory g_bossRange;
 
 float MapOriginX() {
     const StageScene* stage = CurrentStage();
@@ -102,7 +97,7 @@ void NoteBossRange(const BossBase& boss) {
     const float left = boss.x + static_cast<float>(boss.BoxLeft()) + MapOriginX();
     const float right = boss.x + static_cast<float>(boss.BoxRight()) + MapOriginX();
     if (!g_bossRange.known) {
-        g_bossRange = BossRange{true, left, right};
+        g_bossRange = FightMemory{true, left, right};
         return;
     }
     g_bossRange.left = std::min(g_bossRange.left, left);
@@ -341,6 +336,14 @@ std::uint8_t AutoShot(std::uint8_t buttons) {
         }
     }
     return 0;
+}
+
+FightMemory RememberFight() {
+    return g_bossRange;
+}
+
+void RestoreFight(const FightMemory& memory) {
+    g_bossRange = memory;
 }
 
 std::uint8_t PreferredMove() {

@@ -53,4 +53,14 @@ bool JumpLooksWise();
 // when the gun runs low, else keep a shooting distance from the boss, facing it.
 std::uint8_t PreferredMove();
 
+// What the fight's first guess remembers along a path: where the boss has
+// been, in map pixels. A snapshot rebuilt by replaying its path carries it over.
+struct FightMemory {
+    bool known = false;
+    float left = 0;
+    float right = 0;
+};
+FightMemory RememberFight();
+void RestoreFight(const FightMemory& memory);
+
 } // namespace autoplay

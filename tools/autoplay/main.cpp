@@ -43,7 +43,7 @@ const char kUsage[] =
     "       vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --check FILE.keys\n"
     "                      [--budget SEGMENTS] [--segment FRAMES] [--stall FRAMES]\n"
     "                      [--time-shift BITS] [--depth-first 1] [--show-way 1]\n"
-    "                      [--from FILE.keys] [--fight-stall FRAMES]\n";
+    "                      [--from FILE.keys] [--fight-stall FRAMES] [--beam WIDTH]\n";
 
 bool Parse(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
@@ -77,6 +77,8 @@ bool Parse(int argc, char** argv, Options* options) {
                 options->search.timeShift = boost::lexical_cast<int>(v);
             } else if (a == "--show-way") {
                 options->search.showWay = v != "0";
+            } else if (a == "--beam") {
+                options->search.beamWidth = boost::lexical_cast<int>(v);
             } else if (a == "--fight-stall") {
                 options->search.fightStallFrames = boost::lexical_cast<int>(v);
             } else if (a == "--stall") {

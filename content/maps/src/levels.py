@@ -859,12 +859,16 @@ def stage5_boss():
     boss_arena(s, "throne", approach=16, arena=28, boss_height=5)
     s.on(2, START)
     s.on(8, MAGAZINE)
+    s.on(12, MAGAZINE)
     s.fill(0, 44, 0, 1)
     s.planks(22, 26, s.top - 4)
     s.planks(34, 38, s.top - 4)
+    s.planks(28, 32, s.top - 7)
     # two forms, 240 hit points between them: spare magazines on the shelves
+    # and the gallery above them, and one more on the way in
     s.put(24, s.top - 5, MAGAZINE)
     s.put(36, s.top - 5, MAGAZINE)
+    s.put(30, s.top - 8, MAGAZINE)
     dress(s, "throne", density=0.2)
     return s
 
