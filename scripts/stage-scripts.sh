@@ -15,7 +15,7 @@ ALL="$FULL_COURSE $TRIAL_COURSE"
 # the same age, where best first would spend the time on the longest-lived.
 search_options_of() {
     case "$1" in
-    stage5_boss) echo "--beam 20 --budget 3000000" ;;
+    stage5_boss) echo "--beam 30 --budget 4000000" ;;
     esac
 }
 

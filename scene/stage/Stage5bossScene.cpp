@@ -53,7 +53,14 @@ void Stage5bossScene::OnMessage(const std::string& name, std::vector<std::string
         return;
     }
     if (name == "event" && !args.empty() && args[0] == "3") {
-        VrelsSkarovApp::Instance()->music->Halt();
+        // The last form's fall is this stage's goal: as a mirror's touch
+        // elsewhere, it stops the music and keeps the attempt as the stage's
+        // replay, or in demo play returns to the title at once.
+        std::vector<std::string> none;
+        BossStage::OnMessage("KillBoss", none);
+        if (!pendingScene.empty()) {
+            return;
+        }
         RunEvent("Stage5bossScene/3", "EndStart");
         return;
     }

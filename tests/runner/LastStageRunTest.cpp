@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -188,6 +189,16 @@ TEST_F(LastStageRun, BothFormsFallAndTheLastConversationLeadsToTheEndingAndTheRa
     }
     EXPECT_EQ(t[fell2].score, 15000);
     ASSERT_FALSE(t[fell2].event.empty()) << "the last conversation";
+    // The fall is the stage's goal: she can no longer miss, and the attempt
+    // so far is kept as the stage's replay (one byte for each frame she was
+    // in control, so fewer than the frames with the conversations).
+    EXPECT_EQ(TraceField(t[fell2].line, "goalReached"), "true");
+    EXPECT_EQ(TraceField(t[fell2 - 1].line, "goalReached"), "false");
+    std::ifstream replay(dir + "/replay/55.rec", std::ios::binary);
+    const std::string recorded((std::istreambuf_iterator<char>(replay)),
+                               std::istreambuf_iterator<char>());
+    EXPECT_GT(recorded.size(), fell1 - talk1);
+    EXPECT_LT(recorded.size(), fell2);
 
     // It ends in the ending scene, without the clear sequence or its bonus.
     const size_t ending = Find(t, fell2, [](const Step& s) { return s.scene == "EndScene"; });

@@ -156,7 +156,31 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
     return result;
 }
 
+void ForkSearch::PlayOut() {
+    // The last boss's stage has no mirror: its goal is the last form's fall,
+    // and a conversation follows before the next scene. Hurry it as in play,
+    // so that the script leads on; elsewhere the clear needs no buttons.
+    bool talked = false;
+    for (int quiet = 0, guard = 0; guard < 6000; ++guard) {
+        const StageView view = LookAtStage();
+        if (!view.inStage) {
+            return;
+        }
+        if (view.eventRunning) {
+            talked = true;
+            Step(((eventTick_++ / 4) % 2) ? ButtonShot : 0);
+        } else if (talked || ++quiet > 30) {
+            return;
+        } else {
+            Step(0);
+        }
+    }
+}
+
 void ForkSearch::Publish(bool goal) {
+    if (goal) {
+        PlayOut();
+    }
     const int n = std::min<int>(static_cast<int>(plan_.size()), kMaxPlan);
     std::memcpy(shared_->plan, plan_.data(), n);
     shared_->planLength = n;
@@ -390,7 +414,18 @@ long ForkSearch::Score(const StageView& view) const {
             // for far more, and so do the first rounds of a magazine picked
             // up. Damage dealt, not hit points left: a second form arriving
             // at full strength is no step back.
-            return 50000000L + damageDealt_ * 2000L + std::min(view.ammo, 40) * 200L + frame;
+            // Standing inside a boss that cannot touch her yet (a form still
+            // fading in) ends the path the moment it can: that ranks below
+            // a hundred hit points dealt.
+            const long inside = view.insideBoss ? 200000L : 0L;
+            // Without a spare magazine, the way to the nearest one counts
+            // (a screen's width as much as a hit point and a half): drops
+            // come only while she carries none, and fade after five seconds.
+            const long fetch = view.ammo < 20 && view.magazineDistance >= 0
+                                   ? std::min(view.magazineDistance, 640) * 5L
+                                   : 0L;
+            return 50000000L + damageDealt_ * 2000L + std::min(view.ammo, 40) * 200L + frame -
+                   inside - fetch;
         }
     }
     if (!navigation_.Empty()) {

@@ -87,6 +87,7 @@ private:
     [[noreturn]] void ServeRebuilds();
     void Step(std::uint8_t buttons);
     void Publish(bool goal);
+    void PlayOut();
     bool SeenBefore();
 
     std::function<void(std::uint8_t)> step_;

@@ -230,6 +230,21 @@ StageView LookAtStage() {
             if (!boss->dying) {
                 ++view.bosses;
                 view.bossHp += std::max(boss->hitPoints, 0);
+                const float bx = boss->x;
+                const float by = boss->y;
+                view.insideBoss =
+                    view.insideBoss ||
+                    (player->HitBoxRight() > bx + static_cast<float>(boss->BoxLeft()) &&
+                     player->HitBoxLeft() < bx + static_cast<float>(boss->BoxRight()) &&
+                     player->HitBoxBottom() > by + static_cast<float>(boss->top) &&
+                     player->HitBoxTop() < by + static_cast<float>(boss->bottom));
+            }
+        } else if (const auto* magazine = dynamic_cast<const Magazine*>(object.get())) {
+            // From the middle of her box.
+            const int d = static_cast<int>(
+                std::hypot(magazine->x - player->x, magazine->y - (player->y - 28.0f)));
+            if (view.magazineDistance < 0 || d < view.magazineDistance) {
+                view.magazineDistance = d;
             }
         } else if (const auto* goal = dynamic_cast<const Goal*>(object.get())) {
             view.goalOut = true;

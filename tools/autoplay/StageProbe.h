@@ -26,6 +26,10 @@ struct StageView {
     bool goalOut = false; // a goal mirror stands on the stage
     int goalDistance = 0; // from her aim point to the mirror's, in pixels
     int ammo = 0;         // rounds in the gun and in her magazines
+    // Her box overlaps a living boss's: deadly at once, or as soon as a boss
+    // that is still fading in can touch her.
+    bool insideBoss = false;
+    int magazineDistance = -1; // to the nearest magazine on the stage, in pixels; -1: none
 };
 
 StageView LookAtStage();
