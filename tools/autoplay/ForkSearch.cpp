@@ -70,6 +70,7 @@ struct ForkSearch::Shared {
     Report reports[kMaxDepth];
     PoolNode pool[kPool];
     sem_t done;
+    sem_t left;     // a snapshot told to leave has read the word
     sem_t rootWake; // the search's first copy: rebuilds a snapshot by replay
     int rootCommand = 0;
     Rebuild rebuild;
@@ -95,6 +96,7 @@ ForkSearch::ForkSearch(std::function<void(std::uint8_t)> step, SearchSettings se
         sem_init(&node.wake, 1, 0);
     }
     sem_init(&shared_->done, 1, 0);
+    sem_init(&shared_->left, 1, 0);
     sem_init(&shared_->rootWake, 1, 0);
     settings_.snapshotSegments = std::max(1, std::min(settings_.snapshotSegments, kMaxStretch));
 }
@@ -469,6 +471,7 @@ void ForkSearch::Serve(int slot) {
         WaitForCommand(&node.wake, shared_->coordinator);
         const int command = node.command;
         if (command < 0) {
+            sem_post(&shared_->left);
             _exit(0);
         }
         std::fflush(stdout);
@@ -611,8 +614,17 @@ void ForkSearch::StartSnapshots() {
 void ForkSearch::Leave(int slot) {
     PoolNode& node = shared_->pool[slot];
     node.command = -1;
-    node.state = 0;
     sem_post(&node.wake);
+    // The slot is free only once its snapshot has taken that word: a new
+    // snapshot in the slot would otherwise take it in its place and leave,
+    // and the old one would serve the new one's tries from the wrong game.
+    // (A snapshot that died instead never answers: give it ten seconds.)
+    timespec until{};
+    clock_gettime(CLOCK_REALTIME, &until);
+    until.tv_sec += 10;
+    while (sem_timedwait(&shared_->left, &until) < 0 && errno == EINTR) {
+    }
+    node.state = 0;
 }
 
 void ForkSearch::StopSnapshots() {
