@@ -465,6 +465,20 @@ void ForkSearch::Register(int slot) {
     node.state = 1;
 }
 
+// Forks the copy that is to fill the slot `target`. When that fails the slot
+// is freed and the coordinator told, so that it moves on.
+pid_t ForkSearch::ForkInto(int target) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("fork");
+        shared_->pool[target].state = 0;
+        sem_post(&shared_->done);
+    }
+    return child;
+}
+
 void ForkSearch::Serve(int slot) {
     for (;;) {
         PoolNode& node = shared_->pool[slot];
@@ -474,15 +488,7 @@ void ForkSearch::Serve(int slot) {
             sem_post(&shared_->left);
             _exit(0);
         }
-        std::fflush(stdout);
-        std::fflush(stderr);
-        const pid_t child = fork();
-        if (child < 0) {
-            std::perror("fork");
-            shared_->pool[command >> 8].state = 0;
-            sem_post(&shared_->done);
-            continue;
-        }
+        const pid_t child = ForkInto(command >> 8);
         if (child == 0) {
             Expand(command & 0xff, command >> 8);
         }
@@ -561,15 +567,7 @@ void ForkSearch::ServeRebuilds() {
         if (shared_->rootCommand < 0) {
             _exit(0);
         }
-        std::fflush(stdout);
-        std::fflush(stderr);
-        const pid_t child = fork();
-        if (child < 0) {
-            std::perror("fork");
-            shared_->pool[shared_->rebuild.target].state = 0;
-            sem_post(&shared_->done);
-            continue;
-        }
+        const pid_t child = ForkInto(shared_->rebuild.target);
         if (child == 0) {
             const Rebuild& rebuild = shared_->rebuild;
             for (int i = static_cast<int>(plan_.size()); i < rebuild.planLength; ++i) {

@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <sys/types.h>
 #include <vector>
 
 namespace autoplay {
@@ -85,6 +86,7 @@ private:
     [[noreturn]] void Serve(int slot);
     [[noreturn]] void Expand(std::uint8_t move, int target);
     [[noreturn]] void ServeRebuilds();
+    pid_t ForkInto(int target);
     void Step(std::uint8_t buttons);
     void Publish(bool goal);
     void PlayOut();
