@@ -17,8 +17,9 @@ using stagerun::StageCase;
 namespace {
 
 // The demo runs the conversations at their own pace (nothing hurries them),
-// so a boss stage's demo takes much longer than its replay holds.
-constexpr int kDemoExtraFrames = 9000;
+// so a boss stage's demo takes much longer than its replay holds: the last
+// stage's two conversations run about two minutes each.
+constexpr int kDemoExtraFrames = 18000;
 
 std::string ShippedReplay(const StageCase& stage) {
     return std::string(VRELS_SOURCE_DIR) + "/content/replay/" + std::to_string(stage.progress) +
