@@ -13,17 +13,7 @@
 
 namespace {
 
-std::string Field(const std::string& line, const std::string& key) {
-    const size_t at = line.find("\"" + key + "\":");
-    if (at == std::string::npos) {
-        return "";
-    }
-    const size_t start = at + key.size() + 3;
-    if (line[start] == '{') {
-        return line.substr(start, line.find('}', start) - start + 1);
-    }
-    return line.substr(start, line.find_first_of(",}", start) - start);
-}
+using bosstest::TraceField;
 
 struct RunTrace {
     std::vector<std::string> boss;  // the "boss" object of each frame, "" when none
@@ -53,12 +43,12 @@ protected:
         std::ifstream in(options.traceFile);
         std::string line;
         while (std::getline(in, line)) {
-            run.boss.push_back(Field(line, "boss"));
-            run.event.push_back(Field(line, "event"));
-            run.scene.push_back(Field(line, "scene"));
-            const std::string score = Field(line, "score");
+            run.boss.push_back(TraceField(line, "boss"));
+            run.event.push_back(TraceField(line, "event"));
+            run.scene.push_back(TraceField(line, "scene"));
+            const std::string score = TraceField(line, "score");
             run.score.push_back(score.empty() ? -1 : std::stoi(score));
-            const std::string clear = Field(line, "clearState");
+            const std::string clear = TraceField(line, "clearState");
             run.clearState.push_back(clear.empty() ? -1 : std::stoi(clear));
         }
         return run;
@@ -69,7 +59,7 @@ protected:
 };
 
 int HitPoints(const std::string& boss) {
-    const std::string hp = Field(boss, "hp");
+    const std::string hp = TraceField(boss, "hp");
     return hp.empty() ? -1 : std::stoi(hp);
 }
 
@@ -101,7 +91,7 @@ TEST_F(BossRun, TheConversationTheFightTheDeathAndTheClearRepeatExactly) {
     size_t death = fight;
     while (death < first.boss.size() && !first.boss[death].empty()) {
         ASSERT_TRUE(first.event[death].empty());
-        ASSERT_EQ(first.scene[death], "\"TrialBossScene\"") << "frame " << death + 1;
+        ASSERT_EQ(first.scene[death], "TrialBossScene") << "frame " << death + 1;
         ++death;
     }
     ASSERT_LT(death, first.boss.size()) << "the brain survived: " << first.boss.back();
@@ -115,13 +105,13 @@ TEST_F(BossRun, TheConversationTheFightTheDeathAndTheClearRepeatExactly) {
     }
     ASSERT_LT(clear, first.clearState.size()) << "the stage was not cleared";
     size_t leave = clear;
-    while (leave < first.scene.size() && first.scene[leave] == "\"TrialBossScene\"") {
+    while (leave < first.scene.size() && first.scene[leave] == "TrialBossScene") {
         ++leave;
     }
     ASSERT_LT(leave, first.scene.size()) << "the stage did not hand over";
     EXPECT_GE(first.score[leave - 1], before + 3000 + 10000);
     const std::string next = IsSceneRegistered("TrialEndScene") ? "TrialEndScene" : "TitleScene";
-    EXPECT_EQ(first.scene[leave], "\"" + next + "\"");
+    EXPECT_EQ(first.scene[leave], next);
 
     // The same keys again: the brain makes the same choices frame for frame.
     const RunTrace second = Play(static_cast<int>(death) + 10);
