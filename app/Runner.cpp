@@ -356,6 +356,7 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
     }
     if (!IsSceneRegistered(options->scene)) {
         *error = "unknown scene \"" + options->scene + "\"; the scenes are:\n" + SceneNameList();
+        error->pop_back(); // the caller ends the line
         return false;
     }
     return true;
@@ -500,7 +501,10 @@ int RunHeadless(const RunnerOptions& options) {
             }
             const std::vector<std::string> failed = app.graphics->TakeFailedCaptures();
             if (!failed.empty()) {
-                failure = "Cannot write " + failed.front();
+                const std::string log = !LogPath().empty() && LogPath()[0] == '/'
+                                            ? LogPath()
+                                            : WorkingDirectory() + "/" + LogPath();
+                failure = "Cannot write " + failed.front() + " (" + log + " says why)";
             }
         }
         if (options.stats) {
