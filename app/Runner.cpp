@@ -14,13 +14,17 @@
 #include "lib/myInput.h"
 #include "object/ObjectManager.h"
 #include "scene/SceneBase.h"
+#include "scene/SceneFactory.h"
 
+#include <algorithm>
 #include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
+#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -122,19 +126,54 @@ void CreateParentFolder(const std::string& file) {
     }
 }
 
+std::string WorkingDirectory() {
+    char buffer[PATH_MAX];
+    return getcwd(buffer, sizeof(buffer)) ? buffer : ".";
+}
+
 // --dir names a portable game folder; without it the runner finds its data as
-// the game does (beside it or installed), else in the working directory.
+// the game does (beside it or installed), else in the working directory. A
+// run without the game's pictures would only report every file missing, so
+// it ends at once with the places looked at.
 void EnterRunFolders(const RunnerOptions& options) {
     if (options.dir.empty()) {
-        if (!EnterGameFolders(ExecutableDirectory())) {
-            UseWorkingDirectory("");
+        const std::string beside = ExecutableDirectory();
+        if (EnterGameFolders(beside)) {
+            return;
+        }
+        UseWorkingDirectory("");
+        if (!std::filesystem::is_directory("gfx")) {
+            throw std::runtime_error(
+                "no game data found (a folder holding gfx/): not beside the runner in " + beside +
+                ", not installed in " + beside + InstalledDataFromExecutable() +
+                ", not in the working directory " + WorkingDirectory() +
+                "; name the game folder with --dir (build/game in a build)");
         }
         return;
     }
     if (chdir(options.dir.c_str()) != 0) {
         throw std::runtime_error("Cannot enter the game folder " + options.dir);
     }
+    if (!std::filesystem::is_directory("gfx")) {
+        throw std::runtime_error("no game data in " + options.dir + ": it has no gfx/ folder");
+    }
     UseWorkingDirectory("");
+}
+
+// The registered scene names, sorted, as lines of at most 78 columns.
+std::string SceneNameList() {
+    std::vector<std::string> names = RegisteredSceneNames();
+    std::sort(names.begin(), names.end());
+    std::string text;
+    std::string line = " ";
+    for (const std::string& name : names) {
+        if (line.size() + 1 + name.size() > 78) {
+            text += line + "\n";
+            line = " ";
+        }
+        line += " " + name;
+    }
+    return text + line + "\n";
 }
 
 // --music: one piece through the music stream, rendered offline; no game.
@@ -193,11 +232,14 @@ std::string RunnerUsage() {
     return "usage: vrels-run [--dir DIR] [--scene NAME] [--frames N] [--keys FILE]\n"
            "                 [--buttons FILE] [--shot-at F,F,...] [--shots DIR] [--trace FILE]\n"
            "                 [--audio-out FILE.wav] [--stats] [--unhurtable] [--demo]\n"
-           "       vrels-run [--dir DIR] --music INTRO [LOOP] --seconds S --audio-out FILE.wav\n";
+           "       vrels-run [--dir DIR] --music INTRO [LOOP] --seconds S --audio-out FILE.wav\n"
+           "scenes for --scene:\n" +
+           SceneNameList();
 }
 
 bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* options,
                           std::string* error) {
+    bool shotsGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string* out) {
@@ -251,6 +293,7 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             if (!value(&options->shotsDir)) {
                 return false;
             }
+            shotsGiven = true;
         } else if (a == "--trace") {
             if (!value(&options->traceFile)) {
                 return false;
@@ -306,6 +349,16 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
         *error = "--music needs --seconds and --audio-out";
         return false;
     }
+    // Captures go only where they are asked to, never silently beside the run.
+    if (!options->shotAt.empty() && !shotsGiven) {
+        *error = "--shot-at needs --shots DIR, the folder the captures are saved in";
+        return false;
+    }
+    if (!IsSceneRegistered(options->scene)) {
+        *error = "unknown scene \"" + options->scene + "\"; the scenes are:\n" + SceneNameList();
+        error->pop_back(); // the caller ends the line
+        return false;
+    }
     return true;
 }
 
@@ -345,6 +398,11 @@ int RunHeadless(const RunnerOptions& options) {
 
     FolderGuard guard;
     EnterRunFolders(options);
+    // Each run starts its log afresh, as the game does.
+    if (std::remove(LogPath().c_str()) != 0 && errno != ENOENT) {
+        std::fprintf(stderr, "vrels-run: cannot remove %s: %s\n", LogPath().c_str(),
+                     std::strerror(errno));
+    }
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("VRELS_NO_DIALOGS", "1", 1);
 
@@ -443,7 +501,10 @@ int RunHeadless(const RunnerOptions& options) {
             }
             const std::vector<std::string> failed = app.graphics->TakeFailedCaptures();
             if (!failed.empty()) {
-                failure = "Cannot write " + failed.front();
+                const std::string log = !LogPath().empty() && LogPath()[0] == '/'
+                                            ? LogPath()
+                                            : WorkingDirectory() + "/" + LogPath();
+                failure = "Cannot write " + failed.front() + " (" + log + " says why)";
             }
         }
         if (options.stats) {

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "app/Paths.h"
+#include "app/SafeFileWrite.h"
 #include "lib/PictureFile.h"
 #include "lib/SdlWindow.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace vrels {
@@ -464,6 +466,33 @@ bool SdlGraphicsBackend::Reset() {
     return true;
 }
 
+namespace {
+
+// The PNG encoding of a surface, empty when it fails. SDL_image reports no
+// error of the file it writes (a full disk leaves an empty or cut file), so
+// the picture is made in memory and saved through the checked save path.
+std::string EncodePng(SDL_Surface* surface) {
+    // Room for the worst case: unfiltered rows in stored deflate blocks.
+    const size_t raw = static_cast<size_t>(surface->h) * (static_cast<size_t>(surface->w) * 4 + 1);
+    std::string png(raw + raw / 100 + 65536, '\0');
+    SDL_RWops* memory = SDL_RWFromMem(png.data(), static_cast<int>(png.size()));
+    if (!memory) {
+        LogSdlFailure("SDL_RWFromMem");
+        return std::string();
+    }
+    const bool encoded = IMG_SavePNG_RW(surface, memory, 0) == 0;
+    const Sint64 length = SDL_RWtell(memory);
+    SDL_RWclose(memory);
+    if (!encoded || length <= 0) {
+        LogSdlFailure("IMG_SavePNG_RW");
+        return std::string();
+    }
+    png.resize(static_cast<size_t>(length));
+    return png;
+}
+
+} // namespace
+
 bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
     ClearIfPending();
     int w = 0;
@@ -499,16 +528,15 @@ bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
     if (SDL_RenderSetLogicalSize(state_->renderer, 640, 480) != 0) {
         LogSdlFailure("SDL_RenderSetLogicalSize");
     }
-    bool ok = false;
+    std::string png;
     if (read != 0) {
         LogSdlFailure("SDL_RenderReadPixels");
-    } else if (IMG_SavePNG(surface, pngFile.c_str()) != 0) {
-        LogSdlFailure("IMG_SavePNG");
     } else {
-        ok = true;
+        png = EncodePng(surface);
     }
     SDL_FreeSurface(surface);
-    return ok;
+    // Written whole or not at all; a failure is logged with its reason.
+    return !png.empty() && WriteFileSafely(pngFile, png);
 }
 
 void SdlGraphicsBackend::SetShortcuts(bool on) {

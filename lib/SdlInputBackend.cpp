@@ -15,6 +15,10 @@ struct SdlPad {
 };
 
 SdlInputBackend::SdlInputBackend() : pad_(std::make_unique<SdlPad>()) {
+    if (SDL_WasInit(SDL_INIT_EVENTS) != 0) {
+        SDL_AddEventWatch(&SdlInputBackend::WatchPresses, this);
+        watching_ = true;
+    }
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) {
         return;
     }
@@ -33,9 +37,28 @@ SdlInputBackend::SdlInputBackend() : pad_(std::make_unique<SdlPad>()) {
 }
 
 SdlInputBackend::~SdlInputBackend() {
+    if (watching_) {
+        SDL_DelEventWatch(&SdlInputBackend::WatchPresses, this);
+    }
     if (pad_->controller) {
         SDL_GameControllerClose(pad_->controller);
     }
+}
+
+int SdlInputBackend::WatchPresses(void* self, SDL_Event* event) {
+    auto* backend = static_cast<SdlInputBackend*>(self);
+    if (event->type == SDL_KEYDOWN && event->key.repeat == 0) {
+        const int dik = DikFromScancode(event->key.keysym.scancode);
+        // Alt+Return toggles full screen and is never a Return of its own.
+        const bool altReturn = dik == dik::RETURN && (event->key.keysym.mod & KMOD_ALT) != 0;
+        if (dik > 0 && dik < 256 && !altReturn) {
+            backend->keyPresses_[dik] = 0x80;
+        }
+    } else if (event->type == SDL_CONTROLLERBUTTONDOWN && backend->pad_->controller &&
+               event->cbutton.which == backend->pad_->id && event->cbutton.button < 32) {
+        backend->buttonPresses_[event->cbutton.button] = 0x80;
+    }
+    return 0;
 }
 
 bool SdlInputBackend::HasPad() const {
@@ -78,6 +101,11 @@ bool SdlInputBackend::ReadKeyboard(std::uint8_t state[256]) {
             }
         }
     }
+    // A tap already let go still counts as held for this frame.
+    for (int dik = 0; dik < 256; ++dik) {
+        state[dik] |= keyPresses_[dik];
+    }
+    std::memset(keyPresses_, 0, sizeof(keyPresses_));
     // Alt+Return toggles full screen; that Return must not also confirm a menu.
     if (state[dik::LMENU] || state[dik::RMENU]) {
         state[dik::RETURN] = 0;
@@ -85,31 +113,38 @@ bool SdlInputBackend::ReadKeyboard(std::uint8_t state[256]) {
     return true;
 }
 
+bool SdlInputBackend::PadButtonHeld(int button) const {
+    return buttonPresses_[button] != 0 ||
+           SDL_GameControllerGetButton(pad_->controller,
+                                       static_cast<SDL_GameControllerButton>(button)) != 0;
+}
+
 bool SdlInputBackend::ReadPad(PadState& pad) {
     pad = PadState{};
     if (!pad_->controller) {
+        std::memset(buttonPresses_, 0, sizeof(buttonPresses_));
         return false;
     }
     auto scale = [](Sint16 v) { return static_cast<int>(v) * 1000 / 32768; };
     pad.x = scale(SDL_GameControllerGetAxis(pad_->controller, SDL_CONTROLLER_AXIS_LEFTX));
     pad.y = scale(SDL_GameControllerGetAxis(pad_->controller, SDL_CONTROLLER_AXIS_LEFTY));
     // The D-pad drives the same four directions as the stick.
-    if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_LEFT)) {
+    if (PadButtonHeld(SDL_CONTROLLER_BUTTON_DPAD_LEFT)) {
         pad.x = -1000;
-    } else if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_RIGHT)) {
+    } else if (PadButtonHeld(SDL_CONTROLLER_BUTTON_DPAD_RIGHT)) {
         pad.x = 1000;
     }
-    if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_UP)) {
+    if (PadButtonHeld(SDL_CONTROLLER_BUTTON_DPAD_UP)) {
         pad.y = -1000;
-    } else if (SDL_GameControllerGetButton(pad_->controller, SDL_CONTROLLER_BUTTON_DPAD_DOWN)) {
+    } else if (PadButtonHeld(SDL_CONTROLLER_BUTTON_DPAD_DOWN)) {
         pad.y = 1000;
     }
     for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX && b < 32; ++b) {
-        if (SDL_GameControllerGetButton(pad_->controller,
-                                        static_cast<SDL_GameControllerButton>(b))) {
+        if (PadButtonHeld(b)) {
             pad.buttons[b] = 0x80;
         }
     }
+    std::memset(buttonPresses_, 0, sizeof(buttonPresses_));
     return true;
 }
 

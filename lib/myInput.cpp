@@ -51,7 +51,10 @@ std::uint8_t myInput::LiveButtons() {
     if (KeyDown(dik::RIGHT) || PadRight()) {
         b |= ButtonRight;
     }
-    if (KeyDown(shotKey) || PadButtonDown(padShot)) {
+    // Return shoots as well as confirming menus, so that one key serves both,
+    // unless the player made it the jump key.
+    const bool returnShoots = subKey != dik::RETURN && KeyDown(dik::RETURN);
+    if (KeyDown(shotKey) || returnShoots || PadButtonDown(padShot)) {
         b |= ButtonShot;
     }
     if (KeyDown(subKey) || PadButtonDown(padSub)) {

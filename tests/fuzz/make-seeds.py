@@ -1,15 +1,22 @@
 #!/usr/bin/env python3
 """Writes the seed corpora (corpus/<target>/) and the reproducers of past
 findings (reproducers/<target>/) of the fuzz targets. The files are small on
-purpose: the fuzzer grows its own inputs from them."""
+purpose: the fuzzer grows its own inputs from them.
+
+    make-seeds.py [FOLDER]   # into FOLDER instead of beside this script
+
+The committed files are what this script writes: the test fuzz-seeds-current
+writes them into a scratch folder and compares."""
 import os
 import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = sys.argv[1] if len(sys.argv) > 1 else HERE
 
 
 def put(kind, target, name, data):
-    folder = os.path.join(HERE, kind, target)
+    folder = os.path.join(OUT, kind, target)
     os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, name), "wb") as f:
         f.write(data.encode() if isinstance(data, str) else data)

@@ -125,3 +125,20 @@ TEST_F(Input, ConfirmTakesTheFirstFreshSource) {
     EXPECT_EQ(vrels::DikFromName("F12"), 0x58);
     EXPECT_EQ(vrels::DikFromName("nonsense"), -1);
 }
+
+// The controls promise "shoot, confirm: Z or Return": Return sets the shot
+// bit in play, not only in menus, and the settings still name the keys.
+TEST_F(Input, ReturnShootsLikeTheShotKey) {
+    Hold({dik::RETURN});
+    EXPECT_EQ(app->input->ReadButtons(), ButtonShot);
+    Hold({dik::RETURN, dik::Z});
+    EXPECT_EQ(app->input->ReadButtons(), ButtonShot);
+    app->input->shotKey = dik::A; // a player's own shot key
+    Hold({dik::A});
+    EXPECT_EQ(app->input->ReadButtons(), ButtonShot);
+    Hold({dik::RETURN});
+    EXPECT_EQ(app->input->ReadButtons(), ButtonShot) << "Return stays a shot key";
+    app->input->subKey = dik::RETURN; // Return made the jump key: it only jumps
+    Hold({dik::RETURN});
+    EXPECT_EQ(app->input->ReadButtons(), ButtonSub);
+}

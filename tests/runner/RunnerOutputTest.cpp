@@ -2,7 +2,9 @@
 // frames are saved, and output files whose folders it makes and whose write
 // failures end the run with an error naming the path.
 #include "app/Runner.h"
+#include "app/SafeFileWrite.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -126,6 +129,31 @@ TEST_F(RunnerOutput, WriteFailuresEndTheRunWithAnErrorNamingThePath) {
     EXPECT_NE(RunError(sound).find("/dev/full"), std::string::npos);
 }
 
+// A capture is saved whole or the run fails: a link to a device that takes
+// nothing is never written through, and a disk that fills up half-way leaves
+// no cut picture behind.
+TEST_F(RunnerOutput, CapturesThatCannotBeWrittenWholeFailTheRun) {
+    vrels::RunnerOptions options = StageRun(10);
+    options.shotAt = {5};
+    options.shotsDir = folder + "/shots";
+    const std::string shot = vrels::ShotFileName(options.shotsDir, 5);
+    fs::create_directories(options.shotsDir);
+    fs::create_symlink("/dev/full", shot);
+    EXPECT_NE(RunError(options).find(shot), std::string::npos);
+    fs::remove(shot);
+
+    vrels::SetSaveStepHook(
+        [](vrels::SaveStep step) { return step == vrels::SaveStep::WriteSecondHalf ? ENOSPC : 0; });
+    const std::string error = RunError(options);
+    vrels::SetSaveStepHook(nullptr);
+    EXPECT_NE(error.find(shot), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(shot));
+    EXPECT_FALSE(fs::exists(shot + vrels::kSaveTempSuffix));
+
+    ASSERT_EQ(RunError(options), "");
+    EXPECT_EQ(ReadFile(shot).substr(1, 3), "PNG");
+}
+
 TEST_F(RunnerOutput, CapturesOutsideTheRunAreRefused) {
     vrels::RunnerOptions options;
     std::string error;
@@ -135,5 +163,58 @@ TEST_F(RunnerOutput, CapturesOutsideTheRunAreRefused) {
     options = vrels::RunnerOptions();
     EXPECT_FALSE(vrels::ParseRunnerArguments({"--shot-at", "0"}, &options, &error));
     options = vrels::RunnerOptions();
-    EXPECT_TRUE(vrels::ParseRunnerArguments({"--shot-at", "600"}, &options, &error));
+    EXPECT_TRUE(
+        vrels::ParseRunnerArguments({"--shot-at", "600", "--shots", "out"}, &options, &error));
+    // Without --shots the captures would land wherever the run was started.
+    options = vrels::RunnerOptions();
+    EXPECT_FALSE(vrels::ParseRunnerArguments({"--shot-at", "5"}, &options, &error));
+    EXPECT_NE(error.find("--shots"), std::string::npos) << error;
+}
+
+// A mistyped scene is answered with the names there are, here and in --help.
+TEST_F(RunnerOutput, UnknownScenesAreAnsweredWithTheSceneNames) {
+    vrels::RunnerOptions options;
+    std::string error;
+    EXPECT_FALSE(vrels::ParseRunnerArguments({"--scene", "Stage1_BossScene"}, &options, &error));
+    for (const char* name : {"Stage1_BossScene", "TitleScene", "Stage0Scene", "Stage1bossScene",
+                             "Trial1_1Scene", "StageSelectScene"}) {
+        EXPECT_NE(error.find(name), std::string::npos) << name << " in " << error;
+    }
+    EXPECT_NE(vrels::RunnerUsage().find("Stage5_4Scene"), std::string::npos);
+    options = vrels::RunnerOptions();
+    EXPECT_TRUE(vrels::ParseRunnerArguments({"--scene", "Stage2_3Scene"}, &options, &error));
+}
+
+// A folder without the game's data ends the run at once, naming where the
+// runner looked, instead of playing on with every picture missing.
+TEST_F(RunnerOutput, NoGameDataIsAnErrorNamingWhereItLooked) {
+    vrels::RunnerOptions options = StageRun(10);
+    options.dir = folder;
+    EXPECT_NE(RunError(options).find(folder), std::string::npos);
+
+    // No --dir, started in a folder without data: neither beside the runner
+    // (the test program) nor installed nor in the working directory.
+    char old[4096];
+    ASSERT_NE(getcwd(old, sizeof(old)), nullptr);
+    ASSERT_EQ(chdir(folder.c_str()), 0);
+    options.dir.clear();
+    const std::string error = RunError(options);
+    ASSERT_EQ(chdir(old), 0);
+    EXPECT_NE(error.find("no game data"), std::string::npos) << error;
+    EXPECT_NE(error.find(folder), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(folder + "/log.txt")) << "nothing written where it stands";
+}
+
+// Each run starts a fresh log, as the game does.
+TEST_F(RunnerOutput, EachRunStartsAFreshLog) {
+    for (const char* data : {"gfx", "map", "bgm", "se", "adv"}) {
+        fs::create_directory_symlink(std::string(VRELS_GAME_DIR) + "/" + data, folder + "/" + data);
+    }
+    std::ofstream(folder + "/log.txt") << "a line of an earlier run\n";
+    vrels::RunnerOptions options = StageRun(5);
+    options.dir = folder;
+    ASSERT_EQ(RunError(options), "");
+    const std::string log = ReadFile(folder + "/log.txt");
+    EXPECT_EQ(log.find("earlier run"), std::string::npos);
+    EXPECT_NE(log.find("Direct3DCreate9"), std::string::npos) << log;
 }

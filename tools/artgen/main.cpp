@@ -1,12 +1,14 @@
 // vrels-artgen: renders the pictures listed in the art manifests into the
 // game folder as 32-bit TGA files.
 //
-//   vrels-artgen --art-dir DIR --game-dir DIR [--stamp FILE --depfile FILE]
+//   vrels-artgen [--art-dir DIR] [--game-dir DIR] [--stamp FILE --depfile FILE]
 //                [--contact-sheet FILE.png] [--preview-dir DIR] [--only OUTPUT]
 //                [MANIFEST...]
 //   vrels-artgen --icon SVG --size N --png FILE
 //
 // Without manifest arguments every *.manifest file of the art folder is read.
+// The TGA files are written only into a --game-dir that is named: a review
+// (--contact-sheet, --preview-dir) never leaves game data where it was run.
 #include "ContactSheet.h"
 #include "IconRender.h"
 #include "Manifest.h"
@@ -27,7 +29,7 @@ namespace {
 
 struct Arguments {
     std::string artDir = "content/art";
-    std::string gameDir = "game";
+    std::string gameDir; // empty: no TGA files written
     std::string stamp;
     std::string depfile;
     std::string contactSheet;
@@ -87,6 +89,10 @@ Arguments ParseArguments(int argc, char** argv) {
         }
         return args;
     }
+    if (args.gameDir.empty() && args.contactSheet.empty() && args.previewDir.empty()) {
+        throw std::runtime_error(
+            "nothing to write: name --game-dir, --contact-sheet or --preview-dir");
+    }
     if (args.manifests.empty()) {
         for (const auto& entry : std::filesystem::directory_iterator(args.artDir)) {
             if (entry.path().extension() == ".manifest") {
@@ -117,11 +123,22 @@ void WriteTextFile(const std::string& path, const std::string& text) {
     }
 }
 
+// Creates the folder an output goes into; an error names it.
+void CreateFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error) {
+        throw std::runtime_error("cannot create the folder " + folder.string() + ": " +
+                                 error.message());
+    }
+}
+
 int Run(const Arguments& args) {
     if (!args.icon.empty()) {
         artgen::RenderIconPng(args.icon, args.iconSize, args.iconPng);
         return 0;
     }
+    CreateFolder(std::filesystem::path(args.contactSheet).parent_path());
+    CreateFolder(args.previewDir);
     artgen::SvgLibrary library(args.artDir);
     std::vector<artgen::SheetEntry> sheet;
     std::set<std::string> outputs;
@@ -138,8 +155,10 @@ int Run(const Arguments& args) {
             auto canvas = artgen::RenderPicture(picture, library);
             artgen::Image image = artgen::ToStraightAlpha(canvas->Surface());
             artgen::BleedEdgeColours(image);
-            const std::string target = args.gameDir + "/" + picture.output;
-            written += artgen::WriteIfChanged(target, artgen::EncodeTga(image)) ? 1 : 0;
+            if (!args.gameDir.empty()) {
+                const std::string target = args.gameDir + "/" + picture.output;
+                written += artgen::WriteIfChanged(target, artgen::EncodeTga(image)) ? 1 : 0;
+            }
             if (!args.previewDir.empty()) {
                 std::string name = picture.output;
                 std::replace(name.begin(), name.end(), '/', '_');

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -78,6 +79,7 @@ struct ForkSearch::Shared {
     pid_t coordinator = 0;
     long nodes = 0;
     int won = 0;
+    int outputClosed = 0; // a progress line found its reader gone
     int bestMapX = -1;
     long bestScore = -1000000000L;
     int planLength = 0;
@@ -130,7 +132,7 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
     navigation_ = MeasureStage();
     lastDamageFrame_ = static_cast<int>(plan_.size());
     if (settings_.showWay) {
-        std::fputs(navigation_.Picture().c_str(), stderr);
+        Say("%s", navigation_.Picture().c_str());
     }
     std::fflush(stdout);
     std::fflush(stderr);
@@ -157,6 +159,21 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
     result.bestMapX = shared_->bestMapX;
     result.buttons.assign(shared_->plan, shared_->plan + shared_->planLength);
     return result;
+}
+
+bool ForkSearch::Finished() const {
+    return shared_->won != 0 || shared_->outputClosed != 0 ||
+           shared_->nodes >= settings_.nodeBudget;
+}
+
+void ForkSearch::Say(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    const int written = std::vfprintf(stderr, format, arguments);
+    va_end(arguments);
+    if ((written < 0 || std::fflush(stderr) != 0) && errno == EPIPE) {
+        shared_->outputClosed = 1;
+    }
 }
 
 void ForkSearch::PlayOut() {
@@ -266,7 +283,7 @@ void ForkSearch::Explore(int depth, int pathBestX, int pathBestFrame) {
     // Forced move prefixes still to try, the next on top.
     std::vector<std::vector<std::uint8_t>> open = {{}};
     while (!open.empty()) {
-        if (shared_->won || shared_->nodes >= settings_.nodeBudget) {
+        if (Finished()) {
             return;
         }
         const std::vector<std::uint8_t> forced = open.back();
@@ -344,8 +361,8 @@ void ForkSearch::Try(int depth, const std::vector<std::uint8_t>& forced, int pat
             shared_->bestMapX = view.mapX;
             Publish(false);
             if (settings_.verbose) {
-                std::fprintf(stderr, "  map x %d at frame %d after %ld segments\n", view.mapX,
-                             frame, shared_->nodes);
+                Say("  map x %d at frame %d after %ld segments\n", view.mapX, frame,
+                    shared_->nodes);
             }
         }
         if (frame - pathBestFrame > settings_.stallFrames) {
@@ -536,8 +553,8 @@ void ForkSearch::Expand(std::uint8_t move, int target) {
         shared_->bestMapX = view.mapX;
         Publish(false);
         if (settings_.verbose) {
-            std::fprintf(stderr, "  map x %d y %d, boss hp %d, at frame %zu after %ld segments\n",
-                         view.mapX, view.mapY, view.bossHp, plan_.size(), shared_->nodes);
+            Say("  map x %d y %d, boss hp %d, at frame %zu after %ld segments\n", view.mapX,
+                view.mapY, view.bossHp, plan_.size(), shared_->nodes);
         }
     }
     if (++generations_ >= kRebuildGenerations) {
@@ -641,7 +658,7 @@ void ForkSearch::Coordinate() {
     StartSnapshots();
     PoolNode* pool = shared_->pool;
     auto leave = [&](int slot) { Leave(slot); };
-    while (!shared_->won && shared_->nodes < settings_.nodeBudget) {
+    while (!Finished()) {
         int best = -1;
         int worst = -1;
         int free = -1;
@@ -666,8 +683,8 @@ void ForkSearch::Coordinate() {
             break; // every snapshot has been tried every way
         }
         if (settings_.verbose && shared_->nodes % 2000 == 0) {
-            std::fprintf(stderr, "  %ld segments: expanding frame %d, damage %d\n", shared_->nodes,
-                         pool[best].frame, pool[best].damage);
+            Say("  %ld segments: expanding frame %d, damage %d\n", shared_->nodes, pool[best].frame,
+                pool[best].damage);
         }
         if (free < 0) {
             if (worst == best) {
@@ -698,7 +715,7 @@ void ForkSearch::CoordinateBeam() {
         std::vector<int> children;
         for (const int parent : generation) {
             for (int m = 0; m < kMoveCount; ++m) {
-                if (shared_->won || shared_->nodes >= settings_.nodeBudget) {
+                if (Finished()) {
                     break;
                 }
                 int free = 0;
@@ -715,7 +732,7 @@ void ForkSearch::CoordinateBeam() {
             }
             Leave(parent);
         }
-        if (shared_->won || shared_->nodes >= settings_.nodeBudget) {
+        if (Finished()) {
             break;
         }
         std::stable_sort(children.begin(), children.end(),
@@ -735,8 +752,8 @@ void ForkSearch::CoordinateBeam() {
         generation = std::move(next);
         if (settings_.verbose && !generation.empty() && age % 25 == 0) {
             const PoolNode& best = pool[generation.front()];
-            std::fprintf(stderr, "  generation %d: %zu paths, the best at frame %d, damage %d\n",
-                         age, generation.size(), best.frame, best.damage);
+            Say("  generation %d: %zu paths, the best at frame %d, damage %d\n", age,
+                generation.size(), best.frame, best.damage);
         }
     }
     StopSnapshots();

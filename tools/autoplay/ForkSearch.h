@@ -91,6 +91,13 @@ private:
     void Publish(bool goal);
     void PlayOut();
     bool SeenBefore();
+    // Whether the search is over: the goal found, the budget spent, or
+    // nobody reads its progress any more.
+    bool Finished() const;
+    // Progress on standard error. When that is a pipe whose reader has gone,
+    // the search ends (SIGPIPE is ignored, so that no snapshot dies halfway
+    // through its handshake with the coordinator and leaves it waiting).
+    void Say(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     std::function<void(std::uint8_t)> step_;
     SearchSettings settings_;

@@ -17,6 +17,7 @@
 
 #include <boost/lexical_cast.hpp>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -168,6 +169,10 @@ int main(int argc, char** argv) {
         // that the platform turned into a quit event would go unheard: keep
         // the signals' own effect.
         setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
+        // Output piped into a reader that stops early (| head) must not kill
+        // a snapshot in the middle of its handshake: the coordinator would
+        // wait for it for ever. The search notices the closed pipe itself.
+        std::signal(SIGPIPE, SIG_IGN);
 
         // The same start as the headless runner's, so the script plays the same.
         AppOptions appOptions;

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     vrels::RunnerOptions options;
     std::string error;
     if (!vrels::ParseRunnerArguments(args, &options, &error)) {
-        std::fprintf(stderr, "vrels-run: %s\n%s", error.c_str(), vrels::RunnerUsage().c_str());
+        std::fprintf(stderr, "vrels-run: %s\n(vrels-run --help lists the options and scenes)\n",
+                     error.c_str());
         return 2;
     }
     try {

@@ -123,4 +123,34 @@ TEST_F(ArtgenTool, InterpolatesKeysAcrossAFrameRange) {
     EXPECT_NE(errors_.find("outside the sheet"), std::string::npos) << errors_;
 }
 
+// A review run from the repository root as the README shows it: the sheet
+// is written (its folder made), and no game folder appears where it ran.
+TEST_F(ArtgenTool, AContactSheetWritesNoGameData) {
+    const fs::path work = dir_ / "checkout";
+    fs::create_directories(work);
+    const fs::path log = dir_ / "stderr.txt";
+    const auto errors = [&log] {
+        std::ifstream in(log);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string command = "cd " + work.string() + " && " + kTool + " --art-dir " + kArtDir +
+                                " --contact-sheet review/sheet.png " + kArtDir +
+                                "/items.manifest >/dev/null 2>" + log.string();
+    ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << errors();
+    EXPECT_GT(fs::file_size(work / "review/sheet.png"), 1000u);
+    int entries = 0;
+    for (const auto& entry : fs::directory_iterator(work)) {
+        EXPECT_EQ(entry.path().filename(), "review") << "stray output " << entry.path();
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+
+    // Without any output named there is nothing to do: an error, no files.
+    const std::string bare = "cd " + work.string() + " && " + kTool + " --art-dir " + kArtDir +
+                             " >/dev/null 2>" + log.string();
+    EXPECT_NE(WEXITSTATUS(std::system(bare.c_str())), 0);
+    EXPECT_NE(errors().find("--game-dir"), std::string::npos);
+    EXPECT_FALSE(fs::exists(work / "game"));
+}
+
 } // namespace
