@@ -4,7 +4,7 @@ projectiles and the stage hazards. Every walking or flying sheet faces right
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d, rect_d,
-                    star_d, radial, f)
+                    star_d, radial, rim_filter, f)
 
 FIRE_OUT, FIRE, FIRE_HOT, FIRE_CORE = "#9a2a10", "#ff7a1a", "#ffc83a", "#fff6c0"
 
@@ -299,15 +299,23 @@ def guruguru(doc, i):
 
 
 # ------------------------------------------------------------ sheets
-def sheet(name, fw, fh, frames, fn, stacked=False, title=""):
+# Rims that keep every hostile silhouette readable on the dark backdrops: warm
+# and pale for creatures (the heroine's own rim is cool lilac), hot yellow for
+# fire, pink for the beam. Sheets the game draws at half size get a wider rim.
+RIM_FOE, RIM_FIRE, RIM_BEAM = "#fff0dc", "#fff4a8", "#fff4ff"
+
+
+def sheet(name, fw, fh, frames, fn, stacked=False, title="", rim=RIM_FOE, rim_width=1.0):
     n = len(frames)
     w, h = (fw, fh * n) if stacked else (fw * n, fh)
     doc = Doc(w, h, title)
     # each frame is clipped to its own cell so nothing bleeds into a neighbour
     doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="%d" height="%d"/></clipPath>' % (fw, fh))
+    ref = rim_filter(doc, "rim", rim, rim_width)
     for k, i in enumerate(frames):
         x, y = (0, k * fh) if stacked else (k * fw, 0)
-        doc.add('<g id="frame%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">%s</g></g>' % (k, x, y, fn(doc, i)))
+        doc.add('<g id="frame%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)"><g filter="%s">%s</g></g></g>'
+                % (k, x, y, ref, fn(doc, i)))
     print(doc.save("enemy/%s.svg" % name))
 
 
@@ -339,11 +347,12 @@ def build():
     sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
           title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)")
     sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96")
-    sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball")
+    sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball", rim=RIM_FIRE, rim_width=2)
     sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right")
-    sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right")
-    sheet("burner", 64, 32, [0, 1, 2], burner, stacked=True, title="Flame jet, 3 frames of 64 x 32 stacked, pointing right")
-    sheet("guruguru", 32, 32, [0, 1, 2], guruguru, title="Circling fire, 3 frames")
+    sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right", rim=RIM_BEAM, rim_width=1.5)
+    sheet("burner", 64, 32, [0, 1, 2], burner, stacked=True, title="Flame jet, 3 frames of 64 x 32 stacked, pointing right",
+          rim=RIM_FIRE)
+    sheet("guruguru", 32, 32, [0, 1, 2], guruguru, title="Circling fire, 3 frames", rim=RIM_FIRE)
 
 
 if __name__ == "__main__":
