@@ -26,13 +26,15 @@ struct TextBox {
     int left, top, right, bottom;
 };
 
-// One screen: the scene, the keys pressed on the way, the frame saved.
+// One screen: the scene, the keys pressed on the way (or a recorded run
+// played as live buttons), the frame saved.
 struct Screen {
     const char* name;
     const char* scene;
     const char* keys; // key script, "FRAME KEY ..." per line
     int frame;
     std::vector<TextBox> texts;
+    const char* buttons = ""; // a replay file of the game folder
 };
 
 // The confirm key of the default bindings is Z; menus move on held arrows.
@@ -80,6 +82,25 @@ const Screen kScreens[] = {
       {"10th row", 136, 390, 500, 412}}},
     {"pause", "Stage1_1Scene", "60 P\n62\n", 119, {{"PAUSE", 250, 226, 370, 256}}},
     {"game over", "GameoverScene", "", 150, {{"game over title", 120, 180, 520, 300}}},
+    // Walking into the first enemy three times uses up every life.
+    {"continue",
+     "Stage1_1Scene",
+     "1 RIGHT\n",
+     1100,
+     {{"CONTINUE?", 216, 200, 424, 232}, {"count down", 276, 234, 330, 290}}},
+    // The recorded clear of the first stage, at the height of the bonus.
+    {"clear bonus",
+     "Stage1_1Scene",
+     "",
+     1800,
+     {{"ClearBonus 10000", 216, 230, 460, 254}},
+     "replay/11.rec"},
+    {"conversation",
+     "Stage1bossScene",
+     "",
+     400,
+     {{"the ghost's line", 320, 274, 600, 318}},
+     "replay/15.rec"},
 };
 
 struct Picture {
@@ -173,14 +194,36 @@ Measure MeasureText(const Picture& screen, const TextBox& box) {
     return measure;
 }
 
+// A scratch game folder: the built content linked in, and its own replay
+// folder holding copies of the recorded runs, so what a run writes (replays,
+// the ranking, settings, the log) never touches the build.
+std::string ScratchGameFolder(const std::string& dir) {
+    namespace fs = std::filesystem;
+    const fs::path game = fs::path(dir) / "game";
+    fs::remove_all(game);
+    fs::create_directories(game / "replay");
+    for (const fs::directory_entry& entry : fs::directory_iterator(VRELS_GAME_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "replay" && name != "score.ini" && name != "vrels.ini" && name != "log.txt") {
+            fs::create_directory_symlink(entry.path(), game / name);
+        }
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(VRELS_REPLAY_DIR)) {
+        fs::copy_file(entry.path(), game / "replay" / entry.path().filename());
+    }
+    return game.string();
+}
+
 std::string ShootScreen(const Screen& screen, const std::string& dir) {
-    std::filesystem::create_directories(dir);
     vrels::RunnerOptions options;
-    options.dir = VRELS_GAME_DIR;
+    options.dir = ScratchGameFolder(dir);
     options.scene = screen.scene;
     options.frames = screen.frame;
     options.shotAt = {screen.frame};
     options.shotsDir = dir;
+    if (screen.buttons[0] != '\0') {
+        options.buttonsFile = options.dir + "/" + screen.buttons;
+    }
     if (screen.keys[0] != '\0') {
         options.keysFile = dir + "/keys.txt";
         std::ofstream(options.keysFile) << screen.keys;
