@@ -295,7 +295,9 @@ def burner(doc, i):
 
 
 def guruguru(doc, i):
-    return fireball(doc, 0, 32, swirl=i * 0.52)
+    # the twelve-point flame repeats every 60 degrees: three even steps
+    # through that make a loop that turns without a jump
+    return fireball(doc, 0, 32, swirl=i * math.pi / 9)
 
 
 # ------------------------------------------------------------ sheets
@@ -305,7 +307,20 @@ def guruguru(doc, i):
 RIM_FOE, RIM_FIRE, RIM_BEAM = "#fff0dc", "#fff4a8", "#fff4ff"
 
 
-def sheet(name, fw, fh, frames, fn, stacked=False, title="", rim=RIM_FOE, rim_width=1.0):
+def pose(content, motion, pivot):
+    """Moves a whole frame: a lift (negative is up), a squash and stretch and
+    a tilt in degrees, all about the pivot (the feet of a walker, the
+    strings of a puppet), so a cycle bobs and leans instead of only moving
+    its limbs."""
+    if not motion:
+        return content
+    dy, sx, sy, tilt = motion
+    px, py = pivot
+    return '<g transform="translate(%s,%s) rotate(%s) scale(%s,%s) translate(%s,%s)">%s</g>' % (
+        f(px), f(py + dy), f(tilt), f(sx), f(sy), f(-px), f(-py), content)
+
+
+def sheet(name, fw, fh, frames, fn, stacked=False, title="", rim=RIM_FOE, rim_width=1.0, motion=None, pivot=None):
     n = len(frames)
     w, h = (fw, fh * n) if stacked else (fw * n, fh)
     doc = Doc(w, h, title)
@@ -314,8 +329,9 @@ def sheet(name, fw, fh, frames, fn, stacked=False, title="", rim=RIM_FOE, rim_wi
     ref = rim_filter(doc, "rim", rim, rim_width)
     for k, i in enumerate(frames):
         x, y = (0, k * fh) if stacked else (k * fw, 0)
+        body = pose(fn(doc, i), motion[k] if motion else None, pivot or (fw / 2, fh))
         doc.add('<g id="frame%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)"><g filter="%s">%s</g></g></g>'
-                % (k, x, y, ref, fn(doc, i)))
+                % (k, x, y, ref, body))
     print(doc.save("enemy/%s.svg" % name))
 
 
@@ -337,16 +353,23 @@ def icon(doc, name):
 
 def build():
     sheet("dummy", 32, 32, [0], dummy, title="Practice target")
-    sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames")
-    sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames")
-    sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames")
-    sheet("monoeye", 64, 64, [0, 1, 2], monoeye, title="One-eyed blob, 3 frames")
-    sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames")
+    sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames",
+          motion=[(0, 1.04, 0.96, -3), (-1, 0.95, 1.06, 0), (0, 1.04, 0.96, 3)], pivot=(16, 30))
+    sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames",
+          motion=[(0, 1.05, 0.95, -4), (-1, 0.96, 1.05, 0), (0, 1.05, 0.95, 4)], pivot=(16, 30))
+    sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames",
+          motion=[(0, 1.04, 0.96, -4), (-1, 0.97, 1.04, 4)], pivot=(32, 54))
+    sheet("monoeye", 64, 64, [0, 1, 2], monoeye, title="One-eyed blob, 3 frames",
+          motion=[(0, 1.0, 1.0, -3), (-1, 1.0, 1.0, 0), (0, 1.0, 1.0, 3)], pivot=(32, 60))
+    sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames",
+          motion=[(1.5, 1.0, 1.0, -5), (-2, 0.96, 1.05, 0), (0, 1.03, 0.97, 5)], pivot=(32, 34))
     sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames")
-    sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96")
+    sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96",
+          motion=[(0, 1.0, 1.0, -4), (-2, 0.97, 1.03, 0), (0, 1.0, 1.0, 4)], pivot=(32, 88))
     sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
           title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)")
-    sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96")
+    sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96",
+          motion=[(0, 1.0, 1.0, -6), (0, 1.0, 1.0, 6)], pivot=(32, 4))
     sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball", rim=RIM_FIRE, rim_width=2)
     sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right")
     sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right", rim=RIM_BEAM, rim_width=1.5)
