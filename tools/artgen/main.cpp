@@ -122,6 +122,15 @@ int Run(const Arguments& args) {
         artgen::RenderIconPng(args.icon, args.iconSize, args.iconPng);
         return 0;
     }
+    // Folders named for output exist before anything is rendered, so a
+    // mistyped path fails at once instead of after the first picture.
+    for (const std::string& folder :
+         {args.previewDir, std::filesystem::path(args.contactSheet).parent_path().string()}) {
+        std::error_code error;
+        if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error) {
+            throw std::runtime_error("cannot create " + folder + ": " + error.message());
+        }
+    }
     artgen::SvgLibrary library(args.artDir);
     std::vector<artgen::SheetEntry> sheet;
     std::set<std::string> outputs;

@@ -49,7 +49,8 @@ protected:
 // Rendering the same sources again gives the files the build produced, byte
 // for byte, so the build output is reproducible and up to date.
 TEST_F(ArtgenTool, RerenderingGivesIdenticalBytes) {
-    for (const char* manifest : {"fonts.manifest", "items.manifest", "effects.manifest"}) {
+    for (const char* manifest : {"fonts.manifest", "items.manifest", "effects.manifest",
+                                 "menu.manifest", "logo.manifest", "world.manifest"}) {
         ASSERT_EQ(Run(kArtDir, manifest, dir_ / "game"), 0) << errors_;
     }
     int compared = 0;
@@ -121,6 +122,28 @@ TEST_F(ArtgenTool, InterpolatesKeysAcrossAFrameRange) {
     WriteFile("outside.manifest", "sheet o.tga 8 8 3 1\nlayer dot.svg frame=3\nend\n");
     EXPECT_NE(Run((dir_ / "art").string(), "outside.manifest", dir_ / "game"), 0);
     EXPECT_NE(errors_.find("outside the sheet"), std::string::npos) << errors_;
+}
+
+// The preview folder and the contact sheet's folder are made when missing;
+// one that cannot be made is an error with a non-zero exit.
+TEST_F(ArtgenTool, OutputFoldersAreCreatedOrReported) {
+    WriteFile("one.manifest", "picture gfx/one.tga 4 4\nend\n");
+    const fs::path previews = dir_ / "previews" / "nested";
+    const fs::path sheet = dir_ / "sheets" / "all.png";
+    const std::string art = (dir_ / "art").string();
+    const std::string base = kTool + " --art-dir " + art + " --game-dir " +
+                             (dir_ / "game").string() + " " + art + "/one.manifest";
+    ASSERT_EQ(std::system((base + " --preview-dir " + previews.string() + " --contact-sheet " +
+                           sheet.string() + " >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    EXPECT_TRUE(fs::exists(previews / "gfx_one.tga.png"));
+    EXPECT_TRUE(fs::exists(sheet));
+    std::ofstream(dir_ / "blocker") << "a file where a folder should be";
+    const int status = std::system(
+        (base + " --preview-dir " + (dir_ / "blocker" / "x").string() + " >/dev/null 2>&1")
+            .c_str());
+    EXPECT_NE(WEXITSTATUS(status), 0);
 }
 
 } // namespace
