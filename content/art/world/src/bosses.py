@@ -5,17 +5,18 @@ drawn around the frame's centre, which is where the game positions it.
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d,
                     star_d, radial, lerp, rim_filter, f)
-from enemies import eye, FIRE, FIRE_HOT, FIRE_CORE, RIM_FOE
+from enemies import eye, pose, FIRE, FIRE_HOT, FIRE_CORE, RIM_FOE
 
 
-def sheet(name, fw, fh, n, fn, title, rim_width=1.5):
+def sheet(name, fw, fh, n, fn, title, rim_width=1.5, motion=None, pivot=None):
     doc = Doc(fw * n, fh, title)
     # each frame is clipped to its own cell so nothing bleeds into a neighbour
     doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="%d" height="%d"/></clipPath>' % (fw, fh))
     ref = rim_filter(doc, "rim", RIM_FOE, rim_width)
     for i in range(n):
+        body = pose(fn(doc, i), motion[i] if motion else None, pivot or (fw / 2, fh))
         doc.add('<g id="frame%d" transform="translate(%d,0)"><g clip-path="url(#cellclip)"><g filter="%s">%s</g></g></g>'
-                % (i, i * fw, ref, fn(doc, i)))
+                % (i, i * fw, ref, body))
     print(doc.save("enemy/%s.svg" % name))
 
 
@@ -316,7 +317,9 @@ def marfes2(doc, i):
 
 
 def build():
-    sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames")
+    # the brain rolls from foot to foot, and rears back with its mouth open to fire
+    sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames",
+          motion=[(0, 1.03, 0.97, -3), (-1, 0.97, 1.03, 3), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
     sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames")
     sheet("marfes2", 640, 680, 2, marfes2, rim_width=3,

@@ -159,6 +159,11 @@ def patapata(doc, i, float_icon=False):
 
 
 # ------------------------------------------------------------ death 64 x 96
+# The reaper's robe is a cold slate, not black: it has to stay a shape of its
+# own in the catacombs and the throne room.
+ROBE, ROBE_SH, ROBE_HL = "#3e5266", "#263444", "#7890aa"
+
+
 def death(doc, i):
     sway = [0, 1.5, -1.5][i]
     s = ""
@@ -168,16 +173,16 @@ def death(doc, i):
     s += shape(doc, blade, "#d0d8e4", "#8090a8", off=(1, 1.5), sw=1.6, hl="#ffffff", hl_d=ellipse_d(54, 9, 3, 1))
     robe = smooth_d([(22, 30), (26, 12), (34, 8), (42, 13), (44, 30), (46, 60), (50, 88 + sway),
                      (43, 84 - sway), (36, 90), (29, 85 + sway), (21, 90 - sway), (17, 84), (20, 60)], True, 0.35)
-    s += shape(doc, robe, "#3a3250", "#1e1a30", off=(3, 2), hl="#6a5e8a", hl_d=ellipse_d(28, 20, 3, 5))
+    s += shape(doc, robe, ROBE, ROBE_SH, off=(3, 2), hl=ROBE_HL, hl_d=ellipse_d(28, 20, 3, 5))
     # hood opening with a skull face
     s += flat(smooth_d([(31, 16), (38, 14), (42, 22), (40, 32), (33, 32), (30, 24)], True, 0.4), "#0e0a16", 1.2)
     s += flat(ellipse_d(37, 23, 4.5, 5.5), "#e6e0d0", 1.2)
     s += flat(circle_d(38.5, 22, 1.5), "#ff3040") + flat(circle_d(35, 22, 1.3), "#ff3040")
     s += line([(35.5, 27), (39.5, 27)], OUT, 1)
     # bony hand on the scythe
-    s += line([(30, 40), (36, 48), (42, 46)], OUT, 5) + line([(30, 40), (36, 48), (42, 46)], "#3a3250", 3)
+    s += line([(30, 40), (36, 48), (42, 46)], OUT, 5) + line([(30, 40), (36, 48), (42, 46)], ROBE, 3)
     s += flat(ellipse_d(42.5, 46, 2.5, 2.2), "#e6e0d0", 1.2)
-    s += line([(26, 44), (28, 80)], "#1e1a30", 1.2) + line([(33, 50), (34, 84)], "#1e1a30", 1.2)
+    s += line([(26, 44), (28, 80)], ROBE_SH, 1.2) + line([(33, 50), (34, 84)], ROBE_SH, 1.2)
     return s
 
 
