@@ -368,11 +368,14 @@ def build():
           motion=[(0, 1.0, 1.0, -3), (-1, 1.0, 1.0, 0), (0, 1.0, 1.0, 3)], pivot=(32, 60))
     sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames",
           motion=[(1.5, 1.0, 1.0, -5), (-2, 0.96, 1.05, 0), (0, 1.03, 0.97, 5)], pivot=(32, 34))
-    sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames")
+    sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames",
+          motion=[(0, 0.96, 1.05, -6), (0, 1.0, 1.0, 0), (0, 1.05, 0.95, 6)], pivot=(48, 50))
     sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96",
           motion=[(0, 1.0, 1.0, -4), (-2, 0.97, 1.03, 0), (0, 1.0, 1.0, 4)], pivot=(32, 88))
+    # the mech's body dips and rocks back when its cannon fires
     sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
-          title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)")
+          title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)",
+          motion=[(0, 1.0, 1.0, 0), (1, 1.0, 0.97, -3), (0, 1.0, 1.0, 1.5)], pivot=(32, 84))
     sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96",
           motion=[(0, 1.0, 1.0, -6), (0, 1.0, 1.0, 6)], pivot=(32, 4))
     sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball", rim=RIM_FIRE, rim_width=2)
