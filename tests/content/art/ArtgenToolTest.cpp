@@ -49,7 +49,8 @@ protected:
 // Rendering the same sources again gives the files the build produced, byte
 // for byte, so the build output is reproducible and up to date.
 TEST_F(ArtgenTool, RerenderingGivesIdenticalBytes) {
-    for (const char* manifest : {"fonts.manifest", "items.manifest", "effects.manifest"}) {
+    for (const char* manifest : {"fonts.manifest", "items.manifest", "effects.manifest",
+                                 "menu.manifest", "logo.manifest", "world.manifest"}) {
         ASSERT_EQ(Run(kArtDir, manifest, dir_ / "game"), 0) << errors_;
     }
     int compared = 0;
@@ -151,6 +152,28 @@ TEST_F(ArtgenTool, AContactSheetWritesNoGameData) {
     EXPECT_NE(WEXITSTATUS(std::system(bare.c_str())), 0);
     EXPECT_NE(errors().find("--game-dir"), std::string::npos);
     EXPECT_FALSE(fs::exists(work / "game"));
+}
+
+// The preview folder and the contact sheet's folder are made when missing;
+// one that cannot be made is an error with a non-zero exit.
+TEST_F(ArtgenTool, OutputFoldersAreCreatedOrReported) {
+    WriteFile("one.manifest", "picture gfx/one.tga 4 4\nend\n");
+    const fs::path previews = dir_ / "previews" / "nested";
+    const fs::path sheet = dir_ / "sheets" / "all.png";
+    const std::string art = (dir_ / "art").string();
+    const std::string base = kTool + " --art-dir " + art + " --game-dir " +
+                             (dir_ / "game").string() + " " + art + "/one.manifest";
+    ASSERT_EQ(std::system((base + " --preview-dir " + previews.string() + " --contact-sheet " +
+                           sheet.string() + " >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    EXPECT_TRUE(fs::exists(previews / "gfx_one.tga.png"));
+    EXPECT_TRUE(fs::exists(sheet));
+    std::ofstream(dir_ / "blocker") << "a file where a folder should be";
+    const int status = std::system(
+        (base + " --preview-dir " + (dir_ / "blocker" / "x").string() + " >/dev/null 2>&1")
+            .c_str());
+    EXPECT_NE(WEXITSTATUS(status), 0);
 }
 
 } // namespace

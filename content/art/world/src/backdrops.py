@@ -30,11 +30,13 @@ def stars(doc, n, seed, ymax=700, color="#d8dcff"):
 
 
 def moon(doc, x, y, r, glow="#c8d8ff"):
-    g = radial(doc, [(0, glow, 0.35), (0.4, glow, 0.12), (1, glow, 0)])
+    # A hazy moon, kept dim enough that the pale rims of sprites passing in
+    # front of it still stand out.
+    g = radial(doc, [(0, glow, 0.25), (0.4, glow, 0.08), (1, glow, 0)])
     s = flat(circle_d(x, y, r * 4.5), g)
-    s += flat(circle_d(x, y, r), radial(doc, [(0, "#fff8e0", 1), (0.85, "#efe4c4", 1), (1, "#d8c8a0", 1)]))
+    s += flat(circle_d(x, y, r), radial(doc, [(0, "#b4ad9c", 1), (0.85, "#a49c86", 1), (1, "#8e8470", 1)]))
     for dx, dy, rr in ((-0.3, -0.2, 0.18), (0.25, 0.3, 0.12), (0.3, -0.35, 0.08), (-0.1, 0.4, 0.1)):
-        s += flat(circle_d(x + dx * r, y + dy * r, rr * r), "#ddd0ac", opacity=0.8)
+        s += flat(circle_d(x + dx * r, y + dy * r, rr * r), "#8e8672", opacity=0.8)
     return s
 
 
@@ -264,7 +266,7 @@ def bg4():
     for x in (240, 880):
         g = radial(doc, [(0, "#ff9a40", 0.4), (0.5, "#ff7a20", 0.12), (1, "#ff7a20", 0)])
         s += flat(circle_d(x, 330, 220), g)
-        s += flat(rect_d(x - 5, 330, 10, 50), "#3a2a1e") + flat(smooth_d([(x - 12, 332), (x, 290), (x + 12, 332)], True, 0.4), "#ffb050")
+        s += flat(rect_d(x - 5, 330, 10, 50), "#3a2a1e") + flat(smooth_d([(x - 12, 332), (x, 290), (x + 12, 332)], True, 0.4), "#d08238")
     # bones on the floor, dust
     s += flat(rect_d(0, 820, W, 140), linear(doc, [(0, "#22262e", 1), (1, "#0a0b0e", 1)]))
     for k in range(30):

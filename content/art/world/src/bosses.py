@@ -4,17 +4,25 @@ drawn around the frame's centre, which is where the game positions it.
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d,
-                    star_d, radial, lerp, f)
-from enemies import eye, FIRE, FIRE_HOT, FIRE_CORE
+                    star_d, radial, lerp, rim_filter, f)
+from enemies import eye, pose, FIRE, FIRE_HOT, FIRE_CORE, RIM_FOE
 
 
-def sheet(name, fw, fh, n, fn, title):
+def sheet(name, fw, fh, n, fn, title, rim_width=1.5, motion=None, pivot=None):
     doc = Doc(fw * n, fh, title)
     # each frame is clipped to its own cell so nothing bleeds into a neighbour
     doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="%d" height="%d"/></clipPath>' % (fw, fh))
+    ref = rim_filter(doc, "rim", RIM_FOE, rim_width)
     for i in range(n):
-        doc.add('<g id="frame%d" transform="translate(%d,0)"><g clip-path="url(#cellclip)">%s</g></g>' % (i, i * fw, fn(doc, i)))
+        body = pose(fn(doc, i), motion[i] if motion else None, pivot or (fw / 2, fh))
+        doc.add('<g id="frame%d" transform="translate(%d,0)"><g clip-path="url(#cellclip)"><g filter="%s">%s</g></g></g>'
+                % (i, i * fw, ref, body))
     print(doc.save("enemy/%s.svg" % name))
+
+
+# The sorceress's cloak and hood are crimson: the heroine's dress is a muted
+# purple, and the two must never read as one shape when they cross.
+CLOAK, CLOAK_SH, CLOAK_HL = "#6a1630", "#400c1c", "#a8405e"
 
 
 # ------------------------------------------------------------ giant brain, 96 x 96
@@ -146,8 +154,8 @@ def marfes(doc, i):
     # cloak flowing behind
     cloak = smooth_d([(50, 40), (38, 60), (30, 100), (22, 136 + wave), (36, 128 - wave), (44, 144 + wave),
                       (56, 132), (66, 146 - wave), (78, 134 + wave), (86, 142), (90, 110), (82, 64), (74, 40)], True, 0.35)
-    s += shape(doc, cloak, "#3a2258", "#22123a", off=(4, 3), hl="#6a4a90", hl_d=ellipse_d(44, 80, 3, 14))
-    s += line([(44, 120), (50, 96)], "#22123a", 2) + line([(66, 126), (68, 100)], "#22123a", 2)
+    s += shape(doc, cloak, CLOAK, CLOAK_SH, off=(4, 3), hl=CLOAK_HL, hl_d=ellipse_d(44, 80, 3, 14))
+    s += line([(44, 120), (50, 96)], CLOAK_SH, 2) + line([(66, 126), (68, 100)], CLOAK_SH, 2)
     # body and gold trim
     s += shape(doc, smooth_d([(52, 44), (74, 44), (80, 84), (72, 104), (54, 104), (48, 84)], True, 0.35), "#5a2a7a", "#3a1a54",
                off=(3, 2))
@@ -186,7 +194,7 @@ def marfes(doc, i):
     s += line([(69, 35), (70, 42)], "#7a4a9a", 1.4) + line([(62, 41), (68, 41)], "#7a4a9a", 1.4)
     # hood around the mask
     s += flat(smooth_d([(48, 40), (48, 24), (58, 14), (70, 12), (82, 20), (84, 32), (79, 28), (74, 19), (60, 18), (53, 28), (52, 42)], True, 0.35),
-              "#3a2258", 1.6)
+              CLOAK, 1.6)
     return s
 
 
@@ -242,11 +250,11 @@ def marfes2(doc, i):
     wv = [0, 10][i]
     cloak = smooth_d([(-120, -40), (-150, 60), (-175, 180), (-135, 255 + wv), (-105, 205), (-82, 295 - wv), (-42, 225),
                       (0, 325 + wv), (42, 225), (82, 295 - wv), (105, 205), (135, 255 + wv), (175, 180), (150, 60), (120, -40)], True, 0.35)
-    s += shape(doc, cloak, "#3a2258", "#22123a", off=(12, 10), sw=3, hl="#6a4a90", hl_d=ellipse_d(-80, 80, 12, 70))
+    s += shape(doc, cloak, CLOAK, CLOAK_SH, off=(12, 10), sw=3, hl=CLOAK_HL, hl_d=ellipse_d(-80, 80, 12, 70))
     lining = smooth_d([(-60, 20), (-80, 150), (-42, 205), (0, 290 + wv), (42, 205), (80, 150), (60, 20)], True, 0.35)
-    s += shape(doc, lining, "#7a1030", "#4a0818", off=(8, 8), sw=2.5)
+    s += shape(doc, lining, "#6a2a8a", "#3a1a54", off=(8, 8), sw=2.5)
     for x in (-110, -60, 60, 110):
-        s += line([(x * 0.9, 10), (x * 1.25, 200)], "#22123a", 5)
+        s += line([(x * 0.9, 10), (x * 1.25, 200)], CLOAK_SH, 5)
     # armoured torso: breastplate and segmented plates
     torso = smooth_d([(-136, -150), (-60, -190), (60, -190), (136, -150), (120, -20), (60, 40), (-60, 40), (-120, -20)], True, 0.35)
     s += shape(doc, torso, "#5a2a7a", "#3a1a54", off=(12, 12), sw=3, hl="#9a6ac0", hl_d=ellipse_d(-60, -150, 34, 10))
@@ -309,11 +317,13 @@ def marfes2(doc, i):
 
 
 def build():
-    sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames")
+    # the brain rolls from foot to foot, and rears back with its mouth open to fire
+    sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames",
+          motion=[(0, 1.03, 0.97, -3), (-1, 0.97, 1.03, 3), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
     sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames")
-    sheet("marfes2", 640, 680, 2, marfes2,
-          "Second form, 640 x 680 frames; beam emitters at (+-117,-54), (+-92,-117), (+-149,-126), (+-98,-148) from the centre")
+    sheet("marfes2", 640, 680, 2, marfes2, rim_width=3,
+          title="Second form, 640 x 680 frames; beam emitters at (+-117,-54), (+-92,-117), (+-149,-126), (+-98,-148) from the centre")
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@ projectiles and the stage hazards. Every walking or flying sheet faces right
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d, rect_d,
-                    star_d, radial, f)
+                    star_d, radial, rim_filter, f)
 
 FIRE_OUT, FIRE, FIRE_HOT, FIRE_CORE = "#9a2a10", "#ff7a1a", "#ffc83a", "#fff6c0"
 
@@ -159,6 +159,11 @@ def patapata(doc, i, float_icon=False):
 
 
 # ------------------------------------------------------------ death 64 x 96
+# The reaper's robe is a cold slate, not black: it has to stay a shape of its
+# own in the catacombs and the throne room.
+ROBE, ROBE_SH, ROBE_HL = "#3e5266", "#263444", "#7890aa"
+
+
 def death(doc, i):
     sway = [0, 1.5, -1.5][i]
     s = ""
@@ -168,16 +173,16 @@ def death(doc, i):
     s += shape(doc, blade, "#d0d8e4", "#8090a8", off=(1, 1.5), sw=1.6, hl="#ffffff", hl_d=ellipse_d(54, 9, 3, 1))
     robe = smooth_d([(22, 30), (26, 12), (34, 8), (42, 13), (44, 30), (46, 60), (50, 88 + sway),
                      (43, 84 - sway), (36, 90), (29, 85 + sway), (21, 90 - sway), (17, 84), (20, 60)], True, 0.35)
-    s += shape(doc, robe, "#3a3250", "#1e1a30", off=(3, 2), hl="#6a5e8a", hl_d=ellipse_d(28, 20, 3, 5))
+    s += shape(doc, robe, ROBE, ROBE_SH, off=(3, 2), hl=ROBE_HL, hl_d=ellipse_d(28, 20, 3, 5))
     # hood opening with a skull face
     s += flat(smooth_d([(31, 16), (38, 14), (42, 22), (40, 32), (33, 32), (30, 24)], True, 0.4), "#0e0a16", 1.2)
     s += flat(ellipse_d(37, 23, 4.5, 5.5), "#e6e0d0", 1.2)
     s += flat(circle_d(38.5, 22, 1.5), "#ff3040") + flat(circle_d(35, 22, 1.3), "#ff3040")
     s += line([(35.5, 27), (39.5, 27)], OUT, 1)
     # bony hand on the scythe
-    s += line([(30, 40), (36, 48), (42, 46)], OUT, 5) + line([(30, 40), (36, 48), (42, 46)], "#3a3250", 3)
+    s += line([(30, 40), (36, 48), (42, 46)], OUT, 5) + line([(30, 40), (36, 48), (42, 46)], ROBE, 3)
     s += flat(ellipse_d(42.5, 46, 2.5, 2.2), "#e6e0d0", 1.2)
-    s += line([(26, 44), (28, 80)], "#1e1a30", 1.2) + line([(33, 50), (34, 84)], "#1e1a30", 1.2)
+    s += line([(26, 44), (28, 80)], ROBE_SH, 1.2) + line([(33, 50), (34, 84)], ROBE_SH, 1.2)
     return s
 
 
@@ -295,19 +300,43 @@ def burner(doc, i):
 
 
 def guruguru(doc, i):
-    return fireball(doc, 0, 32, swirl=i * 0.52)
+    # the twelve-point flame repeats every 60 degrees: three even steps
+    # through that make a loop that turns without a jump
+    return fireball(doc, 0, 32, swirl=i * math.pi / 9)
 
 
 # ------------------------------------------------------------ sheets
-def sheet(name, fw, fh, frames, fn, stacked=False, title=""):
+# Rims that keep every hostile silhouette readable on the dark backdrops: warm
+# and pale for creatures (the heroine's own rim is cool lilac), hot yellow for
+# fire, pink for the beam. Sheets the game draws at half size get a wider rim.
+RIM_FOE, RIM_FIRE, RIM_BEAM = "#fff0dc", "#fff4a8", "#fff4ff"
+
+
+def pose(content, motion, pivot):
+    """Moves a whole frame: a lift (negative is up), a squash and stretch and
+    a tilt in degrees, all about the pivot (the feet of a walker, the
+    strings of a puppet), so a cycle bobs and leans instead of only moving
+    its limbs."""
+    if not motion:
+        return content
+    dy, sx, sy, tilt = motion
+    px, py = pivot
+    return '<g transform="translate(%s,%s) rotate(%s) scale(%s,%s) translate(%s,%s)">%s</g>' % (
+        f(px), f(py + dy), f(tilt), f(sx), f(sy), f(-px), f(-py), content)
+
+
+def sheet(name, fw, fh, frames, fn, stacked=False, title="", rim=RIM_FOE, rim_width=1.0, motion=None, pivot=None):
     n = len(frames)
     w, h = (fw, fh * n) if stacked else (fw * n, fh)
     doc = Doc(w, h, title)
     # each frame is clipped to its own cell so nothing bleeds into a neighbour
     doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="%d" height="%d"/></clipPath>' % (fw, fh))
+    ref = rim_filter(doc, "rim", rim, rim_width)
     for k, i in enumerate(frames):
         x, y = (0, k * fh) if stacked else (k * fw, 0)
-        doc.add('<g id="frame%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">%s</g></g>' % (k, x, y, fn(doc, i)))
+        body = pose(fn(doc, i), motion[k] if motion else None, pivot or (fw / 2, fh))
+        doc.add('<g id="frame%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)"><g filter="%s">%s</g></g></g>'
+                % (k, x, y, ref, body))
     print(doc.save("enemy/%s.svg" % name))
 
 
@@ -329,21 +358,32 @@ def icon(doc, name):
 
 def build():
     sheet("dummy", 32, 32, [0], dummy, title="Practice target")
-    sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames")
-    sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames")
-    sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames")
-    sheet("monoeye", 64, 64, [0, 1, 2], monoeye, title="One-eyed blob, 3 frames")
-    sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames")
-    sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames")
-    sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96")
+    sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames",
+          motion=[(0, 1.04, 0.96, -3), (-1, 0.95, 1.06, 0), (0, 1.04, 0.96, 3)], pivot=(16, 30))
+    sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames",
+          motion=[(0, 1.05, 0.95, -4), (-1, 0.96, 1.05, 0), (0, 1.05, 0.95, 4)], pivot=(16, 30))
+    sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames",
+          motion=[(0, 1.04, 0.96, -4), (-1, 0.97, 1.04, 4)], pivot=(32, 54))
+    sheet("monoeye", 64, 64, [0, 1, 2], monoeye, title="One-eyed blob, 3 frames",
+          motion=[(0, 1.0, 1.0, -3), (-1, 1.0, 1.0, 0), (0, 1.0, 1.0, 3)], pivot=(32, 60))
+    sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames",
+          motion=[(1.5, 1.0, 1.0, -5), (-2, 0.96, 1.05, 0), (0, 1.03, 0.97, 5)], pivot=(32, 34))
+    sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames",
+          motion=[(0, 0.96, 1.05, -6), (0, 1.0, 1.0, 0), (0, 1.05, 0.95, 6)], pivot=(48, 50))
+    sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96",
+          motion=[(0, 1.0, 1.0, -4), (-2, 0.97, 1.03, 0), (0, 1.0, 1.0, 4)], pivot=(32, 88))
+    # the mech's body dips and rocks back when its cannon fires
     sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
-          title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)")
-    sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96")
-    sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball")
+          title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)",
+          motion=[(0, 1.0, 1.0, 0), (1, 1.0, 0.97, -3), (0, 1.0, 1.0, 1.5)], pivot=(32, 84))
+    sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96",
+          motion=[(0, 1.0, 1.0, -6), (0, 1.0, 1.0, 6)], pivot=(32, 4))
+    sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball", rim=RIM_FIRE, rim_width=2)
     sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right")
-    sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right")
-    sheet("burner", 64, 32, [0, 1, 2], burner, stacked=True, title="Flame jet, 3 frames of 64 x 32 stacked, pointing right")
-    sheet("guruguru", 32, 32, [0, 1, 2], guruguru, title="Circling fire, 3 frames")
+    sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right", rim=RIM_BEAM, rim_width=1.5)
+    sheet("burner", 64, 32, [0, 1, 2], burner, stacked=True, title="Flame jet, 3 frames of 64 x 32 stacked, pointing right",
+          rim=RIM_FIRE)
+    sheet("guruguru", 32, 32, [0, 1, 2], guruguru, title="Circling fire, 3 frames", rim=RIM_FIRE)
 
 
 if __name__ == "__main__":

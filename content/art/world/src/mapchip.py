@@ -448,31 +448,33 @@ put(9, 1, gate(True))
 put(9, 2, gate(False))
 
 
+# Hazards must read at a glance on every (dark) backdrop and on any wall:
+# pale steel, and a pale rim around the whole hazard.
+RIM_FILTER = ('<filter id="hazardrim" x="-0.1" y="-0.1" width="1.2" height="1.2" color-interpolation-filters="sRGB">'
+              '<feMorphology in="SourceAlpha" operator="dilate" radius="1" result="grown"/>'
+              '<feFlood flood-color="#fff4e0" flood-opacity="1"/>'
+              '<feComposite in2="grown" operator="in" result="rim"/>'
+              '<feMerge><feMergeNode in="rim"/><feMergeNode in="SourceGraphic"/></feMerge></filter>')
+doc.defs.append(RIM_FILTER)
+
+
 def spikes(down):
+    # Bright steel blades on a red warning plate, inside the same pale rim as
+    # the spike balls: grey on grey brick would vanish.
     s = ""
-    base = flat(rect_d(2, 26, 28, 5), "#4a5260", 1.6) if not down else flat(rect_d(2, 1, 28, 5), "#4a5260", 1.6)
+    base = flat(rect_d(2, 26, 28, 5), "#b02a3a", 1.6) if not down else flat(rect_d(2, 1, 28, 5), "#b02a3a", 1.6)
     for i in range(4):
         x = 4 + i * 6.66 + 0.3
         if down:
             d = poly_d([(x - 3, 6), (x + 3.3, 6), (x + 0.2, 28)])
         else:
             d = poly_d([(x - 3, 26), (x + 3.3, 26), (x + 0.2, 6)])
-        s += shape(doc, d, "#c8d0dc", "#7c8696", off=(2, 0), sw=1.4)
-    return (s + base) if not down else (base + s)
+        s += shape(doc, d, "#eef2f8", "#8c96a8", off=(2, 0), sw=1.4)
+    return '<g filter="url(#hazardrim)">%s</g>' % ((s + base) if not down else (base + s))
 
 
 put(17, 0, spikes(False))
 put(18, 0, spikes(True))
-
-
-# Spike balls must read at a glance on every (dark) backdrop: pale steel
-# spikes, a lit body and a thin pale rim around the whole ball.
-RIM_FILTER = ('<filter id="hazardrim" x="-0.1" y="-0.1" width="1.2" height="1.2" color-interpolation-filters="sRGB">'
-              '<feMorphology in="SourceAlpha" operator="dilate" radius="1" result="grown"/>'
-              '<feFlood flood-color="#fff4e0" flood-opacity="0.8"/>'
-              '<feComposite in2="grown" operator="in" result="rim"/>'
-              '<feMerge><feMergeNode in="rim"/><feMergeNode in="SourceGraphic"/></feMerge></filter>')
-doc.defs.append(RIM_FILTER)
 
 
 def spike_ball(body, shade, hl, glint):

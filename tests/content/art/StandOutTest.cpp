@@ -1,0 +1,353 @@
+// Everything that can hurt the heroine must read at a glance on every stage
+// backdrop: each frame of each enemy, boss, projectile and hazard chip is laid
+// over every backdrop at its darkest and at its busiest spot, and the
+// sprite's outermost ring of pixels must differ from the backdrop right
+// under it by a luminance contrast of at least 3:1. The heroine's dress must
+// also never share a colour with a boss.
+#include "ColourMath.h"
+#include "TgaFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kGameDir = VRELS_GAME_DIR;
+
+// A sheet of frames as the game cuts it: frame size and the grid of frames.
+struct Sheet {
+    const char* path;
+    int frameW, frameH, columns, rows;
+};
+
+const Sheet kEnemySheets[] = {
+    {"gfx/enemy/dummy.tga", 32, 32, 1, 1},
+    {"gfx/enemy/brain.tga", 32, 32, 3, 1},
+    {"gfx/enemy/met.tga", 32, 32, 3, 1},
+    {"gfx/enemy/togezo.tga", 64, 64, 2, 1},
+    {"gfx/enemy/monoeye.tga", 64, 64, 3, 1},
+    {"gfx/enemy/ghost.tga", 64, 64, 3, 1},
+    {"gfx/enemy/patapata.tga", 96, 96, 3, 1},
+    {"gfx/enemy/death.tga", 64, 96, 3, 1},
+    {"gfx/enemy/mecha.tga", 128, 96, 1, 3},
+    {"gfx/enemy/marionette.tga", 64, 96, 2, 1},
+    {"gfx/enemy/fireball.tga", 32, 32, 1, 1},
+    {"gfx/enemy/knife.tga", 32, 16, 1, 1},
+    {"gfx/enemy/beam.tga", 32, 8, 1, 1},
+    {"gfx/enemy/burner.tga", 64, 32, 1, 3},
+    {"gfx/enemy/guruguru.tga", 32, 32, 3, 1},
+    {"gfx/enemy/fesbio_brain.tga", 96, 96, 3, 1},
+    {"gfx/enemy/fesbio_snake.tga", 176, 192, 4, 1},
+    {"gfx/enemy/marfes.tga", 128, 160, 5, 1},
+    {"gfx/enemy/marfes2.tga", 640, 680, 2, 1},
+};
+
+const Sheet kBossSheets[] = {
+    {"gfx/enemy/fesbio_brain.tga", 96, 96, 3, 1},
+    {"gfx/enemy/fesbio_snake.tga", 176, 192, 4, 1},
+    {"gfx/enemy/marfes.tga", 128, 160, 5, 1},
+    {"gfx/enemy/marfes2.tga", 640, 680, 2, 1},
+};
+
+// The hazard chips of the map chip sheet (column, row of 32 x 32 cells).
+struct Chip {
+    const char* name;
+    int column, row;
+};
+const Chip kHazardChips[] = {{"steel spikes pointing up", 17, 0},
+                             {"steel spikes hanging down", 18, 0},
+                             {"steel spike ball", 19, 0},
+                             {"red spike ball", 19, 1}};
+
+const char* const kBackdrops[] = {"gfx/bg/bg1.tga", "gfx/bg/bg2.tga", "gfx/bg/bg3.tga",
+                                  "gfx/bg/bg4.tga", "gfx/bg/bg5.tga", "gfx/bg/bg6.tga"};
+
+constexpr double kMinContrast = 3.0;
+constexpr double kMinDressDistance = 30.0;
+constexpr int kSolid = 128; // alpha from which a pixel counts as part of the sprite
+
+// A frame cut out of a sheet, with straight alpha.
+struct Frame {
+    std::string name;
+    int w = 0, h = 0;
+    std::vector<uint8_t> rgba;
+    uint8_t Alpha(int x, int y) const {
+        if (x < 0 || y < 0 || x >= w || y >= h) {
+            return 0;
+        }
+        return rgba[(static_cast<size_t>(y) * w + x) * 4 + 3];
+    }
+};
+
+Frame CutFrame(const TgaImage& sheet, int x0, int y0, int w, int h, const std::string& name) {
+    Frame frame;
+    frame.name = name;
+    frame.w = w;
+    frame.h = h;
+    frame.rgba.resize(static_cast<size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < 4; ++c) {
+                frame.rgba[(static_cast<size_t>(y) * w + x) * 4 + c] = sheet.At(x0 + x, y0 + y, c);
+            }
+        }
+    }
+    return frame;
+}
+
+std::vector<Frame> FramesOf(const Sheet& sheet) {
+    TgaImage image;
+    std::string error;
+    EXPECT_TRUE(ReadTga(kGameDir + "/" + sheet.path, image, error)) << sheet.path << ": " << error;
+    std::vector<Frame> frames;
+    if (image.width < sheet.frameW * sheet.columns || image.height < sheet.frameH * sheet.rows) {
+        ADD_FAILURE() << sheet.path << " is smaller than its frames";
+        return frames;
+    }
+    for (int row = 0; row < sheet.rows; ++row) {
+        for (int column = 0; column < sheet.columns; ++column) {
+            const int index = row * sheet.columns + column;
+            frames.push_back(CutFrame(image, column * sheet.frameW, row * sheet.frameH,
+                                      sheet.frameW, sheet.frameH,
+                                      std::string(sheet.path) + " frame " + std::to_string(index)));
+        }
+    }
+    return frames;
+}
+
+// Luminance of a backdrop with running sums, so any window's mean and
+// spread come cheaply.
+class LumaField {
+public:
+    explicit LumaField(const TgaImage& image)
+        : w_(image.width), h_(image.height), lum_(static_cast<size_t>(w_) * h_),
+          sum_(static_cast<size_t>(w_ + 1) * (h_ + 1)), sq_(sum_.size()) {
+        for (int y = 0; y < h_; ++y) {
+            for (int x = 0; x < w_; ++x) {
+                const double l =
+                    colour::Luminance(image.At(x, y, 0), image.At(x, y, 1), image.At(x, y, 2));
+                lum_[Index(x, y)] = l;
+                sum_[Sum(x + 1, y + 1)] =
+                    l + sum_[Sum(x, y + 1)] + sum_[Sum(x + 1, y)] - sum_[Sum(x, y)];
+                sq_[Sum(x + 1, y + 1)] =
+                    l * l + sq_[Sum(x, y + 1)] + sq_[Sum(x + 1, y)] - sq_[Sum(x, y)];
+            }
+        }
+    }
+    int Width() const { return w_; }
+    int Height() const { return h_; }
+    double Mean(int x, int y, int w, int h) const { return Box(sum_, x, y, w, h) / (w * h); }
+    double Spread(int x, int y, int w, int h) const {
+        const double mean = Mean(x, y, w, h);
+        return std::max(0.0, Box(sq_, x, y, w, h) / (w * h) - mean * mean);
+    }
+
+private:
+    size_t Index(int x, int y) const { return static_cast<size_t>(y) * w_ + x; }
+    size_t Sum(int x, int y) const { return static_cast<size_t>(y) * (w_ + 1) + x; }
+    double Box(const std::vector<double>& s, int x, int y, int w, int h) const {
+        return s[Sum(x + w, y + h)] - s[Sum(x, y + h)] - s[Sum(x + w, y)] + s[Sum(x, y)];
+    }
+    int w_, h_;
+    std::vector<double> lum_, sum_, sq_;
+};
+
+struct Spot {
+    const char* kind;
+    int x, y;
+};
+
+// The darkest and the busiest window of a frame's size on the backdrop.
+std::vector<Spot> SpotsFor(const LumaField& field, int w, int h) {
+    Spot darkest{"darkest", 0, 0}, busiest{"busiest", 0, 0};
+    double lowest = 1e9, widest = -1.0;
+    const int step = 8;
+    for (int y = 0; y + h <= field.Height(); y += step) {
+        for (int x = 0; x + w <= field.Width(); x += step) {
+            const double mean = field.Mean(x, y, w, h);
+            if (mean < lowest) {
+                lowest = mean;
+                darkest.x = x;
+                darkest.y = y;
+            }
+            const double spread = field.Spread(x, y, w, h);
+            if (spread > widest) {
+                widest = spread;
+                busiest.x = x;
+                busiest.y = y;
+            }
+        }
+    }
+    return {darkest, busiest};
+}
+
+// The contrast between the frame's outer ring, laid over the backdrop at
+// (bx, by), and the backdrop pixels under that ring.
+double RingContrast(const Frame& frame, const TgaImage& backdrop, int bx, int by) {
+    double ringSum = 0.0, backSum = 0.0;
+    int count = 0;
+    for (int y = 0; y < frame.h; ++y) {
+        for (int x = 0; x < frame.w; ++x) {
+            const int a = frame.Alpha(x, y);
+            if (a < kSolid) {
+                continue;
+            }
+            const bool edge = frame.Alpha(x - 1, y) < kSolid || frame.Alpha(x + 1, y) < kSolid ||
+                              frame.Alpha(x, y - 1) < kSolid || frame.Alpha(x, y + 1) < kSolid;
+            if (!edge) {
+                continue;
+            }
+            double mixed[3], back[3];
+            for (int c = 0; c < 3; ++c) {
+                back[c] = backdrop.At(bx + x, by + y, c);
+                const double s = frame.rgba[(static_cast<size_t>(y) * frame.w + x) * 4 + c];
+                mixed[c] = (s * a + back[c] * (255 - a)) / 255.0;
+            }
+            ringSum += colour::Luminance(mixed[0], mixed[1], mixed[2]);
+            backSum += colour::Luminance(back[0], back[1], back[2]);
+            ++count;
+        }
+    }
+    if (count == 0) {
+        return 0.0;
+    }
+    return colour::ContrastRatio(ringSum / count, backSum / count);
+}
+
+class StandOut : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        for (const char* path : kBackdrops) {
+            TgaImage image;
+            std::string error;
+            ASSERT_TRUE(ReadTga(kGameDir + "/" + path, image, error)) << path << ": " << error;
+            backdrops_.emplace(path, std::move(image));
+        }
+    }
+    static void TearDownTestSuite() { backdrops_.clear(); }
+
+    // Every failing frame, backdrop and spot, one per line.
+    static std::string Shortfalls(const std::vector<Frame>& frames) {
+        std::ostringstream report;
+        for (const auto& [path, image] : backdrops_) {
+            const LumaField field(image);
+            std::map<std::pair<int, int>, std::vector<Spot>> spotsBySize;
+            for (const Frame& frame : frames) {
+                auto& spots = spotsBySize[{frame.w, frame.h}];
+                if (spots.empty()) {
+                    spots = SpotsFor(field, frame.w, frame.h);
+                }
+                for (const Spot& spot : spots) {
+                    const double contrast = RingContrast(frame, image, spot.x, spot.y);
+                    if (contrast < kMinContrast) {
+                        report << frame.name << " on " << path << " (" << spot.kind << " spot "
+                               << spot.x << "," << spot.y << "): " << contrast << ":1\n";
+                    }
+                }
+            }
+        }
+        return report.str();
+    }
+
+    static std::map<std::string, TgaImage> backdrops_;
+};
+
+std::map<std::string, TgaImage> StandOut::backdrops_;
+
+TEST_F(StandOut, EveryEnemyProjectileAndBossFrameOutlinesItselfOnEveryBackdrop) {
+    std::vector<Frame> frames;
+    for (const Sheet& sheet : kEnemySheets) {
+        const std::vector<Frame> cut = FramesOf(sheet);
+        frames.insert(frames.end(), cut.begin(), cut.end());
+    }
+    ASSERT_FALSE(frames.empty());
+    const std::string shortfalls = Shortfalls(frames);
+    EXPECT_TRUE(shortfalls.empty()) << "outer rings below " << kMinContrast << ":1\n" << shortfalls;
+}
+
+TEST_F(StandOut, EveryHazardChipOutlinesItselfOnEveryBackdrop) {
+    TgaImage chips;
+    std::string error;
+    ASSERT_TRUE(ReadTga(kGameDir + "/gfx/mapchip.tga", chips, error)) << error;
+    std::vector<Frame> frames;
+    for (const Chip& chip : kHazardChips) {
+        frames.push_back(CutFrame(chips, chip.column * 32, chip.row * 32, 32, 32,
+                                  std::string("chip ") +
+                                      std::to_string(chip.column * 100 + chip.row) + " (" +
+                                      chip.name + ")"));
+    }
+    const std::string shortfalls = Shortfalls(frames);
+    EXPECT_TRUE(shortfalls.empty()) << "outer rings below " << kMinContrast << ":1\n" << shortfalls;
+}
+
+// The colours that cover at least `share` of a frame's solid pixels, most
+// common first, leaving out the shared near-black outline: quantised to 8
+// levels a channel (so a fill and its cel shade mostly fall together), each bucket standing for the
+// mean of its pixels.
+std::vector<colour::Lab> MainColours(const Frame& frame, double share) {
+    struct Bucket {
+        double r = 0, g = 0, b = 0;
+        int count = 0;
+    };
+    std::map<int, Bucket> buckets;
+    int solid = 0;
+    for (int y = 0; y < frame.h; ++y) {
+        for (int x = 0; x < frame.w; ++x) {
+            if (frame.Alpha(x, y) < 255) {
+                continue;
+            }
+            const uint8_t* p = &frame.rgba[(static_cast<size_t>(y) * frame.w + x) * 4];
+            if (colour::ToLab(p[0], p[1], p[2]).l < 12.0) {
+                continue; // outline ink
+            }
+            ++solid;
+            Bucket& bucket = buckets[(p[0] >> 5) << 6 | (p[1] >> 5) << 3 | (p[2] >> 5)];
+            bucket.r += p[0];
+            bucket.g += p[1];
+            bucket.b += p[2];
+            ++bucket.count;
+        }
+    }
+    std::vector<Bucket> common;
+    for (const auto& entry : buckets) {
+        if (entry.second.count >= share * solid) {
+            common.push_back(entry.second);
+        }
+    }
+    std::sort(common.begin(), common.end(),
+              [](const Bucket& a, const Bucket& b) { return a.count > b.count; });
+    std::vector<colour::Lab> main;
+    for (const Bucket& bucket : common) {
+        main.push_back(colour::ToLab(bucket.r / bucket.count, bucket.g / bucket.count,
+                                     bucket.b / bucket.count));
+    }
+    return main;
+}
+
+TEST_F(StandOut, TheHeroinesDressNeverSharesABossColour) {
+    // Her dress is the colour that covers most of her standing frame.
+    TgaImage heroine;
+    std::string error;
+    ASSERT_TRUE(ReadTga(kGameDir + "/gfx/mary/mary.tga", heroine, error)) << error;
+    const Frame stand = CutFrame(heroine, 0, 0, 64, 64, "heroine");
+    const std::vector<colour::Lab> dress = MainColours(stand, 0.15);
+    ASSERT_FALSE(dress.empty()) << "no colour covers much of the heroine's standing frame";
+    for (const Sheet& sheet : kBossSheets) {
+        for (const Frame& frame : FramesOf(sheet)) {
+            for (const colour::Lab& main : MainColours(frame, 0.08)) {
+                EXPECT_GE(colour::DeltaE(dress[0], main), kMinDressDistance)
+                    << frame.name << ": main colour L*a*b* (" << main.l << ", " << main.a << ", "
+                    << main.b << ") is too close to the heroine's dress (" << dress[0].l << ", "
+                    << dress[0].a << ", " << dress[0].b << ")";
+            }
+        }
+    }
+}
+
+} // namespace
