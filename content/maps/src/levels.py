@@ -372,7 +372,7 @@ def the_lesson(s, terrace=11):
 
 @stage
 def stage1_1():
-    s = lay("stage1_1", "Stage 1-1, moonlit forest: up the old oak.", "forest", 300)
+    s = lay("stage1_1", "Stage 1-1, moonlit forest: up the old oak.", "forest", 340)
     s.note("Taught by signs; the idea is height: hop, climb the old oak, cross its crown, "
            "climb the last hill to the mirror.")
     the_lesson(s)
@@ -419,23 +419,29 @@ def stage1_1():
     s.ledge(212, 218, 5); s.coins(212, 218, 4)
     s.on(219, MONOEYE)
     s.arc(221, 6, 9)
-    s.fill(226, 246, 11)
-    s.on(232, BRAIN); s.on(238, BRAIN); s.on(243, MAGAZINE)
-    # the root tunnel: a low passage under the hill, one monoeye inside
-    s.fill(246, 262, 11)
-    s.fill(248, 260, 0, 8)
-    s.on(256, MONOEYE)
-    # the last climb: up the hill in steps to the mirror on its top
-    s.fill(262, 268, 10)
-    s.fill(268, 274, 8)
-    s.on(272, BRAIN)
-    s.planks(276, 280, 6)                     # a branch over the gully to the hilltop
-    s.fill(282, 300, 5)
-    s.put(278, 5, COIN); s.put(279, 5, COIN)
-    s.on(288, MONOEYE)
-    s.trim(300)
-    s.on(295, GOAL)
-    s.fill(299, 300, 0, 5)                    # the hill's far side closes the stage
+    s.fill(226, 250, 11)
+    s.on(232, BRAIN); s.on(238, BRAIN); s.on(246, MAGAZINE)
+    # the fallen giant: its trunk a shelf over the path, a monoeye beneath
+    s.fill(250, 266, 11)
+    s.fill(252, 264, 7, 9)
+    s.coins(254, 262, 6)
+    s.on(259, MONOEYE)
+    # the brook: a low islet between two pits, a plank above it
+    s.fill(269, 273, 12)
+    s.planks(268, 275, 8); s.coins(269, 274, 7)
+    s.fill(276, 300, 11)
+    s.on(284, BRAIN); s.on(294, MAGAZINE)
+    # the last climb: up the hill in steps, a branch over the gully, the mirror on top
+    s.fill(300, 306, 10)
+    s.fill(306, 312, 8)
+    s.on(310, BRAIN)
+    s.planks(313, 317, 6)
+    s.put(314, 5, COIN); s.put(315, 5, COIN)
+    s.fill(318, 340, 7)
+    s.on(326, MONOEYE)
+    s.trim(340)
+    s.on(335, GOAL)
+    s.fill(339, 340, 0, 7)                    # the hill's far side closes the stage
     dress(s, "forest")
     return s
 
@@ -975,7 +981,7 @@ def stage5_boss():
 
 @stage
 def trial1_1():
-    s = lay("trial1_1", "Trial 1, moonlit forest: the swinging bridges.", "forest", 250)
+    s = lay("trial1_1", "Trial 1, moonlit forest: the swinging bridges.", "forest", 262)
     s.note("Taught by signs; the idea is crossing: a pit, stepping stones, swinging platforms "
            "over the ravines, a plank bridge to the mirror.")
     the_lesson(s)
@@ -1012,20 +1018,21 @@ def trial1_1():
     s.fill(180, 183, 10)
     s.on(181, COIN)
     s.put(185, 10, FLOATING)
-    s.fill(190, 212, 11)
+    s.fill(190, 222, 11)
     s.on(196, BRAIN); s.on(201, MAGAZINE)
-    s.fill(203, 212, 0, 8)                    # a low hollow under roots
-    s.on(208, MET)
+    s.fill(204, 216, 7, 9)                    # a fallen log: coins on top, a met beneath
+    s.coins(206, 214, 6)
+    s.on(210, MET)
+    s.on(219, MONOEYE)
     # the plank bridge to the mirror on its rock
-    s.fill(212, 216, 9)
-    s.planks(216, 234, 9)
-    s.coins(219, 231, 7)
-    s.on(213, MONOEYE)
-    s.put(226, 8, BRAIN)
-    s.fill(234, 250, 9)
-    s.trim(250)
-    s.on(245, GOAL)
-    s.fill(249, 250, 0, 9)
+    s.fill(222, 226, 9)
+    s.planks(226, 242, 9)
+    s.coins(229, 239, 7)
+    s.put(234, 8, BRAIN)
+    s.fill(242, 262, 9)
+    s.trim(262)
+    s.on(257, GOAL)
+    s.fill(261, 262, 0, 9)
     dress(s, "forest")
     return s
 

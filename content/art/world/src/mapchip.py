@@ -1346,9 +1346,10 @@ def board(content):
 
 
 def jump_arc(x0, x1, peak):
+    """A jump's path: up from x0 and down to an arrow head at x1."""
     mid = (x0 + x1) / 2
-    return line([(x0, 25), (mid - 3, peak), (mid + 3, peak), (x1, 25)], "#fff2a0", 1.4, cap="butt") + \
-        flat(poly_d([(x1 + 1.5, 26), (x1 - 2.5, 24), (x1 - 0.5, 21.5)]), "#fff2a0")
+    d = smooth_d([(x0, 25), (x0 + 1.5, (25 + peak) / 2), (mid, peak), (x1 - 1.5, (25 + peak) / 2), (x1, 24)], False, 0.6)
+    return flat(d, "none", 1.6, "#fff2a0") + flat(poly_d([(x1, 27), (x1 - 2.6, 22.5), (x1 + 2.6, 22.5)]), "#fff2a0")
 
 
 def key_signs():
