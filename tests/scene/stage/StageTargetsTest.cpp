@@ -115,8 +115,8 @@ TEST(StageTargets, TheCourseClimbsAndTurnsBack) {
                                std::to_string(turning) +
                                " of the 6 stages that turn back for 3 s wanted";
     if ((tall < 8 || turning < 6) && !pending.empty()) {
-        GTEST_SKIP() << counts << "; " << pending.size() << " stages still pending:"
-                     << figures.str();
+        GTEST_SKIP() << counts << "; " << pending.size()
+                     << " stages still pending:" << figures.str();
     }
     EXPECT_GE(tall, 8) << counts << figures.str();
     EXPECT_GE(turning, 6) << counts << figures.str();
@@ -132,8 +132,8 @@ TEST_P(StageSecret, TheSecretScriptTakesTheSecretAndReachesTheGoal) {
         FAIL() << stage.map << ": no secret script " << keys;
     }
     const StageFigures secret = stagerun::RunFigures(stage, keys);
-    ASSERT_EQ(secret.missFrame, 0) << stage.map << ": the heroine misses at frame "
-                                   << secret.missFrame;
+    ASSERT_EQ(secret.missFrame, 0)
+        << stage.map << ": the heroine misses at frame " << secret.missFrame;
     ASSERT_NE(secret.goalFrame, 0) << stage.map << ": the secret script never reaches the goal";
     // An extra life shows in the lives; a cache of coins as ten coins' worth
     // of score (1000) beyond what the plain clear scores.
@@ -148,5 +148,4 @@ TEST_P(StageSecret, TheSecretScriptTakesTheSecretAndReachesTheGoal) {
 
 INSTANTIATE_TEST_SUITE_P(PlayedStages, StageTargets, ::testing::ValuesIn(PlayedStages()),
                          StageName);
-INSTANTIATE_TEST_SUITE_P(PlayedStages, StageSecret, ::testing::ValuesIn(PlayedStages()),
-                         StageName);
+INSTANTIATE_TEST_SUITE_P(PlayedStages, StageSecret, ::testing::ValuesIn(PlayedStages()), StageName);
