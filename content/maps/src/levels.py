@@ -360,6 +360,7 @@ def the_lesson(s, terrace=11):
     s.fill(25, 27, 10)                        # a boulder, three cells high
     s.coins(25, 27, 9)
     s.sign(30, SIGN_SHOOT)
+    s.on(28, MAGAZINE)                        # two spares: holding Z empties the gun fast
     s.on(33, MAGAZINE)
     s.on(42, BRAIN)                           # the first enemy: alone, slow, in the open
     s.planks(35, 40, 10)
