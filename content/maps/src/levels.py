@@ -982,7 +982,7 @@ def stage5_boss():
 
 @stage
 def trial1_1():
-    s = lay("trial1_1", "Trial 1, moonlit forest: the swinging bridges.", "forest", 262)
+    s = lay("trial1_1", "Trial 1, moonlit forest: the swinging bridges.", "forest", 282)
     s.note("Taught by signs; the idea is crossing: a pit, stepping stones, swinging platforms "
            "over the ravines, a plank bridge to the mirror.")
     the_lesson(s)
@@ -1019,21 +1019,22 @@ def trial1_1():
     s.fill(180, 183, 10)
     s.on(181, COIN)
     s.put(185, 10, FLOATING)
-    s.fill(190, 222, 11)
+    s.fill(190, 240, 11)
     s.on(196, BRAIN); s.on(201, MAGAZINE)
     s.fill(204, 216, 7, 9)                    # a fallen log: coins on top, a met beneath
     s.coins(206, 214, 6)
     s.on(210, MET)
-    s.on(219, MONOEYE)
-    # the plank bridge to the mirror on its rock
-    s.fill(222, 226, 9)
-    s.planks(226, 242, 9)
-    s.coins(229, 239, 7)
-    s.put(234, 8, BRAIN)
-    s.fill(242, 262, 9)
-    s.trim(262)
-    s.on(257, GOAL)
-    s.fill(261, 262, 0, 9)
+    s.on(224, MONOEYE); s.on(233, BRAIN)
+    # the plank bridge, a step up, and the mirror on its rock
+    s.fill(240, 244, 9)
+    s.planks(244, 260, 9)
+    s.coins(247, 257, 7)
+    s.put(252, 8, BRAIN)
+    s.fill(260, 266, 8)
+    s.fill(266, 282, 6)
+    s.trim(282)
+    s.on(277, GOAL)
+    s.fill(281, 282, 0, 6)
     dress(s, "forest")
     return s
 
