@@ -391,7 +391,8 @@ def stage1_1():
     s.planks(95, 100, 9)                      # the first branch, right by the trunk
     s.planks(84, 93, 6)                       # the second turns her left, under the crown
     s.ledge(88, 100, 3)                       # the crown's lowest bough: round its left end
-    s.put(86, 5, COIN); s.put(85, 5, COIN)
+    # coins that curl round the bough's left end: the way up is there
+    s.put(85, 5, COIN); s.put(86, 4, COIN); s.put(87, 3, COIN); s.put(88, 2, COIN); s.put(89, 2, COIN)
     s.coins(90, 99, 2)
     s.on(90, MET)
     # over the crown: branches above the clearing, or down to its floor
