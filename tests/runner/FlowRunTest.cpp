@@ -128,52 +128,51 @@ TEST(FlowRun, TheTitleMenuLeadsToTheStageSelectAndTheMusicModeAndBack) {
     EXPECT_EQ(t[music].Number("selected"), 0);
 }
 
-// Title -> "Arcade Mode" -> the first trial stage, shot through and lost with
-// the only life ("Rest" 1) -> the continue counted down -> game over -> name
-// entry -> ranking -> title. The ranking file holds two entries and the
-// built-in ranking fills the rest; the run's 500 points tie with the ninth
-// place, so they go after it and push the tenth out.
+// Title -> "Arcade Mode" -> the first trial stage, lost with the only life
+// ("Rest" 1) to its first brain -> the continue counted down -> game over ->
+// name entry -> ranking -> title. The ranking file holds two entries and the
+// built-in ranking fills the rest; the run's 600 points (the coins over the
+// trunk and on the boulder) tie with the ninth place, so they go after it and
+// push the tenth out.
 TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
-    GameFolder game("[General]\nRest=1\n", "500,TOP,2\n300,MID,1\n");
-    std::string keys = std::string(kToMenu) + "40 RETURN\n41\n80 RIGHT\n"; // "Arcade Mode"
-    // Walk on firing, into the first pit.
-    for (int f = 120; f <= 300; f += 6) {
-        keys += std::to_string(f) + " RIGHT Z\n" + std::to_string(f + 3) + " RIGHT\n";
-    }
+    GameFolder game("[General]\nRest=1\n", "600,TOP,2\n300,MID,1\n");
+    // "Arcade Mode"; walk on, over the trunk and the boulder, into the brain.
+    std::string keys = std::string(kToMenu) + "40 RETURN\n41\n80 RIGHT\n176 RIGHT X\n200 RIGHT\n" +
+                       "232 RIGHT X\n258 RIGHT\n";
     // Every fresh press of a direction counts the continue down by one.
-    for (int f = 410; f < 460; f += 4) {
+    for (int f = 530; f < 580; f += 4) {
         keys += std::to_string(f) + " DOWN\n" + std::to_string(f + 2) + "\n";
     }
     // Leave the game over early; then "A" three times and the end mark.
-    keys += "560 RETURN\n561\n660 RETURN\n661\n664 RETURN\n665\n668 RETURN\n669\n"
-            "672 RETURN\n673\n900 RETURN\n901\n";
-    const auto t = game.Run("TitleScene", 910, keys);
-    ASSERT_EQ(t.size(), 911u);
+    keys += "680 RETURN\n681\n780 RETURN\n781\n784 RETURN\n785\n788 RETURN\n789\n"
+            "792 RETURN\n793\n1020 RETURN\n1021\n";
+    const auto t = game.Run("TitleScene", 1030, keys);
+    ASSERT_EQ(t.size(), 1031u);
 
     const size_t stage = FirstOf(t, "Trial1_1Scene");
     ASSERT_GT(stage, 0u) << "Arcade Mode starts the trial course";
     const size_t over = FirstOf(t, "GameoverScene", stage);
     ASSERT_GT(over, 0u) << "the continue ran out";
-    ASSERT_LT(over, 560u) << "the key script expects the game over by then";
-    EXPECT_EQ(t[over - 1].Number("score"), 500);
+    ASSERT_LT(over, 680u) << "the key script expects the game over by then";
+    EXPECT_EQ(t[over - 1].Number("score"), 600);
     const size_t entry = FirstOf(t, "NameEntryScene", over);
-    ASSERT_GT(entry, 0u) << "500 points rank";
-    ASSERT_LT(entry, 660u) << "the key script expects the entry by then";
+    ASSERT_GT(entry, 0u) << "600 points rank";
+    ASSERT_LT(entry, 780u) << "the key script expects the entry by then";
 
-    const Frame& done = t[700];
+    const Frame& done = t[820];
     EXPECT_EQ(done.scene, "NameEntryScene");
     EXPECT_EQ(done.Text("name"), "AAA");
     EXPECT_NE(done.line.find("\"finished\":true"), std::string::npos);
-    EXPECT_NE(done.line.find("{\"score\":500,\"name\":\"TOP\",\"difficulty\":2},"
-                             "{\"score\":500,\"name\":\"AAA\",\"difficulty\":1}]"),
+    EXPECT_NE(done.line.find("{\"score\":600,\"name\":\"TOP\",\"difficulty\":2},"
+                             "{\"score\":600,\"name\":\"AAA\",\"difficulty\":1}]"),
               std::string::npos)
         << done.line;
-    EXPECT_EQ(t[899].scene, "NameEntryScene") << "the ranking waits for a press";
-    EXPECT_EQ(t[901].scene, "TitleScene");
+    EXPECT_EQ(t[1019].scene, "NameEntryScene") << "the ranking waits for a press";
+    EXPECT_EQ(t[1021].scene, "TitleScene");
 
     const std::string file = game.Read("score.ini");
     EXPECT_EQ(file.substr(0, 12), "8000,VRL,2\n7") << file;
-    EXPECT_EQ(file.substr(file.size() - 20), "500,TOP,2\n500,AAA,1\n") << file;
+    EXPECT_EQ(file.substr(file.size() - 20), "600,TOP,2\n600,AAA,1\n") << file;
     EXPECT_EQ(file.find("MID"), std::string::npos);
 }
 

@@ -20,6 +20,62 @@ THEMES = {
     "throne": dict(base=1605, wall=510),
 }
 
+# The tile sets drawn for the later worlds and the trial course sit in the
+# sheet's spare active cells, not in a 3 x 5 block: each look lists the codes
+# of its twelve tiles by offset, in the order of TILE_OFFSETS. A look has no
+# single block or inner corners of its own; the kit draws those cells with
+# the look's nearest tile (LOOK_FALLBACK).
+TILE_OFFSETS = [(0, 0), (1, 0), (2, 0), (0, 1), (1, 1), (2, 1), (0, 2), (1, 2), (2, 2),
+                (0, 3), (1, 3), (2, 3)]
+LOOK_FALLBACK = {(0, 4): (1, 3), (1, 4): (1, 1), (2, 4): (1, 1)}
+LOOK_TILES = {
+    "chalk": [1600, 1601, 1602, 1603, 1604, 1701, 1702, 1703, 1704, 1801, 1802, 1803],
+    "embers": [1804, 1902, 1903, 1904, 1905, 1906, 1907, 1908, 1909, 100, 101, 104],
+    "slate": [1, 4, 106, 206, 306, 406, 209, 309, 409, 500, 502, 503],
+    "frost": [504, 506, 509, 602, 603, 604, 606, 607, 702, 703, 704, 706],
+    "gilded": [707, 802, 803, 804, 806, 807, 809, 900, 903, 904, 906, 907],
+}
+
+# Which look each world's stages wear, by the theme they are laid out in
+# ("*": every theme of that world without a line of its own). World 1 keeps
+# the themes' own tiles; a stage's world is read from its map name.
+WORLD_LOOKS = {
+    "1": {},
+    "2": {"*": "embers"},
+    "3": {"*": "slate"},
+    "4": {"*": "frost"},
+    "5": {"*": "gilded", "throne": "throne"},
+    "trial": {"*": "chalk"},
+}
+
+
+def world_of(name):
+    """"stage2_3" -> "2"; every stage of the trial course -> "trial"."""
+    if name.startswith("trial"):
+        return "trial"
+    return name[len("stage")] if name.startswith("stage") else "1"
+
+
+def block_tiles(base):
+    """The fifteen tiles of a theme laid out as a 3 x 5 block from `base`."""
+    return {(dx, dy): base + dx * 100 + dy for dx in range(3) for dy in range(5)}
+
+
+def look_tiles(look):
+    tiles = dict(zip(TILE_OFFSETS, LOOK_TILES[look]))
+    for offset, stand_in in LOOK_FALLBACK.items():
+        tiles[offset] = tiles[stand_in]
+    return tiles
+
+
+def theme_for(name, theme):
+    """The tiles and back wall a stage wears: its world's look over its theme."""
+    looks = WORLD_LOOKS[world_of(name)]
+    look = looks.get(theme, looks.get("*", theme))
+    tiles = look_tiles(look) if look in LOOK_TILES else block_tiles(THEMES[look]["base"])
+    return dict(THEMES[theme], tiles=tiles, look=look)
+
+
 # Active codes with a fixed meaning.
 START, GOAL, CHECKPOINT = 709, 8, 408
 COIN, MAGAZINE, ONEUP = 208, 308, 508
@@ -35,6 +91,9 @@ BRAIN, MET, TOGEZO, MECHA, DEATH, MONOEYE = 5, 105, 205, 305, 405, 505
 HOVERER, HOPPER, GHOST, MARIONETTE, TARGET = 605, 705, 805, 905, 6
 BURNER_L, BURNER_R, BURNER_U, BURNER_D = 7, 107, 207, 307
 TURRET_L, TURRET_R = 407, 507
+
+# Key signs (scenery): a board showing a key as a pictogram, on a post.
+SIGN_POST, SIGN_MOVE, SIGN_JUMP, SIGN_HIGH_JUMP, SIGN_SHOOT, SIGN_STOMP = 16, 116, 216, 316, 416, 516
 
 # Keys of the fixed codes (docs/maps.md, "Keys used in our maps").
 FIXED_KEYS = {
@@ -88,7 +147,8 @@ class Stage:
     def __init__(self, name, title, theme, width, height=15, ground=13):
         self.name = name
         self.title = title
-        self.theme = THEMES[theme]
+        self.kind = theme
+        self.theme = theme_for(name, theme)
         self.width = width
         self.height = height
         self.ground_row = ground
@@ -181,6 +241,12 @@ class Stage:
         if 0 <= x < self.width and 0 <= y < self.height and not self.solid[y][x]:
             self.scenery[y][x] = code
 
+    def sign(self, x, board):
+        """A key sign standing on the ground of column x: the board over its post."""
+        top = self.surface(x)
+        self.scen(x, top - 1, SIGN_POST)
+        self.scen(x, top - 2, board)
+
     def wall(self, x0, x1, y0, y1):
         """The theme's back wall behind the cells (indoor stages)."""
         for y in range(y0, y1):
@@ -229,15 +295,14 @@ class Stage:
         return (1, 1)
 
     def code_grid(self):
-        base = self.theme["base"]
+        tiles = self.theme["tiles"]
         grid = [[0] * self.width for _ in range(self.height)]
         for y in range(self.height):
             for x in range(self.width):
                 if self.chips[y][x]:
                     grid[y][x] = self.chips[y][x]
                 elif self.solid[y][x]:
-                    dx, dy = self.tile_at(x, y)
-                    grid[y][x] = base + dx * 100 + dy
+                    grid[y][x] = tiles[self.tile_at(x, y)]
                 else:
                     grid[y][x] = self.scenery[y][x]
         return grid
@@ -250,12 +315,15 @@ class Stage:
 
     def write(self, path, scenery_names):
         self.check()
-        base = self.theme["base"]
         grid = self.code_grid()
         keys = {}
         legend = []
         used = {c for row in grid for c in row} | {c for row in self.objects for c in row}
-        tile_codes = {base + dx * 100 + dy: (dx, dy) for (dx, dy) in TILE_KEYS}
+        # A look's stand-in tiles keep the key of the tile they stand in for.
+        tiles = self.theme["tiles"]
+        tile_codes = {code: offset for offset, code in tiles.items() if offset not in LOOK_FALLBACK}
+        for offset in LOOK_FALLBACK:
+            tile_codes.setdefault(tiles[offset], offset)
         free = iter(k for k in SCENERY_KEYS)
         for code in sorted(used, key=lambda c: (c not in FIXED_KEYS, c not in tile_codes, c)):
             if code in FIXED_KEYS:

@@ -44,6 +44,24 @@ SCENERY_NAMES = {
     712: "tree crown, bottom-right", 811: "mossy rock", 812: "flowers",
     613: "fallen log, left", 713: "fallen log, right", 614: "dormer window", 714: "railing",
     814: "street lamp, lantern", 815: "street lamp, post",
+    SIGN_POST: "key sign, post", SIGN_MOVE: "key sign: arrow keys walk",
+    SIGN_JUMP: "key sign: X jumps", SIGN_HIGH_JUMP: "key sign: hold X to jump higher",
+    SIGN_SHOOT: "key sign: Z shoots", SIGN_STOMP: "key sign: jump onto an enemy",
+    22: "heap of autumn leaves", 122: "ember bowl", 222: "red-leaved bush", 322: "hanging ivy",
+    422: "fern", 522: "cairn of slates", 622: "snowy fir", 722: "snow drift", 822: "icicles",
+    922: "gilded gargoyle", 1022: "gothic lancet window", 1122: "gold hanging lamp",
+    1222: "pennant", 1322: "practice butt", 1422: "signal lantern",
+}
+
+# Each world's own props, by its look: (standing on the ground, hanging from
+# ceilings, on the wall above the ground). World 1 has none: its themes' own
+# scenery is its look.
+WORLD_PROPS = {
+    "embers": ([22, 122, 222], [], []),
+    "slate": ([422, 522], [322], []),
+    "frost": ([622, 722], [822], []),
+    "gilded": ([922], [1122], [1022]),
+    "chalk": ([1222, 1322, 1422], [], []),
 }
 
 # ---- dressing: scenery in free cells, so the themes read at a glance ----
@@ -86,8 +104,16 @@ def dress(s, kind, seed=None, density=0.22):
     spots = list(standing_spots(s))
     if kind in ("forest", "roofs", "clock"):
         sky(s, rng, moon=kind != "roofs" or rng.random() < 0.5)
+    props = WORLD_PROPS.get(s.theme["look"])
     for x, top in spots:
         if rng.random() > density or not free(s, x, top - 1):
+            continue
+        if props and rng.random() < 0.4:
+            ground, _, wall = props
+            if wall and rng.random() < 0.3 and free(s, x, top - 3):
+                s.scen(x, top - 3, rng.choice(wall))
+            else:
+                s.scen(x, top - 1, rng.choice(ground))
             continue
         r = rng.random()
         if kind == "forest":
@@ -158,7 +184,9 @@ def dress(s, kind, seed=None, density=0.22):
     for x in range(s.width):
         for y in range(1, s.height - 1):
             if s.solid[y - 1][x] and free(s, x, y) and free(s, x, y + 1) and rng.random() < 0.12:
-                if kind == "mansion":
+                if props and props[1] and rng.random() < 0.5:
+                    s.scen(x, y, rng.choice(props[1]))
+                elif kind == "mansion":
                     s.scen(x, y, 218)
                 elif kind in ("catacombs", "clock"):
                     s.scen(x, y, 321 if rng.random() < 0.6 else 420)
@@ -317,29 +345,107 @@ def lay(name, title, theme, width, height=15, ground=13):
 
 # ======================= World 1: learning the ropes =======================
 
+def the_lesson(s, terrace=11):
+    """The first screen and a half of a first stage: every control taught by a
+    key sign where it is first needed, over safe ground. Returns the column
+    where the lesson ends (flat ground at row 13 from the pit's far side)."""
+    s.fill(0, 11, terrace)                    # the start, above the HUD corner
+    s.put(4, terrace - 1, START)
+    s.sign(7, SIGN_MOVE)
+    s.fill(11, 46, 13)
+    s.sign(14, SIGN_JUMP)
+    s.fill(18, 20, 11)                        # a fallen trunk, two cells high
+    s.arc(17, 4, 10)
+    s.sign(22, SIGN_HIGH_JUMP)
+    s.fill(25, 27, 10)                        # a boulder, three cells high
+    s.coins(25, 27, 9)
+    s.sign(30, SIGN_SHOOT)
+    s.on(28, MAGAZINE)                        # two spares: holding Z empties the gun fast
+    s.on(33, MAGAZINE)
+    s.on(42, BRAIN)                           # the first enemy: alone, slow, in the open
+    s.planks(35, 40, 10)
+    s.coins(36, 39, 9)
+    s.arc(45, 5, 12)                          # the first pit, after the jump was taught
+    s.fill(49, 60, 13)
+    s.sign(51, SIGN_STOMP)
+    return 49
+
+
 @stage
 def stage1_1():
-    s = lay("stage1_1", "Stage 1-1, moonlit forest: walk, jump, shoot, stomp, reload.", "forest", 170)
-    s.note("Flat ground to learn the gun on brains; small gaps; first magazine early.")
-    begin(s, 12)
-    s.coins(6, 10, s.top - 1)
-    x = s.flat(12); s.on(x + 8, BRAIN)
-    s.on(x + 3, MAGAZINE)
-    gaps(s, [0, 2, 10, 3, 8], enemy=BRAIN)
-    stairs(s, [1, 1, 0, -1, -1], width=4)
-    x = s.flat(14); s.on(x + 5, MET); s.on(x + 10, MET)
-    s.ledge(x + 4, x + 9, s.top - 4); s.coins(x + 4, x + 9, s.top - 5)
-    s.put(x + 8, s.top - 5, ONEUP)          # secret: above the ledge
-    gaps(s, [6, 3, 6])
-    x = s.flat(10); checkpoint(s, x + 4); s.on(x + 7, MAGAZINE)
-    x = s.flat(16); s.on(x + 6, BRAIN); s.on(x + 12, MONOEYE)
-    s.planks(x + 3, x + 7, s.top - 3); s.coins(x + 3, x + 7, s.top - 4)
-    gaps(s, [0, 3, 7, 4, 8], enemy=MET)
-    stairs(s, [2, 0, -2], width=5)
-    x = s.flat(14); s.on(x + 4, BRAIN); s.on(x + 8, BRAIN); s.on(x + 12, MONOEYE)
-    s.on(x + 2, MAGAZINE)
-    gaps(s, [4, 3, 6])
-    return finish(s, "forest")
+    s = lay("stage1_1", "Stage 1-1, moonlit forest: up the old oak.", "forest", 340)
+    s.note("Taught by signs; the idea is height: hop, climb the old oak, cross its crown, "
+           "climb the last hill to the mirror.")
+    the_lesson(s)
+    s.on(57, MET)                             # stomp it or shoot it
+    s.planks(56, 60, 10)
+    # up the first hill, down to the oak's foot
+    s.fill(60, 66, 13)
+    s.fill(66, 70, 11)
+    s.fill(70, 78, 9)
+    s.on(75, BRAIN)
+    s.arc(77, 6, 9)
+    s.fill(82, 104, 12)
+    # the old oak: a trunk she cannot jump, climbed on branches that turn her left
+    s.fill(100, 104, 3)
+    s.planks(95, 100, 9)                      # the first branch, right by the trunk
+    s.planks(84, 93, 6)                       # the second turns her left, under the crown
+    s.ledge(88, 100, 3)                       # the crown's lowest bough: round its left end
+    # coins that curl round the bough's left end: the way up is there
+    s.put(85, 5, COIN); s.put(86, 4, COIN); s.put(87, 3, COIN); s.put(88, 2, COIN); s.put(89, 2, COIN)
+    s.coins(90, 99, 2)
+    s.on(90, MET)
+    # over the crown: branches above the clearing, or down to its floor
+    s.planks(105, 112, 5); s.planks(115, 122, 5); s.planks(125, 132, 5)
+    s.coins(107, 111, 4); s.coins(117, 121, 4)
+    s.fill(104, 148, 12)
+    s.on(112, BRAIN); s.on(121, MET); s.on(133, MONOEYE)
+    s.ledge(116, 120, 9)
+    s.on(110, MAGAZINE)
+    # secret: a high branch runs out of view to the right from the crown's end
+    s.planks(131, 147, 2)
+    s.coins(134, 144, 1)
+    s.put(146, 1, ONEUP)
+    # a rest, the checkpoint, and the ravine of stepping stones
+    s.fill(148, 170, 11)
+    checkpoint(s, 152)
+    s.on(157, MAGAZINE)
+    s.ledge(172, 175, 9); s.ledge(178, 181, 7); s.ledge(184, 187, 9)
+    s.put(173, 8, COIN); s.put(179, 6, COIN); s.put(180, 6, COIN); s.put(185, 8, COIN)
+    s.fill(189, 200, 10)
+    s.on(196, BRAIN)
+    # the bowl: down among mets, up to a ridge with a high ledge of coins
+    s.fill(200, 210, 12)
+    s.on(204, MET); s.on(207, MET)
+    s.fill(210, 222, 9)
+    s.ledge(212, 218, 5); s.coins(212, 218, 4)
+    s.on(219, MONOEYE)
+    s.arc(221, 6, 9)
+    s.fill(226, 250, 11)
+    s.on(232, BRAIN); s.on(238, BRAIN); s.on(246, MAGAZINE)
+    # the fallen giant: its trunk a shelf over the path, a monoeye beneath
+    s.fill(250, 266, 11)
+    s.fill(252, 264, 7, 9)
+    s.coins(254, 262, 6)
+    s.on(259, MONOEYE)
+    # the brook: a low islet between two pits, a plank above it
+    s.fill(269, 273, 12)
+    s.planks(268, 275, 8); s.coins(269, 274, 7)
+    s.fill(276, 300, 11)
+    s.on(284, BRAIN); s.on(294, MAGAZINE)
+    # the last climb: up the hill in steps, a branch over the gully, the mirror on top
+    s.fill(300, 306, 10)
+    s.fill(306, 312, 8)
+    s.on(310, BRAIN)
+    s.planks(313, 317, 6)
+    s.put(314, 5, COIN); s.put(315, 5, COIN)
+    s.fill(318, 340, 7)
+    s.on(326, MONOEYE)
+    s.trim(340)
+    s.on(335, GOAL)
+    s.fill(339, 340, 0, 7)                    # the hill's far side closes the stage
+    dress(s, "forest")
+    return s
 
 
 @stage
@@ -877,20 +983,61 @@ def stage5_boss():
 
 @stage
 def trial1_1():
-    s = lay("trial1_1", "Trial 1, moonlit forest: walking, jumping, shooting and stomping.", "forest", 170)
-    s.note("World 1 condensed: gaps, brains and mets, a ledge with a secret, swinging platforms.")
-    begin(s, 10)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, BRAIN)
-    gaps(s, [0, 3, 8, 3, 8], enemy=MET)
-    x = s.flat(12); s.on(x + 6, HOPPER)
-    s.ledge(x + 3, x + 7, s.top - 4); s.coins(x + 3, x + 7, s.top - 5); s.put(x + 6, s.top - 5, ONEUP)
-    stairs(s, [1, 1, -1, -1], width=4)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    floaters(s, 10, 1)
-    x = s.flat(14); s.on(x + 4, BRAIN); s.on(x + 9, MONOEYE)
-    gaps(s, [0, 4, 8, 4, 8], enemy=BRAIN)
-    x = s.flat(10); s.on(x + 2, MAGAZINE); s.on(x + 7, MET)
-    return finish(s, "forest")
+    s = lay("trial1_1", "Trial 1, moonlit forest: the swinging bridges.", "forest", 282)
+    s.note("Taught by signs; the idea is crossing: a pit, stepping stones, swinging platforms "
+           "over the ravines, a plank bridge to the mirror.")
+    the_lesson(s)
+    s.on(56, MET)                             # stomp it or shoot it
+    s.planks(55, 59, 10)
+    s.fill(60, 64, 11)
+    s.fill(64, 76, 9)
+    s.on(71, BRAIN)
+    s.planks(66, 72, 5); s.coins(67, 71, 4)
+    s.arc(75, 6, 9)
+    s.fill(80, 96, 11)
+    s.on(86, MAGAZINE); s.on(92, MONOEYE)
+    # the first swinging bridge: two platforms over a ravine too wide to jump
+    s.put(99, 10, FLOATING); s.put(103, 10, FLOATING)
+    s.coins(99, 105, 7)
+    s.fill(108, 128, 11)
+    checkpoint(s, 114)
+    s.on(120, MAGAZINE)
+    # stepping stones, a hopper on the middle one
+    s.ledge(130, 133, 9); s.ledge(136, 139, 7); s.ledge(142, 145, 9)
+    s.put(137, 6, HOPPER)
+    s.put(131, 8, COIN); s.put(143, 8, COIN)
+    s.fill(147, 172, 11)
+    s.on(152, BRAIN); s.on(158, MET); s.on(169, MONOEYE)
+    # a step up to a ledge that runs back left; above its far end the secret
+    s.ledge(163, 167, 8)
+    s.ledge(150, 163, 5)
+    s.coins(153, 160, 4)
+    s.planks(139, 153, 2)                     # secret: a branch out of view to the left
+    s.coins(141, 151, 1)
+    s.put(140, 1, ONEUP)
+    # the second swinging bridge, wider, with a rest on a pillar in the middle
+    s.put(175, 10, FLOATING)
+    s.fill(180, 183, 10)
+    s.on(181, COIN)
+    s.put(185, 10, FLOATING)
+    s.fill(190, 240, 11)
+    s.on(196, BRAIN); s.on(201, MAGAZINE)
+    s.fill(204, 216, 7, 9)                    # a fallen log: coins on top, a met beneath
+    s.coins(206, 214, 6)
+    s.on(210, MET)
+    s.on(224, MONOEYE); s.on(233, BRAIN)
+    # the plank bridge, a step up, and the mirror on its rock
+    s.fill(240, 244, 9)
+    s.planks(244, 260, 9)
+    s.coins(247, 257, 7)
+    s.put(252, 8, BRAIN)
+    s.fill(260, 266, 8)
+    s.fill(266, 282, 6)
+    s.trim(282)
+    s.on(277, GOAL)
+    s.fill(281, 282, 0, 6)
+    dress(s, "forest")
+    return s
 
 
 @stage

@@ -1,10 +1,16 @@
 #include "StageRunSupport.h"
 
+#include "app/Runner.h"
+
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -81,6 +87,125 @@ StageOutcome ReadStageTrace(const std::string& traceFile, const std::string& sce
         }
     }
     return outcome;
+}
+
+std::string SecretScriptPath(const StageCase& stage) {
+    return std::string(VRELS_TEST_DATA_DIR) + "/stages/" + stage.map + ".secret.keys";
+}
+
+// Frames after a script's last line: the clear sequence and its fade.
+constexpr int kClearFrames = 420;
+
+int PlayScript(const StageCase& stage, const std::string& keys, const std::string& folder,
+               const std::string& traceFile) {
+    std::error_code ignored;
+    fs::create_directories(fs::path(traceFile).parent_path(), ignored);
+    const std::string partial = traceFile + ".part" + std::to_string(getpid());
+    vrels::RunnerOptions options;
+    options.dir = folder;
+    options.scene = stage.scene;
+    options.frames = LastScriptFrame(keys) + kClearFrames;
+    options.keysFile = keys;
+    options.traceFile = partial;
+    const int code = vrels::RunHeadless(options);
+    fs::rename(partial, traceFile, ignored);
+    return code;
+}
+
+std::string ClearTracePath(const StageCase& stage) {
+    return (fs::path(VRELS_GAME_DIR).parent_path() / "stage-traces" / stage.map).string() +
+           ".jsonl";
+}
+
+namespace {
+
+float Number(const std::string& line, const std::string& key) {
+    const std::string text = Field(line, key);
+    return text.empty() ? 0.0f : std::stof(text);
+}
+
+// A kept trace is good while it is newer than everything that made it.
+bool Fresh(const std::string& trace, const std::vector<std::string>& sources) {
+    std::error_code error;
+    const auto made = fs::last_write_time(trace, error);
+    if (error) {
+        return false;
+    }
+    for (const std::string& source : sources) {
+        const auto changed = fs::last_write_time(source, error);
+        if (error || changed > made) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+StageFigures ReadFigures(const std::string& traceFile, const std::string& scene) {
+    StageFigures figures;
+    std::ifstream trace(traceFile);
+    std::string line;
+    int frame = 0;
+    bool seen = false;
+    float lastX = 0.0f;
+    while (std::getline(trace, line) && figures.goalFrame == 0 && figures.missFrame == 0) {
+        ++frame;
+        if (Field(line, "scene") != scene) {
+            break;
+        }
+        if (Field(line, "vState") != "" && Field(line, "vState") != "2") {
+            figures.tall = true;
+        }
+        const int lives = static_cast<int>(Number(line, "lives"));
+        figures.livesAtStart = frame == 1 ? lives : figures.livesAtStart;
+        if (Field(line, "player").empty()) {
+            continue;
+        }
+        if (Field(line, "lifeState") != "0") {
+            figures.missFrame = frame;
+            break;
+        }
+        // The view's top-left corner lies at map pixel (col x 32 - subX, row x 32 - subY).
+        const float x = Number(line, "col") * 32 - Number(line, "subX") + Number(line, "x");
+        const float y = Number(line, "row") * 32 - Number(line, "subY") + Number(line, "y");
+        figures.top = seen ? std::min(figures.top, y) : y;
+        figures.bottom = seen ? std::max(figures.bottom, y) : y;
+        figures.leftFrames += seen && x < lastX ? 1 : 0;
+        lastX = x;
+        seen = true;
+        if (Field(line, "jumpState") == "0") {
+            figures.rows.insert(static_cast<int>(std::lround(y / 32)));
+        }
+        if (Field(line, "goalReached") == "true") {
+            figures.goalFrame = frame;
+            figures.livesAtGoal = lives;
+            figures.scoreAtGoal = static_cast<int>(Number(line, "score"));
+        }
+    }
+    return figures;
+}
+
+StageFigures RunFigures(const StageCase& stage, const std::string& keys) {
+    ScratchGameFolder folder;
+    const std::string trace = folder.path + "/trace.jsonl";
+    if (folder.path.empty() || PlayScript(stage, keys, folder.path, trace) != 0) {
+        return {};
+    }
+    return ReadFigures(trace, stage.scene);
+}
+
+StageFigures ClearFigures(const StageCase& stage) {
+    const std::string trace = ClearTracePath(stage);
+    const std::string map = std::string(VRELS_GAME_DIR) + "/map/" + stage.map + ".tm2";
+    if (!Fresh(trace, {KeyScriptPath(stage), map, "/proc/self/exe"})) {
+        ScratchGameFolder folder;
+        if (folder.path.empty() ||
+            PlayScript(stage, KeyScriptPath(stage), folder.path, trace) != 0) {
+            return {};
+        }
+    }
+    return ReadFigures(trace, stage.scene);
 }
 
 int LastScriptFrame(const std::string& file) {

@@ -5,7 +5,9 @@ objects a map can place), rows 10..31 scenery drawn behind the objects.
 The code of a chip is column * 100 + row; docs/chips.md lists them all.
 """
 import math
+import os
 import random
+import sys
 from svgkit import (Doc, OUT, shape, flat, line, poly_d, smooth_d, ellipse_d, circle_d,
                     rect_d, star_d, radial, f)
 
@@ -1069,6 +1071,302 @@ for k, (c, r) in enumerate(((7, 26), (7, 27))):
 # a plain dark fill for filling the gaps between decorations
 sc(0, 29, R(0, 0, 32, 32, "#0e0c16"))
 sc(1, 29, R(0, 0, 32, 32, "#0e0c16", op=0.5))
+
+
+# ---------------------------------------------------------------- world looks
+# The later worlds and the trial course wear tile sets of their own, drawn in
+# the sheet's spare active cells; the map kit lists where each tile sits.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "maps", "src"))
+from levelkit import LOOK_TILES, TILE_OFFSETS  # noqa: E402
+
+
+def put_look(t, codes):
+    """Twelve tiles of a look, one per offset of the kit's TILE_OFFSETS."""
+    for (dx, dy), code in zip(TILE_OFFSETS, codes):
+        L, Rr = dx == 0, dx == 2
+        T, B = dy in (0, 3), dy in (2, 3)
+        put(code // 100, code % 100, tile(t, T, L, Rr, B))
+
+
+def blocks_fill(base, face, shade, light, courses, seed):
+    """Stone laid in courses: (y, height, joints) rows of blocks."""
+    s = R(0, 0, 32, 32, base)
+    for y, h, joints in courses:
+        xs = [0] + joints + [32]
+        for x0, x1 in zip(xs, xs[1:]):
+            s += flat(rect_d(x0 + 0.5, y + 0.5, x1 - x0 - 1, h - 1), face)
+            s += line([(x0 + 1.5, y + h - 1.2), (x1 - 1.2, y + h - 1.2), (x1 - 1.2, y + 1.5)], shade, 1.1)
+            s += line([(x0 + 1.5, y + h - 2.5), (x0 + 1.5, y + 1.5), (x1 - 2.5, y + 1.5)], light, 0.8)
+    return s
+
+
+def rim_side(left, body, rim):
+    x = 0 if left else 27
+    return R(x, 0, 5, 32, body) + line([(x + (1.5 if left else 3.5), 0), (x + (1.5 if left else 3.5), 32)], rim, 1.2,
+                                       cap="butt")
+
+
+# --- trial: pale limestone, a chalk-white rim over a sandy band
+def chalk_fill():
+    return blocks_fill("#6e675c", "#837b6c", "#575045", "#ada391", ((0, 11, [12]), (11, 11, [5, 21]), (22, 10, [14])), 1)
+
+
+def chalk_top(L, Rr):
+    s = R(0, 0, 32, 9, "#c9b98f") + line([(0, 9), (32, 9)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.8), (32, 1.8)], "#fbf6e6", 1.8, cap="butt")
+    for x in (5, 14, 25):
+        s += flat(ellipse_d(x, 5.5, 2.2, 1), "#a8956a")
+    return s
+
+
+def chalk_bottom(L, Rr):
+    return R(0, 27, 32, 5, "#4e483f") + line([(0, 27), (32, 27)], "#ada391", 1, cap="butt")
+
+
+TRIAL_LOOK = Theme("chalk", 0, 0, fill=chalk_fill, top=chalk_top, bottom=chalk_bottom,
+                   side=lambda left: rim_side(left, "#5e584e", "#e8dfc8"), block=chalk_fill)
+
+
+# --- world 2: autumn leaves over earth that glows with embers
+def embers_fill():
+    s = R(0, 0, 32, 32, "#3e2420")
+    rnd = random.Random(22)
+    for i in range(6):
+        x, y = rnd.uniform(4, 28), rnd.uniform(4, 28)
+        s += flat(ellipse_d(x, y, rnd.uniform(1.6, 3), rnd.uniform(1, 1.8)), "#2c1814")
+    for x, y in ((8, 20), (22, 11), (17, 27), (27, 24)):
+        s += flat(circle_d(x, y, 2.6), "#ff7a2a", opacity=0.25) + flat(circle_d(x, y, 1), "#ffb45a")
+    return s
+
+
+def embers_top(L, Rr):
+    s = R(0, 0, 32, 8, "#9a3a1e") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.6), (32, 1.6)], "#ffc070", 1.6, cap="butt")
+    rnd = random.Random(23)
+    for i in range(7):
+        x = 2 + i * 4.6
+        col = rnd.choice(("#e8782a", "#f0b030", "#c8401e", "#ffd060"))
+        s += flat(ellipse_d(x, 5 + (i % 2) * 2.5, 2.6, 1.4), col, 0.8)
+    return s
+
+
+def embers_bottom(L, Rr):
+    s = R(0, 27, 32, 5, "#2a1612")
+    for x in (6, 17, 26):
+        s += flat(circle_d(x, 29.5, 1), "#ff9040")
+    return s
+
+
+EMBERS_LOOK = Theme("embers", 0, 0, fill=embers_fill, top=embers_top, bottom=embers_bottom,
+                    side=lambda left: rim_side(left, "#32201c", "#ff9a48"), block=embers_fill)
+
+
+# --- world 3: blue slate under thick moss, ivy hanging from the undersides
+def slate_fill():
+    s = R(0, 0, 32, 32, "#485468")
+    for y in (6, 13, 21, 28):
+        s += line([(0, y), (32, y + 1.5)], "#34404f", 1.4, cap="butt") + line([(0, y + 1.4), (32, y + 2.9)], "#6a7890", 0.7,
+                                                                               cap="butt")
+    s += line([(9, 14), (12, 20)], "#34404f", 1) + line([(24, 22), (21, 28)], "#34404f", 1)
+    return s
+
+
+def slate_top(L, Rr):
+    d = smooth_d([(-1, 0), (33, 0), (33, 7), (27, 10), (21, 8), (15, 11), (9, 8), (3, 10), (-1, 8)], True, 0.3)
+    s = flat(d, "#4a8e3a", 1.2) + line([(0, 1.6), (32, 1.6)], "#b8f07a", 1.6, cap="butt")
+    for x in (6, 16, 26):
+        s += flat(ellipse_d(x, 4.5, 2.5, 1.2), "#6cb84e")
+    return s
+
+
+def slate_bottom(L, Rr):
+    s = R(0, 28, 32, 4, "#36404f")
+    for x, h in ((5, 5), (13, 3), (22, 6), (28, 3)):
+        s += line([(x, 28), (x + 0.5, 28 + h)], "#6cb84e", 1.6)
+    return s
+
+
+SLATE_LOOK = Theme("slate", 0, 0, fill=slate_fill, top=slate_top, bottom=slate_bottom,
+                   side=lambda left: rim_side(left, "#3c4758", "#9fb0c8"), block=slate_fill)
+
+
+# --- world 4: moonlit frost, a snow cap over frozen blue stone, icicles below
+def frost_fill():
+    s = blocks_fill("#2c3650", "#36425e", "#242c42", "#6478a0", ((0, 10, [18]), (10, 11, [8, 26]), (21, 11, [14])), 4)
+    for x, y in ((9, 6), (24, 17), (15, 26)):
+        s += line([(x - 2, y), (x + 2, y)], "#b0d0ff", 0.8) + line([(x, y - 2), (x, y + 2)], "#b0d0ff", 0.8)
+    return s
+
+
+def frost_top(L, Rr):
+    d = smooth_d([(-1, 0), (33, 0), (33, 6), (28, 9), (22, 7), (16, 10), (10, 7), (4, 9), (-1, 7)], True, 0.35)
+    s = flat(d, "#dce8fa", 1.2) + line([(0, 1.6), (32, 1.6)], "#ffffff", 1.8, cap="butt")
+    s += line([(4, 5.5), (12, 5.5)], "#a8c0e4", 1.1) + line([(19, 6), (27, 6)], "#a8c0e4", 1.1)
+    return s
+
+
+def frost_bottom(L, Rr):
+    s = R(0, 27, 32, 5, "#222a3e")
+    for x, h in ((6, 5), (15, 3), (24, 5)):
+        s += flat(poly_d([(x - 2, 27), (x + 2, 27), (x, 27 + h)]), "#cfe2ff", 0.6)
+    return s
+
+
+FROST_LOOK = Theme("frost", 0, 0, fill=frost_fill, top=frost_top, bottom=frost_bottom,
+                   side=lambda left: rim_side(left, "#28324a", "#cfe2ff"), block=frost_fill)
+
+
+# --- world 5: gilded gothic, black basalt with gold trim and quatrefoils
+def gilded_fill():
+    return blocks_fill("#24202c", "#2e2938", "#1a1620", "#544a66", ((0, 16, [10, 22]), (16, 16, [16])), 5)
+
+
+def gilded_top(L, Rr):
+    s = R(0, 0, 32, 8, "#c8962e") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.6), (32, 1.6)], "#fff0a8", 1.6, cap="butt") + line([(0, 6), (32, 6)], "#8a621c", 1, cap="butt")
+    for x in (8, 24):
+        s += flat(star_d(x, 4, 2, 0.9, 4, math.pi / 4), "#fff6d0")
+    return s
+
+
+def gilded_bottom(L, Rr):
+    return R(0, 27, 32, 5, "#1a1620") + line([(0, 27.5), (32, 27.5)], "#c8962e", 1.4, cap="butt")
+
+
+GILDED_LOOK = Theme("gilded", 0, 0, fill=gilded_fill, top=gilded_top, bottom=gilded_bottom,
+                    side=lambda left: rim_side(left, "#1e1a26", "#e0b048"), block=gilded_fill)
+
+for look in (TRIAL_LOOK, EMBERS_LOOK, SLATE_LOOK, FROST_LOOK, GILDED_LOOK):
+    put_look(look, LOOK_TILES[look.name])
+
+
+# ---------------------------------------------------------------- world props (row 22)
+def world_props():
+    """One-cell props that each world's stages are dressed with."""
+    # world 2: a heap of autumn leaves, a glowing ember bowl, a red-leaved bush
+    heap = flat(smooth_d([(2, 31), (6, 22), (14, 18), (22, 20), (30, 31)], True, 0.3), "#b8501e", 1.4)
+    for x, y, col in ((9, 24, "#f0b030"), (16, 21, "#e8782a"), (22, 26, "#ffd060"), (13, 28, "#c8401e")):
+        heap += flat(ellipse_d(x, y, 2.6, 1.3), col, 0.8)
+    sc(0, 22, dark(heap, 0.15))
+    bowl = flat(poly_d([(6, 20), (26, 20), (21, 28), (11, 28)]), "#5a4a40", 1.4) + flat(rect_d(14, 28, 4, 4), "#3a302a", 1)
+    bowl += flat(circle_d(16, 17, 11), radial(doc, [(0, "#ff8a2a", 0.5), (1, "#ff8a2a", 0)]))
+    bowl += flat(smooth_d([(9, 20), (12, 14), (16, 9), (20, 14), (23, 20)], True, 0.4), "#ff7a2a", 1)
+    bowl += flat(smooth_d([(13, 20), (16, 14), (19, 20)], True, 0.4), "#ffe08a")
+    sc(1, 22, bowl)
+    bush = ""
+    for x, y, r, col in ((9, 22, 8, "#8a2a1a"), (22, 21, 9, "#a8401e"), (16, 15, 8, "#c8602a")):
+        bush += flat(circle_d(x, y, r + 1.4), OUT) + flat(circle_d(x, y, r), col)
+    bush += flat(ellipse_d(14, 13, 3, 1.5), "#f0a040") + R(0, 29, 32, 3, "#3e2420")
+    sc(2, 22, dark(bush, 0.2))
+    # world 3: ivy hanging from a ledge, a fern, a cairn of slates
+    ivy = ""
+    for x, n in ((6, 4), (15, 6), (25, 3)):
+        ivy += line([(x, 0), (x + 1, n * 5)], "#2f6a2a", 1.4)
+        for k in range(n):
+            ivy += flat(ellipse_d(x + (2 if k % 2 else -2), 3 + k * 5, 2.4, 1.4), "#6cb84e", 0.7)
+    sc(3, 22, dark(ivy, 0.2))
+    fern = ""
+    for a in (-1.1, -0.6, -0.15, 0.3, 0.8):
+        tip = (16 + math.sin(a) * 14, 31 - math.cos(a) * 18)
+        fern += line([(16, 31), tip], "#2f6a2a", 3) + line([(16, 31), tip], "#6cb84e", 1.6)
+    sc(4, 22, dark(fern, 0.2))
+    cairn = ""
+    for x, y, w in ((4, 26, 24), (7, 20, 18), (10, 15, 12), (13, 10, 6)):
+        cairn += flat(smooth_d([(x, y + 5), (x + 1, y), (x + w - 1, y), (x + w, y + 5)], True, 0.3), "#6a7890", 1.3)
+    sc(5, 22, dark(cairn, 0.2))
+    # world 4: a snowy fir, a snow drift, icicles hanging from a ceiling
+    fir = line([(16, 32), (16, 26)], OUT, 5) + line([(16, 32), (16, 26)], "#4a3226", 3)
+    for y, w in ((26, 13), (18, 10), (10, 7)):
+        fir += flat(poly_d([(16 - w, y), (16 + w, y), (16, y - 10)]), "#1e4a3a", 1.3)
+        fir += flat(poly_d([(16 - w + 2, y - 1), (16 + w - 2, y - 1), (16, y - 4)]), "#e8f0ff")
+    sc(6, 22, dark(fir, 0.15))
+    drift = flat(smooth_d([(1, 32), (5, 24), (14, 19), (24, 21), (31, 32)], True, 0.3), "#dce8fa", 1.4)
+    drift += line([(8, 25), (20, 22)], "#ffffff", 1.2)
+    sc(7, 22, dark(drift, 0.15))
+    ice = ""
+    for x, h in ((5, 14), (12, 22), (19, 10), (26, 18)):
+        ice += flat(poly_d([(x - 3, 0), (x + 3, 0), (x, h)]), "#cfe2ff", 1.1) + line([(x - 1, 2), (x, h - 4)], "#ffffff", 0.8)
+    sc(8, 22, dark(ice, 0.15))
+    # world 5: a gilded gargoyle, a gothic lancet window, a gold reliquary lamp
+    garg = flat(smooth_d([(6, 31), (6, 18), (10, 10), (18, 8), (26, 14), (26, 31)], True, 0.3), "#3a3444", 1.5)
+    garg += flat(poly_d([(8, 12), (4, 4), (12, 9)]), "#3a3444", 1.2) + flat(poly_d([(24, 12), (28, 4), (20, 9)]), "#3a3444", 1.2)
+    garg += flat(circle_d(13, 15, 1.6), "#ffd060") + flat(circle_d(19, 15, 1.6), "#ffd060")
+    garg += line([(6, 28), (26, 28)], "#e0b048", 1.6)
+    sc(9, 22, dark(garg, 0.15))
+    lancet = flat(smooth_d([(8, 32), (8, 12), (16, 1), (24, 12), (24, 32)], True, 0.2), "#e0b048", 1.6)
+    lancet += flat(smooth_d([(11, 30), (11, 13), (16, 5), (21, 13), (21, 30)], True, 0.2), "#3a2a6a")
+    lancet += line([(16, 6), (16, 30)], "#e0b048", 1.2) + line([(11, 18), (21, 18)], "#e0b048", 1.2)
+    lancet += flat(circle_d(16, 12, 2.2), "#a050e0")
+    sc(10, 22, dark(lancet, 0.2))
+    lamp = line([(16, 0), (16, 10)], "#c8962e", 1.6) + flat(poly_d([(10, 10), (22, 10), (19, 24), (13, 24)]), "#c8962e", 1.4)
+    lamp += flat(rect_d(13, 13, 6, 8), "#ffe08a") + flat(circle_d(16, 17, 11), radial(doc, [(0, "#ffd060", 0.35), (1, "#ffd060", 0)]))
+    sc(11, 22, lamp)
+    # trial: a pennant on a pole, a straw practice butt, a signal lantern
+    pennant = line([(8, 32), (8, 3)], OUT, 3.4) + line([(8, 32), (8, 3)], "#d8c8a0", 1.8)
+    pennant += flat(poly_d([(9, 4), (28, 9), (9, 14)]), "#3a8ae0", 1.3) + flat(circle_d(8, 3, 1.8), "#ffd060", 0.8)
+    sc(12, 22, dark(pennant, 0.15))
+    butt = flat(ellipse_d(16, 18, 11, 11), "#c8a860", 1.5) + flat(ellipse_d(16, 18, 7, 7), "#e8e0d0", 1)
+    butt += flat(ellipse_d(16, 18, 3, 3), "#d03030", 0.8) + line([(8, 32), (12, 27)], "#6a4a30", 2) + line([(24, 32), (20, 27)], "#6a4a30", 2)
+    sc(13, 22, dark(butt, 0.15))
+    post = line([(16, 32), (16, 10)], OUT, 4) + line([(16, 32), (16, 10)], "#6a5a48", 2.2)
+    post += flat(rect_d(11, 2, 10, 9), "#3a3a44", 1.4) + flat(rect_d(13, 4, 6, 5), "#aef0ff")
+    post += flat(circle_d(16, 6, 10), radial(doc, [(0, "#aef0ff", 0.35), (1, "#aef0ff", 0)]))
+    sc(14, 22, post)
+
+
+world_props()
+
+
+# ---------------------------------------------------------------- key signs (row 16)
+# Signs that teach the default keys (arrow keys, X to jump, Z to shoot) as
+# pictograms: a board on a post, kept bright so they read at a glance.
+def key_cap(x, y, glyph, w=11):
+    """A light key cap with its glyph drawn as a dark path."""
+    s = flat(rect_d(x, y, w, 11), "#f4f0e6", 1.2) + line([(x + 1, y + 10), (x + w - 1, y + 10)], "#a8a294", 1.4, cap="butt")
+    return s + glyph
+
+
+def arrow_glyph(cx, cy, dx, dy):
+    """A filled arrow head pointing (dx, dy) with its tail."""
+    tip = (cx + dx * 3.2, cy + dy * 3.2)
+    back = (cx - dx * 1.2, cy - dy * 1.2)
+    side = (-dy * 2.6, dx * 2.6)
+    head = flat(poly_d([tip, (back[0] + side[0], back[1] + side[1]), (back[0] - side[0], back[1] - side[1])]), OUT)
+    return head + line([(cx - dx * 3, cy - dy * 3), back], OUT, 1.4)
+
+
+def letter_glyph(letter, x, y):
+    if letter == "X":
+        return line([(x + 3, y + 2.5), (x + 8, y + 7.5)], OUT, 1.6) + line([(x + 8, y + 2.5), (x + 3, y + 7.5)], OUT, 1.6)
+    return line([(x + 3, y + 2.5), (x + 8, y + 2.5), (x + 3, y + 7.5), (x + 8, y + 7.5)], OUT, 1.5, cap="butt")
+
+
+def board(content):
+    s = flat(rect_d(1, 2, 30, 26), "#8a5a32", 1.6) + line([(3, 4.5), (29, 4.5)], "#d8a060", 1.2, cap="butt")
+    s += flat(rect_d(14, 28, 4, 4), "#6a4424", 1)
+    return s + content
+
+
+def jump_arc(x0, x1, peak):
+    """A jump's path: up from x0 and down to an arrow head at x1."""
+    mid = (x0 + x1) / 2
+    d = smooth_d([(x0, 25), (x0 + 1.5, (25 + peak) / 2), (mid, peak), (x1 - 1.5, (25 + peak) / 2), (x1, 24)], False, 0.6)
+    return flat(d, "none", 1.6, "#fff2a0") + flat(poly_d([(x1, 27), (x1 - 2.6, 22.5), (x1 + 2.6, 22.5)]), "#fff2a0")
+
+
+def key_signs():
+    sc(0, 16, flat(rect_d(13, 0, 6, 32), "#6a4424", 1.4) + line([(15, 0), (15, 32)], "#a87040", 1))
+    sc(1, 16, board(key_cap(3, 9, arrow_glyph(8.5, 13.5, -1, 0)) + key_cap(18, 9, arrow_glyph(23.5, 13.5, 1, 0))))
+    sc(2, 16, board(key_cap(3, 8, letter_glyph("X", 3, 8)) + jump_arc(16, 27, 11)))
+    sc(3, 16, board(key_cap(3, 8, letter_glyph("X", 3, 8)) + line([(3, 23), (14, 23)], "#fff2a0", 1.2, cap="butt")
+                    + jump_arc(16, 27, 6) + line([(15.5, 6), (15.5, 26)], "#fff2a0", 0.8, opacity=0.6)))
+    bullets = "".join(line([(x, 14), (x + 2.5, 14)], "#fff2a0", 1.6, cap="butt") for x in (17, 21.5, 26))
+    sc(4, 16, board(key_cap(3, 8, letter_glyph("Z", 3, 8)) + bullets))
+    blob = flat(ellipse_d(22, 22, 6, 4), "#d04a4a", 1.1) + flat(circle_d(22, 21, 1.3), "#ffffff")
+    sc(5, 16, board(key_cap(3, 8, letter_glyph("X", 3, 8)) + blob + arrow_glyph(22, 12, 0, 1)))
+
+
+key_signs()
 
 
 def build():
