@@ -310,6 +310,7 @@ void OptionsScene::Draw() {
             }
             StringSprite text(kValueX, kFirstRowY + kRowStep * static_cast<float>(i), value);
             text.scale = 0.7f;
+            text.spacing = 1.1f;
             text.alpha = chosen ? 1.0f : 0.6f;
             text.Draw();
         }

@@ -202,7 +202,8 @@ TEST(OptionsRun, ANewJumpKeyIsObeyedInTheNextStage) {
     keys.Tap("SPACE");
     const auto t = game.Run("OptionsScene", keys.Frame() + 10, keys.Text());
     ASSERT_EQ(t.back().scene, "Trial1_1Scene") << t.back().line;
-    ASSERT_GT(FirstOf(t, "Trial1_1Scene"), static_cast<size_t>(stage - 20));
+    ASSERT_EQ(FirstOf(t, "Trial1_1Scene"), static_cast<size_t>(stage - 20))
+        << "the fifth Return chose \"Arcade Mode\"";
     for (int f = oldKey; f < oldKey + 20; ++f) {
         EXPECT_EQ(t[f].Number("jumpState"), 0) << "X jumps no more, frame " << f;
     }
@@ -211,8 +212,8 @@ TEST(OptionsRun, ANewJumpKeyIsObeyedInTheNextStage) {
         jumped = jumped || t[f].Number("jumpState") != 0;
     }
     EXPECT_TRUE(jumped) << "Space jumps";
-    EXPECT_EQ(game.Read("vrels.ini"), "[Control]\nKeySub=57\n")
-        << "a fresh folder gets a file with the changed key alone";
+    EXPECT_EQ(game.Read("vrels.ini"), "[Control]\nKeySub=57\n[Save]\nLastStage=22\n")
+        << "an empty file gets the changed key alone, then the stage's progress";
 }
 
 TEST(OptionsRun, ATakenKeySwapsAndAFixedKeyIsRefused) {
@@ -277,6 +278,8 @@ TEST(OptionsRun, DefaultsRestoreTheTable) {
 
 TEST(OptionsRun, ThePadRebindsItsButtonsThroughTheScriptedInput) {
     GameFolder game("", "");
+    // A fresh folder: no settings file at all.
+    ASSERT_TRUE(std::filesystem::remove(game.dir + "/vrels.ini"));
     Taps keys;
     keys.Move(kDifficulty, kPadJump, "PADDOWN", "PADUP").Tap("PAD3"); // X confirms
     keys.Tap("PAD12");                                                // the D-pad's up cannot jump
@@ -292,7 +295,8 @@ TEST(OptionsRun, ThePadRebindsItsButtonsThroughTheScriptedInput) {
     EXPECT_EQ(values[kPadShot], "Y (4)");
     EXPECT_EQ(values[kPadJump], "X (3)");
     EXPECT_EQ(t.back().scene, "TitleScene");
-    EXPECT_EQ(game.Read("vrels.ini"), "[Control]\nJoyShot=4\nJoySub=3\n");
+    EXPECT_EQ(game.Read("vrels.ini"), "[Control]\nJoyShot=4\nJoySub=3\n")
+        << "the new file holds the changed keys alone";
 }
 
 // Shooting and walking through the first stage with its music: silent with
