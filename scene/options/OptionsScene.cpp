@@ -59,6 +59,7 @@ OptionsScene::OptionsScene()
     menu_->ResetSelection();
     entry_ = CurrentOptions(*VrelsSkarovApp::Instance());
     options_ = entry_;
+    seenFullScreen_ = WindowFullScreen();
 }
 
 OptionsScene::~OptionsScene() {
@@ -83,6 +84,12 @@ void OptionsScene::Change(const GameOptions& next) {
     }
     options_ = next;
     ApplyOptions(*VrelsSkarovApp::Instance(), options_);
+    seenFullScreen_ = WindowFullScreen();
+}
+
+bool OptionsScene::WindowFullScreen() const {
+    const VrelsSkarovApp& app = *VrelsSkarovApp::Instance();
+    return app.window && app.window->Exists() ? app.window->FullScreen() : options_.fullScreen;
 }
 
 bool OptionsScene::Save() {
@@ -157,15 +164,33 @@ std::string OptionsScene::Activate(OptionRow row) {
     }
 }
 
+bool OptionsScene::TakeBinding(BindResult result, const GameOptions& next, const std::string& name,
+                               const char* what) {
+    if (result == BindResult::Refused) {
+        Say(name + " cannot be taken");
+        return false;
+    }
+    Change(next);
+    capture_ = Capture::None;
+    const std::string action = ActionName(captureAction_);
+    if (result == BindResult::Swapped) {
+        const GameAction other =
+            captureAction_ == GameAction::Shot ? GameAction::Jump : GameAction::Shot;
+        Say(action + " and " + ActionName(other) + " swapped " + what);
+    } else {
+        Say(action + ": " + name);
+    }
+    return true;
+}
+
 void OptionsScene::UpdateCapture() {
     myInput& in = Input();
-    const std::string action = ActionName(captureAction_);
-    auto finish = [&](const std::string& message) {
+    auto giveUp = [&] {
         capture_ = Capture::None;
-        Say(message);
+        Say("No change");
     };
     if (++captureFrames_ > kCaptureFrames) {
-        finish("No change");
+        giveUp();
         return;
     }
     if (capture_ == Capture::Key) {
@@ -174,35 +199,26 @@ void OptionsScene::UpdateCapture() {
                 continue;
             }
             if (key == dik::ESCAPE) {
-                finish("No change");
+                giveUp();
                 return;
             }
             GameOptions next = options_;
             const BindResult result = BindKey(next, captureAction_, key);
-            if (result == BindResult::Refused) {
-                Say(vrels::KeyDisplayName(key) + " cannot be taken");
-                continue;
+            if (TakeBinding(result, next, vrels::KeyDisplayName(key), "keys")) {
+                return;
             }
-            Change(next);
-            if (result == BindResult::Swapped) {
-                finish(action + " and " + (captureAction_ == GameAction::Shot ? "Jump" : "Shot") +
-                       " swapped keys");
-            } else {
-                finish(action + ": " + vrels::KeyDisplayName(key));
-            }
-            return;
         }
         // A pad-only player backs out with any button.
         for (int button = 0; button < 32; ++button) {
             if (in.PadButtonPressed(button)) {
-                finish("No change");
+                giveUp();
                 return;
             }
         }
         return;
     }
     if (in.KeyPressed(dik::ESCAPE)) {
-        finish("No change");
+        giveUp();
         return;
     }
     for (int button = 0; button < 32; ++button) {
@@ -211,18 +227,9 @@ void OptionsScene::UpdateCapture() {
         }
         GameOptions next = options_;
         const BindResult result = BindPadButton(next, captureAction_, button);
-        if (result == BindResult::Refused) {
-            Say(vrels::PadButtonName(button) + " cannot be taken");
-            continue;
+        if (TakeBinding(result, next, vrels::PadButtonName(button), "buttons")) {
+            return;
         }
-        Change(next);
-        if (result == BindResult::Swapped) {
-            finish(action + " and " + (captureAction_ == GameAction::Shot ? "Jump" : "Shot") +
-                   " swapped buttons");
-        } else {
-            finish(action + ": " + vrels::PadButtonName(button));
-        }
-        return;
     }
 }
 
@@ -251,6 +258,11 @@ std::string OptionsScene::UpdateList() {
 std::string OptionsScene::Update() {
     if (messageFrames_ > 0 && --messageFrames_ == 0) {
         message_.clear();
+    }
+    // Alt+Enter switches the window here too; the Display row follows it.
+    if (WindowFullScreen() != seenFullScreen_) {
+        seenFullScreen_ = WindowFullScreen();
+        options_.fullScreen = seenFullScreen_;
     }
     if (capture_ != Capture::None) {
         UpdateCapture();

@@ -41,6 +41,10 @@ public:
 private:
     std::string UpdateList();
     void UpdateCapture();
+    // Uses a key or button the player pressed while a binding was awaited;
+    // false when it was refused (the wait goes on).
+    bool TakeBinding(BindResult result, const GameOptions& next, const std::string& name,
+                     const char* what);
     // Left or right this frame: -1, +1 or 0, with a held direction repeating.
     int HorizontalStep();
     // Confirm on the selected row; returns the next scene's name, or empty.
@@ -51,6 +55,8 @@ private:
     bool Save();
     std::string HelpLine() const;
     OptionRow SelectedRow() const;
+    // The window's mode now (the chosen one when there is no window).
+    bool WindowFullScreen() const;
 
     std::unique_ptr<SelectManager> menu_;
     std::unique_ptr<MenuBackdrop> backdrop_;
@@ -66,4 +72,5 @@ private:
     SaveState saved_ = SaveState::NotTried;
     int heldDirection_ = 0;
     int heldFrames_ = 0;
+    bool seenFullScreen_ = false; // the window's mode when last looked at
 };
