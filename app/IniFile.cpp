@@ -158,10 +158,59 @@ std::string IniReadString(const std::string& path, const std::string& section,
     return value;
 }
 
+namespace {
+
+// Puts key=value into the lines: over the key's line in its section, else at
+// the end of the section's keys, else in a new section at the end.
+void SetKeyInLines(std::vector<std::string>& lines, const IniEntry& entry) {
+    const std::string newLine = entry.key + "=" + entry.value;
+    bool inSection = false;
+    bool sectionSeen = false;
+    size_t sectionEnd = 0; // index after the last line belonging to the section
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string name;
+        if (SectionName(lines[i], &name)) {
+            if (inSection) {
+                break; // the section ended without the key
+            }
+            inSection = EqualsNoCase(name, entry.section);
+            if (inSection) {
+                sectionSeen = true;
+                sectionEnd = i + 1;
+            }
+            continue;
+        }
+        if (!inSection) {
+            continue;
+        }
+        std::string k;
+        std::string v;
+        if (KeyValue(lines[i], &k, &v) && EqualsNoCase(k, entry.key)) {
+            lines[i] = newLine;
+            return;
+        }
+        if (!Trim(lines[i]).empty()) {
+            sectionEnd = i + 1;
+        }
+    }
+    if (sectionSeen) {
+        lines.insert(lines.begin() + static_cast<long>(sectionEnd), newLine);
+    } else {
+        lines.push_back("[" + entry.section + "]");
+        lines.push_back(newLine);
+    }
+}
+
+} // namespace
+
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) {
+    return IniWriteStrings(path, {IniEntry{section, key, value}});
+}
+
+bool IniWriteStrings(const std::string& path, const std::vector<IniEntry>& entries) {
     // A file the game may not read or replace keeps every line it has: writing
-    // one key into an empty image of it would lose all the others.
+    // keys into an empty image of it would lose all the others.
     std::string reason;
     if (IsProtectedFile(path, &reason)) {
         Log("Save failed: %s: %s; it is left as it is\n", path.c_str(), reason.c_str());
@@ -175,45 +224,9 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
         Log("Save failed: %s: the file could not be read to the end\n", path.c_str());
         return false;
     }
-    const std::string newLine = key + "=" + value;
-    bool inSection = false;
-    bool sectionSeen = false;
-    bool written = false;
-    size_t sectionEnd = 0; // index after the last line belonging to the section
-    for (size_t i = 0; i < lines.size() && !written; ++i) {
-        std::string name;
-        if (SectionName(lines[i], &name)) {
-            if (inSection) {
-                break; // the section ended without the key
-            }
-            inSection = EqualsNoCase(name, section);
-            if (inSection) {
-                sectionSeen = true;
-                sectionEnd = i + 1;
-            }
-            continue;
-        }
-        if (!inSection) {
-            continue;
-        }
-        std::string k;
-        std::string v;
-        if (KeyValue(lines[i], &k, &v) && EqualsNoCase(k, key)) {
-            lines[i] = newLine;
-            written = true;
-        } else if (!Trim(lines[i]).empty()) {
-            sectionEnd = i + 1;
-        }
+    for (const IniEntry& entry : entries) {
+        SetKeyInLines(lines, entry);
     }
-    if (!written) {
-        if (sectionSeen) {
-            lines.insert(lines.begin() + static_cast<long>(sectionEnd), newLine);
-        } else {
-            lines.push_back("[" + section + "]");
-            lines.push_back(newLine);
-        }
-    }
-
     std::string text;
     for (const auto& line : lines) {
         text += line;

@@ -4,6 +4,7 @@
 // decimal number of the value. Every read opens the file afresh, so a missing
 // file simply yields the defaults.
 #include <string>
+#include <vector>
 
 namespace vrels {
 
@@ -17,6 +18,16 @@ std::string IniReadString(const std::string& path, const std::string& section,
 // false (and logs the path) when the file was not written.
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value);
+
+// One key to write: its section, its name and its new text.
+struct IniEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+// Replaces (or adds) several keys in one save, with the refusals and the
+// atomic replacement of IniWriteString: either all of them land or none.
+bool IniWriteStrings(const std::string& path, const std::vector<IniEntry>& entries);
 
 // The leading-number rule of the profile functions: optional sign, then
 // decimal digits; anything else gives the default.

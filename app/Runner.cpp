@@ -190,6 +190,37 @@ int RecordMusicOnly(const RunnerOptions& options, const std::string& audioOut) {
     return 0;
 }
 
+// "PAD1".."PAD32" (1-based, as "JoyShot" counts) and "PADUP", "PADDOWN",
+// "PADLEFT", "PADRIGHT" hold the pad's buttons and directions; -1 otherwise.
+int PadCodeFromName(const std::string& name) {
+    static const std::pair<const char*, int> kDirections[] = {
+        {"PADUP", kHeldPadUp},
+        {"PADDOWN", kHeldPadDown},
+        {"PADLEFT", kHeldPadLeft},
+        {"PADRIGHT", kHeldPadRight},
+    };
+    for (const auto& direction : kDirections) {
+        if (name == direction.first) {
+            return direction.second;
+        }
+    }
+    int button = 0;
+    if (name.rfind("PAD", 0) == 0 && ParseInt(name.substr(3), &button) && button >= 1 &&
+        button <= 32) {
+        return kHeldPadButton + button - 1;
+    }
+    return -1;
+}
+
+bool UsesPad(const KeyScript& script) {
+    for (const auto& step : script) {
+        if (!step.second.empty() && *step.second.rbegin() >= kHeldPadButton) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* error) {
@@ -216,6 +247,11 @@ bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* err
         }
         std::set<int> keys;
         while (words >> word) {
+            const int pad = PadCodeFromName(word);
+            if (pad >= 0) {
+                keys.insert(pad);
+                continue;
+            }
             const int key = DikFromName(word.c_str());
             if (key < 0) {
                 *error = (boost::format("line %d: unknown key \"%s\"") % lineNumber % word).str();
@@ -437,6 +473,8 @@ int RunHeadless(const RunnerOptions& options) {
     }
     auto keys = std::make_unique<ScriptedInputBackend>();
     ScriptedInputBackend* keyboard = keys.get();
+    // A script that presses the pad plugs one in.
+    keyboard->padPresent = UsesPad(script);
     appOptions.inputBackend = std::move(keys);
 
     int exitCode = 0;

@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 
+#include <algorithm>
 #include <cstdio>
 
 SystemInfo_t::SystemInfo_t() {
@@ -18,6 +19,10 @@ SystemInfo_t::SystemInfo_t() {
     }
 }
 
+int ClampPercent(int percent) {
+    return std::clamp(percent, 0, 100);
+}
+
 void ReadSettings(SystemInfo_t& info, const std::string& settingsPath) {
     using vrels::IniReadInt;
     info.gameLevel = static_cast<std::uint8_t>(IniReadInt(settingsPath, "General", "GameLevel", 1));
@@ -26,6 +31,8 @@ void ReadSettings(SystemInfo_t& info, const std::string& settingsPath) {
     info.soundEffects = IniReadInt(settingsPath, "Sound", "SE", 1);
     info.music = IniReadInt(settingsPath, "Sound", "BGM", 1);
     info.lastStage = IniReadInt(settingsPath, "Save", "LastStage", 11);
+    info.seVolume = ClampPercent(IniReadInt(settingsPath, "Sound", "SEVolume", 100));
+    info.bgmVolume = ClampPercent(IniReadInt(settingsPath, "Sound", "BGMVolume", 100));
 }
 
 void SaveProgress(SystemInfo_t& info, const std::string& settingsPath, int progressNumber) {

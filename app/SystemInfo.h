@@ -32,10 +32,16 @@ struct SystemInfo_t {
     bool commandLineStart = false;
     std::map<std::string, int> stageNumbers;
     int lastStage = 11;
+    // Loudness of the effects and of the music in percent ("SEVolume",
+    // "BGMVolume"), applied on top of the on/off keys.
+    int seVolume = 100;
+    int bgmVolume = 100;
 };
 
-// Reads "GameLevel", "Rest", "Effect", "SE", "BGM" and "LastStage" from the
-// settings file into the game state.
+// Reads "GameLevel", "Rest", "Effect", "SE", "BGM", "LastStage", "SEVolume"
+// and "BGMVolume" from the settings file into the game state.
 void ReadSettings(SystemInfo_t& info, const std::string& settingsPath);
+// A volume setting limited to 0..100 percent.
+int ClampPercent(int percent);
 // Records a newly reached stage in memory and in the settings file.
 void SaveProgress(SystemInfo_t& info, const std::string& settingsPath, int progressNumber);

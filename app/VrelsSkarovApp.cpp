@@ -26,8 +26,13 @@
 #include <cctype>
 #include <cstdio>
 #include <stdexcept>
+#include <unistd.h>
 
 bool g_skipDraw = true;
+
+namespace {
+const char* const kIconFile = "org.vrels.skarov.png";
+}
 
 namespace {
 VrelsSkarovApp* g_app = nullptr;
@@ -132,6 +137,7 @@ bool VrelsSkarovApp::Initialize() {
     if (!CreateMainWindow("Vrel's Skarov")) {
         return false;
     }
+    SetWindowIcon();
 
     // 5: the graphics device.
     if (gameState->commandLineStart || options_.forceNoWait) {
@@ -167,6 +173,8 @@ bool VrelsSkarovApp::Initialize() {
     if (!music) {
         music = std::make_shared<IOggStream>();
     }
+    soundManager->SetEffectsVolume(gameState->seVolume);
+    music->SetVolume(gameState->bgmVolume);
 
     // 8: input.
     input = std::make_shared<myInput>(settings, gameState.get());
@@ -188,6 +196,22 @@ bool VrelsSkarovApp::Initialize() {
     // 14: the first scene.
     StartFirstScene();
     return true;
+}
+
+void VrelsSkarovApp::SetWindowIcon() {
+    // The portable folder's copy (or the player's own), else the installed
+    // icon theme's picture beside the installed data.
+    const std::string candidates[] = {
+        vrels::DataPath(kIconFile),
+        vrels::CurrentGameFolders().data + "../../icons/hicolor/256x256/apps/" + kIconFile,
+    };
+    for (const std::string& file : candidates) {
+        if (access(file.c_str(), R_OK) == 0) {
+            window->SetIcon(file);
+            return;
+        }
+    }
+    Log("No window icon: %s not found\n", kIconFile);
 }
 
 void VrelsSkarovApp::RegisterStartupResources() {
@@ -289,7 +313,9 @@ void VrelsSkarovApp::WindowProc(const vrels::platform::Event& event) {
         break;
     case EventType::KeyDown:
         if (event.dik == dik::ESCAPE) {
-            RequestClose();
+            if (!scene || !scene->TakesEscape()) {
+                RequestClose();
+            }
         } else if (event.dik == dik::F1 && !event.repeat) {
             showFps = !showFps;
         } else if (event.dik == dik::RETURN && event.alt && !event.repeat && window) {

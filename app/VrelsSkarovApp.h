@@ -86,6 +86,7 @@ public:
 
 private:
     void RegisterStartupResources();
+    void SetWindowIcon();
     void StartFirstScene();
     AppOptions options_;
     bool destroyed_ = false;

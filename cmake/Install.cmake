@@ -41,7 +41,14 @@ if(TARGET vrels-artgen)
         DEPENDS vrels-artgen ${VRELS_ICON_SVG}
         COMMENT "Rendering the 256 x 256 icon"
         VERBATIM)
-    add_custom_target(icon DEPENDS ${VRELS_ICON_PNG})
+    # The portable game folder carries the icon too, for its window; an
+    # installed game takes it from the icon theme folder.
+    add_custom_command(
+        OUTPUT ${GAME_DIR}/${VRELS_APP_ID}.png
+        COMMAND ${CMAKE_COMMAND} -E copy ${VRELS_ICON_PNG} ${GAME_DIR}/${VRELS_APP_ID}.png
+        DEPENDS ${VRELS_ICON_PNG}
+        VERBATIM)
+    add_custom_target(icon DEPENDS ${VRELS_ICON_PNG} ${GAME_DIR}/${VRELS_APP_ID}.png)
     add_dependencies(content icon)
 endif()
 install(FILES ${VRELS_ICON_SVG} DESTINATION share/icons/hicolor/scalable/apps

@@ -153,4 +153,55 @@ int DikFromName(const char* name) {
     return -1;
 }
 
+std::string KeyDisplayName(int dikCode) {
+    // Names of the key table that read badly on screen.
+    static const struct {
+        int dik;
+        const char* shown;
+    } kShown[] = {
+        {dik::BACK, "BACKSPACE"}, {dik::LCONTROL, "L CTRL"},   {dik::RCONTROL, "R CTRL"},
+        {dik::LSHIFT, "L SHIFT"}, {dik::RSHIFT, "R SHIFT"},    {dik::LMENU, "L ALT"},
+        {dik::RMENU, "R ALT"},    {dik::CAPITAL, "CAPS LOCK"}, {dik::PRIOR, "PAGE UP"},
+        {dik::NEXT, "PAGE DOWN"}, {dik::LBRACKET, "["},        {dik::RBRACKET, "]"},
+        {dik::SEMICOLON, ";"},    {dik::APOSTROPHE, "'"},      {dik::GRAVE, "`"},
+        {dik::BACKSLASH, "\\"},   {dik::COMMA, ","},           {dik::PERIOD, "."},
+        {dik::SLASH, "/"},        {dik::MINUS, "-"},           {dik::EQUALS, "="},
+        {dik::MULTIPLY, "PAD *"}, {dik::SUBTRACT, "PAD -"},    {dik::ADD, "PAD +"},
+        {dik::DIVIDE, "PAD /"},   {dik::DECIMAL, "PAD ."},     {dik::NUMPADENTER, "PAD ENTER"},
+        {dik::NUMPAD0, "PAD 0"},  {dik::NUMPAD1, "PAD 1"},     {dik::NUMPAD2, "PAD 2"},
+        {dik::NUMPAD3, "PAD 3"},  {dik::NUMPAD4, "PAD 4"},     {dik::NUMPAD5, "PAD 5"},
+        {dik::NUMPAD6, "PAD 6"},  {dik::NUMPAD7, "PAD 7"},     {dik::NUMPAD8, "PAD 8"},
+        {dik::NUMPAD9, "PAD 9"},  {dik::SYSRQ, "PRINT"},       {dik::LWIN, "L SUPER"},
+        {dik::RWIN, "R SUPER"},   {dik::APPS, "MENU"},         {dik::SCROLL, "SCROLL LOCK"},
+        {dik::OEM_102, "<"},      {dik::NUMLOCK, "NUM LOCK"},
+    };
+    for (const auto& entry : kShown) {
+        if (entry.dik == dikCode) {
+            return entry.shown;
+        }
+    }
+    for (const auto& key : kKeys) {
+        if (key.dik == dikCode) {
+            return key.name;
+        }
+    }
+    return "KEY " + std::to_string(dikCode);
+}
+
+std::string PadButtonName(int button) {
+    // SDL's game-controller buttons, in their numbering.
+    static const char* const kNames[] = {
+        "A",     "B",    "X",       "Y",       "BACK",    "GUIDE",   "START",
+        "L3",    "R3",   "LB",      "RB",      "UP",      "DOWN",    "LEFT",
+        "RIGHT", "MISC", "PADDLE1", "PADDLE2", "PADDLE3", "PADDLE4", "TOUCHPAD",
+    };
+    if (button < 0 || button >= 32) {
+        return "NONE";
+    }
+    if (button < static_cast<int>(sizeof(kNames) / sizeof(kNames[0]))) {
+        return kNames[button];
+    }
+    return "BUTTON " + std::to_string(button + 1);
+}
+
 } // namespace vrels

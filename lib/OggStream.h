@@ -14,4 +14,6 @@ public:
     virtual void Halt() {}
     virtual void Open(const std::string& /*fileName*/, unsigned char /*loop*/) {}
     virtual void OpenIntro(const std::string& /*introFile*/, const std::string& /*loopFile*/) {}
+    // The player's music volume in percent (0..100), heard at once.
+    virtual void SetVolume(int /*percent*/) {}
 };

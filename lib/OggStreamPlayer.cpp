@@ -1,10 +1,12 @@
 #include "lib/OggStreamPlayer.h"
 
 #include "lib/AudioDevice.h"
+#include "lib/AudioUnits.h"
 #include "lib/SoundErrorReport.h"
 #include "lib/SoundManager.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -36,7 +38,29 @@ COggStream::~COggStream() {
 }
 
 void COggStream::Hook(void* stream, std::uint8_t* out, int len) {
-    static_cast<COggStream*>(stream)->ring_.Render(out, len);
+    COggStream* self = static_cast<COggStream*>(stream);
+    self->ring_.Render(out, len);
+    const int gain = self->gain_.load(std::memory_order_relaxed);
+    if (gain >= 65536) {
+        return;
+    }
+    // Samples are 16-bit signed little-endian, as the device plays them.
+    for (int i = 0; i + 1 < len; i += 2) {
+        const auto sample = static_cast<std::int16_t>(out[i] | (out[i + 1] << 8));
+        const auto scaled =
+            static_cast<std::int16_t>(static_cast<std::int64_t>(sample) * gain / 65536);
+        const auto bits = static_cast<std::uint16_t>(scaled);
+        out[i] = static_cast<std::uint8_t>(bits & 0xff);
+        out[i + 1] = static_cast<std::uint8_t>(bits >> 8);
+    }
+}
+
+void COggStream::SetVolume(int percent) {
+    // The effects' loudness curve: 10 dB quieter for each halving, silence at 0.
+    const int hundredths = vrels::audio::VolumeForLevel(static_cast<float>(percent) / 100.0f);
+    const double gain =
+        hundredths <= vrels::audio::kSilence ? 0.0 : std::pow(10.0, hundredths / 2000.0);
+    gain_.store(static_cast<int>(std::lround(gain * 65536.0)), std::memory_order_relaxed);
 }
 
 void COggStream::Init(SoundManager* manager) {

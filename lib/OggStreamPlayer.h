@@ -54,6 +54,9 @@ public:
     void Halt() override;
     void Open(const std::string& fileName, unsigned char loop) override;
     void OpenIntro(const std::string& introFile, const std::string& loopFile) override;
+    // Scales what the hook hands to the device; the ring keeps full samples,
+    // so a change is heard from the next block on.
+    void SetVolume(int percent) override;
 
     // An int that starts at 0 and that the stream itself never changes.
     virtual int Marker() const { return marker_; }
@@ -102,6 +105,8 @@ private:
     float loop_ = 0.0f;    // after the end of the file: 0 stop, else start over
     std::string loopFile_; // file that follows the intro; empty for one-file pieces
     int marker_ = 0;
+    // Gain on the hook's output in 1/65536 steps; 65536 leaves samples as they are.
+    std::atomic<int> gain_{65536};
     int commands_ = 0;
     std::thread worker_;
 

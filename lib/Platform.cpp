@@ -5,6 +5,7 @@
 #include "lib/SdlWindow.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -212,6 +213,7 @@ bool Window::Create(const std::string& title, bool fullScreen, int scale) {
         return false;
     }
     impl_->fullScreen = fullScreen;
+    scale_ = scale;
     if (fullScreen && SDL_ShowCursor(SDL_DISABLE) < 0) {
         Log("SDL_ShowCursor failed: %s\n", SDL_GetError());
     }
@@ -245,18 +247,63 @@ bool Window::FullScreen() const {
 }
 
 void Window::ToggleFullScreen() {
+    if (Exists()) {
+        SetFullScreen(!impl_->fullScreen);
+    }
+}
+
+bool Window::SetFullScreen(bool fullScreen) {
     if (!Exists()) {
-        return;
+        return false;
     }
-    const bool next = !impl_->fullScreen;
-    if (SDL_SetWindowFullscreen(impl_->window, next ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    if (fullScreen == impl_->fullScreen) {
+        return true;
+    }
+    if (SDL_SetWindowFullscreen(impl_->window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) !=
+        0) {
         Log("SDL_SetWindowFullscreen failed: %s\n", SDL_GetError());
-        return;
+        return false;
     }
-    impl_->fullScreen = next;
-    if (SDL_ShowCursor(next ? SDL_DISABLE : SDL_ENABLE) < 0) {
+    impl_->fullScreen = fullScreen;
+    if (SDL_ShowCursor(fullScreen ? SDL_DISABLE : SDL_ENABLE) < 0) {
         Log("SDL_ShowCursor failed: %s\n", SDL_GetError());
     }
+    if (!fullScreen) {
+        // Back from the desktop's size: the window takes its scale again.
+        SDL_SetWindowSize(impl_->window, 640 * scale_, 480 * scale_);
+        SDL_SetWindowPosition(impl_->window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    return true;
+}
+
+bool Window::SetScale(int scale) {
+    scale = scale < 1 ? 1 : scale;
+    if (scale == scale_) {
+        return true;
+    }
+    scale_ = scale;
+    if (!Exists()) {
+        return false;
+    }
+    if (!impl_->fullScreen) {
+        SDL_SetWindowSize(impl_->window, 640 * scale_, 480 * scale_);
+        SDL_SetWindowPosition(impl_->window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    return true;
+}
+
+bool Window::SetIcon(const std::string& pictureFile) {
+    if (!Exists()) {
+        return false;
+    }
+    SDL_Surface* picture = IMG_Load(pictureFile.c_str());
+    if (!picture) {
+        Log("IMG_Load failed: %s: %s\n", pictureFile.c_str(), IMG_GetError());
+        return false;
+    }
+    SDL_SetWindowIcon(impl_->window, picture);
+    SDL_FreeSurface(picture);
+    return true;
 }
 
 int Window::DisplayRefreshRate() const {

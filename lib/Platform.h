@@ -73,6 +73,15 @@ public:
     bool Closed() const;
     bool Exists() const;
     void ToggleFullScreen();
+    // Full screen (the desktop's size, letterboxed) or a window, as Alt+Enter
+    // switches; false (logged) when the window system refused.
+    bool SetFullScreen(bool fullScreen);
+    // Sizes the window to 640 x 480 times scale and centres it; a full-screen
+    // window keeps the scale for when it becomes a window again.
+    bool SetScale(int scale);
+    // The window's icon from a picture file (PNG); false (logged) when the
+    // picture cannot be read.
+    bool SetIcon(const std::string& pictureFile);
     // Refresh rate of the display the window is on, 0 when unknown.
     int DisplayRefreshRate() const;
     bool FullScreen() const;
@@ -80,6 +89,7 @@ public:
 
 private:
     std::unique_ptr<WindowImpl> impl_;
+    int scale_ = 1;
 };
 
 // Exclusive single-instance lock on a file named after the game; false when

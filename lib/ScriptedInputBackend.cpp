@@ -16,6 +16,19 @@ bool ScriptedInputBackend::ReadKeyboard(std::uint8_t state[256]) {
 
 bool ScriptedInputBackend::ReadPad(PadState& out) {
     out = pad;
+    for (int code : held) {
+        if (code >= kHeldPadButton && code < kHeldPadButton + 32) {
+            out.buttons[code - kHeldPadButton] = 0x80;
+        } else if (code == kHeldPadUp) {
+            out.y = -1000;
+        } else if (code == kHeldPadDown) {
+            out.y = 1000;
+        } else if (code == kHeldPadLeft) {
+            out.x = -1000;
+        } else if (code == kHeldPadRight) {
+            out.x = 1000;
+        }
+    }
     return padPresent;
 }
 

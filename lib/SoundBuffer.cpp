@@ -133,7 +133,10 @@ void SoundBuffer::LoadOrThrow(const std::string& file, const std::string& effect
 void SoundBuffer::SetVolume(float factor) {
     const SoundManager* manager = SoundManager::Current();
     const float master = manager ? manager->masterVolume : 1.0f;
-    volume = audio::VolumeForLevel(master * factor);
+    const int percent = manager ? manager->EffectsVolume() : 100;
+    factor_ = factor;
+    appliedEffectsVolume_ = percent;
+    volume = audio::VolumeForLevel(master * factor * static_cast<float>(percent) / 100.0f);
     if (Loaded()) {
         impl->device->SetVoiceVolume(impl->voice, audio::MixerVolume(volume));
     }
@@ -159,6 +162,10 @@ void SoundBuffer::Restart() {
     const SoundManager* manager = SoundManager::Current();
     if (!Loaded() || !manager || manager->muted) {
         return;
+    }
+    // The player may have changed the effects volume since this voice was set.
+    if (manager->EffectsVolume() != appliedEffectsVolume_) {
+        SetVolume(factor_);
     }
     impl->device->RestartVoice(impl->voice);
 }

@@ -25,7 +25,8 @@ public:
     void Play(float x);
     // Restarts from the beginning without touching the pan.
     void PlayUnpanned();
-    // Volume = master volume x factor, kept in hundredths of a decibel.
+    // Volume = master volume x the player's effects volume x factor, kept in
+    // hundredths of a decibel.
     void SetVolume(float factor);
 
     // True once Load succeeded.
@@ -38,6 +39,8 @@ public:
 
 protected:
     std::string effectName_;
+    float factor_ = 1.0f;
+    int appliedEffectsVolume_ = 100; // the player's volume the voice was last set for
 
 private:
     void LoadOrThrow(const std::string& file, const std::string& effectName);

@@ -85,3 +85,7 @@ void SoundManager::PlayUnpanned(const std::string& name) {
         buffer->PlayUnpanned();
     }
 }
+
+void SoundManager::SetEffectsVolume(int percent) {
+    effectsVolume_ = percent < 0 ? 0 : (percent > 100 ? 100 : percent);
+}

@@ -48,10 +48,18 @@ public:
     void PlayUnpanned(const std::string& name);
     SoundBuffer* Find(const std::string& name) const;
 
+    // The player's effects volume in percent (0..100); every effect takes it
+    // from its next start on.
+    void SetEffectsVolume(int percent);
+    int EffectsVolume() const { return effectsVolume_; }
+
     bool initialised = false;
     bool muted = false;
     float masterVolume = 1.0f;
     vrels::platform::Window* window = nullptr;
     std::map<std::string, SoundBuffer*> registry;
     std::shared_ptr<SoundManagerImpl> impl;
+
+private:
+    int effectsVolume_ = 100;
 };

@@ -12,6 +12,7 @@ myDxGraphics::myDxGraphics(const std::string& settingsPath) {
     tripleBuffering = IniReadString(settingsPath, "Graphics", "TripleBuffering", "1") != "0";
     vsyncSetting_ = IniReadString(settingsPath, "Graphics", "Vsync", "1");
     pacingMode = vsyncSetting_ == "0" ? vrels::PacingTimer : vrels::PacingVSync;
+    vsyncNextStart_ = vsyncSetting_ != "0";
     windowScale_ = IniReadInt(settingsPath, "Graphics", "WindowScale", 1);
     if (windowScale_ < 1) {
         windowScale_ = 1;

@@ -22,6 +22,9 @@ public:
     // Adds scene-specific fields to the headless runner's per-frame trace:
     // appends `,"key":value` pairs to a JSON object being written.
     virtual void AppendTrace(std::string& /*json*/) const {}
+    // True while the scene reads Escape itself (a screen waiting for a key to
+    // bind); otherwise Escape closes the program.
+    virtual bool TakesEscape() const { return false; }
 
     std::shared_ptr<ImageStore> images;
     std::shared_ptr<SoundStore> sounds;

@@ -67,4 +67,13 @@ int GlyphOffset(unsigned char ch) {
     }
 }
 
+int TextWidth(const std::string& text, float scale, float spacing) {
+    int pen = 0;
+    for (const char c : text) {
+        const auto ch = static_cast<unsigned char>(c);
+        pen += static_cast<int>(static_cast<float>(GlyphAdvance(ch)) * spacing * scale);
+    }
+    return pen;
+}
+
 } // namespace vrels

@@ -8,6 +8,7 @@
 #include "enemy/EnemyBase.h"
 #include "lib/DxGraphics.h"
 #include "lib/KeyCodes.h"
+#include "lib/KeyMap.h"
 #include "lib/OggStream.h"
 #include "lib/myInput.h"
 #include "object/ObjectManager.h"
@@ -17,6 +18,7 @@
 #include "scene/SceneFactory.h"
 #include "scene/select/StageNames.h"
 #include "scene/stage/StageObjects.h"
+#include "ui/FontMetrics.h"
 #include "ui/StringSprite.h"
 #include "world/Effects.h"
 #include "world/ViewMap.h"
@@ -279,6 +281,11 @@ void StageScene::Draw() {
     }
     if (paused) {
         DrawText("OrangeFont", 260, 225, "PAUSE", 1.0f, 1.5f, 1.0f);
+        // The keys that work now, by the names the controls card uses.
+        const std::string keys = vrels::KeyDisplayName(dik::P) + ": resume    " +
+                                 vrels::KeyDisplayName(dik::F12) + ": title";
+        const float width = static_cast<float>(vrels::TextWidth(keys, 0.6f, 1.3f));
+        DrawText("NormalFont", 320.0f - width / 2.0f, 268, keys, 0.6f, 1.3f, 1.0f);
     }
 }
 

@@ -91,6 +91,7 @@ void TitleScene::Advance() {
         manager->AddItem("Arcade Mode", 0, 0);
         manager->AddItem("Stage Select", 0, 0);
         manager->AddItem("Music Mode", 0, 0);
+        manager->AddItem("Options", 0, 0);
         manager->AddItem("Quit", 0, 0);
         manager->ResetSelection();
         menu = manager;
@@ -124,6 +125,9 @@ std::string TitleScene::Update() {
             }
             if (choice == "Music Mode") {
                 return "MusicModeScene";
+            }
+            if (choice == "Options") {
+                return "OptionsScene";
             }
             if (choice == "Quit") {
                 app->RequestClose();

@@ -1,15 +1,19 @@
+#include "app/GameOptions.h"
 #include "app/IniFile.h"
 #include "app/Log.h"
 #include "app/SystemInfo.h"
 #include "app/VrelsSkarovApp.h"
+#include "lib/KeyCodes.h"
 #include "lib/myDxGraphics.h"
 #include "lib/myInput.h"
+#include "scene/options/Rebinding.h"
 
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -119,4 +123,63 @@ TEST(Log, WritesShiftJisBytes) {
 TEST(CommandLine, PunctuationIsAWordOfItsOwn) {
     EXPECT_EQ(SplitCommandLine("  -bench x"), (std::vector<std::string>{"-", "bench", "x"}));
     EXPECT_TRUE(SplitCommandLine(" \t ").empty());
+}
+
+TEST(Settings, VolumesDefaultToFullAndStayWithinAHundredPercent) {
+    TempFile none("", false);
+    SystemInfo_t info;
+    ReadSettings(info, none.path);
+    EXPECT_EQ(info.seVolume, 100);
+    EXPECT_EQ(info.bgmVolume, 100);
+    TempFile ini("[Sound]\nSEVolume=150\nBGMVolume=-5\n");
+    ReadSettings(info, ini.path);
+    EXPECT_EQ(info.seVolume, 100);
+    EXPECT_EQ(info.bgmVolume, 0);
+}
+
+TEST(OptionsFile, OnlyTheChangedKeysAreWrittenInTheFilesOwnTerms) {
+    GameOptions before;
+    EXPECT_TRUE(ChangedEntries(before, before).empty());
+    GameOptions after = before;
+    after.fullScreen = false;
+    after.music = false;
+    after.bgmVolume = 30;
+    after.keySub = 0x39;
+    after.joyShot = 4;
+    const auto entries = ChangedEntries(before, after);
+    std::vector<std::string> lines;
+    for (const auto& e : entries) {
+        lines.push_back(e.section + "/" + e.key + "=" + e.value);
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"Graphics/FullScreen=0", "Sound/BGM=0",
+                                               "Sound/BGMVolume=30", "Control/KeySub=57",
+                                               "Control/JoyShot=4"}));
+
+    // Several keys land in one save that keeps every other line as it was.
+    TempFile ini("; mine\r\n[Sound]\r\nBGM=1\r\nOdd=1\r\n\r\n[Save]\r\nLastStage=31\r\n");
+    ASSERT_TRUE(vrels::IniWriteStrings(ini.path, entries));
+    EXPECT_EQ(ini.Read(), "; mine\r\n[Sound]\r\nBGM=0\r\nOdd=1\r\nBGMVolume=30\r\n\r\n"
+                          "[Save]\r\nLastStage=31\r\n[Graphics]\r\nFullScreen=0\r\n"
+                          "[Control]\r\nKeySub=57\r\nJoyShot=4\r\n");
+}
+
+TEST(OptionsFile, RebindingSwapsATakenKeyAndRefusesTheFixedOnes) {
+    GameOptions o;
+    EXPECT_EQ(BindKey(o, GameAction::Jump, dik::SPACE), BindResult::Bound);
+    EXPECT_EQ(o.keySub, dik::SPACE);
+    EXPECT_EQ(BindKey(o, GameAction::Jump, dik::SPACE), BindResult::Unchanged);
+    EXPECT_EQ(BindKey(o, GameAction::Shot, dik::SPACE), BindResult::Swapped);
+    EXPECT_EQ(o.keyShot, dik::SPACE);
+    EXPECT_EQ(o.keySub, dik::Z);
+    for (const int fixed :
+         {dik::ESCAPE, dik::UP, dik::DOWN, dik::LEFT, dik::RIGHT, dik::P, dik::F12, dik::F1}) {
+        EXPECT_EQ(BindKey(o, GameAction::Shot, fixed), BindResult::Refused) << fixed;
+    }
+    EXPECT_EQ(o.keyShot, dik::SPACE);
+
+    EXPECT_EQ(BindPadButton(o, GameAction::Jump, 2), BindResult::Swapped) << "X was the shot";
+    EXPECT_EQ(o.joySub, 3);
+    EXPECT_EQ(o.joyShot, 1);
+    EXPECT_EQ(BindPadButton(o, GameAction::Jump, 11), BindResult::Refused) << "the D-pad";
+    EXPECT_EQ(BindPadButton(o, GameAction::Jump, 32), BindResult::Refused);
 }

@@ -39,8 +39,9 @@ TEST(SceneFactory, EveryScreenOfTheGameIsRegistered) {
         "Stage4_2Scene",  "Stage4_3Scene",    "Stage5_1Scene",  "Stage5_2Scene",   "Stage5_3Scene",
         "Stage5_4Scene",  "Stage5bossScene",  "Trial1_1Scene",  "Trial1_2Scene",   "Trial1_3Scene",
         "TrialBossScene", "GameoverScene",    "NameEntryScene", "EndScene",        "TrialEndScene",
+        "OptionsScene",
     };
-    EXPECT_EQ(std::size(names), 35u);
+    EXPECT_EQ(std::size(names), 36u);
     for (const char* name : names) {
         EXPECT_TRUE(IsSceneRegistered(name)) << name;
     }

@@ -184,7 +184,7 @@ TEST_F(Menus, TheTitleMenuFallsBackAfter1800IdleFramesAndTheDemoStartsAfter600) 
         Press(title);
     }
     ASSERT_EQ(title.Phase(), "select");
-    EXPECT_EQ(title.menu.lock()->items.size(), 4u);
+    EXPECT_EQ(title.menu.lock()->items.size(), 5u);
     EXPECT_EQ(title.menu.lock()->GetSelected(), "Arcade Mode");
 
     // Confirming "Stage Select" would leave; here only the idle limit counts,
@@ -209,7 +209,7 @@ TEST_F(Menus, TheTitleMenuFallsBackAfter1800IdleFramesAndTheDemoStartsAfter600) 
     EXPECT_EQ(app->playerRecord->lives, 99) << "the demo plays with 99 lives";
 }
 
-TEST_F(Menus, TheTitleMenuReachesTheStageSelectAndTheMusicMode) {
+TEST_F(Menus, TheTitleMenuReachesTheStageSelectTheMusicModeAndTheOptions) {
     TitleScene title;
     for (int i = 0; i < 20 && title.Phase() != "select"; ++i) {
         Press(title);
@@ -220,4 +220,9 @@ TEST_F(Menus, TheTitleMenuReachesTheStageSelectAndTheMusicMode) {
     MoveDown(title, 1);
     EXPECT_EQ(title.menu.lock()->GetSelected(), "Music Mode");
     EXPECT_EQ(Press(title), "MusicModeScene");
+    MoveDown(title, 1);
+    EXPECT_EQ(title.menu.lock()->GetSelected(), "Options");
+    EXPECT_EQ(Press(title), "OptionsScene");
+    MoveDown(title, 1);
+    EXPECT_EQ(title.menu.lock()->GetSelected(), "Quit");
 }
