@@ -255,7 +255,7 @@ StageView LookAtStage() {
     return view;
 }
 
-NavigationField MeasureStage() {
+NavigationField MeasureStage(int targetColumn, int targetRow) {
     VrelsSkarovApp* app = VrelsSkarovApp::Instance();
     StageScene* stage = CurrentStage();
     if (!app || !stage || !stage->map) {
@@ -295,6 +295,9 @@ NavigationField MeasureStage() {
             goalColumn = ox / 32;
             goalRow = (oy + static_cast<int>(Goal::StandHeight)) / 32;
         }
+    }
+    if (targetColumn >= 0) {
+        return NavigationField::Compute(grid, targetColumn, targetRow);
     }
     return NavigationField::Compute(grid, goalColumn, goalRow);
 }
