@@ -718,24 +718,154 @@ def stage1_3():
 
 @stage
 def stage1_4():
-    s = lay("stage1_4", "Stage 1-4, catacombs: spikes, spike balls and the spiked togezo.", "catacombs", 210)
-    s.note("Hazards that must be jumped or timed; togezo must be shot, not stomped.")
-    begin(s, 10)
-    x = s.flat(10); s.on(x + 6, TOGEZO); s.on(x + 2, MAGAZINE)
-    spike_run(s, 8)
-    x = s.flat(12); s.on(x + 8, BRAIN); s.put(x + 5, s.top - 1, SPIKE_BALL)
-    plank_hops(s, 10, 2)
-    x = s.flat(12); s.on(x + 4, TOGEZO); s.on(x + 9, MET)
-    s.put(x + 6, s.top - 4, SWINGING_BALL)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    spike_run(s, 10, planks_at=3)
-    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 5, MONOEYE); s.on(x + 10, TOGEZO)
-    gaps(s, [0, 3, 8, 4, 8], enemy=BRAIN)
-    x = s.flat(14); s.on(x + 6, GHOST); s.on(x + 2, MAGAZINE)
-    s.ledge(x + 8, x + 11, s.top - 4); s.put(x + 9, s.top - 5, ONEUP)
-    plank_hops(s, 12, 3)
-    x = s.flat(10); s.on(x + 5, TOGEZO)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. A spiked dip beside the path, a plank walk over it.
+        [*[W] * 4,
+         "##..................",
+         "##..................",
+         "##..................",
+         "##......-----.......",
+         "##..S..m............",
+         "########.....#######",
+         "########.....#######",
+         "########^^^^^#######",
+         *[W] * 18],
+        # 2. The first togezo, alone on open floor: shoot it, never stomp it.
+        [*[W] * 4,
+         ".....oooo...........",
+         ".....####...........",
+         *[SKY] * 2,
+         "............3.......",
+         *[W] * 21],
+        # 3. Spikes under a plank walk, a togezo among them, a spike ball above.
+        [*[W] * 4,
+         ".....o.o.o.o........",
+         "................*...",
+         "...------------.....",
+         "....................",
+         "...^^^^^^^3^^^^.....",
+         *[W] * 21],
+        # 4-5. The ossuary stair: the checkpoint at its head, three flights down,
+        # left, right and left, under hanging spikes, a togezo on each.
+        [*[W] * 4,
+         *[SKY] * 4,
+         "...C..m.............",
+         W,
+         "####........v.......",
+         "####................",
+         "####................",
+         "####....o.o.o...3...",
+         "####....############",
+         "####......v.........",
+         "####................",
+         "####................",
+         "####..........3.....",
+         W,
+         "####..........v.....",
+         "####................",
+         "####................",
+         "####....o.o.o.......",
+         "####....############",
+         "####......v.........",
+         "####................",
+         "####................",
+         "####................",
+         W],
+        [*[W] * 4,
+         *["................####"] * 5,
+         "############....####",
+         "........v.......####",
+         "................####",
+         "................####",
+         "...o.......o....####",
+         W,
+         "......v.........####",
+         "................####",
+         "................####",
+         "..o.....o.......####",
+         "############....####",
+         "..v.............####",
+         "................####",
+         "................####",
+         "....3...........####",
+         W,
+         "........v...........",
+         *[SKY] * 3,
+         W],
+        # 6. The crypt: spikes under planks, a togezo and a met at either end.
+        [*[W] * 23,
+         "....................",
+         "....o.o.o.o.o.......",
+         "....................",
+         "...-------------....",
+         "....................",
+         ".3..^^^^^^^^^^^.2...",
+         W],
+        # 7. A pillar under a gap in the vault: above it, the secret niche.
+        [*[W] * 19,
+         "######..........####",
+         "######...oooo...####",
+         "######..oooooo+.####",
+         "######..############",
+         *[SKY] * 3,
+         "......##............",
+         "......##............",
+         "..1...##....m....3..",
+         W],
+        # 8. A swinging ball over a pit in the floor, a spike ball beyond.
+        [*[W] * 23,
+         "....................",
+         "....................",
+         "........!...........",
+         "....................",
+         "....................",
+         "..2...........*.....",
+         "######....##########"],
+        # 9. A rest on a raised tomb, coins, a magazine.
+        [*[W] * 23,
+         "....................",
+         "....................",
+         "........oooo........",
+         "......########......",
+         "......########......",
+         "..m...########..1...",
+         W],
+        # 10. Spike balls on the floor between two togezos.
+        [*[W] * 23,
+         "....................",
+         "........o...o.......",
+         *[SKY] * 3,
+         "...*...3....*...3...",
+         W],
+        # 11. Planks over a pit in the crypt's floor, a met before it.
+        [*[W] * 23,
+         "....................",
+         "......o.o.o.o.......",
+         "....................",
+         ".....----..----.....",
+         "....................",
+         "..2.................",
+         "#####..........#####"],
+        # 12. Hanging spikes over spiked floor and a togezo: jump low, shoot.
+        [*[W] * 23,
+         "....v.....v.....v...",
+         *[SKY] * 4,
+         "...^^..3.....^^.....",
+         W],
+        # 13. The altar under an open vault, and its mirror.
+        [*[W] * 17,
+         *["##########.........#"] * 6,
+         *["...................#"] * 3,
+         "...............G...#",
+         "............########",
+         "......*.....########",
+         W],
+    )
+    s = drawn("stage1_4", "Stage 1-4, catacombs: what she must not touch.", "catacombs", rows,
+              ["Spikes and the togezo: a spiked dip, spikes under planks, the ossuary",
+               "stair's three flights under hanging spikes, the crypt; a niche above a pillar."])
+    return dressed(s, "catacombs", density=0.2)
 
 
 def brain_crypt(name, title, note):
