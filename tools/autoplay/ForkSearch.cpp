@@ -129,7 +129,7 @@ SearchResult ForkSearch::Run(std::vector<std::uint8_t> plan) {
     if (!start.inStage) {
         throw std::runtime_error("the first scene is not a stage");
     }
-    navigation_ = MeasureStage();
+    navigation_ = MeasureStage(settings_.targetColumn, settings_.targetRow);
     lastDamageFrame_ = static_cast<int>(plan_.size());
     if (settings_.showWay) {
         Say("%s", navigation_.Picture().c_str());
@@ -213,7 +213,7 @@ ForkSearch::Outcome ForkSearch::PlaySegment(std::uint8_t move) {
     int played = 0;
     while (played < settings_.segmentFrames) {
         const StageView view = LookAtStage();
-        if (view.goal) {
+        if (Arrived(view)) {
             return Outcome::Goal;
         }
         if (!view.inStage || !view.alive || static_cast<int>(plan_.size()) >= settings_.maxFrames) {
@@ -230,10 +230,19 @@ ForkSearch::Outcome ForkSearch::PlaySegment(std::uint8_t move) {
         }
     }
     const StageView view = LookAtStage();
-    if (view.goal) {
+    if (Arrived(view)) {
         return Outcome::Goal;
     }
     return view.inStage && view.alive ? Outcome::Alive : Outcome::Dead;
+}
+
+// At the mirror, or with a target cell, standing or passing in that cell.
+bool ForkSearch::Arrived(const StageView& view) const {
+    if (settings_.targetColumn < 0) {
+        return view.goal;
+    }
+    return view.inStage && view.alive && view.mapX / 32 == settings_.targetColumn &&
+           (view.mapY - 1) / 32 == settings_.targetRow;
 }
 
 bool ForkSearch::SeenBefore() {

@@ -45,6 +45,10 @@ struct SearchSettings {
     bool bestFirst = true; // else depth first
     int timeShift = 9;     // places count as new again after 2^timeShift frames
     bool showWay = false;  // print the goal-distance picture before searching
+    // With a column, the search aims at a cell instead of the mirror (an item
+    // off the way, say): the plan ends when her feet are in that cell.
+    int targetColumn = -1;
+    int targetRow = -1;
 };
 
 struct SearchResult {
@@ -76,6 +80,7 @@ private:
     void Explore(int depth, int pathBestX, int pathBestFrame);
     void Try(int depth, const std::vector<std::uint8_t>& forced, int pathBestX, int pathBestFrame);
     Outcome PlaySegment(std::uint8_t move);
+    bool Arrived(const StageView& view) const;
     void StartSnapshots();
     void StopSnapshots();
     void Leave(int slot);

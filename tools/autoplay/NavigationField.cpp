@@ -45,7 +45,7 @@ bool BandIsClear(const CellGrid& grid, int c, int r, int c2, int r2) {
 CellGrid::CellGrid(int columns, int rows)
     : width(std::max(columns, 0)), height(std::max(rows, 0)),
       solid(static_cast<size_t>(width * height), 0), platform(solid.size(), 0),
-      hazard(solid.size(), 0) {}
+      hazard(solid.size(), 0), crumble(solid.size(), 0) {}
 
 void CellGrid::Mark(std::vector<unsigned char>& cells, int width, int height, int l, int t, int r,
                     int b) {
@@ -105,6 +105,17 @@ NavigationField NavigationField::Compute(const CellGrid& grid, int goalColumn, i
                         {r * grid.width + c, cost});
                 }
             }
+            // A crumbling floor gives way: down to the first place below it.
+            if (grid.Inside(c, r + 1) &&
+                grid.crumble[static_cast<size_t>((r + 1) * grid.width + c)]) {
+                for (int r2 = r + 2; r2 < grid.height && grid.Free(c, r2); ++r2) {
+                    if (grid.Stand(c, r2)) {
+                        from[static_cast<size_t>(r2 * grid.width + c)].push_back(
+                            {r * grid.width + c, r2 - r + 1});
+                        break;
+                    }
+                }
+            }
         }
     }
 
@@ -146,7 +157,11 @@ NavigationField NavigationField::Compute(const CellGrid& grid, int goalColumn, i
     for (int r = 0; r < grid.height; ++r) {
         for (int c = 0; c < grid.width; ++c) {
             const size_t i = static_cast<size_t>(r * grid.width + c);
-            char mark = grid.solid[i] ? '#' : grid.platform[i] ? '=' : grid.hazard[i] ? '^' : '.';
+            char mark = grid.crumble[i]    ? 'x'
+                        : grid.solid[i]    ? '#'
+                        : grid.platform[i] ? '='
+                        : grid.hazard[i]   ? '^'
+                                           : '.';
             if (grid.Stand(c, r)) {
                 const int d = field.distance_[i];
                 mark = d < Unreached ? static_cast<char>('a' + std::min(25, d / 10)) : '?';

@@ -7,8 +7,9 @@
 // The measure is rough on purpose: a jump links two places the heroine could
 // stand on when they lie within her reach (4 cells up, 4 across when
 // climbing, 5 on one level, further when dropping) and a clear band of cells
-// joins them; moving platforms count where they start. It only ranks; the
-// game itself decides what works.
+// joins them; a crumbling floor also links down to the first place below it;
+// moving platforms count where they start. It only ranks; the game itself
+// decides what works.
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct CellGrid {
     std::vector<unsigned char> solid;
     std::vector<unsigned char> platform; // one-way: she jumps up through it
     std::vector<unsigned char> hazard;
+    // Crumbling blocks (also solid): she stands on one, and it drops her to
+    // whatever lies below it.
+    std::vector<unsigned char> crumble;
 
     // Marks every cell a box (map pixels, right and bottom exclusive) overlaps.
     static void Mark(std::vector<unsigned char>& cells, int width, int height, int l, int t, int r,
@@ -58,7 +62,7 @@ public:
     int DistanceAt(int mapX, int mapY) const;
 
     // The map as the measure sees it, one line per row, for checking a
-    // stage's design: '#' solid, '=' one-way, '^' hazard, places to stand
+    // stage's design: '#' solid, 'x' crumbling, '=' one-way, '^' hazard, places to stand
     // lettered by distance in tens of cells ('a' nearest, '?' no way), 'G'
     // the goal's cell.
     const std::string& Picture() const { return picture_; }

@@ -12,6 +12,7 @@
 #include "scene/stage/BossStage.h"
 #include "scene/stage/StageScene.h"
 #include "world/Block.h"
+#include "world/BreakBlock.h"
 #include "world/DBlock.h"
 #include "world/ViewMap.h"
 #include "world/items/Goal.h"
@@ -254,7 +255,7 @@ StageView LookAtStage() {
     return view;
 }
 
-NavigationField MeasureStage() {
+NavigationField MeasureStage(int targetColumn, int targetRow) {
     VrelsSkarovApp* app = VrelsSkarovApp::Instance();
     StageScene* stage = CurrentStage();
     if (!app || !stage || !stage->map) {
@@ -279,14 +280,24 @@ NavigationField MeasureStage() {
             CellGrid::Mark(block->IsScaffolding() ? grid.platform : grid.solid, grid.width,
                            grid.height, ox + block->left, oy + block->top, ox + block->right,
                            oy + block->bottom);
+            if (dynamic_cast<const BreakBlock*>(block)) {
+                CellGrid::Mark(grid.crumble, grid.width, grid.height, ox + block->left,
+                               oy + block->top, ox + block->right, oy + block->bottom);
+            }
         } else if (const auto* damage = dynamic_cast<const DBlock*>(object.get())) {
             // Slightly inside the box: a spike strip does not take the cell beside it.
             CellGrid::Mark(grid.hazard, grid.width, grid.height, ox + damage->left + 4,
                            oy + damage->top + 4, ox + damage->right - 4, oy + damage->bottom - 4);
         } else if (dynamic_cast<const Goal*>(object.get())) {
+            // The mirror's position lies far above the cell it stands in:
+            // measure from that cell, or a floor over a low hall (the mirror
+            // under a ceiling) would pass for its foot.
             goalColumn = ox / 32;
-            goalRow = (oy - 1) / 32;
+            goalRow = (oy + static_cast<int>(Goal::StandHeight)) / 32;
         }
+    }
+    if (targetColumn >= 0) {
+        return NavigationField::Compute(grid, targetColumn, targetRow);
     }
     return NavigationField::Compute(grid, goalColumn, goalRow);
 }

@@ -36,7 +36,8 @@ StageView LookAtStage();
 
 // The goal-distance measure over the current stage's blocks, damage blocks
 // and goal mirror; empty when the stage has no mirror yet (boss stages).
-NavigationField MeasureStage();
+// With a cell given, the measure leads there instead of to the mirror.
+NavigationField MeasureStage(int targetColumn = -1, int targetRow = -1);
 
 // The awake enemies near the heroine (half a screen either way), each by the
 // 32-pixel cell it is in, folded into one number: two snapshots at the same

@@ -44,7 +44,8 @@ const char kUsage[] =
     "       vrels-autoplay [--dir GAME] [--scene NAME | --map MAP] --check FILE.keys\n"
     "                      [--budget SEGMENTS] [--segment FRAMES] [--stall FRAMES]\n"
     "                      [--time-shift BITS] [--depth-first 1] [--show-way 1]\n"
-    "                      [--from FILE.keys] [--fight-stall FRAMES] [--beam WIDTH]\n";
+    "                      [--from FILE.keys] [--fight-stall FRAMES] [--beam WIDTH]\n"
+    "                      [--goal-at COLUMN,ROW]\n";
 
 bool Parse(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
@@ -76,6 +77,13 @@ bool Parse(int argc, char** argv, Options* options) {
                 options->search.bestFirst = !options->search.bestFirst;
             } else if (a == "--time-shift") {
                 options->search.timeShift = boost::lexical_cast<int>(v);
+            } else if (a == "--goal-at") {
+                const size_t comma = v.find(',');
+                if (comma == std::string::npos) {
+                    throw boost::bad_lexical_cast();
+                }
+                options->search.targetColumn = boost::lexical_cast<int>(v.substr(0, comma));
+                options->search.targetRow = boost::lexical_cast<int>(v.substr(comma + 1));
             } else if (a == "--show-way") {
                 options->search.showWay = v != "0";
             } else if (a == "--beam") {
@@ -238,13 +246,17 @@ int main(int argc, char** argv) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
         const std::string what = options.map.empty() ? options.scene : options.map;
+        const std::string aim = options.search.targetColumn < 0
+                                    ? std::string("goal")
+                                    : "cell " + std::to_string(options.search.targetColumn) + "," +
+                                          std::to_string(options.search.targetRow);
         std::fprintf(stderr,
                      "vrels-autoplay: %s: %s after %ld segments, %.1f s, %zu frames, "
                      "furthest map x %d\n",
-                     what.c_str(), result.found ? "goal reached" : "NO PATH FOUND", result.nodes,
-                     seconds, result.buttons.size(), result.bestMapX);
+                     what.c_str(), result.found ? (aim + " reached").c_str() : "NO PATH FOUND",
+                     result.nodes, seconds, result.buttons.size(), result.bestMapX);
         const std::string header =
-            "# " + what + (result.found ? ": start to goal" : ": furthest attempt, NOT a clear") +
+            "# " + what + (result.found ? ": start to " + aim : ": furthest attempt, NOT a clear") +
             ", found by vrels-autoplay.\n";
         std::ofstream file(out, std::ios::trunc);
         file << autoplay::KeyScriptText(result.buttons, header);

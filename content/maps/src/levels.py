@@ -343,6 +343,69 @@ def lay(name, title, theme, width, height=15, ground=13):
     return s
 
 
+# ============ Drawn stages: laid out screen by screen as text ============
+#
+# A drawn stage is a list of screens, each a list of equally long text rows
+# (20 columns is one screen's width; a screen may be narrower or wider), set
+# side by side. Every row is drawn with the keys the maps themselves use
+# (docs/maps.md, "Keys used in our maps"): "." empty, "S" start, "G" goal,
+# "C" checkpoint, "o" coin, "m" magazine, "+" extra life, "x" crumbling
+# block, "=" floating platform, "^" spikes, "v" hanging spikes, "*" spike
+# ball, "!" swinging spike ball, "g"/"h" fire blocks, "B"/"b" closing gate,
+# "k"/"K"/"n"/"N" crates and blocks, digits the enemies, "L" "R" "U" "D" flame
+# jets, "l" "r" turrets. Two more keys are the sketch's own: "#" is the
+# theme's ground (the kit picks edge and corner tiles), and a run of "-" is a
+# plank platform (its ends get the bracketed end planks), "_" an iron
+# catwalk. The kit then only dresses the free cells with the theme's scenery.
+
+SKY = "." * 20  # an empty row of a screen
+
+SKETCH_CODES = {key: code for code, key in FIXED_KEYS.items() if key not in ".{-}_"}
+
+
+def sketch(*screens, height=None):
+    """The rows of screens set side by side. With a height, a screen drawn
+    shorter stands on the map's bottom: empty rows fill the sky above it."""
+    if height is not None:
+        screens = [["." * len(screen[0])] * (height - len(screen)) + list(screen)
+                   for screen in screens]
+    height = len(screens[0])
+    for i, screen in enumerate(screens):
+        assert len(screen) == height, f"screen {i + 1}: {len(screen)} rows, not {height}"
+        width = len(screen[0])
+        for r, row in enumerate(screen):
+            assert len(row) == width, f"screen {i + 1}, row {r}: {len(row)} columns, not {width}"
+    return ["".join(screen[r] for screen in screens) for r in range(height)]
+
+
+def drawn(name, title, theme, rows, notes=()):
+    """A stage from sketch rows: terrain, planks, hazards, items and enemies."""
+    s = Stage(name, title, theme, len(rows[0]), len(rows))
+    s.planned = s.width
+    for note in notes:
+        s.note(note)
+    for y, row in enumerate(rows):
+        for x, key in enumerate(row):
+            if key == "#":
+                s.solid[y][x] = True
+            elif key == "-":
+                left = x == 0 or row[x - 1] != "-"
+                right = x == len(row) - 1 or row[x + 1] != "-"
+                s.chips[y][x] = PLANK_L if left else PLANK_R if right else PLANK_M
+            elif key == "_":
+                s.chips[y][x] = GRATING
+            elif key != ".":
+                assert key in SKETCH_CODES, f"{name}: unknown key {key!r} at column {x}, row {y}"
+                s.chips[y][x] = SKETCH_CODES[key]
+    return s
+
+
+def dressed(s, kind, density=0.22):
+    """Theme scenery in the free cells, then the map is ready to write."""
+    dress(s, kind, density=density)
+    return s
+
+
 # ======================= World 1: learning the ropes =======================
 
 def the_lesson(s, terrace=11):
@@ -450,71 +513,465 @@ def stage1_1():
 
 @stage
 def stage1_2():
-    s = lay("stage1_2", "Stage 1-2, rooftops at dusk: jumping from roof to roof.", "roofs", 190)
-    s.note("Roofs at different heights, planks over the alleys, hopping patapatas.")
-    begin(s, 10)
-    x = s.flat(8); s.on(x + 5, MAGAZINE)
-    s.top = 11; x = s.flat(12); s.on(x + 7, HOPPER)
-    s.pit(3); s.top = 12; x = s.flat(10); s.on(x + 6, BRAIN)
-    plank_hops(s, 9, 2, row_offset=2, spikes=False)
-    s.top = 10; x = s.flat(12); s.on(x + 4, HOPPER); s.on(x + 9, MET)
-    s.ledge(x + 3, x + 7, s.top - 4); s.coins(x + 3, x + 7, s.top - 5)
-    s.put(x + 6, s.top - 5, MAGAZINE)
-    s.pit(3); s.top = 12; x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
-    gaps(s, [0, 4, 8, 3, 10], enemy=HOPPER)
-    s.top = 10; x = s.flat(10); s.on(x + 6, MONOEYE)
-    plank_hops(s, 12, 3, row_offset=2, spikes=False)
-    s.top = 12; x = s.flat(14); s.on(x + 4, HOPPER); s.on(x + 10, HOPPER)
-    s.planks(x + 6, x + 9, s.top - 4); s.put(x + 7, s.top - 5, ONEUP)
-    gaps(s, [0, 3, 6, 4, 8], enemy=BRAIN)
-    return finish(s, "roofs")
+    rows = sketch(
+        # 1. Low roofs: the first alley, three cells wide, a balcony above it.
+        ["....................",
+         "....................",
+         ".............oooo...",
+         ".............----...",
+         "....................",
+         "....................",
+         ".....S..m...........",
+         *["###########...######"] * 4,
+         "###########...######"],
+        # 2. A hopper alone on a long roof; the roofs climb two at a time.
+        ["....................",
+         "....................",
+         "....................",
+         "...............#####",
+         "...............#####",
+         "..........###..#####",
+         "....8.....###..#####",
+         *["########..###..#####"] * 4,
+         "########..###..#####"],
+        # 3. A washing line over a deep alley, coins on the balcony above, a met.
+        ["....................",
+         "....................",
+         "....................",
+         "......oooo..........",
+         "......----..........",
+         "....................",
+         "....................",
+         "#####..----.....2...",
+         *["#####........#######"] * 7,
+         "#####........#######"],
+        # 4. A hopper on a raised roof between two alleys.
+        ["....................",
+         "....................",
+         "....................",
+         "..........ooo.......",
+         "....................",
+         "..........8.........",
+         "........#####.......",
+         "........#####.......",
+         *["#####...#####..#####"] * 7,
+         "#####...#####..#####"],
+        # 5. Down to a low roof and its monoeye, up again to the tenement's yard;
+        # high above, the plank of the secret reaches out from the fire escape.
+        ["....................",
+         "...............+oooo",
+         "...............-----",
+         *[SKY] * 14,
+         "....................",
+         "........oooo........",
+         "....................",
+         "........----........",
+         "....................",
+         "####...........#####",
+         "####....6......#####",
+         *["####..#######..#####"] * 5,
+         "####..#######..#####"],
+        # 6-7. The tenement: its fire escape climbs four flights, left and right.
+        ["....................",
+         "oooooo..............",
+         "------..............",
+         *[SKY] * 3,
+         ".....#----##########",
+         ".....#..............",
+         ".....#..............",
+         ".....#.........1....",
+         ".....###############",
+         ".....#..............",
+         ".....#..............",
+         ".....#....6.........",
+         ".....#----##########",
+         ".....#..............",
+         ".....#..............",
+         ".....#.......2......",
+         ".....###############",
+         ".....#..............",
+         "....................",
+         ".C.m......o.o.o.....",
+         *["####################"] * 7,
+         "####################"],
+        [*[SKY[:10]] * 6,
+         "##########",
+         *[SKY[:10]] * 3,
+         "##########",
+         "..........",
+         "..........",
+         "...o.o.o..",
+         "##########",
+         *[SKY[:10]] * 3,
+         "##########",
+         "..........",
+         "..........",
+         ".....1....",
+         *["##########"] * 8],
+        ["....................",
+         *[SKY] * 4,
+         "...........oo.......",
+         "##############......",
+         "......########......",
+         "......########...###",
+         "......########...###",
+         "..----########...###",
+         *["......########...###"] * 3,
+         "##############...###",
+         *["......########...###"] * 3,
+         "..----########...###",
+         *["......########...###"] * 3,
+         *["##############...###"] * 7,
+         "##############...###"],
+        # 8. Over the chimney tops: deep alleys, a hopper, a met on the highest roof.
+        ["....................",
+         *[SKY] * 3,
+         "................2...",
+         "...oo........#######",
+         "...........o.#######",
+         "8.....####...#######",
+         *["###...####...#######"] * 21,
+         "###...####...#######"],
+        # 9. More chimney tops: a hopper between them, a washing line, a met.
+        [*[SKY] * 3,
+         "........8...........",
+         "...........oo...2...",
+         "####...####..----###",
+         *["####...####......###"] * 24],
+        # 10. Down the awnings into the dark between the houses.
+        ["....................",
+         *[SKY] * 4,
+         "##..................",
+         "##..................",
+         "##.....6............",
+         *["##..######.........."] * 3,
+         "##..######...oo.....",
+         "##..######..----....",
+         "##..######..........",
+         "##..######..........",
+         "##..######........oo",
+         "##..######........--",
+         *["##..######.........."] * 12,
+         "##..######.........."],
+        # 11. A long low roof, a brain, a hovering hopper over the next alley.
+        ["....................",
+         "....................",
+         "--..................",
+         "...............7....",
+         "....................",
+         "....m.....1......###",
+         *["....##########...###"] * 9,
+         "....##########...###"],
+        # 12. A monoeye on a raised roof, the alleys on either side.
+        [*[SKY] * 3,
+         "..........ooo.......",
+         "...........6........",
+         ".........#####......",
+         ".........#####......",
+         *["######...#####..####"] * 11],
+        # 13. A quiet roof, then steps up towards the terrace.
+        ["....................",
+         "....................",
+         "...............oo...",
+         "..............####..",
+         "..........o...####..",
+         "........####..####..",
+         "..oooo..####..####..",
+         *["######..####..####.."] * 10,
+         "######..####..####.."],
+        # 14. The last leap, past a hovering hopper, onto the terrace and its mirror.
+        ["...................#",
+         *["...................#"] * 5,
+         "..........o.o......#",
+         "7...........G......#",
+         *[".###################"] * 15,
+         ".###################"],
+        height=30)
+    s = drawn("stage1_2", "Stage 1-2, rooftops at dusk: from roof to roof, up the tenement and over.",
+              "roofs", rows,
+              ["Alleys between roofs of every height; the fire escape's four flights;",
+               "chimney tops over deep alleys; the secret on a plank above the fire escape."])
+    return dressed(s, "roofs", density=0.2)
 
 
 @stage
 def stage1_3():
-    s = lay("stage1_3", "Stage 1-3, mansion halls: low ceilings, crumbling floors, the first gate.", "mansion", 200)
-    s.note("Indoors: ceilings limit the jumps; crumbling floor over a pit; a gate shuts behind.")
-    s.fill(0, 400, 0, 1)                       # the hall's ceiling
-    begin(s, 10)
-    x = tunnel(s, 14, height=4); s.on(x + 6, BRAIN); s.on(x + 11, MET)
-    s.on(x + 3, MAGAZINE)
-    crumble_bridge(s, 5)
-    x = s.flat(12); s.on(x + 7, MONOEYE)
-    stairs(s, [2, 2], width=4)
-    x = s.flat(10); s.on(x + 5, BRAIN); s.coins(x + 2, x + 8, s.top - 3)
-    stairs(s, [-2, -2], width=4)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
-    gate(s, x + 9)
-    x = tunnel(s, 16, height=3); s.on(x + 5, MET); s.on(x + 10, MET); s.on(x + 14, BRAIN)
-    crumble_bridge(s, 6)
-    x = s.flat(14); s.on(x + 6, MONOEYE); s.on(x + 11, BRAIN)
-    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
-    gaps(s, [0, 3, 8, 3, 8], enemy=MET)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, MONOEYE)
-    crumble_bridge(s, 4)
-    return finish(s, "mansion")
+    W = "####################"
+    rows = sketch(
+        # 1. The attic: low beams, the first crumbling blocks lying on its floor.
+        # Below, the first floor's end gives way to the ground floor; the gate.
+        [W, W, W, W,
+         *["##.................."] * 3,
+         "##..S..m...xxxx..1..",
+         W,
+         *["##.................."] * 3,
+         "##..oo..............",
+         "##......o...........",
+         "##xxxxxx############",
+         "##........#.........",
+         "##........#.........",
+         "##........B.........",
+         "##....m...b.........",
+         W, W, W, W, W, W, W, W, W],
+        # 2. A met and a crate in the attic, the loft's coins above the beams;
+        # spike balls on the first floor; a crumbling bridge on the ground floor.
+        [W,
+         "############........",
+         "############..oooooo",
+         W,
+         "....................",
+         "....................",
+         ".........o..........",
+         "...2....k.......6...",
+         W,
+         *[SKY] * 4,
+         "...1.*....*.........",
+         W,
+         *[SKY] * 3,
+         "........6...........",
+         "####xxxxxx##########",
+         "####^^^^^^##########",
+         W, W, W, W, W, W, W],
+        # A wider house: a brain in the attic, a met and a monoeye below.
+        ["##########", "..........", "..........", "##########",
+         "..........", "..........", "..........", "....1.....", "##########",
+         "..........", "..........", "..........", "..........", "......2...", "##########",
+         "..........", "..........", "..........", "...6......", "##########",
+         *["##########"] * 8],
+        # 3. A gap in the beams with a crate below it: the loft (coins, an extra
+        # life). Spikes on the attic floor; the checkpoint on the first floor.
+        [W,
+         "..........##########",
+         "oooo...+..##########",
+         "o.##################",
+         *[SKY] * 3,
+         "k......^......1.....",
+         W,
+         *[SKY] * 4,
+         "..........C..m..6...",
+         W,
+         *[SKY] * 3,
+         "...2....1...........",
+         "#######..###########",
+         "#######^^###########",
+         W, W, W, W, W, W, W],
+        # Crumbling blocks on the attic floor, a spike ball, a spiked pit.
+        [*["##########"] * 4,
+         "..........", "..........", "..........", "..xxx.....", "##########",
+         "..........", "..........", "..........", "..........", ".....*....", "##########",
+         "..........", "..........", "..........", "..........", "###..#####",
+         "###^^#####", *["##########"] * 7],
+        # 4. A balcony over the first floor; on the ground floor a brain; below,
+        # the ballroom and the dais of the mirror.
+        [W, W, W, W,
+         "....................",
+         "....................",
+         "..........oooo......",
+         "....xxxx......2.....",
+         W,
+         "....................",
+         "......oooooo........",
+         "....----------......",
+         "....................",
+         "..1.........6.......",
+         W,
+         "....................",
+         "....................",
+         "...........m........",
+         ".....1..............",
+         W,
+         *[SKY] * 4,
+         ".........o.o.o......",
+         "..G.................",
+         "######....1.........",
+         W],
+        # A met in the attic, a brain on the first floor, the ballroom widens.
+        [*["##########"] * 4,
+         "..........", "..........", "..........", "......2...", "##########",
+         "..........", "..........", "..........", "..........", "...1......", "##########",
+         "..........", "..........", "..........", "..........", "##########",
+         "..........", "..........", "..........", "..........", "...o.o....", "..........",
+         "......1...", "##########"],
+        # 5. The stairwells: down from the attic, down again to the ballroom.
+        [W, W, W, W,
+         *["...................#"] * 3,
+         "......1............#",
+         "############.......#",
+         "...................#",
+         "...................#",
+         "..............######",
+         ".........###########",
+         ".........###########",
+         W,
+         *["...................#"] * 3,
+         "...2...............#",
+         "##########.........#",
+         "...................#",
+         "...................#",
+         "..............######",
+         "..............######",
+         ".........###########",
+         ".........###########",
+         "...6.....###########",
+         W],
+    )
+    s = drawn("stage1_3", "Stage 1-3, mansion halls: down through the house, floor by floor.",
+              "mansion", rows,
+              ["Attic, first floor, ground floor, ballroom: right, left, right and left",
+               "again; crumbling floors and a gate; the secret loft above the attic's beams."])
+    return dressed(s, "mansion", density=0.2)
 
 
 @stage
 def stage1_4():
-    s = lay("stage1_4", "Stage 1-4, catacombs: spikes, spike balls and the spiked togezo.", "catacombs", 210)
-    s.note("Hazards that must be jumped or timed; togezo must be shot, not stomped.")
-    begin(s, 10)
-    x = s.flat(10); s.on(x + 6, TOGEZO); s.on(x + 2, MAGAZINE)
-    spike_run(s, 8)
-    x = s.flat(12); s.on(x + 8, BRAIN); s.put(x + 5, s.top - 1, SPIKE_BALL)
-    plank_hops(s, 10, 2)
-    x = s.flat(12); s.on(x + 4, TOGEZO); s.on(x + 9, MET)
-    s.put(x + 6, s.top - 4, SWINGING_BALL)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    spike_run(s, 10, planks_at=3)
-    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 5, MONOEYE); s.on(x + 10, TOGEZO)
-    gaps(s, [0, 3, 8, 4, 8], enemy=BRAIN)
-    x = s.flat(14); s.on(x + 6, GHOST); s.on(x + 2, MAGAZINE)
-    s.ledge(x + 8, x + 11, s.top - 4); s.put(x + 9, s.top - 5, ONEUP)
-    plank_hops(s, 12, 3)
-    x = s.flat(10); s.on(x + 5, TOGEZO)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. A spiked dip beside the path, a plank walk over it.
+        [*[W] * 4,
+         "##..................",
+         "##..................",
+         "##..................",
+         "##......-----.......",
+         "##..S..m............",
+         "########.....#######",
+         "########.....#######",
+         "########^^^^^#######",
+         *[W] * 18],
+        # 2. The first togezo, alone on open floor: shoot it, never stomp it.
+        [*[W] * 4,
+         ".....oooo...........",
+         ".....####...........",
+         *[SKY] * 2,
+         "............3.......",
+         *[W] * 21],
+        # 3. Spikes under a plank walk, a togezo among them, a spike ball above.
+        [*[W] * 4,
+         ".....o.o.o.o........",
+         "................*...",
+         "...------------.....",
+         "....................",
+         "...^^^^^^^3^^^^.....",
+         *[W] * 21],
+        # 4-5. The ossuary stair: the checkpoint at its head, three flights down,
+        # left, right and left, under hanging spikes, a togezo on each.
+        [*[W] * 4,
+         *[SKY] * 4,
+         "...C..m.............",
+         W,
+         "####........v.......",
+         "####................",
+         "####................",
+         "####....o.o.o...3...",
+         "####....############",
+         "####......v.........",
+         "####................",
+         "####................",
+         "####..........3.....",
+         W,
+         "####..........v.....",
+         "####................",
+         "####................",
+         "####....o.o.o.......",
+         "####....############",
+         "####......v.........",
+         "####................",
+         "####................",
+         "####................",
+         W],
+        [*[W] * 4,
+         *["................####"] * 5,
+         "############....####",
+         "........v.......####",
+         "................####",
+         "................####",
+         "...o.......o....####",
+         W,
+         "......v.........####",
+         "................####",
+         "................####",
+         "..o.....o.......####",
+         "############....####",
+         "..v.............####",
+         "................####",
+         "................####",
+         "....3...........####",
+         W,
+         "........v...........",
+         *[SKY] * 3,
+         W],
+        # 6. The crypt: spikes under planks, a togezo and a met at either end.
+        [*[W] * 23,
+         "....................",
+         "....o.o.o.o.o.......",
+         "....................",
+         "...-------------....",
+         "....................",
+         ".3..^^^^^^^^^^^.2...",
+         W],
+        # 7. A pillar under a gap in the vault: above it, the secret niche.
+        [*[W] * 19,
+         "######..........####",
+         "######...oooo...####",
+         "######..oooooo+.####",
+         "######..############",
+         *[SKY] * 3,
+         "......##............",
+         "......##............",
+         "..1...##....m....3..",
+         W],
+        # 8. A swinging ball over a pit in the floor, a spike ball beyond.
+        [*[W] * 23,
+         "....................",
+         "....................",
+         "........!...........",
+         "....................",
+         "....................",
+         "..2...........*.....",
+         "######....##########"],
+        # 9. A rest on a raised tomb, coins, a magazine.
+        [*[W] * 23,
+         "....................",
+         "....................",
+         "........oooo........",
+         "......########......",
+         "......########......",
+         "..m...########..1...",
+         W],
+        # 10. Spike balls on the floor between two togezos.
+        [*[W] * 23,
+         "....................",
+         "........o...o.......",
+         *[SKY] * 3,
+         "...*...3....*...3...",
+         W],
+        # 11. Planks over a pit in the crypt's floor, a met before it.
+        [*[W] * 23,
+         "....................",
+         "......o.o.o.o.......",
+         "....................",
+         ".....----..----.....",
+         "....................",
+         "..2.................",
+         "#####..........#####"],
+        # 12. Hanging spikes over spiked floor and a togezo: jump low, shoot.
+        [*[W] * 23,
+         "....v.....v.....v...",
+         *[SKY] * 4,
+         "...^^..3.....^^.....",
+         W],
+        # 13. The altar under an open vault, and its mirror.
+        [*[W] * 17,
+         *["##########.........#"] * 6,
+         *["...................#"] * 3,
+         "...............G...#",
+         "............########",
+         "......*.....########",
+         W],
+    )
+    s = drawn("stage1_4", "Stage 1-4, catacombs: what she must not touch.", "catacombs", rows,
+              ["Spikes and the togezo: a spiked dip, spikes under planks, the ossuary",
+               "stair's three flights under hanging spikes, the crypt; a niche above a pillar."])
+    return dressed(s, "catacombs", density=0.2)
 
 
 def brain_crypt(name, title, note):
@@ -1042,48 +1499,311 @@ def trial1_1():
 
 @stage
 def trial1_2():
-    s = lay("trial1_2", "Trial 2, clock tower: catwalks, turrets and flame vents.", "clock", 180)
-    s.note("Worlds 2 and 4 condensed: burners, a turret, planks over spikes, mechas.")
-    begin(s, 10)
-    x = s.flat(10); s.on(x + 3, MAGAZINE); s.on(x + 7, MECHA)
-    burners_up(s, 12, every=4)
-    plank_hops(s, 10, 2)
-    x = s.flat(12); s.on(x + 5, HOPPER)
-    wall_block(s, x + 11, 3); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
-    s.top = 10
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    floaters(s, 10, 1)
-    x = s.flat(12); s.on(x + 4, MECHA); fire_block(s, x + 8)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    s.top = 13
-    spike_run(s, 12)
-    x = s.flat(10); s.on(x + 5, MONOEYE); s.on(x + 2, MAGAZINE)
-    gaps(s, [0, 4, 8, 4, 8], enemy=MECHA)
-    burners_up(s, 10, every=4)
-    x = s.flat(10); s.on(x + 6, HOPPER)
-    return finish(s, "clock")
+    rows = sketch(
+        # 1. The first flame jet, high on a housing, bursts where it cannot reach her.
+        ["....................",
+         *[SKY] * 4,
+         *["............####...."] * 3,
+         "...........L####....",
+         "............####....",
+         "....................",
+         ".................###",
+         ".....S..m........###",
+         "####################",
+         "####################"],
+        # 2. Vents in the floor; the catwalk above them is the safe way.
+        ["....................",
+         *[SKY] * 5,
+         "..oooo...ooo........",
+         "..______________....",
+         "....................",
+         "....................",
+         "....U....U....U.....",
+         *["####################"] * 3,
+         "####################"],
+        # 3. A mecha alone on open floor, then planks under jets over the spikes.
+        ["....................",
+         *[SKY] * 5,
+         "...............#....",
+         "...............D....",
+         "....................",
+         "....................",
+         "..m.....4.....---...",
+         "############........",
+         "############........",
+         "############^^^^^^^^",
+         "####################"],
+        # 4. Two more planks under jets, a hovering hopper, the landing.
+        ["....................",
+         *[SKY] * 5,
+         ".#..................",
+         ".D.....7............",
+         "....................",
+         "....................",
+         "---...---......m....",
+         "...........#########",
+         "...........#########",
+         "^^^^^^^^^^^#########",
+         "####################"],
+        # 5. Swinging platforms over the spikes, a jet where they meet; the checkpoint.
+        ["...................#",
+         *["...................#"] * 6,
+         "........#..........#",
+         "........D..........#",
+         "...................#",
+         "...=.......=.......#",
+         "....................",
+         ".................C..",
+         "^^^^^^^^^^^^^^^^####",
+         "####################"],
+        # 6-7. The shaft: up three floors, left and right, past jets in its walls.
+        ["....................",
+         *[SKY] * 3,
+         "####################",
+         "....................",
+         "....................",
+         "----################",
+         "....................",
+         "R...................",
+         "####################",
+         "....................",
+         "..........U.........",
+         "####################",
+         "####################"],
+        ["..........",
+         *[SKY[:10]] * 3,
+         "########--",
+         "..........",
+         "..........",
+         "##########",
+         "..........",
+         "..........",
+         "#######---",
+         "..........",
+         "....2.....",
+         "##########",
+         "##########"],
+        ["....................",
+         "....................",
+         "....................",
+         "............8.......",
+         "--##################",
+         "..#.................",
+         ".L#.................",
+         "###.................",
+         "..#.................",
+         "..#.................",
+         "--#.................",
+         "..#.................",
+         ".l#.................",
+         "###^^^^^^^^^^^^^^^^^",
+         "####################"],
+        # 8-9. The bridge ends; a long ledge back to the left, down to the works'
+        # floor and right again beneath it, a mecha and a turret in the low hall.
+        ["....................",
+         "....................",
+         "......7.............",
+         "....................",
+         "####################",
+         "....................",
+         "....................",
+         ".....o.o.o.o.o.m....",
+         "....################",
+         "##..................",
+         "##..................",
+         "##........4.........",
+         "####################",
+         "####################",
+         "####################"],
+        ["..........",
+         *[SKY[:10]] * 3,
+         "##########",
+         "..........",
+         "..........",
+         "...o..o...",
+         "##########",
+         *[SKY[:10]] * 3,
+         "##########",
+         "##########",
+         "##########"],
+        ["....................",
+         "....................",
+         "....................",
+         "........8...........",
+         "##########..........",
+         *[SKY] * 3,
+         "############........",
+         "....................",
+         "....................",
+         "................l...",
+         "####################",
+         "####################",
+         "####################"],
+        # 10. Two floor vents in step, then the mirror on its plinth.
+        ["....................",
+         "....................",
+         "....................",
+         *["...................#"] * 3,
+         "...........o.o.o...#",
+         "...................#",
+         "...................#",
+         "...............G...#",
+         "...........#########",
+         ".....U..U..#########",
+         "####################",
+         "####################",
+         "####################"],
+    )
+    s = drawn("trial1_2", "Trial 2, clock tower: the tower's works, where flame jets keep time.",
+              "clock", rows,
+              ["Jets burn 2 s of every 5: seen from below, stepped over, timed on planks,",
+               "timed again across the shaft's floors, and a last pair before the mirror."])
+    return dressed(s, "clock", density=0.18)
 
 
 @stage
 def trial1_3():
-    s = lay("trial1_3", "Trial 3, mansion halls: puppets, gates and crumbling floors.", "mansion", 180)
-    s.note("Worlds 1-3 condensed: ceilings, crumbling floors, a gate, marionettes and a ghost.")
-    s.fill(0, 400, 0, 1)
-    begin(s, 10)
-    x = tunnel(s, 14, height=4); s.on(x + 3, MAGAZINE); s.on(x + 9, BRAIN)
-    crumble_bridge(s, 5)
-    x = s.flat(12); s.on(x + 7, MARIONETTE)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE); gate(s, x + 8)
-    stairs(s, [2, 2], width=5)
-    x = s.flat(10); s.on(x + 5, GHOST); s.put(x + 7, s.top - 4, ONEUP)
-    stairs(s, [-2, -2], width=5)
-    x = s.flat(12); fire_block(s, x + 6); s.on(x + 10, MET)
-    crumble_bridge(s, 6)
-    x = s.flat(10); s.on(x + 2, MAGAZINE); s.on(x + 7, MONOEYE)
-    x = tunnel(s, 12, height=3); s.on(x + 6, MARIONETTE)
-    # Open sky before the pit: under the low ceiling no jump clears it.
-    gaps(s, [2, 4, 8], enemy=BRAIN)
-    return finish(s, "mansion")
+    rows = sketch(
+        # 1. The first crumbling blocks lie on the floor itself: they break, she stands.
+        ["####################",
+         *[SKY] * 11,
+         ".....S..m..xxxxx....",
+         "####################",
+         "####################"],
+        # 2. A crumbling bridge over a pit, a brain on the far side, stairs up.
+        ["####################",
+         *[SKY] * 8,
+         "................####",
+         "................####",
+         ".....oooooo..1######",
+         ".............#######",
+         "#####xxxxxx#########",
+         "#####......#########"],
+        # 3. A marionette over the hall; single crumbling stones over spikes.
+        ["####################",
+         *[SKY] * 6,
+         "......0.............",
+         "..........o..o..o...",
+         "########..x..x..x..#",
+         *["########...........#"] * 3,
+         "########^^^^^^^^^^##",
+         "####################"],
+        # 4. A long crumbling bridge under a marionette's knives.
+        ["####################",
+         *[SKY] * 3,
+         ".........0..........",
+         "....................",
+         "....................",
+         ".....oooooooo.......",
+         "....................",
+         "####xxxxxxxxxx######",
+         *["####..........######"] * 4,
+         "####..........######"],
+        # 5. Up over the spikes on crumbling steps to a ledge, down again.
+        ["####################",
+         *[SKY] * 3,
+         "..........m.........",
+         "........#####.......",
+         "....................",
+         "....xx.........xx...",
+         "....................",
+         *["##................##"] * 4,
+         "##^^^^^^^^^^^^^^^^##",
+         "####################"],
+        # 6. Rest, checkpoint, and the gate into the low corridor.
+        ["####################",
+         *["........############"] * 6,
+         "........B...........",
+         "...C.m..b.....2.....",
+         "####################",
+         *["########............"] * 3,
+         "####################",
+         "####################"],
+        ["##########",
+         *["##########"] * 6,
+         "..........",
+         ".....1....",
+         "##########",
+         *[SKY[:10]] * 3,
+         "##########",
+         "##########"],
+        # 7. The corridor's end gives way: down into the cellar, a ghost below.
+        ["####################",
+         *["############........"] * 6,
+         "....o.o.o..#........",
+         "...........#........",
+         "######xxxxx#........",
+         "....................",
+         "................9...",
+         "....................",
+         "####################",
+         "####################"],
+        # 8. Out into the great hall: a puppet above, stairs to the upper floor, fire.
+        ["####################",
+         *[SKY] * 3,
+         "...........0........",
+         "...............g....",
+         *[SKY] * 3,
+         "............########",
+         "............########",
+         "........############",
+         "...m....############",
+         "####################",
+         "####################"],
+        # 9. The upper floor: a crumbling bridge over spikes, a monoeye waiting.
+        ["####################",
+         *[SKY] * 6,
+         "......oooooo........",
+         "...............6....",
+         "#####xxxxxx#########",
+         *["#####......#########"] * 3,
+         "#####^^^^^^#########",
+         "####################"],
+        # 10. Floors that fall away in turn, a ghost drifting after her.
+        ["####################",
+         *[SKY] * 4,
+         "...........9........",
+         "....................",
+         "....o.....o.....o...",
+         "....................",
+         "###xxx###xxx###xxx##",
+         *["###...###...###...##"] * 4,
+         "###...###...###...##"],
+        # 11. Crumbling steps up to a gallery over the spikes, a ghost behind her.
+        ["####################",
+         "....................",
+         "....................",
+         ".................9..",
+         ".........1..........",
+         ".......######.......",
+         "....................",
+         "...xx..........xx...",
+         "....................",
+         *["##................##"] * 4,
+         "##^^^^^^^^^^^^^^^^##",
+         "####################"],
+        # 12. A quiet hall before the end.
+        ["####################",
+         *[SKY] * 7,
+         "......m......2......",
+         *["####################"] * 5,
+         "####################"],
+        # 13. A crumbling stair climbs to the balcony and its mirror.
+        ["##########.........#",
+         *["...................#"] * 4,
+         "...............G...#",
+         ".............#######",
+         "..........o..#######",
+         "..........xx.#######",
+         ".......o.....#######",
+         ".......xx....#######",
+         *["######.......#######"] * 3,
+         "######.......#######"],
+    )
+    s = drawn("trial1_3", "Trial 3, mansion halls: floors that give way.", "mansion", rows,
+              ["Crumbling floors met on solid ground, over a pit, as stepping stones,",
+               "as the corridor's end that drops her to the cellar, and as the last stair."])
+    return dressed(s, "mansion", density=0.2)
 
 
 @stage

@@ -11,8 +11,8 @@ using autoplay::NavigationField;
 
 namespace {
 
-// '#' solid, '=' one-way shelf, '^' hazard, 'G' the goal's cell, 'S' and 'T'
-// places the test asks about (open cells).
+// '#' solid, 'x' crumbling block, '=' one-way shelf, '^' hazard, 'G' the
+// goal's cell, 'S' and 'T' places the test asks about (open cells).
 struct Drawn {
     CellGrid grid{0, 0};
     int goalColumn = -1;
@@ -30,6 +30,10 @@ Drawn Draw(const std::vector<std::string>& rows) {
             switch (rows[r][c]) {
             case '#':
                 drawn.grid.solid[i] = 1;
+                break;
+            case 'x':
+                drawn.grid.solid[i] = 1;
+                drawn.grid.crumble[i] = 1;
                 break;
             case '=':
                 drawn.grid.platform[i] = 1;
@@ -201,4 +205,31 @@ TEST(NavigationField, NoGoalMeansNoMeasure) {
     EXPECT_TRUE(NavigationField::Compute(d.grid, -1, -1).Empty());
     EXPECT_EQ(NavigationField::Compute(d.grid, -1, -1).DistanceAt(16, 32),
               NavigationField::Unreached);
+}
+
+TEST(NavigationField, ACrumblingFloorDropsHerToThePassageBelow) {
+    // A low corridor ends at a wall; the end of its floor crumbles into a
+    // cellar that leads on to the mirror. Crumbling blocks hold her like any
+    // floor, and the corridor counts as on the way only through them.
+    const std::vector<std::string> rows = {
+        "##########..", "........#...", "..S...T.#...", "#####xxx#...",
+        "...........G", "............", "############",
+    };
+    const Drawn crumbling = Draw(rows);
+    const NavigationField field =
+        NavigationField::Compute(crumbling.grid, crumbling.goalColumn, crumbling.goalRow);
+    const int atEnd = Distance(field, crumbling.tColumn, crumbling.tRow);
+    ASSERT_LT(atEnd, NavigationField::Unreached);
+    // Back along the corridor, further from the goal, a step a cell.
+    EXPECT_EQ(Distance(field, crumbling.sColumn, crumbling.sRow), atEnd + 4);
+    EXPECT_EQ(field.Picture().substr(3 * 13, 12), "#####xxx#...");
+
+    // The same floor all solid: a dead end, no way from the corridor.
+    std::vector<std::string> solidRows = rows;
+    solidRows[3] = "#########...";
+    const Drawn solid = Draw(solidRows);
+    const NavigationField closed =
+        NavigationField::Compute(solid.grid, solid.goalColumn, solid.goalRow);
+    EXPECT_EQ(closed.Picture().substr(2 * 13, 8), "????????");
+    EXPECT_EQ(field.Picture().substr(2 * 13, 8).find('?'), std::string::npos);
 }

@@ -2,7 +2,8 @@
 # The search clears a small stage, best first and as a beam, and the script it
 # writes replays to the goal: the snapshots it rebuilt by replay on the way
 # were the very game their path had played. A second search finds the same
-# script: the snapshots serve only the tries meant for them.
+# script: the snapshots serve only the tries meant for them. Aimed at a cell
+# (the magazine's), the search stops there, short of the mirror.
 #   search-clears.sh BIN_DIR GAME_DIR MAP_SOURCE
 set -e
 bin=$1
@@ -36,3 +37,14 @@ if [ "$status" -gt 1 ]; then
     exit 1
 fi
 [ -s "$work/unread.keys" ] || { echo "no key script written" >&2; exit 1; }
+
+echo "== search aimed at the magazine's cell"
+"$bin/vrels-autoplay" --dir "$game" --map "$work/search_hall.tm2" --goal-at 8,12 \
+    --out "$work/aim.keys"
+grep -q "start to cell 8,12" "$work/aim.keys"
+# Played on, the script ends with her standing in that cell, not at the goal.
+ending=$("$bin/vrels-autoplay" --dir "$game" --map "$work/search_hall.tm2" \
+    --check "$work/aim.keys" || true)
+echo "$ending"
+x=$(echo "$ending" | sed -n 's/^still playing after frame [0-9]*, map x \([0-9]*\) y .*/\1/p')
+[ -n "$x" ] && [ $((x / 32)) -eq 8 ]
