@@ -24,9 +24,8 @@ namespace {
 
 // Not redesigned yet: their figures are reported, not held to the targets.
 const std::set<std::string> kPending = {
-    "stage1_2", "stage1_3", "stage1_4", "stage2_1", "stage2_2", "stage2_3", "stage2_4",
-    "stage3_1", "stage3_2", "stage3_3", "stage3_4", "stage4_1", "stage4_2", "stage4_3",
-    "stage5_1", "stage5_2", "stage5_3", "stage5_4", "trial1_2", "trial1_3",
+    "stage2_1", "stage2_2", "stage2_3", "stage2_4", "stage3_1", "stage3_2", "stage3_3", "stage3_4",
+    "stage4_1", "stage4_2", "stage4_3", "stage5_1", "stage5_2", "stage5_3", "stage5_4",
 };
 
 constexpr int kFramesPerSecond = 60;
@@ -44,6 +43,22 @@ std::vector<StageCase> PlayedStages() {
     std::vector<StageCase> stages;
     for (const StageCase& stage : stagerun::kStages) {
         if (!IsBoss(stage)) {
+            stages.push_back(stage);
+        }
+    }
+    return stages;
+}
+
+bool IsTrial(const StageCase& stage) {
+    return std::string(stage.map).rfind("trial", 0) == 0;
+}
+
+// Every ordinary stage must hide a secret; a trial stage may (Trial 1 does),
+// and then its script is checked too.
+std::vector<StageCase> SecretStages() {
+    std::vector<StageCase> stages;
+    for (const StageCase& stage : PlayedStages()) {
+        if (!IsTrial(stage) || fs::exists(stagerun::SecretScriptPath(stage))) {
             stages.push_back(stage);
         }
     }
@@ -148,4 +163,4 @@ TEST_P(StageSecret, TheSecretScriptTakesTheSecretAndReachesTheGoal) {
 
 INSTANTIATE_TEST_SUITE_P(PlayedStages, StageTargets, ::testing::ValuesIn(PlayedStages()),
                          StageName);
-INSTANTIATE_TEST_SUITE_P(PlayedStages, StageSecret, ::testing::ValuesIn(PlayedStages()), StageName);
+INSTANTIATE_TEST_SUITE_P(PlayedStages, StageSecret, ::testing::ValuesIn(SecretStages()), StageName);
