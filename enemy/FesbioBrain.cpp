@@ -25,10 +25,14 @@ void FesbioBrain::Act() {
     x += vx;
     y += vy;
 
-    const bool standing = CollideY();
-    if (standing) {
+    // A block met while rising is a ceiling: the rise stops there, but it is
+    // no landing (no "Dosun", and a jump goes on until it comes down).
+    const bool falling = vy >= 0;
+    const bool touched = CollideY();
+    if (touched) {
         vy = 0;
     }
+    const bool standing = touched && falling;
     if (CollideX()) {
         vx = -vx;
         facing = !facing;
