@@ -23,7 +23,7 @@ cmake --build "$FUZZ_DIR" --target fuzz-targets
 mkdir -p "$FUZZ_DIR/findings"
 failed=0
 summary=""
-for target in ${FUZZ_TARGETS:-map_reader map_dump map_source wav ini ranking replay tga}; do
+for target in ${FUZZ_TARGETS:-map_reader map_dump map_source wav ini ranking replay tga ogg}; do
     # Absolute paths: the replay target moves into a folder of its own.
     corpus="$ROOT/$FUZZ_DIR/corpus/$target"
     mkdir -p "$corpus"

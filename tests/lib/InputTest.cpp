@@ -1,4 +1,5 @@
 #include "../support/EngineFixture.h"
+#include "app/Log.h"
 #include "lib/KeyCodes.h"
 
 #include <cstdio>
@@ -103,6 +104,47 @@ TEST_F(Input, ReplayFilesRoundTripAndDemosNeverWrite) {
     EXPECT_TRUE(app->input->recording.empty());
 
     std::remove("replay/11.rec");
+    rmdir("replay");
+    ASSERT_EQ(chdir(old), 0);
+    rmdir(dir);
+}
+
+// A hostile replay: bits 6 and 7 never reach the heroine, and a file larger
+// than any stage records plays nothing and says why in the log.
+TEST_F(Input, ReplaysAreMaskedToSixBitsAndOversizedOnesRefused) {
+    char dir[] = "/tmp/vrels-replay-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    char old[4096];
+    ASSERT_NE(getcwd(old, sizeof(old)), nullptr);
+    ASSERT_EQ(chdir(dir), 0);
+    ASSERT_EQ(mkdir("replay", 0755), 0);
+    vrels::SetLogPath(std::string(dir) + "/log.txt");
+    app->gameState->demo = true;
+
+    std::ofstream("replay/11.rec", std::ios::binary) << std::string("\xC0\xFF\x51", 3);
+    app->input->LoadRecording(11);
+    EXPECT_EQ(app->input->ReadButtons(), 0);
+    EXPECT_EQ(app->input->ReadButtons(), 0x3F);
+    EXPECT_EQ(app->input->ReadButtons(), ButtonUp | ButtonShot);
+
+    const auto limit = static_cast<size_t>(myInput::MaxReplayBytes);
+    std::ofstream("replay/12.rec", std::ios::binary) << std::string(limit, '\x08');
+    std::ofstream("replay/13.rec", std::ios::binary) << std::string(limit + 1, '\x08');
+    app->input->ClearRecording();
+    app->input->LoadRecording(12);
+    EXPECT_EQ(app->input->recording.size(), limit) << "a full megabyte still plays";
+    app->input->ClearRecording();
+    app->input->LoadRecording(13);
+    EXPECT_TRUE(app->input->recording.empty());
+    std::ifstream log("log.txt");
+    std::string line;
+    std::getline(log, line);
+    EXPECT_EQ(line, "Replay refused: replay/13.rec: larger than 1048576 bytes");
+
+    vrels::SetLogPath("log.txt");
+    for (const char* f : {"replay/11.rec", "replay/12.rec", "replay/13.rec", "log.txt"}) {
+        std::remove(f);
+    }
     rmdir("replay");
     ASSERT_EQ(chdir(old), 0);
     rmdir(dir);
