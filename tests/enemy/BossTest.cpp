@@ -43,6 +43,16 @@ const std::vector<std::string>& SteppedRoom() {
     return rows;
 }
 
+// An open room 40 cells wide over a floor: the serpent's arena.
+std::vector<std::string> OpenSea() {
+    std::vector<std::string> rows(15, std::string(40, '.'));
+    rows[11][2] = 'S';
+    for (int row = 12; row < 15; ++row) {
+        rows[row] = std::string(40, '#');
+    }
+    return rows;
+}
+
 class Bosses : public stagetest::StageFixture {
 protected:
     void SetUp() override {
@@ -160,12 +170,7 @@ TEST_F(Bosses, FesbioBrainTakesACeilingBumpForNoLanding) {
 // The serpent's wave keeps its height in the stage when the view scrolls
 // vertically: its base moves with the world, as everything else does.
 TEST_F(Bosses, FesbioSnakesWaveMovesWithAVerticalScroll) {
-    std::vector<std::string> rows(15, std::string(40, '.'));
-    rows[11][2] = 'S';
-    for (int row = 12; row < 15; ++row) {
-        rows[row] = std::string(40, '#');
-    }
-    StartStage(rows);
+    StartStage(OpenSea());
     SkipIntro();
     auto* snake = Place<FesbioSnake>(900, 250);
     for (int frame = 0; frame < 30; ++frame) {
@@ -180,12 +185,7 @@ TEST_F(Bosses, FesbioSnakesWaveMovesWithAVerticalScroll) {
 }
 
 TEST_F(Bosses, FesbioSnakeSwimsInsideItsArenaButMayLeaveItToLunge) {
-    std::vector<std::string> rows(15, std::string(40, '.'));
-    rows[11][2] = 'S';
-    for (int row = 12; row < 15; ++row) {
-        rows[row] = std::string(40, '#');
-    }
-    StartStage(rows);
+    StartStage(OpenSea());
     SkipIntro();
     ViewMap& map = *stage->map;
     auto* snake = Place<FesbioSnake>(900, 250);
