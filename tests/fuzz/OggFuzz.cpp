@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool opened = stream.LastError().empty();
     stream.Play();
-    FUZZ_CHECK(stream.State() == (opened ? 1 : -1));
+    // A piece shorter than the first refill may already have ended (0).
+    FUZZ_CHECK(opened ? stream.State() >= 0 : stream.State() == -1);
     bool heardSomething = false;
     for (int step = 0; step < kSteps; ++step) {
         const auto out = mixer->Render(kFramesPerStep);
