@@ -21,8 +21,11 @@
 
 namespace {
 
-constexpr int kFramesPerStep = 735; // one frame step of stereo frames at 60 Hz
-constexpr int kSteps = 150;         // 2.5 s: the start of play and two refills
+// Rendered a quarter of a second at a time, each pass followed by the
+// worker's refills: well inside the second a refill has before the cursor
+// needs it, and few enough hand-overs to keep a run quick.
+constexpr int kFramesPerStep = 11025;
+constexpr int kSteps = 10; // 2.5 s: the start of play and two refills
 
 // One sound manager on an offline mixer for the whole process.
 SoundManager& OfflineManager() {
