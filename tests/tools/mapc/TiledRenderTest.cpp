@@ -56,7 +56,7 @@ bool SameBlock(const SDL_Surface& render, int x, int y, const SDL_Surface& sheet
     return true;
 }
 
-int Run(const std::string& command) {
+int Shell(const std::string& command) {
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
@@ -71,7 +71,7 @@ std::string ReadText(const fs::path& path) {
 } // namespace
 
 TEST(TiledRender, AnExportedStageShowsTheSheetsTilesInTheEditor) {
-    ASSERT_EQ(Run("command -v tmxrasterizer >/dev/null"), 0)
+    ASSERT_EQ(Shell("command -v tmxrasterizer >/dev/null"), 0)
         << "tmxrasterizer is missing: scripts/deps.sh installs the package tiled";
     const fs::path dir = fs::temp_directory_path() / "vrels-tiled-render";
     fs::remove_all(dir);
@@ -79,14 +79,14 @@ TEST(TiledRender, AnExportedStageShowsTheSheetsTilesInTheEditor) {
     const std::string stage = std::string(VRELS_GAME_DIR) + "/map/stage1_1.tm2";
     const std::string quiet = " >'" + (dir / "out.txt").string() + "' 2>&1";
 
-    ASSERT_EQ(Run("cd '" + dir.string() + "' && '" VRELS_TOOLS_DIR "/vrels-mapc' --tmx '" + stage +
-                  "' -o stage.tmx" + quiet),
+    ASSERT_EQ(Shell("cd '" + dir.string() + "' && '" VRELS_TOOLS_DIR "/vrels-mapc' --tmx '" +
+                    stage + "' -o stage.tmx" + quiet),
               0)
         << ReadText(dir / "out.txt");
     EXPECT_NE(ReadText(dir / "stage.tmx").find("<image source=\"mapchip.png\""), std::string::npos);
     ASSERT_TRUE(fs::exists(dir / "mapchip.png")) << "the PNG copy beside the map";
-    ASSERT_EQ(Run("cd '" + dir.string() +
-                  "' && QT_QPA_PLATFORM=offscreen tmxrasterizer stage.tmx render.png" + quiet),
+    ASSERT_EQ(Shell("cd '" + dir.string() +
+                    "' && QT_QPA_PLATFORM=offscreen tmxrasterizer stage.tmx render.png" + quiet),
               0)
         << ReadText(dir / "out.txt");
 
