@@ -142,7 +142,9 @@ int IniReadInt(const std::string& path, const std::string& section, const std::s
     if (!Lookup(path, section, key, &value)) {
         return defaultValue;
     }
-    return ParseLeadingInt(value, defaultValue);
+    // A key that is there but holds no number reads as 0, as the profile
+    // functions read it: "BGM=off" turns the music off, as the player meant.
+    return ParseLeadingInt(value, 0);
 }
 
 std::string IniReadString(const std::string& path, const std::string& section,

@@ -1,8 +1,9 @@
 #pragma once
 // Windows-profile style INI access: section and key names are case-insensitive,
 // white space around names and values is trimmed, integers are the leading
-// decimal number of the value. Every read opens the file afresh, so a missing
-// file simply yields the defaults.
+// decimal number of the value (0 when the value does not start with one).
+// Every read opens the file afresh, so a missing file or key simply yields
+// the default.
 #include <string>
 #include <vector>
 

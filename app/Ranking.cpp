@@ -94,13 +94,12 @@ void LoadRanking(SystemInfo_t& info, const std::string& path) {
             Log("%s: line %d is not a ranking entry; skipped\n", path.c_str(), lineNumber);
         }
     }
-    // Places the file does not fill keep the default ranking's entries.
+    // Places the file does not fill keep the default ranking's entries. The
+    // lines stay in the file's order: the file is the ranking as it was
+    // written, best first, and is shown as it stands.
     for (size_t i = ranking.size(); i < defaults.size(); ++i) {
         ranking.push_back(defaults[i]);
     }
-    std::stable_sort(
-        ranking.begin(), ranking.end(),
-        [](const RankingEntry_t& a, const RankingEntry_t& b) { return a.score > b.score; });
     info.ranking = ranking;
 }
 

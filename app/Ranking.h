@@ -21,8 +21,9 @@ std::vector<RankingEntry_t> DefaultRanking();
 bool ParseRankingLine(const std::string& line, RankingEntry_t* entry);
 
 // Reads the ranking file. A missing file gives the default ranking; lines that
-// do not parse are skipped, missing places are taken from the default ranking
-// and the table is kept best first and ten long.
+// do not parse are skipped, the others are taken in file order, unsorted, and
+// places the file does not fill are taken from the default ranking, so the
+// table is always ten long.
 void LoadRanking(SystemInfo_t& info, const std::string& path);
 
 // Writes the whole table through a temporary file that replaces the old one,

@@ -71,4 +71,25 @@ install(CODE "
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${VRELS_APP_ID}.metainfo.xml
         DESTINATION share/metainfo COMPONENT game)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/CREDITS
+              ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION share/doc/vrels COMPONENT game)
+
+# The changelog and the manual page, compressed as Debian keeps them (gzip -9n:
+# the most compression, no file name or time stamp, so builds are repeatable).
+set(VRELS_COMPRESSED_DOCS)
+foreach(doc changelog vrels.6)
+    set(compressed ${CMAKE_BINARY_DIR}/packaging/${doc}.gz)
+    add_custom_command(
+        OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+        COMMAND sh -c "gzip -9nc '${CMAKE_SOURCE_DIR}/packaging/${doc}' > '${compressed}'"
+        DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${doc}
+        COMMENT "Compressing ${doc}"
+        VERBATIM)
+    list(APPEND VRELS_COMPRESSED_DOCS ${compressed})
+endforeach()
+add_custom_target(compressed-docs ALL DEPENDS ${VRELS_COMPRESSED_DOCS})
+add_dependencies(content compressed-docs)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION share/doc/vrels
+        COMPONENT game)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/vrels.6.gz DESTINATION share/man/man6 COMPONENT game)

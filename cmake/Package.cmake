@@ -6,7 +6,8 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "vrels")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vrel's Skarov developers")
-set(CPACK_PACKAGE_CONTACT "The Vrel's Skarov developers <vrels@localhost>")
+# A placeholder on a reserved domain until the project has a public address.
+set(CPACK_PACKAGE_CONTACT "The Vrel's Skarov developers <vrels@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "side-scrolling run-and-gun game with a maid and her gun")
 set(CPACK_PACKAGE_DESCRIPTION
     "A maid armed with a compact submachine gun runs, jumps, crouches and shoots

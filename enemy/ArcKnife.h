@@ -1,9 +1,9 @@
 #pragma once
 // A knife thrown in an arc, tumbling; it flies through blocks and is gone once
 // it drops below the screen.
-#include "enemy/EnemyBase.h"
+#include "enemy/ThrownShot.h"
 
-class ArcKnife : public EnemyBase {
+class ArcKnife : public ThrownShot {
 public:
     static constexpr float ThrowVx = 2.5f;
     static constexpr float ThrowVy = -3.0f;

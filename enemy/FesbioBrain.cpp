@@ -25,10 +25,14 @@ void FesbioBrain::Act() {
     x += vx;
     y += vy;
 
-    const bool standing = CollideY();
-    if (standing) {
+    // A block met while rising is a ceiling: the rise stops there, but it is
+    // no landing and says no "Dosun"; the landing that follows does.
+    const bool falling = vy >= 0;
+    const bool touched = CollideY();
+    if (touched) {
         vy = 0;
     }
+    const bool standing = touched && falling;
     if (CollideX()) {
         vx = -vx;
         facing = !facing;
@@ -56,7 +60,9 @@ void FesbioBrain::Act() {
         }
         break;
     case Jump:
-        if (standing) {
+        // Any block met ends the jump, the ceiling too: the recorded fights
+        // of the brain boss stages rely on it.
+        if (touched) {
             attackState = Walk;
             stateCounter = 0;
             animation = 0;

@@ -6,18 +6,12 @@
 
 #include <cmath>
 
-FesbioSnake::FesbioSnake() : BossBase(0) {
+FesbioSnake::FesbioSnake() : WavingBoss(0) {
     hitPoints = 90;
     left = -32;
     top = -64;
     right = 32;
     bottom = 64;
-}
-
-void FesbioSnake::SetPosition(float nx, float ny) {
-    BossBase::SetPosition(nx, ny);
-    baseX = nx;
-    baseY = ny;
 }
 
 void FesbioSnake::KeepInArena() {
@@ -41,9 +35,8 @@ void FesbioSnake::KeepInArena() {
 }
 
 void FesbioSnake::SwimStep(float phaseStep, int frame) {
-    phase += phaseStep;
+    Wave(phaseStep);
     vx = facing ? -1.0f : 1.0f;
-    y = baseY + std::sin(phase) * 32.0f;
     animation = frame;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The turret's fireball: flies straight left or right, spinning, and bursts on
 // the first block it meets or when shot.
-#include "enemy/EnemyBase.h"
+#include "enemy/ThrownShot.h"
 
-class FireBall : public EnemyBase {
+class FireBall : public ThrownShot {
 public:
     static constexpr float Speed = 4.0f;
     static constexpr float Spin = 0.2f;

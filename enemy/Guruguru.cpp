@@ -41,5 +41,7 @@ void Guruguru::Act() {
 }
 
 void Guruguru::Draw() {
-    enemy::DrawFrame("Guruguru", enemy::SideBySide(animation / 10, 32, 32), x, y, false, 1.0f);
+    // Mirrored with its facing, as every sprite is: the anticlockwise one
+    // (facing left) shows its flame trailing the other way.
+    enemy::DrawFrame("Guruguru", enemy::SideBySide(animation / 10, 32, 32), x, y, facing, 1.0f);
 }

@@ -6,29 +6,12 @@
 #include <boost/lexical_cast.hpp>
 #include <cmath>
 
-Marfes::Marfes() : BossBase(Seed) {
+Marfes::Marfes() : WavingBoss(Seed) {
     hitPoints = 90;
     left = -20;
     top = -64;
     right = 20;
     bottom = 64;
-}
-
-void Marfes::SetPosition(float nx, float ny) {
-    BossBase::SetPosition(nx, ny);
-    baseX = nx;
-    baseY = ny;
-}
-
-void Marfes::Shift(float dx, float dy) {
-    BossBase::Shift(dx, dy);
-    baseX += dx;
-    baseY += dy;
-}
-
-void Marfes::Wave(float phaseStep) {
-    phase += phaseStep;
-    y = baseY + std::sin(phase) * 32.0f;
 }
 
 void Marfes::Act() {

@@ -2,9 +2,9 @@
 // The first form of the last boss: hovers on a slow wave drifting toward the
 // player's height, swoops in a U, fans knives and fires aimed fireballs. Its
 // death tells the stage where it fell and starts the second conversation.
-#include "enemy/BossBase.h"
+#include "enemy/WavingBoss.h"
 
-class Marfes : public BossBase {
+class Marfes : public WavingBoss {
 public:
     enum State { Hover = 0, WindUp = 1, Knives = 2, Swoop = 3, Fireballs = 4 };
     static constexpr int Points = 5000;
@@ -12,17 +12,7 @@ public:
 
     Marfes();
     const char* Kind() const override { return "Marfes"; }
-    void SetPosition(float nx, float ny) override;
-    // The base of its wave moves with the world.
-    void Shift(float dx, float dy) override;
     void Act() override;
     void Draw() override;
     void Die() override;
-
-    float baseX = 0;
-    float baseY = 0;
-    float phase = 0;
-
-private:
-    void Wave(float phaseStep);
 };

@@ -11,7 +11,7 @@ namespace {
 const float kEmitters[4][2] = {{-117, -54}, {-92, -117}, {-149, -126}, {98, -148}};
 } // namespace
 
-Marfes2::Marfes2() : BossBase(0) {
+Marfes2::Marfes2() : WavingBoss(0) {
     hitPoints = 150;
     left = -136;
     top = -184;
@@ -19,27 +19,10 @@ Marfes2::Marfes2() : BossBase(0) {
     bottom = 40;
 }
 
-void Marfes2::SetPosition(float nx, float ny) {
-    BossBase::SetPosition(nx, ny);
-    baseX = nx;
-    baseY = ny;
-}
-
-void Marfes2::Shift(float dx, float dy) {
-    BossBase::Shift(dx, dy);
-    baseX += dx;
-    baseY += dy;
-}
-
 void Marfes2::TouchPlayer() {
     if (!appearing) {
         BossBase::TouchPlayer();
     }
-}
-
-void Marfes2::Wave(float phaseStep) {
-    phase += phaseStep;
-    y = baseY + std::sin(phase) * 32.0f;
 }
 
 void Marfes2::FireBeamVolley() {

@@ -3,9 +3,9 @@
 // meanwhile, then hovers after the player, swoops, fires beam volleys from
 // its four emitters and aimed fireballs. Its death starts the last
 // conversation.
-#include "enemy/BossBase.h"
+#include "enemy/WavingBoss.h"
 
-class Marfes2 : public BossBase {
+class Marfes2 : public WavingBoss {
 public:
     enum State { Hover = 0, WindUp = 1, Beams = 2, Swoop = 3, Fireballs = 4 };
     static constexpr int Points = 10000;
@@ -13,22 +13,16 @@ public:
 
     Marfes2();
     const char* Kind() const override { return "Marfes2"; }
-    void SetPosition(float nx, float ny) override;
-    void Shift(float dx, float dy) override;
     void Act() override;
     void Draw() override;
     void Die() override;
     // Harmless while it fades in.
     void TouchPlayer() override;
 
-    float baseX = 0;
-    float baseY = 0;
-    float phase = 0;
     bool appearing = true;
     // The fade-in while appearing, the damage flash after.
     float alpha = 0;
 
 private:
-    void Wave(float phaseStep);
     void FireBeamVolley();
 };

@@ -30,7 +30,9 @@ void PataPataFloat::Shift(float dx, float dy) {
 }
 
 void PataPataFloat::Act() {
-    if (NearTheScreen(x, y)) {
+    // Whether it is near the screen goes by the line it bobs around: by its
+    // own height, one placed near the bottom bobbed past 480 and froze there.
+    if (NearTheScreen(x, baseY)) {
         phase += PhaseStep;
         y = baseY + std::sin(phase) * Amplitude;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The hovering hopper: bobs 64 pixels up and down around where it was placed,
-// but only while it is near the screen.
+// but only while that base line is near the screen.
 #include "enemy/PataPata.h"
 
 class PataPataFloat : public PataPata {

@@ -38,6 +38,9 @@ std::uint8_t AlphaByte(float alpha) {
 struct DxGraphicsImpl {
     std::unique_ptr<vrels::GraphicsBackend> backend;
     std::unique_ptr<vrels::FrameTimer> timer;
+    // Whether a stray DrawQuad / DrawSprite3D has been reported already.
+    bool strayQuadReported = false;
+    bool strayGlyphReported = false;
 };
 
 void ReportDeviceFailure(const char* file, int line, int result, const char* call,
@@ -86,6 +89,16 @@ void DxGraphics::ResetTiledOffset() {
 
 void DxGraphics::Report(int line, const char* call, const std::string& detail) {
     ReportDeviceFailure("lib/DxGraphics", line, -1, call, detail);
+}
+
+void DxGraphics::ReportStrayDraw(int line, bool* reported, const std::string& file) {
+    if (!*reported) {
+        *reported = true;
+        Report(line, "IDirect3DDevice9::DrawPrimitiveUP", file);
+        return;
+    }
+    Log("lib/DxGraphics(%d) : IDirect3DDevice9::DrawPrimitiveUP outside a frame\n%s\n", line,
+        file.c_str());
 }
 
 bool DxGraphics::Create() {
@@ -299,7 +312,7 @@ void DxGraphics::DrawQuad(CTexture* texture, const Point2f corners[4], float alp
         return;
     }
     if (!inScene) {
-        Report(__LINE__, "IDirect3DDevice9::DrawPrimitiveUP", texture->file);
+        ReportStrayDraw(__LINE__, &impl->strayQuadReported, texture->file);
     }
     SetBlendMode(BlendAlpha);
     float uL = 0;
@@ -373,7 +386,7 @@ void DxGraphics::DrawSprite3D(float x, float y, float ox, float oy, float z, flo
         return;
     }
     if (!inScene) {
-        Report(__LINE__, "IDirect3DDevice9::DrawPrimitiveUP", texture->file);
+        ReportStrayDraw(__LINE__, &impl->strayGlyphReported, texture->file);
     }
     SetBlendMode(BlendAlpha);
     float W = 0;

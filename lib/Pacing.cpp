@@ -8,6 +8,14 @@ bool IsSixtyHertz(int refreshRate) {
     return refreshRate >= 59 && refreshRate <= 61;
 }
 
+namespace {
+// Said in the log when a display near 60 Hz is paced by its retrace: the
+// 59.94 Hz panels report 59 and would otherwise fall back to the timer.
+std::string BandNote(int refreshRate) {
+    return refreshRate == 60 ? std::string() : "（59Hzから61Hzまでは60Hzとみなします）";
+}
+} // namespace
+
 PacingDecision DecidePacing(bool fullScreen, int waitEnabled, int colourBits, int refreshRate,
                             const std::string& vsyncSetting) {
     PacingDecision d;
@@ -18,10 +26,11 @@ PacingDecision DecidePacing(bool fullScreen, int waitEnabled, int colourBits, in
             d.logLines.push_back("\tnowaitモードで起動します\n");
             d.mode = PacingNoWait;
         } else if (IsSixtyHertz(refreshRate) && retraceAllowed) {
-            d.logLines.push_back((boost::format("\tビデオモード 640×480 %dbpp "
-                                                "%dHzが見つかりました。VSYNCモードで起動します\n") %
-                                  colourBits % 60)
-                                     .str());
+            d.logLines.push_back(
+                (boost::format("\tビデオモード 640×480 %dbpp "
+                               "%dHzが見つかりました%s。VSYNCモードで起動します\n") %
+                 colourBits % refreshRate % BandNote(refreshRate))
+                    .str());
             d.mode = PacingVSync;
         } else {
             d.logLines.push_back((boost::format("\tビデオモード 640×480 %dbpp "
@@ -36,7 +45,10 @@ PacingDecision DecidePacing(bool fullScreen, int waitEnabled, int colourBits, in
             d.mode = PacingNoWait;
             d.logLines.push_back("\tnowaitモードで起動します\n");
         } else if (IsSixtyHertz(refreshRate) && retraceAllowed) {
-            d.logLines.push_back("\t現在のディプレイが60Hzです。VSYNCモードで起動します\n");
+            d.logLines.push_back(
+                (boost::format("\t現在のディプレイが%dHzです%s。VSYNCモードで起動します\n") %
+                 refreshRate % BandNote(refreshRate))
+                    .str());
             d.mode = PacingVSync;
         } else {
             d.logLines.push_back(

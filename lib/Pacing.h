@@ -21,7 +21,8 @@ struct PacingDecision {
 PacingDecision DecidePacing(bool fullScreen, int waitEnabled, int colourBits, int refreshRate,
                             const std::string& vsyncSetting);
 
-// A display running between 59 and 61 Hz counts as 60 Hz.
+// A display running between 59 and 61 Hz counts as 60 Hz (a 59.94 Hz panel
+// reports 59); the log line of such a start names the rate and the band.
 bool IsSixtyHertz(int refreshRate);
 
 // Keeps a steady 17 ms cadence: a late frame is not made up.

@@ -176,7 +176,16 @@ bool Headless() {
     return std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr;
 }
 
+namespace {
+int g_messagesAsked = 0;
+}
+
+int MessagesAsked() {
+    return g_messagesAsked;
+}
+
 void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {
+    ++g_messagesAsked;
     if (Headless()) {
         return;
     }

@@ -52,6 +52,8 @@ bool Headless();
 enum class MessageKind { Error, Warning, Information };
 // Shows a message box unless headless; always returns.
 void ShowMessage(const std::string& title, const std::string& text, MessageKind kind);
+// How many message boxes were asked for so far, shown or (headless) not.
+int MessagesAsked();
 
 // The game window. The SDL objects live in the implementation record.
 struct WindowImpl;

@@ -1,36 +1,12 @@
 #include "lib/RecordingBackend.h"
 
-#include "lib/PictureFile.h"
-
-#include <fstream>
-#include <vector>
+#include "lib/PictureInfo.h"
 
 namespace vrels {
 
 namespace {
 class RecordedTexture : public BackendTexture {};
 } // namespace
-
-bool ReadTgaSize(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha) {
-    std::string error;
-    return ReadTgaFacts(file, width, height, hasAlpha, &error);
-}
-
-bool ReadTgaFacts(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha,
-                  std::string* error) {
-    std::vector<std::uint8_t> bytes;
-    TgaFacts facts;
-    // Only pictures are loaded; a file of another kind is refused like a broken one.
-    *error = HasTgaExtension(file) ? ReadPictureFile(file, &bytes, &facts)
-                                   : std::string("not a TGA picture");
-    if (!error->empty()) {
-        return false;
-    }
-    *width = facts.width;
-    *height = facts.height;
-    *hasAlpha = facts.hasAlpha;
-    return true;
-}
 
 void RecordingBackend::DeclareImage(const std::string& file, unsigned width, unsigned height) {
     declared_[file] = {width, height};
@@ -46,12 +22,11 @@ std::shared_ptr<BackendTexture> RecordingBackend::LoadTexture(const std::string&
         info->hasAlpha = true;
         return std::make_shared<RecordedTexture>();
     }
-    bool alpha = false;
-    if (ReadTgaFacts(file, &info->width, &info->height, &alpha, error)) {
-        info->hasAlpha = alpha;
-        return std::make_shared<RecordedTexture>();
+    *error = ReadPictureInfo(file, info);
+    if (!error->empty()) {
+        return nullptr;
     }
-    return nullptr;
+    return std::make_shared<RecordedTexture>();
 }
 
 void RecordingBackend::DrawQuad(const BackendTexture* texture, const std::string& textureName,

@@ -1,7 +1,7 @@
 #pragma once
 // A back end that draws nothing and remembers every draw, for tests and for
-// runs without any renderer. Image sizes come from the files' TGA headers, or
-// from sizes a test declares.
+// runs without any renderer. Image sizes come from the picture check
+// (lib/PictureInfo.h), or from sizes a test declares.
 #include "lib/GraphicsBackend.h"
 
 #include <map>
@@ -55,12 +55,5 @@ private:
     int loads_ = 0;
     bool lost_ = false;
 };
-
-// Reads width and height from a TGA file that passes the picture check; false
-// when it is not one.
-bool ReadTgaSize(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha);
-// The same, with the reason of a refusal in *error.
-bool ReadTgaFacts(const std::string& file, unsigned* width, unsigned* height, bool* hasAlpha,
-                  std::string* error);
 
 } // namespace vrels

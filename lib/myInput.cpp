@@ -11,6 +11,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 
 myInput::myInput(const std::string& settingsPath, const SystemInfo_t* gameState)
@@ -36,7 +37,7 @@ void myInput::SetButtonFeed(std::vector<std::uint8_t> bytes) {
 
 std::uint8_t myInput::LiveButtons() {
     if (feedActive_) {
-        return feedPosition_ < feed_.size() ? feed_[feedPosition_++] : 0;
+        return feedPosition_ < feed_.size() ? feed_[feedPosition_++] & ButtonMask : 0;
     }
     std::uint8_t b = 0;
     if (KeyDown(dik::UP) || PadUp()) {
@@ -127,14 +128,27 @@ void myInput::SaveRecording(int progressNumber) {
 
 void myInput::LoadRecording(int progressNumber) {
     // The player's own latest attempt, else the shipped one.
-    std::FILE* file = std::fopen(vrels::DataPath(ReplayPath(progressNumber)).c_str(), "rb");
+    const std::string path = vrels::DataPath(ReplayPath(progressNumber));
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
     if (!file) {
         return;
     }
+    std::vector<std::uint8_t> bytes;
     unsigned char buffer[4096];
     size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0) {
-        recording.insert(recording.end(), buffer, buffer + n);
+    while ((n = std::fread(buffer, 1, sizeof(buffer), file.get())) > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + n);
+        if (bytes.size() > static_cast<size_t>(MaxReplayBytes)) {
+            Log("Replay refused: %s: larger than %ld bytes\n", path.c_str(), MaxReplayBytes);
+            return;
+        }
     }
-    std::fclose(file);
+    if (std::ferror(file.get())) {
+        Log("Replay refused: %s: the file could not be read to the end\n", path.c_str());
+        return;
+    }
+    for (const std::uint8_t b : bytes) {
+        recording.push_back(b & ButtonMask);
+    }
 }

@@ -18,12 +18,18 @@ enum ButtonBits : std::uint8_t {
     ButtonSub = 0x20,
 };
 
+// The six bits a button byte uses; bits 6 and 7 are always 0.
+constexpr std::uint8_t ButtonMask = 0x3F;
+
 class myInput : public DxInput {
 public:
     // Pad buttons used when the settings name none: X (shot) and A (jump) in
     // the game-controller layout.
     static constexpr int DefaultPadShot = 2;
     static constexpr int DefaultPadSub = 0;
+    // No stage records more: its 200-second clock runs out after 11765
+    // frames, and a megabyte holds almost five hours of frames.
+    static constexpr long MaxReplayBytes = 1L << 20;
 
     myInput(const std::string& settingsPath, const SystemInfo_t* gameState);
 
@@ -34,7 +40,9 @@ public:
     // "replay/<progress>.rec" in the save folder (app/Paths.h); writes
     // nothing during a demo.
     void SaveRecording(int progressNumber);
-    // The player's own replay when there is one, else the shipped one.
+    // The player's own replay when there is one, else the shipped one. A file
+    // larger than MaxReplayBytes is refused with a line in the log; bits 6
+    // and 7 of every byte are dropped.
     void LoadRecording(int progressNumber);
     static std::string ReplayPath(int progressNumber);
 

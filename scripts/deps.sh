@@ -10,7 +10,8 @@ libboost-dev libloki-dev libgtest-dev
 librsvg2-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dejavu-extra
 abcmidi libfluidsynth-dev fluid-soundfont-gm
 sox xvfb xauth xdotool
-dpkg-dev"
+tiled
+dpkg-dev lintian"
 
 missing=""
 for p in $PACKAGES; do

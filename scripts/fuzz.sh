@@ -5,6 +5,8 @@
 # past findings. New inputs collect in build-fuzz/corpus/<target>/, findings
 # in build-fuzz/findings/. Exits non-zero when any target found something.
 #   scripts/fuzz.sh [SECONDS]     (FUZZ_TARGETS="wav tga" picks targets)
+# FUZZ_TIMEOUT (default 10) is the seconds one input may take before it counts
+# as a hang; raise it when the fuzzers run at low priority on a busy machine.
 set -e
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-60}
@@ -21,9 +23,11 @@ fi
 cmake --build "$FUZZ_DIR" --target fuzz-targets
 
 mkdir -p "$FUZZ_DIR/findings"
+# Leaks inside the system's libraries are listed there, not ours.
+export LSAN_OPTIONS="suppressions=$ROOT/tests/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 failed=0
 summary=""
-for target in ${FUZZ_TARGETS:-map_reader map_dump map_source wav ini ranking replay tga}; do
+for target in ${FUZZ_TARGETS:-map_reader map_dump map_source wav ini ranking replay tga ogg}; do
     # Absolute paths: the replay target moves into a folder of its own.
     corpus="$ROOT/$FUZZ_DIR/corpus/$target"
     mkdir -p "$corpus"
@@ -34,7 +38,7 @@ for target in ${FUZZ_TARGETS:-map_reader map_dump map_source wav ini ranking rep
     status=0
     # shellcheck disable=SC2086
     "$FUZZ_DIR/fuzz/vrels-fuzz-$target" "$corpus" $inputs -max_total_time="$SECONDS_EACH" \
-        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$ROOT/$FUZZ_DIR/findings/$target-" >"$log" 2>&1 || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     if [ "$status" -ne 0 ]; then

@@ -237,8 +237,9 @@ void NameEntryScene::DrawCarousel(const char* chars, float angle, float wobble, 
 void NameEntryScene::DrawRanking() const {
     DxGraphics* graphics = DxGraphics::Current();
     if (CTexture* heading = images->Get("RankingHeading")) {
+        // Placed by its top-left corner, like every texture of a store.
         heading->SetRect(0, 0, 183, 28);
-        heading->SetCentre(91.5f, 14.0f);
+        heading->SetCentre(0.0f, 0.0f);
         heading->scale = 1.0f;
         graphics->DrawSprite(heading, 320, 74, 1.0f, 0.0f, BlendAlpha);
     }

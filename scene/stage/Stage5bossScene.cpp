@@ -28,14 +28,17 @@ void Stage5bossScene::StartBossMusic() {
 
 void Stage5bossScene::OnMessage(const std::string& name, std::vector<std::string>& args) {
     if (name == "bosspos") {
-        if (args.size() >= 3) {
-            try {
-                fallenX = boost::lexical_cast<int>(args[0]);
-                fallenY = boost::lexical_cast<int>(args[1]);
-                fallenFacingLeft = args[2] == "true";
-            } catch (const boost::bad_lexical_cast&) {
-                Log("bosspos: not a position: %s, %s\n", args[0].c_str(), args[1].c_str());
-            }
+        // The position is taken whole or not at all: half of it would put
+        // the second form where the first never was.
+        int x = 0;
+        int y = 0;
+        if (args.size() >= 3 && boost::conversion::try_lexical_convert(args[0], x) &&
+            boost::conversion::try_lexical_convert(args[1], y)) {
+            fallenX = x;
+            fallenY = y;
+            fallenFacingLeft = args[2] == "true";
+        } else if (args.size() >= 2) {
+            Log("bosspos: not a position: %s, %s\n", args[0].c_str(), args[1].c_str());
         }
         return;
     }

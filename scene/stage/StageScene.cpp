@@ -73,8 +73,9 @@ void StageScene::Start() {
     OnMessage("reset_midpoint", none);
     Build();
     VrelsSkarovApp& app = App();
-    if (app.gameState && !loadFailed) {
-        // Records the stage only when it is further than any reached before.
+    // Records the stage only when it is further than any reached before, and
+    // never for the attract demo: the player did not reach what it plays.
+    if (app.gameState && !loadFailed && !DemoPlay()) {
         SaveProgress(*app.gameState, vrels::SettingsPath(), progressNumber);
     }
 }

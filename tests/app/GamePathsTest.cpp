@@ -164,13 +164,13 @@ TEST_F(GamePaths, RankingAndReplaysFollowTheFolders) {
     SystemInfo_t info;
     vrels::LoadRanking(info, vrels::DataPath("score.ini"));
     ASSERT_EQ(info.ranking.size(), 10u) << "the built-in ranking fills the other places";
-    EXPECT_EQ(info.ranking[9].name, "SHP");
-    info.ranking[9].name = "OWN";
+    EXPECT_EQ(info.ranking[0].name, "SHP") << "the file's line comes first";
+    info.ranking[0].name = "OWN";
     ASSERT_TRUE(vrels::SaveRanking(info, vrels::RankingPath()));
     const std::string saved = Read(folders.saves + "score.ini");
-    EXPECT_EQ(saved.substr(saved.size() - 10), "500,OWN,1\n");
+    EXPECT_EQ(saved.substr(0, 10), "500,OWN,1\n");
     vrels::LoadRanking(info, vrels::DataPath("score.ini"));
-    EXPECT_EQ(info.ranking[9].name, "OWN");
+    EXPECT_EQ(info.ranking[0].name, "OWN");
     EXPECT_EQ(Read(root + "/data/score.ini"), "500,SHP,1\n") << "the shipped file stays";
 
     // A replay is written to the player's folder and played back from there.

@@ -62,18 +62,17 @@ TEST_F(RankingFile, AMissingFileGivesTheDefaultsAndWritesNothing) {
     EXPECT_NE(access(path.c_str(), F_OK), 0);
 }
 
-TEST_F(RankingFile, AShortFileIsFilledFromTheDefaultsBestFirst) {
-    Write("20000,ABC,3\n1500,XYZ,0\n");
+TEST_F(RankingFile, AShortFileKeepsItsOrderAndTheDefaultsFillTheRest) {
+    // Taken as written, unsorted; the default's places 3 to 10 fill in.
+    Write("1500,XYZ,0\n20000,ABC,3\n");
     const SystemInfo_t info = Load();
     ASSERT_EQ(info.ranking.size(), 10u);
-    EXPECT_EQ(info.ranking[0].score, 20000);
-    EXPECT_EQ(info.ranking[0].name, "ABC");
-    // The default's places 3 to 10 fill in, and the table stays best first.
-    for (size_t i = 1; i < 10; ++i) {
-        EXPECT_GE(info.ranking[i - 1].score, info.ranking[i].score) << i;
+    EXPECT_EQ(info.ranking[0], Entry(1500, "XYZ", 0));
+    EXPECT_EQ(info.ranking[1], Entry(20000, "ABC", 3));
+    const auto defaults = vrels::DefaultRanking();
+    for (size_t i = 2; i < 10; ++i) {
+        EXPECT_EQ(info.ranking[i], defaults[i]) << i;
     }
-    EXPECT_EQ(info.ranking[8].name, "XYZ");
-    EXPECT_EQ(info.ranking[9].score, 1000);
 }
 
 TEST_F(RankingFile, LinesThatDoNotParseAreSkippedAndValuesAreKeptInRange) {
@@ -91,22 +90,14 @@ TEST_F(RankingFile, LinesThatDoNotParseAreSkippedAndValuesAreKeptInRange) {
           "100,A  ,2\n");
     const SystemInfo_t info = Load();
     ASSERT_EQ(info.ranking.size(), 10u);
-    EXPECT_EQ(info.ranking[0].name, "BIG");
-    EXPECT_EQ(info.ranking[0].score, PlayerInfomation::MaxScore);
-    EXPECT_EQ(info.ranking[1].name, "JKL");
-    EXPECT_EQ(info.ranking[1].difficulty, 3);
-    EXPECT_EQ(info.ranking[2].name, "MNO");
-    EXPECT_EQ(info.ranking[2].difficulty, 0);
-    for (const auto& e : info.ranking) {
-        EXPECT_NE(e.name, "ONE");
-        EXPECT_NE(e.name, "DEF");
-        EXPECT_NE(e.name, "GHI");
-        EXPECT_LE(e.difficulty, 3);
-        EXPECT_GE(e.score, 0);
-    }
-    EXPECT_EQ(info.ranking[8].name, "A  ") << "the defaults fill places 6 to 10 and sort in";
-    EXPECT_EQ(info.ranking[9].name, "NEG");
-    EXPECT_EQ(info.ranking[9].score, 0);
+    // The entries that read, in the file's order, then the defaults' places.
+    EXPECT_EQ(info.ranking[0], Entry(8000, "JKL", 3));
+    EXPECT_EQ(info.ranking[1], Entry(7000, "MNO", 0));
+    EXPECT_EQ(info.ranking[2], Entry(PlayerInfomation::MaxScore, "BIG", 1));
+    EXPECT_EQ(info.ranking[3], Entry(0, "NEG", 0));
+    EXPECT_EQ(info.ranking[4], Entry(100, "A  ", 2));
+    EXPECT_EQ(info.ranking[5], vrels::DefaultRanking()[5]);
+    EXPECT_EQ(info.ranking[9], vrels::DefaultRanking()[9]);
 }
 
 TEST_F(RankingFile, OnlyTheFirstTenEntriesCount) {
@@ -117,8 +108,8 @@ TEST_F(RankingFile, OnlyTheFirstTenEntriesCount) {
     Write(text);
     const SystemInfo_t info = Load();
     ASSERT_EQ(info.ranking.size(), 10u);
-    EXPECT_EQ(info.ranking[0].score, 109);
-    EXPECT_EQ(info.ranking[9].score, 100);
+    EXPECT_EQ(info.ranking[0].score, 100) << "the first ten lines, in their order";
+    EXPECT_EQ(info.ranking[9].score, 109);
 }
 
 TEST_F(RankingFile, SavingWritesTheLineFormatThroughATemporaryFile) {
@@ -129,7 +120,7 @@ TEST_F(RankingFile, SavingWritesTheLineFormatThroughATemporaryFile) {
     EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0) << "no temporary left behind";
     const SystemInfo_t back = Load();
     EXPECT_EQ(back.ranking[0].name, "ABC");
-    EXPECT_EQ(back.ranking[9].name, "A  ") << "spaces in names survive";
+    EXPECT_EQ(back.ranking[1].name, "A  ") << "spaces in names survive";
 
     // A folder that cannot be written keeps the old file untouched.
     EXPECT_FALSE(vrels::SaveRanking(info, "/nonexistent/folder/score.ini"));

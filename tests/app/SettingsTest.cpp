@@ -73,7 +73,7 @@ TEST(Settings, ProfileSemantics) {
     SystemInfo_t info;
     ReadSettings(info, ini.path);
     EXPECT_EQ(info.gameLevel, 4) << "260 kept in 8 bits";
-    EXPECT_EQ(info.rest, 3) << "no leading number: the default";
+    EXPECT_EQ(info.rest, 0) << "present without a leading number: 0";
     EXPECT_EQ(info.effectLevel, -2);
     EXPECT_EQ(info.music, 2);
     EXPECT_EQ(info.soundEffects, 2);
@@ -92,6 +92,24 @@ TEST(Settings, ProfileSemantics) {
 
     TempFile windowed("[Graphics]\nFullScreen=0\n");
     EXPECT_FALSE(myDxGraphics(windowed.path).fullScreen);
+}
+
+// A key that is there but holds no number reads as 0, as the profile
+// functions read it: the player who writes "BGM=off" gets no music.
+TEST(Settings, WordsWhereNumbersBelongReadAsZero) {
+    TempFile ini("[Sound]\nBGM=off\nSE=off\n[General]\nRest=\nGameLevel=hard\n"
+                 "[Control]\nKeyShot=Z\nJoyShot=A\n");
+    SystemInfo_t info;
+    ReadSettings(info, ini.path);
+    EXPECT_EQ(info.music, 0);
+    EXPECT_EQ(info.soundEffects, 0);
+    EXPECT_EQ(info.rest, 0) << "an empty value too";
+    EXPECT_EQ(info.gameLevel, 0);
+    EXPECT_EQ(info.lastStage, 11) << "a missing key keeps its default";
+    myInput input(ini.path, &info);
+    EXPECT_EQ(input.shotKey, 0) << "no key, not the default Z";
+    EXPECT_EQ(input.padShot, 255) << "button 0 - 1: none";
+    EXPECT_EQ(input.subKey, 0x2D) << "absent: the default";
 }
 
 TEST(Settings, ProgressIsWrittenAtomicallyKeepingOtherLines) {

@@ -43,6 +43,16 @@ const std::vector<std::string>& SteppedRoom() {
     return rows;
 }
 
+// An open room 40 cells wide over a floor: the serpent's arena.
+std::vector<std::string> OpenSea() {
+    std::vector<std::string> rows(15, std::string(40, '.'));
+    rows[11][2] = 'S';
+    for (int row = 12; row < 15; ++row) {
+        rows[row] = std::string(40, '#');
+    }
+    return rows;
+}
+
 class Bosses : public stagetest::StageFixture {
 protected:
     void SetUp() override {
@@ -121,13 +131,60 @@ TEST_F(Bosses, FesbioBrainSaysDosunOnEveryLandingAndNeverWhileWalking) {
     EXPECT_GT(landings, jumps) << "the first fall and every jump";
 }
 
-TEST_F(Bosses, FesbioSnakeSwimsInsideItsArenaButMayLeaveItToLunge) {
-    std::vector<std::string> rows(15, std::string(40, '.'));
-    rows[11][2] = 'S';
-    for (int row = 12; row < 15; ++row) {
-        rows[row] = std::string(40, '#');
-    }
+// A jump that meets a ceiling stops rising there, but the bump is no landing:
+// no "Dosun" until the brain comes down on the floor.
+TEST_F(Bosses, FesbioBrainTakesACeilingBumpForNoLanding) {
+    ListenForDosun();
+    std::vector<std::string> rows = SteppedRoom();
+    rows[10] = "#......................................#";
+    rows[11] = "#.S....................................#";
+    rows[8] = "#.........##################...........#"; // the ceiling: y 256 to 288
     StartStage(rows);
+    SkipIntro();
+    auto* brain = Place<FesbioBrain>(600, 362);
+    Step();
+    ASSERT_TRUE(brain->wasOnGround);
+    ASSERT_EQ(brain->y, 352.0f) << "standing on the floor at y 384";
+    const int before = DosunPlays();
+    brain->attackState = FesbioBrain::Jump;
+    brain->stateCounter = 0;
+    brain->vy = -13.0f;
+    bool bumped = false;
+    int frames = 0;
+    do {
+        Step();
+        ++frames;
+        if (brain->y == 288.0f + 32.0f) {
+            bumped = true;
+            EXPECT_EQ(brain->vy, 0.0f) << "the rise stops at the ceiling";
+            EXPECT_FALSE(brain->wasOnGround);
+            EXPECT_EQ(DosunPlays(), before) << "a bump is no landing";
+        }
+    } while (!brain->wasOnGround && frames < 120);
+    EXPECT_TRUE(bumped) << "the jump met the ceiling";
+    EXPECT_EQ(brain->y, 352.0f) << "back on the floor";
+    EXPECT_EQ(DosunPlays(), before + 1) << "the one real landing";
+}
+
+// The serpent's wave keeps its height in the stage when the view scrolls
+// vertically: its base moves with the world, as everything else does.
+TEST_F(Bosses, FesbioSnakesWaveMovesWithAVerticalScroll) {
+    StartStage(OpenSea());
+    SkipIntro();
+    auto* snake = Place<FesbioSnake>(900, 250);
+    for (int frame = 0; frame < 30; ++frame) {
+        Step();
+    }
+    ASSERT_EQ(snake->attackState, FesbioSnake::Swim);
+    const float before = snake->y;
+    snake->Shift(0.0f, -96.0f);
+    EXPECT_EQ(snake->baseY, 250.0f - 96.0f);
+    Step();
+    EXPECT_NEAR(snake->y, before - 96.0f, 2.0f) << "one stroke of the wave, not a jump";
+}
+
+TEST_F(Bosses, FesbioSnakeSwimsInsideItsArenaButMayLeaveItToLunge) {
+    StartStage(OpenSea());
     SkipIntro();
     ViewMap& map = *stage->map;
     auto* snake = Place<FesbioSnake>(900, 250);

@@ -12,6 +12,7 @@
 #include "enemy/PataPata.h"
 #include "enemy/PataPataFloat.h"
 #include "enemy/Togezo.h"
+#include "resource/CTexture.h"
 #include "world/Block.h"
 
 #include <algorithm>
@@ -178,6 +179,22 @@ TEST_F(KindMotion, DeathAndTheHoverStandStillAwayFromTheScreen) {
     EXPECT_NEAR(hover->y, 140.0f + std::sin(hover->phase) * 64.0f, 0.01f);
 }
 
+// Placed near the bottom edge, a hover bobs past y 480 and back: whether it
+// stands still goes by its base line, not by where the bob took it.
+TEST_F(KindMotion, AHoverPlacedNearTheBottomKeepsBobbingPastTheEdge) {
+    Build({".."});
+    auto* hover = app->objects->Add(new PataPataFloat()).get();
+    hover->SetPosition(300.0f, 470.0f);
+    float lowest = hover->y;
+    for (int i = 1; i <= 420; ++i) {
+        hover->Update();
+        lowest = std::max(lowest, hover->y);
+        ASSERT_NEAR(hover->y, 470.0f + std::sin(i * 0.015f) * 64.0f, 0.01f) << "update " << i;
+    }
+    EXPECT_GT(lowest, 530.0f) << "it reached the bottom of its bob";
+    EXPECT_LT(hover->y, 480.0f) << "and came back up";
+}
+
 TEST_F(KindMotion, DeathAndMechaPatrolBetweenAWallAndTheFloorsEnd) {
     Build({
         "............",
@@ -262,4 +279,19 @@ TEST_F(KindMotion, TheCirclingFireballKeepsItsCircleWhileTheMapScrolls) {
     // The block it circles moved the same way.
     const Block* block = All<Block>().back();
     EXPECT_FLOAT_EQ(block->x + 16.0f, clockwise->centreX);
+
+    // Like every sprite, the one facing left (anticlockwise) is drawn mirrored.
+    DeclareImage("gfx/enemy/guruguru.tga", 96, 32);
+    CTexture sheet;
+    sheet.Load("Guruguru", "gfx/enemy/guruguru.tga", false);
+    recorder->ClearDraws();
+    anticlockwise->animation = clockwise->animation;
+    clockwise->Draw();
+    anticlockwise->Draw();
+    ASSERT_EQ(recorder->Draws().size(), 2u);
+    const auto& plain = recorder->Draws()[0].vertices;
+    const auto& mirrored = recorder->Draws()[1].vertices;
+    EXPECT_LT(plain[0].x, plain[1].x);
+    EXPECT_GT(mirrored[0].x, mirrored[1].x);
+    EXPECT_EQ(mirrored[0].u, plain[0].u) << "the same frame, mirrored";
 }

@@ -175,3 +175,25 @@ TEST_F(Projectiles, OnlyTheFireballsStopAtBlocks) {
     EXPECT_TRUE(knife->removed);
     EXPECT_EQ(CountOf<Blood>(), 1);
 }
+
+// Shots that are not always active fall asleep when the view scrolls them off
+// screen, and asleep they would never reach their own removal: they go at
+// once instead. The always-active ones keep flying off screen as before.
+TEST_F(Projectiles, ScrolledOffScreenTheThrownShotsAreGoneTheOthersFlyOn) {
+    auto ball = enemy::ShootFireBall(600, 200, 1);
+    auto knife = enemy::ThrowArcKnife(Thrower(600, 200, false));
+    auto arc = enemy::ThrowArcFireball(Thrower(600, 200, false));
+    auto line = enemy::ShootLineKnife(600, 200, 0.0f, false);
+    ASSERT_TRUE(ball && knife && arc && line);
+    app->objects->ShiftAll(-10.0f, 0.0f);
+    EXPECT_FALSE(ball->removed) << "still on screen";
+    app->objects->ShiftAll(100.0f, 0.0f);
+    EXPECT_TRUE(ball->removed);
+    EXPECT_TRUE(knife->removed);
+    EXPECT_FALSE(arc->removed);
+    EXPECT_FALSE(line->removed);
+    app->objects->UpdateAll();
+    EXPECT_EQ(CountOf<FireBall>() + CountOf<ArcKnife>(), 0) << "the next pass drops them";
+    EXPECT_EQ(CountOf<Bomb>() + CountOf<Blood>(), 0) << "leaving the screen is no death";
+    EXPECT_EQ(CountOf<ArcFireball>() + CountOf<LineKnife>(), 2);
+}

@@ -1,5 +1,6 @@
-// A replay file of any contents plays back byte for byte and then reads 0,
-// and saving the recording writes the same bytes back.
+// A replay file of any contents plays back byte for byte (bits 6 and 7
+// dropped) and then reads 0, and saving the recording writes those bytes
+// back; a file larger than any stage records plays nothing.
 #include "app/Log.h"
 #include "app/SystemInfo.h"
 #include "lib/myInput.h"
@@ -28,9 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     myInput input("vrels.ini", &state);
     input.ClearRecording();
     input.LoadRecording(11);
-    FUZZ_CHECK(input.recording.size() == size);
-    for (std::size_t i = 0; i < size; ++i) {
-        FUZZ_CHECK(input.ReadButtons() == data[i]);
+    std::vector<std::uint8_t> expected;
+    if (size <= static_cast<std::size_t>(myInput::MaxReplayBytes)) {
+        for (std::size_t i = 0; i < size; ++i) {
+            expected.push_back(data[i] & ButtonMask);
+        }
+    }
+    FUZZ_CHECK(input.recording == expected);
+    for (const std::uint8_t b : expected) {
+        FUZZ_CHECK(input.ReadButtons() == b);
     }
     FUZZ_CHECK(input.ReadButtons() == 0);
 
@@ -39,6 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ifstream in("replay/12.rec", std::ios::binary);
     const std::vector<std::uint8_t> saved((std::istreambuf_iterator<char>(in)),
                                           std::istreambuf_iterator<char>());
-    FUZZ_CHECK(saved == std::vector<std::uint8_t>(data, data + size));
+    FUZZ_CHECK(saved == expected);
     return 0;
 }

@@ -96,6 +96,8 @@ put("corpus", "ranking", "odd.ini", "5\n,,,\n-7,A B,300\r\n99999999999,X,1,extra
 # ---- replays ----
 put("corpus", "replay", "11.rec", bytes([0, 0, 8, 8, 0x18, 0x28, 0x38, 4, 0]))
 put("corpus", "replay", "empty.rec", b"")
+# Bits 6 and 7 are never part of a button byte.
+put("corpus", "replay", "high_bits.rec", bytes([0x40, 0x80, 0xFF, 0x3F, 0xC8]))
 
 
 # ---- pictures ----
@@ -122,3 +124,22 @@ put("reproducers", "tga", "65535x65535.tga", tga(2, 65535, 65535, 32, bytes(1024
 # A picture cut right after its header loaded with every pixel zero.
 put("reproducers", "tga", "cut_after_header.tga", tga(2, 16, 16, 32, b"", descriptor=8))
 put("reproducers", "tga", "rle_cut.tga", tga(10, 16, 16, 24, bytes([0x8f, 1, 2, 3])))
+
+
+# ---- music ----
+# Byte 0 picks the piece (1: intro then loop file, 2: one file looping, 0: one
+# file once), bytes 1-2 the first file's length, then both files.
+def audio(name):
+    with open(os.path.join(HERE, "..", "data", "audio", name), "rb") as f:
+        return f.read()
+
+
+def piece(mode, first, second=b""):
+    return bytes([mode]) + struct.pack("<H", len(first)) + first + second
+
+
+put("corpus", "ogg", "intro_loop.bin", piece(1, audio("short.ogg"), audio("mono.ogg")))
+put("corpus", "ogg", "looping.bin", piece(2, audio("mono.ogg")))
+put("corpus", "ogg", "once.bin", piece(0, audio("mono.ogg")))
+put("corpus", "ogg", "intro_cut_loop.bin", piece(1, audio("mono.ogg")[:3000], audio("mono.ogg")))
+put("corpus", "ogg", "missing_loop.bin", piece(1, audio("mono.ogg")))

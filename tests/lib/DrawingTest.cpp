@@ -3,6 +3,7 @@
 #include "resource/ImageStore.h"
 
 #include "app/Log.h"
+#include "lib/Platform.h"
 
 #include <cmath>
 #include <cstdio>
@@ -116,6 +117,42 @@ TEST_F(Drawing, QuadsTakeClockwiseCornersAndWarnOutsideAFrame) {
     EXPECT_FLOAT_EQ(d.vertices[2].x, -0.5f); // bottom-left comes third in the strip
     EXPECT_FLOAT_EQ(d.vertices[2].y, 19.5f);
     EXPECT_FLOAT_EQ(d.vertices[3].u, 1.0f);
+}
+
+// A draw outside a frame is a mistake that repeats every frame: the player
+// sees one message box for each kind of call, the log keeps the rest.
+TEST_F(Drawing, StrayDrawsOutsideAFrameAreReportedOncePerKind) {
+    setenv("VRELS_NO_DIALOGS", "1", 1);
+    const std::string log = "/tmp/vrels-stray-draws.log";
+    std::remove(log.c_str());
+    vrels::SetLogPath(log);
+    CTexture* t = Sprite16();
+    const Point2f corners[4] = {{0, 0}, {10, 0}, {10, 20}, {0, 20}};
+    const TexRect glyph{0, 0, 16, 16};
+    const int before = vrels::platform::MessagesAsked();
+    for (int frame = 0; frame < 3; ++frame) {
+        app->graphics->DrawQuad(t, corners, 1.0f);
+        app->graphics->DrawSprite3D(320, 300, 0, 0, -100, 1.0f, 2.0f, 0, 0.5f, 0, t, glyph);
+    }
+    EXPECT_EQ(recorder->Draws().size(), 6u) << "stray draws still draw";
+    EXPECT_EQ(vrels::platform::MessagesAsked(), before + 2);
+    app->graphics->BeginFrame();
+    app->graphics->DrawQuad(t, corners, 1.0f);
+    app->graphics->EndFrame();
+    EXPECT_EQ(vrels::platform::MessagesAsked(), before + 2);
+    vrels::SetLogPath("log.txt");
+    std::ifstream in(log);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::remove(log.c_str());
+    size_t reports = 0;
+    size_t logged = 0;
+    for (size_t at = 0; (at = text.find("DrawPrimitiveUP", at)) != std::string::npos; ++at) {
+        const bool quiet = text.compare(at, 31, "DrawPrimitiveUP outside a frame") == 0;
+        (quiet ? logged : reports) += 1;
+    }
+    EXPECT_EQ(reports, 2u) << text;
+    EXPECT_EQ(logged, 4u) << text;
+    EXPECT_NE(text.find("gfx/t.tga"), std::string::npos) << "each names the picture";
 }
 
 TEST_F(Drawing, StoresRegisterNewestTexturesAndReleaseThemWithTheStore) {

@@ -1,12 +1,36 @@
 #include "../support/EngineFixture.h"
+#include "app/Log.h"
 #include "lib/KeyCodes.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
-class Input : public EngineFixture {};
+class Input : public EngineFixture {
+protected:
+    // Works in a fresh scratch folder (replays live in "replay/" below the
+    // working folder) until the test ends.
+    void EnterScratchFolder() {
+        char pattern[] = "/tmp/vrels-replay-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        scratch_ = pattern;
+        char old[4096];
+        ASSERT_NE(getcwd(old, sizeof(old)), nullptr);
+        old_ = old;
+        ASSERT_EQ(chdir(pattern), 0);
+    }
+    void TearDown() override {
+        if (!scratch_.empty()) {
+            EXPECT_EQ(chdir(old_.c_str()), 0);
+            std::filesystem::remove_all(scratch_);
+        }
+        EngineFixture::TearDown();
+    }
+    std::string scratch_;
+    std::string old_;
+};
 
 TEST_F(Input, KeyHeldAtStartNeedsARelease) {
     Hold({dik::Z});
@@ -70,11 +94,7 @@ TEST_F(Input, AutomaticPlayFollowsThePatternAndRecordsNothing) {
 }
 
 TEST_F(Input, ReplayFilesRoundTripAndDemosNeverWrite) {
-    char dir[] = "/tmp/vrels-replay-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    char old[4096];
-    ASSERT_NE(getcwd(old, sizeof(old)), nullptr);
-    ASSERT_EQ(chdir(dir), 0);
+    EnterScratchFolder();
 
     Hold({dik::RIGHT});
     for (int i = 0; i < 600; ++i) {
@@ -101,11 +121,37 @@ TEST_F(Input, ReplayFilesRoundTripAndDemosNeverWrite) {
     app->input->ClearRecording();
     app->input->LoadRecording(99); // missing: nothing
     EXPECT_TRUE(app->input->recording.empty());
+}
 
-    std::remove("replay/11.rec");
-    rmdir("replay");
-    ASSERT_EQ(chdir(old), 0);
-    rmdir(dir);
+// A hostile replay: bits 6 and 7 never reach the heroine, and a file larger
+// than any stage records plays nothing and says why in the log.
+TEST_F(Input, ReplaysAreMaskedToSixBitsAndOversizedOnesRefused) {
+    EnterScratchFolder();
+    ASSERT_EQ(mkdir("replay", 0755), 0);
+    vrels::SetLogPath(scratch_ + "/log.txt");
+    app->gameState->demo = true;
+
+    std::ofstream("replay/11.rec", std::ios::binary) << std::string("\xC0\xFF\x51", 3);
+    app->input->LoadRecording(11);
+    EXPECT_EQ(app->input->ReadButtons(), 0);
+    EXPECT_EQ(app->input->ReadButtons(), 0x3F);
+    EXPECT_EQ(app->input->ReadButtons(), ButtonUp | ButtonShot);
+
+    const auto limit = static_cast<size_t>(myInput::MaxReplayBytes);
+    std::ofstream("replay/12.rec", std::ios::binary) << std::string(limit, '\x08');
+    std::ofstream("replay/13.rec", std::ios::binary) << std::string(limit + 1, '\x08');
+    app->input->ClearRecording();
+    app->input->LoadRecording(12);
+    EXPECT_EQ(app->input->recording.size(), limit) << "a full megabyte still plays";
+    app->input->ClearRecording();
+    app->input->LoadRecording(13);
+    EXPECT_TRUE(app->input->recording.empty());
+    std::ifstream log("log.txt");
+    std::string line;
+    std::getline(log, line);
+    EXPECT_EQ(line, "Replay refused: replay/13.rec: larger than 1048576 bytes");
+
+    vrels::SetLogPath("log.txt");
 }
 
 TEST_F(Input, ConfirmTakesTheFirstFreshSource) {

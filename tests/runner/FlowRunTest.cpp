@@ -53,12 +53,13 @@ TEST(FlowRun, TheTitleMenuLeadsToTheStageSelectAndTheMusicModeAndBack) {
 
 // Title -> "Arcade Mode" -> the first trial stage, lost with the only life
 // ("Rest" 1) to its first brain -> the continue counted down -> game over ->
-// name entry -> ranking -> title. The ranking file holds two entries and the
-// built-in ranking fills the rest; the run's 600 points (the coins over the
-// trunk and on the boulder) tie with the ninth place, so they go after it and
-// push the tenth out.
+// name entry -> ranking -> title. The run's 600 points (the coins over the
+// trunk and on the boulder) tie with the ranking file's ninth place, so they
+// go after it and push the tenth out.
 TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
-    GameFolder game("[General]\nRest=1\n", "600,TOP,2\n300,MID,1\n");
+    GameFolder game("[General]\nRest=1\n", "5000,TOP,2\n4000,TWO,1\n3000,THR,1\n2000,FOU,0\n"
+                                           "1500,FIV,0\n1200,SIX,0\n1000,SEV,0\n800,EIG,0\n"
+                                           "600,NIN,2\n300,TEN,1\n");
     // "Arcade Mode"; walk on, over the trunk and the boulder, into the brain.
     std::string keys = std::string(kToMenu) + "40 RETURN\n41\n80 RIGHT\n176 RIGHT X\n200 RIGHT\n" +
                        "232 RIGHT X\n258 RIGHT\n";
@@ -86,7 +87,7 @@ TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
     EXPECT_EQ(done.scene, "NameEntryScene");
     EXPECT_EQ(done.Text("name"), "AAA");
     EXPECT_NE(done.line.find("\"finished\":true"), std::string::npos);
-    EXPECT_NE(done.line.find("{\"score\":600,\"name\":\"TOP\",\"difficulty\":2},"
+    EXPECT_NE(done.line.find("{\"score\":600,\"name\":\"NIN\",\"difficulty\":2},"
                              "{\"score\":600,\"name\":\"AAA\",\"difficulty\":1}]"),
               std::string::npos)
         << done.line;
@@ -94,9 +95,33 @@ TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
     EXPECT_EQ(t[1021].scene, "TitleScene");
 
     const std::string file = game.Read("score.ini");
-    EXPECT_EQ(file.substr(0, 12), "8000,VRL,2\n7") << file;
-    EXPECT_EQ(file.substr(file.size() - 20), "600,TOP,2\n600,AAA,1\n") << file;
-    EXPECT_EQ(file.find("MID"), std::string::npos);
+    EXPECT_EQ(file.substr(0, 21), "5000,TOP,2\n4000,TWO,1") << file;
+    EXPECT_EQ(file.substr(file.size() - 20), "600,NIN,2\n600,AAA,1\n") << file;
+    EXPECT_EQ(file.find("TEN"), std::string::npos);
+}
+
+// Left alone, the title plays demos of stages the player never reached; none
+// of them may count as progress, or the stage select would offer them.
+TEST(FlowRun, TheAttractDemoNeverRecordsProgress) {
+    for (const std::string settings : {"", "[Save]\nLastStage=11\n; mine\n"}) {
+        GameFolder game(settings, "");
+        const std::string replays = std::string(VRELS_GAME_DIR) + "/replay";
+        ASSERT_EQ(symlink(replays.c_str(), (game.dir + "/replay").c_str()), 0);
+        if (settings.empty()) {
+            std::remove((game.dir + "/vrels.ini").c_str());
+        }
+        const auto t = game.Run("TitleScene", 20000, "");
+        size_t demos = 0;
+        for (size_t i = 2; i < t.size(); ++i) {
+            demos += t[i].scene != "TitleScene" && t[i - 1].scene == "TitleScene";
+        }
+        EXPECT_GE(demos, 2u) << "the title went on to its demos";
+        if (settings.empty()) {
+            EXPECT_NE(access((game.dir + "/vrels.ini").c_str(), F_OK), 0) << game.Read("vrels.ini");
+        } else {
+            EXPECT_EQ(game.Read("vrels.ini"), settings);
+        }
+    }
 }
 
 TEST(FlowRun, TheTrialEndingReturnsToTheTitleAfter300Frames) {

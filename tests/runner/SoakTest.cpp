@@ -7,8 +7,8 @@
 #include "app/VrelsSkarovApp.h"
 #include "lib/GraphicsBackend.h"
 #include "lib/KeyCodes.h"
+#include "lib/PictureInfo.h"
 #include "lib/Platform.h"
-#include "lib/RecordingBackend.h"
 #include "lib/ScriptedInputBackend.h"
 #include "lib/myDxGraphics.h"
 #include "object/ObjectManager.h"
@@ -44,11 +44,10 @@ public:
     std::shared_ptr<vrels::BackendTexture> LoadTexture(const std::string& file, bool,
                                                        vrels::ImageInfo* info,
                                                        std::string* error) override {
-        bool alpha = false;
-        if (!vrels::ReadTgaFacts(file, &info->width, &info->height, &alpha, error)) {
+        *error = vrels::ReadPictureInfo(file, info);
+        if (!error->empty()) {
             return nullptr;
         }
-        info->hasAlpha = alpha;
         return std::make_shared<Texture>();
     }
     void BeginFrame() override {}

@@ -4,12 +4,17 @@
 //
 //   vrels-mapc SOURCE -o FILE.tm2
 //   vrels-mapc --dump FILE [-o FILE]
-//   vrels-mapc --tmx FILE -o FILE.tmx [--tileset-image PATH]
+//   vrels-mapc --tmx FILE -o FILE.tmx [--tileset-image PATH] [--sheet FILE.tga]
 //
 // Inputs are read by their ending: ".tmx" is an editor map, ".map" a text
 // source, ".tm2" a compiled map. Any other ending is a compiled map for
 // --dump and a text source otherwise.
+//
+// A TMX file refers to the chip sheet as a PNG picture (mapchip.png beside it
+// unless --tileset-image names another), and --tmx writes that PNG from the
+// game's TGA sheet (--sheet, by default the build's game folder's).
 
+#include <cctype>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -17,6 +22,7 @@
 
 #include "tools/mapc/FileIo.h"
 #include "tools/mapc/MapSource.h"
+#include "tools/mapc/SheetPng.h"
 #include "tools/mapc/Tm2File.h"
 #include "tools/mapc/TmxFile.h"
 
@@ -32,20 +38,24 @@ struct Options {
     Mode mode = Mode::Compile;
     std::string input;
     std::string output;
-    std::string tilesetImage = "mapchip.tga";
+    std::string tilesetImage = "mapchip.png";
+    std::string sheet = VRELS_DEFAULT_SHEET;
 };
 
 void PrintUsage(std::FILE* stream) {
-    std::fputs("usage: vrels-mapc SOURCE -o FILE.tm2\n"
-               "       vrels-mapc --dump FILE [-o FILE]\n"
-               "       vrels-mapc --tmx FILE -o FILE.tmx [--tileset-image PATH]\n"
-               "Compiles a text or TMX map into a .tm2 map, prints any map as text\n"
-               "(to standard output unless -o is given), or writes any map as a TMX\n"
-               "file for a tile editor. Inputs are read by their ending: .tmx, .map\n"
-               "(source text) or .tm2; --dump reads other endings as .tm2, the other\n"
-               "modes as source text. --tileset-image names the chip\n"
-               "sheet picture as the TMX file refers to it (default mapchip.tga).\n",
-               stream);
+    std::fputs(
+        "usage: vrels-mapc SOURCE -o FILE.tm2\n"
+        "       vrels-mapc --dump FILE [-o FILE]\n"
+        "       vrels-mapc --tmx FILE -o FILE.tmx [--tileset-image PATH] [--sheet FILE.tga]\n"
+        "Compiles a text or TMX map into a .tm2 map, prints any map as text\n"
+        "(to standard output unless -o is given), or writes any map as a TMX\n"
+        "file for a tile editor. Inputs are read by their ending: .tmx, .map\n"
+        "(source text) or .tm2; --dump reads other endings as .tm2, the other\n"
+        "modes as source text. --tileset-image names the chip\n"
+        "sheet picture as the TMX file refers to it (default mapchip.png, beside\n"
+        "it); a .png name gets a PNG copy of the game's sheet, --sheet "
+        "(default\n" VRELS_DEFAULT_SHEET ").\n",
+        stream);
 }
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -56,11 +66,11 @@ bool ParseOptions(int argc, char** argv, Options& options) {
                 return false;
             }
             options.mode = arg == "--dump" ? Mode::Dump : Mode::Tmx;
-        } else if (arg == "--tileset-image") {
+        } else if (arg == "--tileset-image" || arg == "--sheet") {
             if (i + 1 >= argc) {
                 return false;
             }
-            options.tilesetImage = argv[++i];
+            (arg == "--sheet" ? options.sheet : options.tilesetImage) = argv[++i];
         } else if (arg == "-o") {
             if (i + 1 >= argc || !options.output.empty()) {
                 return false;
@@ -80,6 +90,14 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool IsPngName(const std::string& name) {
+    std::string lower = name;
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return EndsWith(lower, ".png");
 }
 
 std::string BaseName(const std::string& path) {
@@ -175,6 +193,24 @@ bool WriteText(const std::string& path, const std::string& text) {
     return true;
 }
 
+// The PNG copy of the chip sheet that the TMX file refers to, where it refers
+// to it (relative names from the TMX file's folder). Another kind of picture
+// is the user's own choice and gets no copy.
+bool WriteSheetCopy(const Options& options) {
+    if (!IsPngName(options.tilesetImage)) {
+        return true;
+    }
+    const std::string png = options.tilesetImage[0] == '/'
+                                ? options.tilesetImage
+                                : FolderOf(options.output) + options.tilesetImage;
+    std::string error;
+    if (!mapc::WriteSheetPng(options.sheet, png, error)) {
+        std::fprintf(stderr, "vrels-mapc: %s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
+
 int Run(const Options& options) {
     const std::optional<mapc::TileMap> map = LoadMap(options.input, KindOfInput(options));
     if (!map) {
@@ -197,7 +233,8 @@ int Run(const Options& options) {
         written = WriteText(options.output, mapc::WriteMapSource(*map, BaseName(options.input)));
         break;
     case Mode::Tmx:
-        written = WriteText(options.output, mapc::WriteTmx(*map, options.tilesetImage));
+        written = WriteText(options.output, mapc::WriteTmx(*map, options.tilesetImage)) &&
+                  WriteSheetCopy(options);
         break;
     }
     return written ? kExitOk : kExitFailed;

@@ -184,3 +184,23 @@ TEST_F(NameEntry, ConfirmingTheEndMarkDoesNotAlsoLeaveTheRanking) {
     EXPECT_TRUE(scene->finished);
     EXPECT_EQ(Step(*scene, {dik::RETURN}), "") << "held, not pressed again";
 }
+
+// The ranking's heading is placed by its picture's top-left corner at
+// (320, 74), as every texture of a store is placed until its centre is set.
+TEST_F(NameEntry, TheRankingHeadingsTopLeftCornerSitsAt320By74) {
+    scene->finished = true;
+    scene->carouselSize = 10.0f;
+    recorder->ClearDraws();
+    scene->Draw();
+    const vrels::DrawRecord* heading = nullptr;
+    for (const auto& draw : recorder->Draws()) {
+        if (draw.texture == "RankingHeading") {
+            heading = &draw;
+        }
+    }
+    ASSERT_NE(heading, nullptr) << "the ranking is shown";
+    EXPECT_FLOAT_EQ(heading->vertices[0].x, 319.5f);
+    EXPECT_FLOAT_EQ(heading->vertices[0].y, 73.5f);
+    EXPECT_FLOAT_EQ(heading->vertices[3].x, 319.5f + 183.0f);
+    EXPECT_FLOAT_EQ(heading->vertices[3].y, 73.5f + 28.0f);
+}

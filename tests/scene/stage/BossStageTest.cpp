@@ -207,3 +207,27 @@ TEST_F(BossStages, TheLastStageRunsBothFormsAndEndsInSilenceWithoutTheBonus) {
     boss->OnMessage("event", five);
     EXPECT_EQ(Commands(), 1);
 }
+
+// "bosspos" tells where the first form fell. A position is taken whole or not
+// at all: a good x with a bad y would put the second form where the first
+// never was.
+TEST_F(BossStages, TheFallenPositionIsTakenOnlyWhenBothNumbersRead) {
+    vrels::SetLogPath("/dev/null");
+    StartBossStage("Stage5bossScene", bosstest::Arena());
+    auto& last = dynamic_cast<Stage5bossScene&>(*boss);
+    std::vector<std::string> good{"120", "-40", "true"};
+    boss->OnMessage("bosspos", good);
+    EXPECT_EQ(last.fallenX, 120);
+    EXPECT_EQ(last.fallenY, -40);
+    EXPECT_TRUE(last.fallenFacingLeft);
+    for (std::vector<std::string> bad : {std::vector<std::string>{"300", "x", "false"},
+                                         {"y", "200", "false"},
+                                         {"300", "2.5", "false"},
+                                         {"300", "200"}}) {
+        boss->OnMessage("bosspos", bad);
+        EXPECT_EQ(last.fallenX, 120) << bad[0] << "," << bad[1];
+        EXPECT_EQ(last.fallenY, -40) << bad[0] << "," << bad[1];
+        EXPECT_TRUE(last.fallenFacingLeft);
+    }
+    vrels::SetLogPath("log.txt");
+}
