@@ -122,7 +122,8 @@ protected:
 
 private:
     void Report(int line, const char* call, const std::string& detail);
-    void DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha);
+    void DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha,
+                   const vrels::DrawFacts& facts);
     bool FrameWanted() const { return !drawOnlyCaptures_ || !pendingCaptures_.empty(); }
     std::vector<std::string> pendingCaptures_;
     std::vector<std::string> failedCaptures_;
