@@ -122,8 +122,10 @@ TEST_F(EnemyPlacement, EdgesTinyMapsAndSolidRockDoNotTrapOrBreakTheKinds) {
             continue;
         }
         ASSERT_TRUE(std::isfinite(view->x) && std::isfinite(view->y)) << typeid(*view).name();
+        // A walker in a map without a floor falls out of sight for good;
+        // nothing may be thrown sideways or upwards.
         EXPECT_LT(std::fabs(view->x), 2000.0f) << typeid(*view).name();
-        EXPECT_LT(view->y, 2000.0f) << typeid(*view).name();
+        EXPECT_GT(view->y, -2000.0f) << typeid(*view).name();
         enemies += dynamic_cast<const EnemyBase*>(view) ? 1 : 0;
     }
     EXPECT_GT(enemies, 0);

@@ -77,9 +77,9 @@ TEST(DrawGoldens, TitleMenu) {
 TEST(DrawGoldens, StageOpeningFadeAndABusyFrame) {
     stagerun::ScratchGameFolder folder;
     ASSERT_FALSE(folder.path.empty());
-    CheckGoldenFrames(
-        RunIn(folder.path, "Trial1_1Scene", 305, StageKeys("trial1_1")),
-        {{"stage_opening_fade", 20, {"Black", "NormalFont"}}, {"stage_busy", 305, {"Enemy"}}});
+    CheckGoldenFrames(RunIn(folder.path, "Trial1_1Scene", 305, StageKeys("trial1_1")),
+                      {{"stage_opening_fade", 60, {"Black", "gfx/frame/skarov_gauge.tga"}},
+                       {"stage_busy", 305, {"Met", "Itemget"}}});
 }
 
 TEST(DrawGoldens, TheBrainThrowingFireballs) {
@@ -105,11 +105,11 @@ TEST(DrawGoldens, TheLastStageFromConversationToRanking) {
     auto options = RunIn(arena.path, "Stage5bossScene", 5800, FightKeys("last_boss_fight"));
     options.unhurtable = true;
     CheckGoldenFrames(options, {
-                                   {"conversation", 300, {"Black"}},
+                                   {"conversation", 300, {"Black", "adv/d07.tga"}},
                                    {"boss_first_form", 1495, {"Marfes"}},
                                    {"boss_second_form", 3885, {"Marfes2"}},
                                    {"ending_roll", 5350, {"Bg", "Credit", "Senga"}},
                                    {"name_entry", 5646, {"NormalFont"}},
-                                   {"ranking", 5800, {"gfx/ranking.tga"}},
+                                   {"ranking", 5800, {"RankingHeading", "RankingDigits"}},
                                });
 }

@@ -122,7 +122,9 @@ void CheckGoldenFrames(vrels::RunnerOptions options, const std::vector<GoldenFra
         const std::string expected = ReadAll(path, &found);
         ASSERT_TRUE(found) << path << " is missing: run scripts/update-draw-goldens.sh";
         const std::string difference = DescribeDifference(path, expected, actual);
-        EXPECT_TRUE(difference.empty()) << difference;
+        if (!difference.empty()) {
+            ADD_FAILURE() << difference;
+        }
     }
 }
 

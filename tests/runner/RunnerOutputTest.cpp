@@ -157,6 +157,7 @@ TEST_F(RunnerOutput, DrawListingsAreWrittenForTheAskedFramesAndLeaveTheTraceAlon
         << "the view scrolls while the heroine runs";
 
     // A listing that cannot be written ends the run naming it.
+    fs::remove(vrels::DrawsFileName(listed.shotsDir, 150));
     fs::create_directories(vrels::DrawsFileName(listed.shotsDir, 150));
     EXPECT_NE(RunError(listed).find(vrels::DrawsFileName(listed.shotsDir, 150)), std::string::npos);
 
