@@ -30,11 +30,11 @@ GAME_LOGIC = ["enemy", "player", "world", "event", "ui", "object", "scene"]
 # listings watch every subsystem.
 ALWAYS = ["DrawGoldens"]
 SUBSYSTEM_TESTS = {
-    "enemy": ["Bosses", "BossAttacks", "Enemy", "KindCombat", "KindMotion", "Projectiles",
+    "enemy": ["Bosses", "BossAttacks", "Enemy", "KindTable", "KindCombat", "KindMotion", "Projectiles",
               "BossStages", "BossRun", "LastStageRun"],
     "player": ["PlayerMovement", "GunFixture", "StageScenePieces", "StageFlow", "StageClear",
                "RunnerOutput", "StageRun"],
-    "world": ["World", "StageScenePieces", "StageFlow", "EnemyPlacement", "StageRun"],
+    "world": ["World", "BlockTable", "StageScenePieces", "StageFlow", "EnemyPlacement", "StageRun"],
     "event": ["Conversation", "DialogueScripts", "BossStages", "BossRun", "LastStageRun"],
     "ui": ["FontMetrics", "TextAndMenus", "TextPen", "Menus", "NameEntry"],
     "object": ["ObjectManager", "ObjectBase", "ViewObject", "Collision", "StageFlow"],
