@@ -30,8 +30,8 @@ GAME_LOGIC = ["enemy", "player", "world", "event", "ui", "object", "scene"]
 # listings watch every subsystem.
 ALWAYS = ["DrawGoldens"]
 SUBSYSTEM_TESTS = {
-    "enemy": ["Bosses", "BossAttacks", "Enemy", "KindTable", "KindCombat", "KindMotion", "Projectiles",
-              "BossStages", "BossRun", "LastStageRun"],
+    "enemy": ["Bosses", "BossAttacks", "Enemy", "KindTable", "KindCombat", "KindMotion",
+              "Projectiles", "BossStages", "BossRun", "LastStageRun"],
     "player": ["PlayerMovement", "GunFixture", "StageScenePieces", "StageFlow", "StageClear",
                "RunnerOutput", "StageRun"],
     "world": ["World", "BlockTable", "StageScenePieces", "StageFlow", "EnemyPlacement", "StageRun"],
@@ -171,7 +171,7 @@ def main():
             code, output, test_time = run(
                 env_run + ["ctest", "--test-dir", args.build_dir, "-R", pattern, "-j2",
                            "--stop-on-failure", "--timeout", "300"], out, args.timeout)
-            failed = re.findall(r"\d+ - (\S+) \(Failed\)", output)
+            failed = re.findall(r"\d+ - (\S+) \((?:Failed|SEGFAULT|Timeout|[^)]*)\)", output)
             killed = code != 0
             verdict = "killed by " + (failed[0] if failed else "a failure") if killed else "SURVIVED"
             entry = "%s:%d  %s -> %s  %s  (build %ds, tests %ds)" % (

@@ -8,6 +8,7 @@
 #include "enemy/ArcKnife.h"
 #include "enemy/Beam.h"
 #include "enemy/Brain.h"
+#include "enemy/Burner.h"
 #include "enemy/Death.h"
 #include "enemy/Dummy.h"
 #include "enemy/FireBall.h"
@@ -22,6 +23,7 @@
 #include "enemy/PataPata.h"
 #include "enemy/PataPataFloat.h"
 #include "enemy/Togezo.h"
+#include "resource/ImageStore.h"
 
 #include <functional>
 #include <memory>
@@ -128,4 +130,50 @@ TEST(KindTable, EveryKindIsMadeWithItsOwnNumbers) {
     EXPECT_FLOAT_EQ(FireBall(1).vx, 4.0f);
     EXPECT_FLOAT_EQ(ArcFireball(false).vx, 1.5f);
     EXPECT_FLOAT_EQ(ArcKnife(false).vx, 2.5f);
+}
+
+namespace {
+
+class KindDrawing : public EngineFixture {};
+
+} // namespace
+
+TEST_F(KindDrawing, FlameJetsBurnFromTheirNozzleInEveryDirection) {
+    // The flame picture (64 x 32 frames stacked) points right and turns about
+    // its middle: a jet is drawn only while it burns, frame by frame.
+    DeclareImage("gfx/enemy/burner.tga", 64, 96);
+    app->images->Load("Burner", "gfx/enemy/burner.tga", false);
+    struct Case {
+        int direction;
+        float angle;
+        bool flipped;
+    };
+    const Case cases[] = {{Burner::Left, 0.0f, true},
+                          {Burner::Right, 0.0f, false},
+                          {Burner::Up, -1.570795f, false},
+                          {Burner::Down, 1.570795f, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.direction);
+        Burner jet(c.direction);
+        jet.x = 200;
+        jet.y = 100;
+        recorder->ClearDraws();
+        jet.Draw();
+        EXPECT_TRUE(recorder->Draws().empty()) << "an idle jet shows nothing";
+        jet.burning = true;
+        jet.animation = 12; // the third frame
+        jet.Draw();
+        ASSERT_EQ(recorder->Draws().size(), 1u);
+        const vrels::DrawFacts& f = recorder->Draws()[0].facts;
+        EXPECT_EQ(f.rect[0], 0);
+        EXPECT_EQ(f.rect[1], 64);
+        EXPECT_EQ(f.rect[2], 64);
+        EXPECT_EQ(f.rect[3], 96);
+        EXPECT_FLOAT_EQ(f.cx, 32.0f);
+        EXPECT_FLOAT_EQ(f.cy, 16.0f);
+        EXPECT_FLOAT_EQ(f.x, 200.0f);
+        EXPECT_FLOAT_EQ(f.y, 100.0f);
+        EXPECT_FLOAT_EQ(f.angle, c.angle);
+        EXPECT_EQ(f.flipH, c.flipped);
+    }
 }
