@@ -9,6 +9,7 @@
 #include "lib/KeyCodes.h"
 #include "lib/NullGraphicsBackend.h"
 #include "lib/Platform.h"
+#include "lib/RecordingBackend.h"
 #include "lib/ScriptedInputBackend.h"
 #include "lib/myDxGraphics.h"
 #include "lib/myInput.h"
@@ -266,7 +267,8 @@ bool ParseKeyScript(const std::string& text, KeyScript* script, std::string* err
 
 std::string RunnerUsage() {
     return "usage: vrels-run [--dir DIR] [--scene NAME] [--frames N] [--keys FILE]\n"
-           "                 [--buttons FILE] [--shot-at F,F,...] [--shots DIR] [--trace FILE]\n"
+           "                 [--buttons FILE] [--shot-at F,F,...] [--draws-at F,F,...]\n"
+           "                 [--shots DIR] [--trace FILE]\n"
            "                 [--audio-out FILE.wav] [--stats] [--unhurtable] [--demo]\n"
            "       vrels-run [--dir DIR] --music INTRO [LOOP] --seconds S --audio-out FILE.wav\n"
            "scenes for --scene:\n" +
@@ -311,7 +313,7 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             if (!value(&options->buttonsFile)) {
                 return false;
             }
-        } else if (a == "--shot-at") {
+        } else if (a == "--shot-at" || a == "--draws-at") {
             if (!value(&v)) {
                 return false;
             }
@@ -320,10 +322,10 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             while (std::getline(list, item, ',')) {
                 int frame = 0;
                 if (!ParseInt(item, &frame)) {
-                    *error = "--shot-at needs frame numbers, got \"" + item + "\"";
+                    *error = a + " needs frame numbers, got \"" + item + "\"";
                     return false;
                 }
-                options->shotAt.push_back(frame);
+                (a == "--shot-at" ? options->shotAt : options->drawsAt).push_back(frame);
             }
         } else if (a == "--shots") {
             if (!value(&options->shotsDir)) {
@@ -381,13 +383,26 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
             return false;
         }
     }
+    for (const int frame : options->drawsAt) {
+        if (frame < 1 || frame > options->frames) {
+            *error = (boost::format("--draws-at %d lies outside the run's frame steps 1 to %d") %
+                      frame % options->frames)
+                         .str();
+            return false;
+        }
+    }
+    if (!options->shotAt.empty() && !options->drawsAt.empty()) {
+        *error = "--shot-at and --draws-at cannot be used in one run";
+        return false;
+    }
     if (!options->music.empty() && (options->audioOut.empty() || options->seconds <= 0.0)) {
         *error = "--music needs --seconds and --audio-out";
         return false;
     }
     // Captures go only where they are asked to, never silently beside the run.
-    if (!options->shotAt.empty() && !shotsGiven) {
-        *error = "--shot-at needs --shots DIR, the folder the captures are saved in";
+    if ((!options->shotAt.empty() || !options->drawsAt.empty()) && !shotsGiven) {
+        *error = std::string(options->shotAt.empty() ? "--draws-at" : "--shot-at") +
+                 " needs --shots DIR, the folder the captures are saved in";
         return false;
     }
     if (!IsSceneRegistered(options->scene)) {
@@ -400,6 +415,10 @@ bool ParseRunnerArguments(const std::vector<std::string>& args, RunnerOptions* o
 
 std::string ShotFileName(const std::string& dir, int frame) {
     return (boost::format("%s/shot_%06d.png") % dir % frame).str();
+}
+
+std::string DrawsFileName(const std::string& dir, int frame) {
+    return (boost::format("%s/draws_%06d.txt") % dir % frame).str();
 }
 
 int RunHeadless(const RunnerOptions& options) {
@@ -439,6 +458,8 @@ int RunHeadless(const RunnerOptions& options) {
         std::fprintf(stderr, "vrels-run: cannot remove %s: %s\n", LogPath().c_str(),
                      std::strerror(errno));
     }
+    // Each run starts as a fresh game does, whatever ran before in this process.
+    DxGraphics::ResetTiledOffset();
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("VRELS_NO_DIALOGS", "1", 1);
 
@@ -452,6 +473,7 @@ int RunHeadless(const RunnerOptions& options) {
         }
     }
     const std::set<int> shots(options.shotAt.begin(), options.shotAt.end());
+    const std::set<int> listings(options.drawsAt.begin(), options.drawsAt.end());
 
     AppOptions appOptions;
     appOptions.headless = true;
@@ -462,7 +484,11 @@ int RunHeadless(const RunnerOptions& options) {
     appOptions.demo = options.demo;
     // Without captures nothing is ever looked at: draw nothing at all. The
     // scenes still run their draw passes, so the game goes exactly the same way.
-    if (shots.empty()) {
+    // Draw listings come from the recording back end, which checks the
+    // pictures but never decodes them.
+    if (!listings.empty()) {
+        appOptions.graphicsBackend = std::make_unique<RecordingBackend>();
+    } else if (shots.empty()) {
         appOptions.graphicsBackend = std::make_unique<NullGraphicsBackend>();
     }
     // With --audio-out the sound goes to an offline mixer instead of nowhere.
@@ -507,6 +533,9 @@ int RunHeadless(const RunnerOptions& options) {
             }
             if (shots.count(frame)) {
                 app.graphics->RequestCapture(ShotFileName(shotsDir, frame));
+            }
+            if (listings.count(frame)) {
+                app.graphics->RequestCapture(DrawsFileName(shotsDir, frame));
             }
             app.OnIdle(frame);
             ++steps;

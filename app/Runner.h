@@ -18,7 +18,10 @@ struct RunnerOptions {
     std::string keysFile;    // "FRAME KEY KEY ..." per line
     std::string buttonsFile; // replay-format bytes fed as live buttons
     std::vector<int> shotAt; // frame steps whose presented frame is saved
-    std::string shotsDir = ".";
+    // Frame steps whose draws are listed as text (the recording back end);
+    // not together with shotAt.
+    std::vector<int> drawsAt;
+    std::string shotsDir = ".";     // where the pictures and listings go
     std::string traceFile;          // one JSON object per frame step
     std::string audioOut;           // WAV of the sound output, rendered offline
     std::vector<std::string> music; // --music INTRO [LOOP]: play only this piece
@@ -44,5 +47,7 @@ int RunHeadless(const RunnerOptions& options);
 
 // File name of the capture taken at a frame step.
 std::string ShotFileName(const std::string& dir, int frame);
+// File name of the draw listing taken at a frame step.
+std::string DrawsFileName(const std::string& dir, int frame);
 
 } // namespace vrels

@@ -229,7 +229,8 @@ void DxGraphics::SetBlendMode(int mode) {
     }
 }
 
-void DxGraphics::DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha) {
+void DxGraphics::DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha,
+                           const vrels::DrawFacts& facts) {
     if (!impl->backend || !FrameWanted()) {
         return;
     }
@@ -237,11 +238,18 @@ void DxGraphics::DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], floa
         ++quadsDrawn_;
         pixelsFilled_ += vrels::OnScreenArea(v);
     }
-    impl->backend->DrawQuad(texture->impl->texture.get(), texture->name, v, AlphaByte(alpha),
-                            deviceBlend_);
+    impl->backend->DrawDescribedQuad(texture->impl->texture.get(), texture->name, v,
+                                     AlphaByte(alpha), deviceBlend_, facts);
 }
 
 namespace {
+void SetFactsRect(vrels::DrawFacts* facts, int left, int top, int right, int bottom) {
+    facts->rect[0] = left;
+    facts->rect[1] = top;
+    facts->rect[2] = right;
+    facts->rect[3] = bottom;
+}
+
 void ImageSize(const CTexture* texture, float* w, float* h) {
     const auto& info = texture->impl->info;
     if (info.width == 0 || info.height == 0) {
@@ -303,7 +311,18 @@ void DxGraphics::DrawSprite(CTexture* texture, float x, float y, float alpha, fl
         v[i].u = us[i];
         v[i].v = vs[i];
     }
-    DrawStrip(texture, v, alpha);
+    vrels::DrawFacts facts;
+    facts.kind = vrels::DrawFacts::Sprite;
+    SetFactsRect(&facts, texture->left, texture->top, texture->right, texture->bottom);
+    facts.x = x;
+    facts.y = y;
+    facts.cx = texture->cx;
+    facts.cy = texture->cy;
+    facts.scale = s;
+    facts.angle = angle;
+    facts.flipH = texture->flipH;
+    facts.flipV = texture->flipV;
+    DrawStrip(texture, v, alpha, facts);
 }
 
 void DxGraphics::DrawQuad(CTexture* texture, const Point2f corners[4], float alpha,
@@ -319,10 +338,14 @@ void DxGraphics::DrawQuad(CTexture* texture, const Point2f corners[4], float alp
     float uR = 1;
     float vT = 0;
     float vB = 1;
+    vrels::DrawFacts facts;
+    facts.kind = vrels::DrawFacts::Quad;
+    float W = 0;
+    float H = 0;
+    ImageSize(texture, &W, &H);
+    SetFactsRect(&facts, 0, 0, static_cast<int>(W), static_cast<int>(H));
     if (rect) {
-        float W = 0;
-        float H = 0;
-        ImageSize(texture, &W, &H);
+        SetFactsRect(&facts, rect->left, rect->top, rect->right, rect->bottom);
         uL = static_cast<float>(rect->left) / W;
         uR = static_cast<float>(rect->right) / W;
         vT = static_cast<float>(rect->top) / H;
@@ -339,7 +362,7 @@ void DxGraphics::DrawQuad(CTexture* texture, const Point2f corners[4], float alp
         v[i].u = us[i];
         v[i].v = vs[i];
     }
-    DrawStrip(texture, v, alpha);
+    DrawStrip(texture, v, alpha, facts);
 }
 
 void DxGraphics::DrawTiled(CTexture* texture, const TexRect& rect, float dx, float dy,
@@ -428,7 +451,16 @@ void DxGraphics::DrawSprite3D(float x, float y, float ox, float oy, float z, flo
         v[i].u = us[i];
         v[i].v = vs[i];
     }
-    DrawStrip(texture, v, alpha);
+    vrels::DrawFacts facts;
+    facts.kind = vrels::DrawFacts::Sprite3D;
+    SetFactsRect(&facts, rect.left, rect.top, rect.right, rect.bottom);
+    facts.x = x;
+    facts.y = y;
+    facts.cx = ox;
+    facts.cy = oy;
+    facts.scale = scale;
+    facts.angle = yaw;
+    DrawStrip(texture, v, alpha, facts);
 }
 
 void DxGraphics::Register(CTexture* texture) {

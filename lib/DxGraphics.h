@@ -125,7 +125,8 @@ private:
     // A draw outside a frame repeats every frame: the first of each kind is
     // reported with a message box, later ones only go to the log.
     void ReportStrayDraw(int line, bool* reported, const std::string& file);
-    void DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha);
+    void DrawStrip(CTexture* texture, const vrels::QuadVertex v[4], float alpha,
+                   const vrels::DrawFacts& facts);
     bool FrameWanted() const { return !drawOnlyCaptures_ || !pendingCaptures_.empty(); }
     std::vector<std::string> pendingCaptures_;
     std::vector<std::string> failedCaptures_;

@@ -34,6 +34,24 @@ public:
 
 enum class DeviceState { Ok, Lost, NotReset };
 
+// The engine's own terms for one quad: which kind of draw made it, the source
+// rectangle in pixels and, for sprites, where the centre landed, the centre
+// within the rectangle, the scale, the angle and the flips. Back ends that
+// keep a readable record of a frame use them; the others draw the vertices.
+struct DrawFacts {
+    enum Kind { Sprite, Quad, Sprite3D };
+    Kind kind = Sprite;
+    int rect[4] = {0, 0, 0, 0}; // left, top, right, bottom
+    float x = 0;                // Sprite, Sprite3D: the screen position asked for
+    float y = 0;
+    float cx = 0; // Sprite: the centre; Sprite3D: the pivot offset
+    float cy = 0;
+    float scale = 1;
+    float angle = 0; // Sprite: turn in radians; Sprite3D: yaw
+    bool flipH = false;
+    bool flipV = false;
+};
+
 class GraphicsBackend {
 public:
     virtual ~GraphicsBackend() = default;
@@ -49,6 +67,13 @@ public:
     // load: the back end then draws its placeholder pattern.
     virtual void DrawQuad(const BackendTexture* texture, const std::string& textureName,
                           const QuadVertex vertices[4], std::uint8_t alpha, int blend) = 0;
+    // The same quad with the call that made it.
+    virtual void DrawDescribedQuad(const BackendTexture* texture, const std::string& textureName,
+                                   const QuadVertex vertices[4], std::uint8_t alpha, int blend,
+                                   const DrawFacts& facts) {
+        (void)facts;
+        DrawQuad(texture, textureName, vertices, alpha, blend);
+    }
     virtual DeviceState TestCooperativeLevel() = 0;
     virtual bool Reset() = 0;
     // Saves the frame being built (before present) as a PNG file.

@@ -1,6 +1,11 @@
 #include "lib/RecordingBackend.h"
 
+#include "lib/DrawListing.h"
 #include "lib/PictureInfo.h"
+
+#include <algorithm>
+#include <fstream>
+#include <vector>
 
 namespace vrels {
 
@@ -40,6 +45,22 @@ void RecordingBackend::DrawQuad(const BackendTexture* texture, const std::string
     record.blend = blend;
     record.placeholder = texture == nullptr;
     draws_.push_back(record);
+}
+
+void RecordingBackend::DrawDescribedQuad(const BackendTexture* texture,
+                                         const std::string& textureName,
+                                         const QuadVertex vertices[4], std::uint8_t alpha,
+                                         int blend, const DrawFacts& facts) {
+    DrawQuad(texture, textureName, vertices, alpha, blend);
+    draws_.back().described = true;
+    draws_.back().facts = facts;
+}
+
+bool RecordingBackend::CaptureFrame(const std::string& listingFile) {
+    std::ofstream out(listingFile, std::ios::trunc);
+    out << DrawListing(draws_, std::min(frameStart_, draws_.size()));
+    out.close();
+    return static_cast<bool>(out);
 }
 
 } // namespace vrels

@@ -1,7 +1,8 @@
 #pragma once
 // A back end that draws nothing and remembers every draw, for tests and for
 // runs without any renderer. Image sizes come from the picture check
-// (lib/PictureInfo.h), or from sizes a test declares.
+// (lib/PictureInfo.h), or from sizes a test declares. A capture writes the
+// frame's draws as a text listing (lib/DrawListing.h) instead of a picture.
 #include "lib/GraphicsBackend.h"
 
 #include <map>
@@ -16,16 +17,25 @@ struct DrawRecord {
     std::uint8_t alpha = 0;
     int blend = 0;
     bool placeholder = false;
+    // The call that made the quad; false for quads handed over bare.
+    bool described = false;
+    DrawFacts facts;
 };
 
 class RecordingBackend : public GraphicsBackend {
 public:
     std::shared_ptr<BackendTexture> LoadTexture(const std::string& file, bool powerOfTwo,
                                                 ImageInfo* info, std::string* error) override;
-    void BeginFrame() override { ++frames_; }
+    void BeginFrame() override {
+        ++frames_;
+        frameStart_ = draws_.size();
+    }
     bool Present() override { return !lost_; }
     void DrawQuad(const BackendTexture* texture, const std::string& textureName,
                   const QuadVertex vertices[4], std::uint8_t alpha, int blend) override;
+    void DrawDescribedQuad(const BackendTexture* texture, const std::string& textureName,
+                           const QuadVertex vertices[4], std::uint8_t alpha, int blend,
+                           const DrawFacts& facts) override;
     DeviceState TestCooperativeLevel() override {
         return lost_ ? DeviceState::NotReset : DeviceState::Ok;
     }
@@ -34,13 +44,17 @@ public:
         ++resets_;
         return true;
     }
-    bool CaptureFrame(const std::string&) override { return false; }
+    // Writes the draws of the frame being built, one line each.
+    bool CaptureFrame(const std::string& listingFile) override;
     void NotifyReset() override { lost_ = true; }
 
     // Declares an image size for a file name without touching the disk.
     void DeclareImage(const std::string& file, unsigned width, unsigned height);
     const std::vector<DrawRecord>& Draws() const { return draws_; }
-    void ClearDraws() { draws_.clear(); }
+    void ClearDraws() {
+        draws_.clear();
+        frameStart_ = 0;
+    }
     int Frames() const { return frames_; }
     int Resets() const { return resets_; }
     int Loads() const { return loads_; }
@@ -50,6 +64,7 @@ public:
 private:
     std::map<std::string, std::pair<unsigned, unsigned>> declared_;
     std::vector<DrawRecord> draws_;
+    size_t frameStart_ = 0; // the first draw of the frame being built
     int frames_ = 0;
     int resets_ = 0;
     int loads_ = 0;

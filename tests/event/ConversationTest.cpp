@@ -1,12 +1,11 @@
 // Conversations: the timing of lines and portraits, the hurry rule, the
-// command queue, the pictures, and the dialogue table.
+// command queue and the pictures.
 #include "../support/EngineFixture.h"
 
 #include "app/Log.h"
 #include "event/AdvObject.h"
 #include "event/AdvPicture.h"
 #include "event/Black.h"
-#include "event/DialogueScripts.h"
 #include "event/MessObject.h"
 #include "event/StandObject.h"
 #include "lib/KeyCodes.h"
@@ -230,40 +229,4 @@ TEST_F(Conversation, PicturesAreLoadedPerPortraitAndMissingOnesReportedOnce) {
     event->Draw();
     EXPECT_GE(static_cast<int>(recorder->Draws().size()), draws + 3)
         << "the missing pictures are drawn as placeholders";
-}
-
-TEST_F(Conversation, TheDialogueTableReadsIntoSteps) {
-    for (const std::string& name : DialogueNames()) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(FindDialogue(name).empty());
-    }
-    EXPECT_EQ(DialogueNames().size(), 7u);
-
-    const DialogueScript& first = FindDialogue("Stage1bossScene");
-    using S = DialogueStep;
-    const DialogueScript expected = {
-        {S::Stand, "mary0", 0},  {S::Message, "a01", 0}, {S::Kick, "", 0},
-        {S::Stand, "ghost0", 1}, {S::Message, "a02", 1}, {S::Message, "a03", 1},
-        {S::Message, "a04", 1},  {S::Message, "a05", 1}, {S::Message, "a06", 1},
-        {S::Kick, "", 0},        {S::Stand, "boss1", 0}, {S::Message, "a07", 0},
-        {S::Message, "a08", 1},  {S::Message, "a09", 0}, {S::Message, "a10", 0},
-        {S::Wait, "", 110},      {S::Kick, "", 1},       {S::Kick, "", 0},
-        {S::Wait, "", 10}};
-    EXPECT_EQ(first, expected);
-
-    // The ellipsis runs through two-digit numbers, and b01 is said twice.
-    int lines = 0;
-    for (const auto& step : FindDialogue("Stage2bossScene")) {
-        lines += step.kind == DialogueStep::Message ? 1 : 0;
-    }
-    EXPECT_EQ(lines, 1 + 11 + 2 + 8 + 1);
-    const DialogueScript second = FindDialogue("Stage5bossScene/2");
-    EXPECT_NE(std::find(second.begin(), second.end(), DialogueStep{S::Message, "e28_3", 1}),
-              second.end());
-
-    EXPECT_THROW(ParseDialogue("l a05...a03"), std::invalid_argument);
-    EXPECT_THROW(ParseDialogue("R a01...a02"), std::invalid_argument);
-    EXPECT_THROW(ParseDialogue("X a01"), std::invalid_argument);
-    EXPECT_THROW(ParseDialogue("W ten"), std::invalid_argument);
-    EXPECT_THROW(FindDialogue("NoSuchScene"), std::out_of_range);
 }

@@ -3,6 +3,7 @@
 #include "resource/ImageStore.h"
 
 #include "app/Log.h"
+#include "lib/DrawListing.h"
 #include "lib/Platform.h"
 
 #include <cmath>
@@ -230,4 +231,30 @@ TEST_F(Drawing, HostilePicturesAreRefusedByNameAndDrawAsThePlaceholder) {
         << text;
     EXPECT_NE(text.find("rle_cut.tga: the file ends before its pixel data does"), std::string::npos)
         << text;
+}
+
+TEST_F(Drawing, TheListingNamesEachDrawInTheSpritesOwnTerms) {
+    CTexture* t = Sprite16();
+    t->scale = 1.5f;
+    t->flipH = true;
+    app->graphics->DrawSprite(t, 100.25f, -3, 0.5f, 0.7854f, BlendAdd);
+    EXPECT_EQ(vrels::DrawListingLine(Last(), 7),
+              "7 sprite \"t\" rect 16,0,32,16 at 100.25,-3 centre 8,8 scale 1.5 angle 0.785 "
+              "flip h alpha 127 blend 2");
+    const Point2f corners[4] = {{10, 20}, {30, 20}, {30, 40}, {10, 40}};
+    app->graphics->BeginFrame();
+    app->graphics->DrawQuad(t, corners, 1.0f);
+    app->graphics->EndFrame();
+    EXPECT_EQ(vrels::DrawListingLine(Last(), 0),
+              "0 quad \"t\" rect 0,0,64,32 corners 9.5,19.5 29.5,19.5 9.5,39.5 29.5,39.5 "
+              "alpha 255 blend 1");
+    // A picture that failed to load is marked; odd bytes in names are escaped.
+    vrels::DrawRecord bare = Last();
+    bare.texture = std::string("adv/mary0.tga\x01", 14);
+    bare.placeholder = true;
+    EXPECT_EQ(vrels::DrawListingLine(bare, 3),
+              "3 quad \"adv/mary0.tga\\x01\" rect 0,0,64,32 corners 9.5,19.5 29.5,19.5 9.5,39.5 "
+              "29.5,39.5 alpha 255 blend 1 missing");
+    EXPECT_EQ(vrels::DrawListing(recorder->Draws(), recorder->Draws().size() - 1),
+              vrels::DrawListingLine(Last(), 0) + "\n");
 }

@@ -218,3 +218,44 @@ TEST_F(RunnerOutput, EachRunStartsAFreshLog) {
     EXPECT_EQ(log.find("earlier run"), std::string::npos);
     EXPECT_NE(log.find("Direct3DCreate9"), std::string::npos) << log;
 }
+
+TEST_F(RunnerOutput, DrawListingsAreWrittenForTheAskedFramesAndLeaveTheTraceAlone) {
+    vrels::RunnerOptions plain = StageRun(150);
+    plain.traceFile = folder + "/plain.jsonl";
+    ASSERT_EQ(vrels::RunHeadless(plain), 0);
+
+    vrels::RunnerOptions listed = StageRun(150);
+    listed.traceFile = folder + "/listed.jsonl";
+    listed.drawsAt = {149, 150};
+    listed.shotsDir = folder + "/x/listings";
+    ASSERT_EQ(vrels::RunHeadless(listed), 0);
+    EXPECT_TRUE(ReadFile(plain.traceFile) == ReadFile(listed.traceFile)) << "the traces differ";
+    const std::string listing = ReadFile(vrels::DrawsFileName(listed.shotsDir, 150));
+    ASSERT_FALSE(listing.empty());
+    EXPECT_EQ(listing.rfind("0 sprite \"", 0), 0u) << listing.substr(0, 200);
+    EXPECT_NE(listing.find(" \"NormalFont\" rect "), std::string::npos) << "the HUD's text";
+    EXPECT_NE(ReadFile(vrels::DrawsFileName(listed.shotsDir, 149)), listing)
+        << "the view scrolls while the heroine runs";
+
+    // A listing that cannot be written ends the run naming it.
+    fs::remove(vrels::DrawsFileName(listed.shotsDir, 150));
+    fs::create_directories(vrels::DrawsFileName(listed.shotsDir, 150));
+    EXPECT_NE(RunError(listed).find(vrels::DrawsFileName(listed.shotsDir, 150)), std::string::npos);
+
+    std::string error;
+    vrels::RunnerOptions options;
+    EXPECT_FALSE(
+        vrels::ParseRunnerArguments({"--frames", "10", "--draws-at", "11"}, &options, &error));
+    EXPECT_NE(error.find("--draws-at 11"), std::string::npos) << error;
+    options = vrels::RunnerOptions();
+    EXPECT_FALSE(
+        vrels::ParseRunnerArguments({"--shot-at", "5", "--draws-at", "6"}, &options, &error));
+    EXPECT_NE(error.find("cannot be used in one run"), std::string::npos) << error;
+    options = vrels::RunnerOptions();
+    EXPECT_FALSE(vrels::ParseRunnerArguments({"--draws-at", "5"}, &options, &error));
+    EXPECT_NE(error.find("--draws-at needs --shots"), std::string::npos) << error;
+    options = vrels::RunnerOptions();
+    EXPECT_TRUE(
+        vrels::ParseRunnerArguments({"--draws-at", "1,600", "--shots", "out"}, &options, &error));
+    EXPECT_EQ(options.drawsAt, std::vector<int>({1, 600}));
+}

@@ -64,3 +64,48 @@ TEST_F(Ending, TheTrialPictureLeavesAtExactly300Frames) {
     Step(pressed);
     EXPECT_EQ(Step(pressed, {dik::RETURN}), "TitleScene");
 }
+
+TEST_F(Ending, TheRollKeepsItsScheduleFrameByFrame) {
+    // The backdrop is fully in after 200 frames; the credits and the picture
+    // reach their ends after 4800; the backdrop drifts past -540 after 4320
+    // and only then fades, and stops at -640 after 5120.
+    EndScene scene;
+    int fadedIn = 0;
+    int rollStopped = 0;
+    int backdropFading = 0;
+    int backdropStopped = 0;
+    float alphaAt4500 = 0;
+    for (int frame = 1; frame <= 5200; ++frame) {
+        const float alphaBefore = scene.backdropAlpha;
+        ASSERT_EQ(Step(scene), "");
+        if (!fadedIn && scene.fadedIn) {
+            fadedIn = frame;
+        }
+        if (!rollStopped && scene.creditY == -1920.0f) {
+            rollStopped = frame;
+            EXPECT_EQ(scene.pictureY, 480.0f) << "the picture arrives with the last credit";
+        }
+        if (fadedIn && fadedIn < frame && !backdropFading && scene.backdropAlpha < alphaBefore) {
+            backdropFading = frame;
+        }
+        if (!backdropStopped && scene.backdropX == -640.0f) {
+            backdropStopped = frame;
+        }
+        if (frame == 4500) {
+            alphaAt4500 = scene.backdropAlpha;
+        }
+        if (frame == 100) {
+            EXPECT_NEAR(scene.backdropAlpha, 0.5f, 1e-3) << "half in after 100 frames";
+            EXPECT_EQ(scene.creditY, 430.0f);
+            EXPECT_EQ(scene.pictureY, -1870.0f);
+            EXPECT_EQ(scene.backdropX, -12.5f);
+        }
+    }
+    EXPECT_NEAR(fadedIn, 200, 1);
+    EXPECT_EQ(rollStopped, 4800);
+    EXPECT_NEAR(backdropFading, 4321, 1) << "the first frame after passing -540";
+    EXPECT_EQ(backdropStopped, 5120);
+    EXPECT_NEAR(alphaAt4500, 1.0f - 0.002f * static_cast<float>(4500 - backdropFading + 1), 0.01f)
+        << "0.002 a frame";
+    EXPECT_EQ(scene.backdropAlpha, 0.0f) << "gone 500 frames later";
+}
