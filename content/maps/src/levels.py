@@ -1166,6 +1166,14 @@ def stage2_2():
               ["Vents that burn 2 s in every 5: shown from a washing line, then in her roofs;",
                "the boiler house's five floors, a turret and jets; chimney pots breathing fire",
                "sideways; the gantry's hanging jets; the mirror on the great chimney."])
+    # An idle jet draws nothing: each vent in a roof burns out of a chimney
+    # pot, so she sees where the fire will come before it comes.
+    for y, row in enumerate(s.chips):
+        for x, code in enumerate(row):
+            if code == BURNER_U:
+                s.chips[y][x] = 0
+                s.scenery[y][x] = 14  # chimney top
+                s.objects[y][x] = BURNER_U
     return dressed(s, "roofs", density=0.2)
 
 
