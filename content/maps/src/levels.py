@@ -1021,27 +1021,160 @@ def stage2_1():
 
 @stage
 def stage2_2():
-    s = lay("stage2_2", "Stage 2-2, rooftops at dusk: chimneys breathing fire, turrets on the walls.", "roofs", 210)
-    s.note("Flame jets burn 2 s of every 5; turrets fire along the roofs; crumbling eaves.")
-    begin(s, 10)
-    x = s.flat(8); s.on(x + 3, MAGAZINE)
-    burners_up(s, 14, every=5)
-    s.pit(3); s.top = 11
-    x = s.flat(12); s.on(x + 6, HOPPER)
-    wall_block(s, x + 11, 3); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
-    s.top = 11; crumble_bridge(s, 5)
-    x = s.flat(10); s.on(x + 5, BRAIN)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
-    burners_up(s, 16, every=4)
-    gaps(s, [0, 4, 8, 4, 8], enemy=HOPPER)
-    s.top = 10; x = s.flat(12); s.on(x + 4, MONOEYE); s.on(x + 9, HOVERER)
-    crumble_bridge(s, 6)
-    x = s.flat(12); s.on(x + 8, MET)
-    s.put(x + 2, s.top - 4, ONEUP)
-    s.ledge(x + 1, x + 4, s.top - 3)
-    burners_up(s, 12, every=4)
-    gaps(s, [0, 4, 8], enemy=HOPPER)
-    return finish(s, "roofs")
+    F = "####################"
+    rows = sketch(
+        # 1. The first roof, a balcony of coins; a washing line reaches out.
+        ["....................",
+         "...........oooo.....",
+         "...........----.....",
+         "....................",
+         "....................",
+         ".....S..m...........",
+         "################----",
+         *["################...."] * 3,
+         F, F],
+        # 2. Along the washing line, high over a low roof whose two vents
+        # burn below her: the jets' rhythm, shown where it cannot reach.
+        ["....................",
+         "....................",
+         "......ooo...........",
+         "....................",
+         "....................",
+         "....................",
+         "--------------######",
+         *["..............######"] * 2,
+         ".....U....U...######",
+         F, F],
+        # 3. Now the vents are in her roof: one alone, one at the alley's edge.
+        ["....................",
+         "....................",
+         "..............ooo...",
+         "....................",
+         "....................",
+         ".....U....8....U....",
+         *["#################..."] * 6],
+        # 4. Up two roofs, a vent on the higher one, a hopper below.
+        ["..........oo........",
+         "............U.......",
+         ".........######.....",
+         ".........######.....",
+         "....###########.....",
+         "....###########..8..",
+         *[F] * 6],
+        # 5. A raised roof, a monoeye beyond it.
+        ["....................",
+         "........ooo.........",
+         "....................",
+         ".......#####........",
+         ".......#####........",
+         ".......#####...6....",
+         *[F] * 6],
+        # 6. A quiet roof before the boiler house; high above, the secret's
+        # plank reaches out from the boiler house's roof.
+        [*[SKY] * 3,
+         "..........+ooooooo..",
+         "..........----------",
+         *[SKY] * 14,
+         "....ooo.............",
+         "...-----............",
+         "....................",
+         "....................",
+         "..m.........1.......",
+         *[F] * 6],
+        # 7. The boiler house: five floors, each crossed the other way, a
+        # hole at alternate ends; the turret, the checkpoint, a jet in the
+        # floor, a jet from the ceiling; the exit at the top right.
+        ["........................",
+         "........................",
+         "........................",
+         "....ooo.................",
+         "#---####################",
+         "#.......................",
+         "#.......................",
+         "#........ooo.....U......",
+         "##----##################",
+         "#..........D...........#",
+         "#......................#",
+         "#......2...............#",
+         "###################----#",
+         "#......................#",
+         "#......................#",
+         "#.....C.....U..........#",
+         "##----##################",
+         "#......................#",
+         "#......................#",
+         "#r.....................#",
+         "###################----#",
+         ".......................#",
+         ".......................#",
+         "...........1...........#",
+         *["########################"] * 6],
+        # 8. Out on the high roofs: a rest, then an alley down to a vent.
+        [*[SKY] * 6,
+         "...........ooo......",
+         "...m................",
+         "########............",
+         "########.......U....",
+         *["########...#########"] * 20],
+        # 9. Chimney pots over a deep alley, each breathing fire sideways.
+        [*[SKY] * 6,
+         "...................R",
+         "..............R..##.",
+         ".........R..##...##.",
+         ".......##...##...##.",
+         *["####...##...##...##."] * 20],
+        # 10. A rest roof with a met, a hovering hopper over the next alley.
+        [*[SKY] * 5,
+         "....ooo.......7.....",
+         "....................",
+         ".........2..........",
+         ".############.......",
+         *[".############...####"] * 21],
+        # 11. A washing line over a wide alley, a hovering hopper above it.
+        [*[SKY] * 5,
+         "..........7.........",
+         "....................",
+         "......oooo..........",
+         "....................",
+         "####------------####",
+         *["####............####"] * 20],
+        # 12. The gantry: jets hang from a catwalk over the roof; the catwalk
+        # above is the other way, past a hopper.
+        [*[SKY] * 4,
+         ".....oooo...8.......",
+         "...______________...",
+         "......D....D........",
+         "....................",
+         "....................",
+         *[F] * 21],
+        # 13. The great chimney: a turret in its face sweeps the last roof;
+        # a bracket halfway up, the mirror on its crown.
+        [*[SKY] * 1,
+         "...................#",
+         "...................#",
+         "...................#",
+         "................G..#",
+         "..............######",
+         "..............######",
+         "..........__..######",
+         "..............######",
+         ".............l######",
+         *[F] * 20],
+        height=30)
+    s = drawn("stage2_2", "Stage 2-2, rooftops at dusk: up through the boiler house, over the burning chimneys.",
+              "roofs", rows,
+              ["Vents that burn 2 s in every 5: shown from a washing line, then in her roofs;",
+               "the boiler house's five floors, a turret and jets; chimney pots breathing fire",
+               "sideways; the gantry's hanging jets; the mirror on the great chimney."])
+    # An idle jet draws nothing: each vent in a roof burns out of a chimney
+    # pot, so she sees where the fire will come before it comes.
+    for y, row in enumerate(s.chips):
+        for x, code in enumerate(row):
+            if code == BURNER_U:
+                s.chips[y][x] = 0
+                s.scenery[y][x] = 14  # chimney top
+                s.objects[y][x] = BURNER_U
+    return dressed(s, "roofs", density=0.2)
 
 
 @stage
