@@ -1042,6 +1042,15 @@ def stage2_1():
          "...........#########",
          ".....=.....#########",
          *["##.........#########"] * 4],
+        # 5b. A swing up to a swing: the second platform hangs higher, and a
+        # hopper waits on the bank beyond it.
+        ["....................",
+         ".........ooo........",
+         "..........=......8..",
+         "................####",
+         "................####",
+         ".....=..........####",
+         *["##..............####"] * 7],
         # 6. A rest in the glade, the checkpoint at the gorge wall's foot; high
         # above, the secret's branch reaches out from the top of the wall.
         ["........+ooooooooooo",
@@ -1087,6 +1096,11 @@ def stage2_1():
          SKY, SKY, SKY,
          "..8.....=...........",
          *["#####........#######"] * 21],
+        # 10b. A met on the bank, one more swing, a quiet bank before the end.
+        [*[SKY] * 7,
+         "...........ooo......",
+         "...2.....=..........",
+         *["######........######"] * 21],
         # 11. The last platform swings to the crag: a jump up to the mirror.
         [*["...................#"] * 5,
          "...............G...#",
