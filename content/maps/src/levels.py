@@ -997,26 +997,123 @@ def stage1_boss():
 
 @stage
 def stage2_1():
-    s = lay("stage2_1", "Stage 2-1, moonlit forest: swinging platforms over the ravines.", "forest", 200)
-    s.note("Floating platforms carry her over pits too wide to jump; hoppers guard the banks.")
-    begin(s, 10)
-    x = s.flat(8); s.on(x + 4, MAGAZINE)
-    floaters(s, 8, 1)
-    x = s.flat(12); s.on(x + 5, HOPPER); s.on(x + 9, BRAIN)
-    floaters(s, 12, 2)
-    x = s.flat(10); s.on(x + 6, MONOEYE)
-    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, MAGAZINE)
-    gaps(s, [0, 4, 8, 5, 8], enemy=HOPPER)
-    x = s.flat(10); checkpoint(s, x + 4); s.on(x + 7, MAGAZINE)
-    floaters(s, 14, 2)
-    x = s.flat(12); s.on(x + 4, MET); s.on(x + 8, MET); s.on(x + 10, HOVERER)
-    stairs(s, [2, 2, -2, -2], width=4)
-    x = s.flat(10); s.on(x + 5, DEATH)
-    floaters(s, 10, 1)
-    x = s.flat(12); s.on(x + 6, HOPPER)
-    s.put(x + 9, s.top - 6, ONEUP)            # secret: high above, from the stairs' top
-    gaps(s, [0, 5, 10], enemy=BRAIN)
-    return finish(s, "forest")
+    D = "." * 34  # an empty row of the gorge wall's climb
+    rows = sketch(
+        # 1. The forest's edge: a magazine, a branch of coins, a hopper alone.
+        ["....................",
+         "..........oooo......",
+         "..........----......",
+         "....................",
+         "....................",
+         "..S...m.........8...",
+         *["####################"] * 4],
+        # 2. The first swinging platform, over a ditch she can climb out of.
+        ["....................",
+         "....................",
+         "......ooo...........",
+         "....................",
+         "....................",
+         ".......=........1...",
+         "####........########",
+         "####........########",
+         *["####################"] * 2],
+        # 3. The first ravine: one platform, coins over it, a hopper on the far bank.
+        ["....................",
+         ".............ooo....",
+         "............-----...",
+         "...ooooo............",
+         "....................",
+         ".....=........8.....",
+         *["##........##########"] * 4],
+        # 4. A wider ravine: two platforms, a met waiting on the far bank.
+        ["....................",
+         "....................",
+         "...oooooooo.........",
+         "....................",
+         "....................",
+         "....=...=........2..",
+         *["#............#######"] * 4],
+        # 5. The platform carries her to a bank higher than it: a jump up.
+        ["....................",
+         "....................",
+         ".............ooo....",
+         ".................6..",
+         "...........#########",
+         "...........#########",
+         ".....=.....#########",
+         *["##.........#########"] * 4],
+        # 5b. A swing up to a swing: the second platform hangs higher, and a
+        # hopper waits on the bank beyond it.
+        ["....................",
+         ".........ooo........",
+         "..........=......8..",
+         "................####",
+         "................####",
+         ".....=..........####",
+         *["##..............####"] * 7],
+        # 6. A rest in the glade, the checkpoint at the gorge wall's foot; high
+        # above, the secret's branch reaches out from the top of the wall.
+        ["........+ooooooooooo",
+         ".......-------------",
+         *[SKY] * 17,
+         "###.................",
+         "######..............",
+         "######....C.....m...",
+         *["####################"] * 4],
+        # 7-8. The gorge wall: under its overhang to a stump, then four floors,
+        # left, right, left and up onto the rim; a platform on the lowest floor,
+        # another on the third with a hopper under it.
+        [*[D] * 5,
+         "---------.........................",
+         D, D, D,
+         "##...#############################",
+         "##................................",
+         "##................................",
+         "##..........=.......2.............",
+         "#########........#####............",
+         "##................................",
+         "##................................",
+         "##.....m....8.......6.............",
+         "##...#####################........",
+         "##................................",
+         "##................................",
+         "##..ooo.......=.......1...........",
+         "###########........########.......",
+         "##................................",
+         D,
+         "............................##....",
+         "............................##....",
+         *["#" * 34] * 4],
+        # 9. The high crossing: two platforms over the whole depth of the gorge.
+        [*[SKY] * 6,
+         ".......ooooooo......",
+         SKY,
+         "........=...=.......",
+         *["#####............###"] * 21],
+        # 10. A pillar with a hopper, a ravine under a hovering patapata.
+        [*[SKY] * 4,
+         "..........7.........",
+         SKY, SKY, SKY,
+         "..8.....=...........",
+         *["#####........#######"] * 21],
+        # 10b. A met on the bank, one more swing, a quiet bank before the end.
+        [*[SKY] * 7,
+         "...........ooo......",
+         "...2.....=..........",
+         *["######........######"] * 21],
+        # 11. The last platform swings to the crag: a jump up to the mirror.
+        [*["...................#"] * 5,
+         "...............G...#",
+         "..........ooo#######",
+         ".............#######",
+         ".......=.....#######",
+         *["####.........#######"] * 21],
+        height=30)
+    s = drawn("stage2_1", "Stage 2-1, autumn forest: the swinging platforms over the gorge.",
+              "forest", rows,
+              ["Swinging platforms over ravines too wide to jump; the gorge wall's four floors;",
+               "the high crossing to the crag; the secret on a branch above the wall's top."])
+    return dressed(s, "forest")
 
 
 @stage
