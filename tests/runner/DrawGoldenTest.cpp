@@ -79,7 +79,7 @@ TEST(DrawGoldens, StageOpeningFadeAndABusyFrame) {
     ASSERT_FALSE(folder.path.empty());
     CheckGoldenFrames(RunIn(folder.path, "Trial1_1Scene", 305, StageKeys("trial1_1")),
                       {{"stage_opening_fade", 60, {"Black", "gfx/frame/skarov_gauge.tga"}},
-                       {"stage_busy", 305, {"Met", "Itemget"}}});
+                       {"stage_busy", 305, {"Brain", "Itemget"}}});
 }
 
 TEST(DrawGoldens, TheBrainThrowingFireballs) {

@@ -82,9 +82,9 @@ const Screen kScreens[] = {
       {"10th row", 136, 390, 500, 412}}},
     {"pause", "Stage1_1Scene", "60 P\n62\n", 119, {{"PAUSE", 250, 226, 370, 256}}},
     {"game over", "GameoverScene", "", 150, {{"game over title", 120, 180, 520, 300}}},
-    // Walking into the first enemy three times uses up every life.
+    // Holding right runs into the first alley of the roofs until no life is left.
     {"continue",
-     "Stage1_1Scene",
+     "Stage1_2Scene",
      "1 RIGHT\n",
      1100,
      {{"CONTINUE?", 216, 200, 424, 232}, {"count down", 276, 234, 330, 290}}},
@@ -92,7 +92,7 @@ const Screen kScreens[] = {
     {"clear bonus",
      "Stage1_1Scene",
      "",
-     1800,
+     3250,
      {{"ClearBonus 10000", 216, 230, 460, 254}},
      "replay/11.rec"},
     {"conversation",
