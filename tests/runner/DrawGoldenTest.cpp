@@ -33,19 +33,6 @@ std::string FightKeys(const std::string& name) {
     return std::string(VRELS_TEST_DATA_DIR) + "/stage/" + name + ".keys";
 }
 
-// The last stage's open arena of LastStageRunTest: the heroine walks over
-// magazines to the trigger; the boss marker stands within the gun's reach.
-const std::vector<std::string>& LastArena() {
-    static const std::vector<std::string> rows = {
-        "....................", "....................", "....................",
-        "....................", "....................", "....................",
-        "....................", "....................", "....................",
-        "....................", "#.mmmmmmmmmm........", "#S.mmmmmmmmmE....B..",
-        "####################", "####################", "####################",
-    };
-    return rows;
-}
-
 // The serpent's arena: two screens wide, the trigger in the middle, the boss
 // marker over the right half where it swims (from map x 800 to the last
 // column).
@@ -100,7 +87,7 @@ TEST(DrawGoldens, TheSerpentFanningFireballs) {
 }
 
 TEST(DrawGoldens, TheLastStageFromConversationToRanking) {
-    bosstest::ArenaFolder arena("stage5_boss.tm2", LastArena());
+    bosstest::ArenaFolder arena("stage5_boss.tm2", bosstest::OpenArena());
     ASSERT_FALSE(arena.path.empty());
     auto options = RunIn(arena.path, "Stage5bossScene", 5800, FightKeys("last_boss_fight"));
     options.unhurtable = true;

@@ -19,19 +19,6 @@
 
 namespace {
 
-// The heroine starts at the left, walks over twenty magazines to the trigger
-// at column 12; the boss marker stands at column 17, within the gun's reach.
-const std::vector<std::string>& OpenArena() {
-    static const std::vector<std::string> rows = {
-        "....................", "....................", "....................",
-        "....................", "....................", "....................",
-        "....................", "....................", "....................",
-        "....................", "#.mmmmmmmmmm........", "#S.mmmmmmmmmE....B..",
-        "####################", "####################", "####################",
-    };
-    return rows;
-}
-
 using bosstest::TraceField;
 
 int Number(const std::string& text, const std::string& key) {
@@ -52,7 +39,7 @@ struct Step {
 class LastStageRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        arena = std::make_unique<bosstest::ArenaFolder>("stage5_boss.tm2", OpenArena());
+        arena = std::make_unique<bosstest::ArenaFolder>("stage5_boss.tm2", bosstest::OpenArena());
         dir = arena->path;
         ASSERT_FALSE(dir.empty());
     }

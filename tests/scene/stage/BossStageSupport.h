@@ -109,6 +109,20 @@ inline const std::vector<std::string>& Bunker() {
     return rows;
 }
 
+// The last stage's open arena: the heroine starts at the left and walks over
+// twenty magazines to the trigger at column 12; the boss marker stands at
+// column 17, within the gun's reach.
+inline const std::vector<std::string>& OpenArena() {
+    static const std::vector<std::string> rows = {
+        "....................", "....................", "....................",
+        "....................", "....................", "....................",
+        "....................", "....................", "....................",
+        "....................", "#.mmmmmmmmmm........", "#S.mmmmmmmmmE....B..",
+        "####################", "####################", "####################",
+    };
+    return rows;
+}
+
 // A game folder of the test's own for a headless run: the game's pictures,
 // sounds, music and conversation pictures linked in, and one map written
 // from rows under its file name. Removed again with the object.
