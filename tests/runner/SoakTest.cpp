@@ -234,7 +234,10 @@ TEST(Soak, AnHourOfRandomPlayThroughTitleAndTestStage) {
                 frames, stageVisits, titleReturns, maxObjects);
     EXPECT_GE(stageVisits, frames / 30000) << "the test stage was played again and again";
     EXPECT_GE(titleReturns, frames / 30000);
-    EXPECT_LT(maxObjects, 4000);
+    // The largest stage the attract demo may play (1-4's ossuary, its solid
+    // blocks included) builds about 5900 objects; objects piling up over an
+    // hour of play would soon pass a bound this far above it.
+    EXPECT_LT(maxObjects, 8000);
 #ifndef VRELS_SOAK_UNDER_ASAN
     ASSERT_GE(heapAtTitle.size(), 2u);
     const auto [low, high] = std::minmax_element(heapAtTitle.begin(), heapAtTitle.end());
