@@ -315,7 +315,8 @@ def walk(i, shoot=False):
 
 
 def crouch(i, shoot=False):
-    bob = [0, 0.4, 0][i]
+    # crouched, she still breathes: three heights, so the loop never holds
+    bob = [0, 0.8, 0.4][i]
     g = grip_for_muzzle((CROUCH_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), CROUCH_MUZZLE[1] + bob * 0.4))
     return dict(hip=(29.5, 54 + bob), feet=((19.5, 63.2), (38.5, 63.2)), kbend=(1, -1),
                 fang=(0.0, 0.0), grip=g, hem=61.8, flare=0.5, hair=(0.5 * i, -1),
@@ -433,7 +434,8 @@ def build():
         cells[(4, i)] = reload_upper(stand(0), i)
         cells[(5, i)] = reload_upper(walk(i % 4), i)
         cells[(6, i)] = reload_upper(crouch(0), i, crouched=True)
-        cells[(8, i)] = reload_upper(air(3), i)
+        # skirt and hair keep fluttering while she reloads in the air
+        cells[(8, i)] = reload_upper(air(3 + i % 2), i)
     for (r, c), p in sorted(cells.items()):
         doc.add('<g id="r%dc%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">'
                 '%s<g filter="url(#rim)">%s</g></g></g>'
