@@ -211,7 +211,8 @@ EMITTERS = [(-117, -54), (-92, -117), (-149, -126), (98, -148)]
 
 def big_wing(doc, side, i, back=False):
     """One of the great wings, drawn for the right side and mirrored for the left."""
-    flap = [0, 0.14][i] + (0.25 if back else 0)
+    # a full beat between the two frames: raised, then swept down
+    flap = [-0.08, 0.26][i] + (0.25 if back else 0)
     root = (70, -110) if not back else (40, -140)
     scale = 1.0 if not back else 1.05
     ribs = []
@@ -332,7 +333,9 @@ def build():
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames",
           motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, -1.5), (-1.5, 1.0, 1.0, 1.5), (3, 1.0, 0.98, -5),
                   (1, 1.02, 0.98, 6)], pivot=(64, 84))
-    sheet("marfes2", 640, 680, 2, marfes2, rim_width=3,
+    # the down-beat of her wings lifts the whole body
+    sheet("marfes2", 640, 680, 2, marfes2, rim_width=3, motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, 0)],
+          pivot=(320, 340),
           title="Second form, 640 x 680 frames; beam emitters at (+-117,-54), (+-92,-117), (+-149,-126), (+-98,-148) from the centre")
 
 
