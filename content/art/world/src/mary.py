@@ -8,7 +8,7 @@ gun sits at (57, 25) standing and (57, 32) crouching when she fires, so
 the flash ends at the frame edge, 32 px in front of the feet.
 
 The stages are night scenes, so her black dress and hair are drawn in
-lifted violet tones with bright highlights, and every frame gets a thin
+lifted violet tones with bright highlights, and every frame gets a
 pale rim around the whole silhouette that keeps her outline readable on
 the darkest backdrop.
 """
