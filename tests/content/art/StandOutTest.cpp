@@ -251,6 +251,12 @@ double RingContrast(const Frame& frame, const TgaImage& backdrop, int bx, int by
     return colour::ContrastRatio(ringSum / count, backSum / count);
 }
 
+// Reads a picture of the game folder; a failure ends the calling test.
+void ReadPicture(const std::string& path, TgaImage& image) {
+    std::string error;
+    ASSERT_TRUE(ReadTga(kGameDir + "/" + path, image, error)) << path << ": " << error;
+}
+
 class StandOut : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -308,8 +314,7 @@ TEST_F(StandOut, EveryEnemyProjectileAndBossFrameOutlinesItselfOnEveryBackdrop) 
 
 TEST_F(StandOut, EveryHazardChipOutlinesItselfOnEveryBackdrop) {
     TgaImage chips;
-    std::string error;
-    ASSERT_TRUE(ReadTga(kGameDir + "/gfx/mapchip.tga", chips, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mapchip.tga", chips));
     std::vector<Frame> frames;
     for (const Chip& chip : kHazardChips) {
         frames.push_back(CutFrame(chips, chip.column * 32, chip.row * 32, 32, 32,
@@ -334,8 +339,7 @@ const CellRun kHeroineCells[] = {{0, 0, 3}, {0, 4, 3}, {1, 0, 9}, {2, 0, 3}, {2,
 // her outline on every backdrop.
 TEST_F(StandOut, EveryHeroineFrameOutlinesHerselfOnEveryBackdrop) {
     TgaImage heroine;
-    std::string error;
-    ASSERT_TRUE(ReadTga(kGameDir + "/gfx/mary/mary.tga", heroine, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mary/mary.tga", heroine));
     std::vector<Frame> frames;
     for (const CellRun& run : kHeroineCells) {
         for (int column = run.column; column < run.column + run.count; ++column) {
@@ -408,8 +412,7 @@ std::vector<colour::Lab> MainColours(const Frame& frame, double share) {
 TEST_F(StandOut, TheHeroinesDressNeverSharesABossColour) {
     // Her dress is the colour that covers most of her standing frame.
     TgaImage heroine;
-    std::string error;
-    ASSERT_TRUE(ReadTga(kGameDir + "/gfx/mary/mary.tga", heroine, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mary/mary.tga", heroine));
     const Frame stand = CutFrame(heroine, 0, 0, 64, 64, "heroine");
     const std::vector<colour::Lab> dress = MainColours(stand, 0.15);
     ASSERT_FALSE(dress.empty()) << "no colour covers much of the heroine's standing frame";
