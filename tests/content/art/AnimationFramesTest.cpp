@@ -1,5 +1,6 @@
 // Every animation uses the frames its sheet gives: no two frames that follow
-// each other in a cycle (the last and the first too, for loops) look alike.
+// each other in a cycle (the last and the first too, for loops) look alike,
+// and every effect opens, peaks and fades.
 #include "TgaFile.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,15 @@ const Cycle kCycles[] = {
     {"gfx/mary/mary.tga", 64, 64, 0, 64, 4, false, true},
     {"gfx/mary/mary.tga", 64, 64, 256, 64, 4, false, true},
     {"gfx/mary/mary.tga", 64, 64, 0, 192, 5, false, false},
+    // her shooting, crouching and reloading cycles
+    {"gfx/mary/mary.tga", 64, 64, 256, 0, 3, false, true},
+    {"gfx/mary/mary.tga", 64, 64, 0, 128, 3, false, true},
+    {"gfx/mary/mary.tga", 64, 64, 256, 128, 3, false, true},
+    {"gfx/mary/mary.tga", 64, 64, 384, 192, 3, false, true},
+    {"gfx/mary/mary.tga", 64, 64, 0, 256, 9, false, false},
+    {"gfx/mary/mary.tga", 64, 64, 0, 320, 9, false, false},
+    {"gfx/mary/mary.tga", 64, 64, 0, 384, 9, false, false},
+    {"gfx/mary/mary.tga", 64, 64, 0, 512, 9, false, false},
     // effects: one pass from start through peak to fade
     {"gfx/dust.tga", 32, 32, 0, 0, 12, false, false},
     {"gfx/blood.tga", 96, 96, 0, 0, 8, false, false},
@@ -61,6 +71,7 @@ const Cycle kCycles[] = {
     {"gfx/hit_wall.tga", 96, 96, 0, 96, 8, false, false},
     {"gfx/item_get.tga", 96, 96, 0, 0, 12, false, false},
     {"gfx/goal_effect.tga", 176, 57, 0, 0, 5, true, false},
+    {"gfx/effect.tga", 32, 32, 0, 0, 5, false, false},
     {"gfx/coin.tga", 48, 48, 0, 0, 5, false, true},
 };
 
@@ -112,6 +123,58 @@ TEST(AnimationFrames, NoTwoFramesInARowOfACycleLookAlike) {
                 << cycle.path << " (cycle at " << cycle.firstX << "," << cycle.firstY << "): frame "
                 << i << " and frame " << next << " look alike";
         }
+    }
+}
+
+// An effect played once, frame by frame, in rows of `columns` frames.
+struct Effect {
+    const char* path;
+    int frameW, frameH, columns, count;
+};
+
+// The frames as the game steps through them (blood, explosions and wall hits
+// run on into their second row).
+const Effect kEffects[] = {
+    {"gfx/dust.tga", 32, 32, 12, 12},       {"gfx/blood.tga", 96, 96, 8, 16},
+    {"gfx/bomb.tga", 96, 96, 8, 16},        {"gfx/hit_wall.tga", 96, 96, 8, 15},
+    {"gfx/item_get.tga", 96, 96, 12, 12},   {"gfx/effect.tga", 32, 32, 5, 5},
+    {"gfx/goal_effect.tga", 176, 57, 1, 5},
+};
+
+// What a frame adds to the screen: the sum of its pixels' luminance times
+// their opacity.
+double Light(const TgaImage& sheet, const Effect& effect, int frame) {
+    const int x0 = (frame % effect.columns) * effect.frameW;
+    const int y0 = (frame / effect.columns) * effect.frameH;
+    double light = 0.0;
+    for (int y = 0; y < effect.frameH; ++y) {
+        for (int x = 0; x < effect.frameW; ++x) {
+            const double alpha = sheet.At(x0 + x, y0 + y, 3) / 255.0;
+            light += alpha *
+                     (0.2126 * sheet.At(x0 + x, y0 + y, 0) + 0.7152 * sheet.At(x0 + x, y0 + y, 1) +
+                      0.0722 * sheet.At(x0 + x, y0 + y, 2)) /
+                     255.0;
+        }
+    }
+    return light;
+}
+
+// A burst that is brightest in its first frame reads as a pop, not as
+// something happening; one that ends bright is cut off.
+TEST(AnimationFrames, EveryEffectOpensPeaksAndFades) {
+    for (const Effect& effect : kEffects) {
+        TgaImage sheet;
+        std::string error;
+        ASSERT_TRUE(ReadTga(kGameDir + "/" + effect.path, sheet, error)) << effect.path << error;
+        std::vector<double> light;
+        for (int frame = 0; frame < effect.count; ++frame) {
+            light.push_back(Light(sheet, effect, frame));
+        }
+        const auto peak = std::max_element(light.begin(), light.end());
+        const int peakFrame = static_cast<int>(peak - light.begin());
+        EXPECT_GT(peakFrame, 0) << effect.path << ": brightest in its first frame";
+        EXPECT_LT(peakFrame, effect.count - 1) << effect.path << ": brightest in its last frame";
+        EXPECT_LE(light.back(), 0.5 * *peak) << effect.path << ": still bright at its end";
     }
 }
 

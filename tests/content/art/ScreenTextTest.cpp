@@ -77,9 +77,17 @@ const Screen kScreens[] = {
      "NameEntryScene",
      "20 LEFT\n22\n40 Z\n42\n",
      180,
+     // Each column on its own: a dark card behind only the first columns
+     // would let a measure of the whole row pass on their contrast alone.
      {{"heading RANKING", 226, 60, 414, 90},
-      {"1st row", 136, 120, 500, 142},
-      {"10th row", 136, 390, 500, 412}}},
+      {"1st ordinal", 136, 120, 206, 142},
+      {"1st name", 206, 120, 282, 142},
+      {"1st score", 284, 120, 408, 144},
+      {"1st difficulty", 416, 120, 572, 142},
+      {"10th ordinal", 136, 390, 206, 412},
+      {"10th name", 206, 390, 282, 412},
+      {"10th score", 284, 390, 408, 414},
+      {"10th difficulty", 416, 390, 572, 412}}},
     {"pause", "Stage1_1Scene", "60 P\n62\n", 119, {{"PAUSE", 250, 226, 370, 256}}},
     {"game over", "GameoverScene", "", 150, {{"game over title", 120, 180, 520, 300}}},
     // Holding right runs into the first alley of the roofs until no life is left.

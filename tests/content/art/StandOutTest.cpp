@@ -187,22 +187,53 @@ std::vector<Spot> SpotsFor(const LumaField& field, int w, int h) {
     return {darkest, busiest};
 }
 
-// The contrast between the frame's outer ring, laid over the backdrop at
-// (bx, by), and the backdrop pixels under that ring.
-double RingContrast(const Frame& frame, const TgaImage& backdrop, int bx, int by) {
+// How far each solid pixel lies inside the silhouette: 0 on the outer ring
+// (a 4-neighbour is clear), 1 on the ring just inside it, and so on up to
+// `deepest`; -1 for clear pixels and for those deeper still.
+std::vector<int> RingDepths(const Frame& frame, int deepest) {
+    std::vector<int> depth(static_cast<size_t>(frame.w) * frame.h, -1);
+    auto at = [&](int x, int y) -> int {
+        if (x < 0 || y < 0 || x >= frame.w || y >= frame.h) {
+            return -2; // outside the frame counts as clear
+        }
+        return depth[static_cast<size_t>(y) * frame.w + x];
+    };
+    for (int ring = 0; ring <= deepest; ++ring) {
+        std::vector<int> next = depth;
+        for (int y = 0; y < frame.h; ++y) {
+            for (int x = 0; x < frame.w; ++x) {
+                if (frame.Alpha(x, y) < kSolid ||
+                    depth[static_cast<size_t>(y) * frame.w + x] >= 0) {
+                    continue;
+                }
+                const int outside = ring == 0 ? -2 : ring - 1;
+                auto touches = [&](int nx, int ny) {
+                    const int d = at(nx, ny);
+                    return ring == 0 ? (d == -2 || frame.Alpha(nx, ny) < kSolid) : d == outside;
+                };
+                if (touches(x - 1, y) || touches(x + 1, y) || touches(x, y - 1) ||
+                    touches(x, y + 1)) {
+                    next[static_cast<size_t>(y) * frame.w + x] = ring;
+                }
+            }
+        }
+        depth = std::move(next);
+    }
+    return depth;
+}
+
+// The contrast between one ring of the frame (0: the outermost), laid over
+// the backdrop at (bx, by), and the backdrop pixels under that ring.
+double RingContrast(const Frame& frame, const TgaImage& backdrop, int bx, int by, int ring = 0) {
+    const std::vector<int> depth = RingDepths(frame, ring);
     double ringSum = 0.0, backSum = 0.0;
     int count = 0;
     for (int y = 0; y < frame.h; ++y) {
         for (int x = 0; x < frame.w; ++x) {
+            if (depth[static_cast<size_t>(y) * frame.w + x] != ring) {
+                continue;
+            }
             const int a = frame.Alpha(x, y);
-            if (a < kSolid) {
-                continue;
-            }
-            const bool edge = frame.Alpha(x - 1, y) < kSolid || frame.Alpha(x + 1, y) < kSolid ||
-                              frame.Alpha(x, y - 1) < kSolid || frame.Alpha(x, y + 1) < kSolid;
-            if (!edge) {
-                continue;
-            }
             double mixed[3], back[3];
             for (int c = 0; c < 3; ++c) {
                 back[c] = backdrop.At(bx + x, by + y, c);
@@ -220,6 +251,12 @@ double RingContrast(const Frame& frame, const TgaImage& backdrop, int bx, int by
     return colour::ContrastRatio(ringSum / count, backSum / count);
 }
 
+// Reads a picture of the game folder; a failure ends the calling test.
+void ReadPicture(const std::string& path, TgaImage& image) {
+    std::string error;
+    ASSERT_TRUE(ReadTga(kGameDir + "/" + path, image, error)) << path << ": " << error;
+}
+
 class StandOut : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -232,8 +269,9 @@ protected:
     }
     static void TearDownTestSuite() { backdrops_.clear(); }
 
-    // Every failing frame, backdrop and spot, one per line.
-    static std::string Shortfalls(const std::vector<Frame>& frames) {
+    // Every failing frame, backdrop and spot, one per line, for the rings
+    // from the outermost to `deepestRing`.
+    static std::string Shortfalls(const std::vector<Frame>& frames, int deepestRing = 0) {
         std::ostringstream report;
         for (const auto& [path, image] : backdrops_) {
             const LumaField field(image);
@@ -244,10 +282,13 @@ protected:
                     spots = SpotsFor(field, frame.w, frame.h);
                 }
                 for (const Spot& spot : spots) {
-                    const double contrast = RingContrast(frame, image, spot.x, spot.y);
-                    if (contrast < kMinContrast) {
-                        report << frame.name << " on " << path << " (" << spot.kind << " spot "
-                               << spot.x << "," << spot.y << "): " << contrast << ":1\n";
+                    for (int ring = 0; ring <= deepestRing; ++ring) {
+                        const double contrast = RingContrast(frame, image, spot.x, spot.y, ring);
+                        if (contrast < kMinContrast) {
+                            report << frame.name << " ring " << ring << " on " << path << " ("
+                                   << spot.kind << " spot " << spot.x << "," << spot.y
+                                   << "): " << contrast << ":1\n";
+                        }
                     }
                 }
             }
@@ -273,8 +314,7 @@ TEST_F(StandOut, EveryEnemyProjectileAndBossFrameOutlinesItselfOnEveryBackdrop) 
 
 TEST_F(StandOut, EveryHazardChipOutlinesItselfOnEveryBackdrop) {
     TgaImage chips;
-    std::string error;
-    ASSERT_TRUE(ReadTga(kGameDir + "/gfx/mapchip.tga", chips, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mapchip.tga", chips));
     std::vector<Frame> frames;
     for (const Chip& chip : kHazardChips) {
         frames.push_back(CutFrame(chips, chip.column * 32, chip.row * 32, 32, 32,
@@ -286,10 +326,49 @@ TEST_F(StandOut, EveryHazardChipOutlinesItselfOnEveryBackdrop) {
     EXPECT_TRUE(shortfalls.empty()) << "outer rings below " << kMinContrast << ":1\n" << shortfalls;
 }
 
+// The heroine's frames the game draws: (row, first column, count) of her
+// sheet's 64 x 64 grid, the miss frame included.
+struct CellRun {
+    int row, column, count;
+};
+const CellRun kHeroineCells[] = {{0, 0, 3}, {0, 4, 3}, {1, 0, 9}, {2, 0, 3}, {2, 4, 3}, {3, 0, 5},
+                                 {3, 6, 3}, {4, 0, 9}, {5, 0, 9}, {6, 0, 9}, {8, 0, 9}};
+
+// Her dark dress and hair sank into the night forest behind a faint one-pixel
+// rim: her rim must hold 3:1 over two rings, so it is wide enough to carry
+// her outline on every backdrop.
+TEST_F(StandOut, EveryHeroineFrameOutlinesHerselfOnEveryBackdrop) {
+    TgaImage heroine;
+    ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mary/mary.tga", heroine));
+    std::vector<Frame> frames;
+    for (const CellRun& run : kHeroineCells) {
+        for (int column = run.column; column < run.column + run.count; ++column) {
+            frames.push_back(CutFrame(heroine, column * 64, run.row * 64, 64, 64,
+                                      "heroine row " + std::to_string(run.row) + " column " +
+                                          std::to_string(column)));
+        }
+    }
+    const std::string shortfalls = Shortfalls(frames, 1);
+    EXPECT_TRUE(shortfalls.empty()) << "rings below " << kMinContrast << ":1\n" << shortfalls;
+}
+
+// Whether a pixel lies within two pixels of the silhouette's edge: that band
+// is the pale rim every sprite wears, not a colour of its own.
+bool NearEdge(const Frame& frame, int x, int y) {
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            if (frame.Alpha(x + dx, y + dy) < 255) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // The colours that cover at least `share` of a frame's solid pixels, most
-// common first, leaving out the shared near-black outline: quantised to 8
-// levels a channel (so a fill and its cel shade mostly fall together), each bucket standing for the
-// mean of its pixels.
+// common first, leaving out the shared near-black outline and the rim band:
+// quantised to 8 levels a channel (so a fill and its cel shade mostly fall
+// together), each bucket standing for the mean of its pixels.
 std::vector<colour::Lab> MainColours(const Frame& frame, double share) {
     struct Bucket {
         double r = 0, g = 0, b = 0;
@@ -299,7 +378,7 @@ std::vector<colour::Lab> MainColours(const Frame& frame, double share) {
     int solid = 0;
     for (int y = 0; y < frame.h; ++y) {
         for (int x = 0; x < frame.w; ++x) {
-            if (frame.Alpha(x, y) < 255) {
+            if (frame.Alpha(x, y) < 255 || NearEdge(frame, x, y)) {
                 continue;
             }
             const uint8_t* p = &frame.rgba[(static_cast<size_t>(y) * frame.w + x) * 4];
@@ -333,8 +412,7 @@ std::vector<colour::Lab> MainColours(const Frame& frame, double share) {
 TEST_F(StandOut, TheHeroinesDressNeverSharesABossColour) {
     // Her dress is the colour that covers most of her standing frame.
     TgaImage heroine;
-    std::string error;
-    ASSERT_TRUE(ReadTga(kGameDir + "/gfx/mary/mary.tga", heroine, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mary/mary.tga", heroine));
     const Frame stand = CutFrame(heroine, 0, 0, 64, 64, "heroine");
     const std::vector<colour::Lab> dress = MainColours(stand, 0.15);
     ASSERT_FALSE(dress.empty()) << "no colour covers much of the heroine's standing frame";

@@ -163,6 +163,13 @@ def marfes(doc, i):
     s += flat(circle_d(63, 62, 4), "#c02840", 1.4)
     # arm: resting, raised with a fan of knives, or thrown forward
     if i == 3:
+        # the wind-up: a glow gathers round the raised fan of knives, with
+        # streaks drawn into it, so the throw is seen coming
+        s += flat(circle_d(86, 22, 24), radial(doc, [(0, "#ff80d0", 0.45), (0.6, "#ff60b0", 0.2), (1, "#ff60b0", 0)]))
+        for a in (0.3, 1.4, 2.6, 3.7):
+            p0 = (86 + math.cos(a) * 26, 22 + math.sin(a) * 26)
+            p1 = (86 + math.cos(a) * 15, 22 + math.sin(a) * 15)
+            s += line([p0, p1], "#ffc0f0", 1.4, opacity=0.45)
         arm = [(70, 50), (80, 36), (86, 22)]
         s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
         for a in (-1.9, -1.55, -1.2):
@@ -204,7 +211,8 @@ EMITTERS = [(-117, -54), (-92, -117), (-149, -126), (98, -148)]
 
 def big_wing(doc, side, i, back=False):
     """One of the great wings, drawn for the right side and mirrored for the left."""
-    flap = [0, 0.14][i] + (0.25 if back else 0)
+    # a full beat between the two frames: raised, then swept down
+    flap = [-0.08, 0.26][i] + (0.25 if back else 0)
     root = (70, -110) if not back else (40, -140)
     scale = 1.0 if not back else 1.05
     ribs = []
@@ -321,8 +329,13 @@ def build():
     sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames",
           motion=[(0, 1.03, 0.97, -3), (-1, 0.97, 1.03, 3), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
     sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
-    sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames")
-    sheet("marfes2", 640, 680, 2, marfes2, rim_width=3,
+    # she bobs as she hovers, leans back to wind up a throw and lunges into it
+    sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames",
+          motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, -1.5), (-1.5, 1.0, 1.0, 1.5), (3, 1.0, 0.98, -5),
+                  (1, 1.02, 0.98, 6)], pivot=(64, 84))
+    # the down-beat of her wings lifts the whole body
+    sheet("marfes2", 640, 680, 2, marfes2, rim_width=3, motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, 0)],
+          pivot=(320, 340),
           title="Second form, 640 x 680 frames; beam emitters at (+-117,-54), (+-92,-117), (+-149,-126), (+-98,-148) from the centre")
 
 

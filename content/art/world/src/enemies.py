@@ -357,21 +357,23 @@ def icon(doc, name):
 
 
 def build():
+    # Walkers lean into each step, squash on the contact frames and stretch
+    # and rise on the passing frame, so a three-frame cycle reads as a gait.
     sheet("dummy", 32, 32, [0], dummy, title="Practice target")
     sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames",
-          motion=[(0, 1.04, 0.96, -3), (-1, 0.95, 1.06, 0), (0, 1.04, 0.96, 3)], pivot=(16, 30))
+          motion=[(0, 1.07, 0.93, -5), (-1.5, 0.94, 1.07, 0), (0, 1.07, 0.93, 5)], pivot=(16, 30))
     sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames",
-          motion=[(0, 1.05, 0.95, -4), (-1, 0.96, 1.05, 0), (0, 1.05, 0.95, 4)], pivot=(16, 30))
+          motion=[(0, 1.08, 0.92, -6), (-1.5, 0.95, 1.07, 0), (0, 1.08, 0.92, 6)], pivot=(16, 30))
     sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames",
-          motion=[(0, 1.04, 0.96, -4), (-1, 0.97, 1.04, 4)], pivot=(32, 54))
+          motion=[(0, 1.06, 0.94, -5), (-2, 0.96, 1.05, 5)], pivot=(32, 54))
     sheet("monoeye", 64, 64, [0, 1, 2], monoeye, title="One-eyed blob, 3 frames",
-          motion=[(0, 1.0, 1.0, -3), (-1, 1.0, 1.0, 0), (0, 1.0, 1.0, 3)], pivot=(32, 60))
+          motion=[(0, 1.05, 0.95, -4), (-2, 0.96, 1.05, 0), (0, 1.05, 0.95, 4)], pivot=(32, 60))
     sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames",
           motion=[(1.5, 1.0, 1.0, -5), (-2, 0.96, 1.05, 0), (0, 1.03, 0.97, 5)], pivot=(32, 34))
     sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames",
           motion=[(0, 0.96, 1.05, -6), (0, 1.0, 1.0, 0), (0, 1.05, 0.95, 6)], pivot=(48, 50))
     sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96",
-          motion=[(0, 1.0, 1.0, -4), (-2, 0.97, 1.03, 0), (0, 1.0, 1.0, 4)], pivot=(32, 88))
+          motion=[(0, 1.0, 1.0, -5), (-3, 0.97, 1.04, 0), (0, 1.0, 1.0, 5)], pivot=(32, 88))
     # the mech's body dips and rocks back when its cannon fires
     sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
           title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)",

@@ -461,18 +461,27 @@ doc.defs.append(RIM_FILTER)
 
 
 def spikes(down):
-    # Bright steel blades on a red warning plate, inside the same pale rim as
-    # the spike balls: grey on grey brick would vanish.
+    # A saw row of four steel cones on a red warning plate, inside the same
+    # pale rim as the spike balls. The cones touch at their bases, carry no
+    # dark outline of their own and are split into a lit and a shaded half,
+    # so the row reads as solid points (outlined blades inside the rim read
+    # as hoops when they hang from a ceiling) and never as part of a grey
+    # brick wall.
     s = ""
-    base = flat(rect_d(2, 26, 28, 5), "#b02a3a", 1.6) if not down else flat(rect_d(2, 1, 28, 5), "#b02a3a", 1.6)
+    base_y, tip_y = (6, 30) if down else (26, 2)
     for i in range(4):
-        x = 4 + i * 6.66 + 0.3
-        if down:
-            d = poly_d([(x - 3, 6), (x + 3.3, 6), (x + 0.2, 28)])
-        else:
-            d = poly_d([(x - 3, 26), (x + 3.3, 26), (x + 0.2, 6)])
-        s += shape(doc, d, "#eef2f8", "#8c96a8", off=(2, 0), sw=1.4)
-    return '<g filter="url(#hazardrim)">%s</g>' % ((s + base) if not down else (base + s))
+        x0 = 2 + i * 7
+        xm = x0 + 3.5
+        cone = poly_d([(x0, base_y), (x0 + 7, base_y), (xm, tip_y)])
+        s += flat(cone, "#7a8498")
+        s += flat(poly_d([(x0, base_y), (xm, base_y), (xm, tip_y)]), "#f4f7fc")
+        s += line([(xm + 1.2, base_y), (xm + 0.3, tip_y + (-5 if down else 5))], "#525c70", 1.0, cap="butt")
+    plate_y = 1 if down else 26
+    plate = flat(rect_d(1, plate_y, 30, 5), "#c42c3e", 1.6)
+    plate += line([(3, plate_y + 1.4), (29, plate_y + 1.4)], "#ff8a96", 1.0, cap="butt")
+    for bx in (5, 16, 27):
+        plate += flat(circle_d(bx, plate_y + 3, 1.1), "#ffe6a0")
+    return '<g filter="url(#hazardrim)">%s</g>' % ((s + plate) if not down else (plate + s))
 
 
 put(17, 0, spikes(False))

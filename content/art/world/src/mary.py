@@ -8,7 +8,7 @@ gun sits at (57, 25) standing and (57, 32) crouching when she fires, so
 the flash ends at the frame edge, 32 px in front of the feet.
 
 The stages are night scenes, so her black dress and hair are drawn in
-lifted violet tones with bright highlights, and every frame gets a thin
+lifted violet tones with bright highlights, and every frame gets a
 pale rim around the whole silhouette that keeps her outline readable on
 the darkest backdrop.
 """
@@ -16,7 +16,7 @@ import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d,
                     ellipse_d, circle_d, rot, ik, lerp, star_d, f)
 
-DRESS, DRESS_SH, DRESS_HL = "#4a4468", "#2a2640", "#948ac4"
+DRESS, DRESS_SH, DRESS_HL = "#5c5494", "#37315c", "#b4a8ec"
 WHITE, WHITE_SH = "#f4f1ea", "#c9c6d8"
 SKIN, SKIN_SH = "#ffe0c8", "#f2bea4"
 HAIR, HAIR_SH, HAIR_HL = "#40334f", "#251c30", "#9a82c4"
@@ -24,7 +24,7 @@ RED, RED_SH = "#d8324a", "#9c1f36"
 GUN, GUN_SH, GUN_HL = "#55606f", "#2c323c", "#a3b0c2"
 STOCK, STOCK_SH = "#ece8f3", "#aea7c4"
 SHOE = "#3a3148"
-RIM = "#e4dcff"  # the pale rim around her silhouette
+RIM = "#f0ecff"  # the pale rim around her silhouette
 EYE = "#6a58a0"
 FLASH1, FLASH2 = "#fff7c2", "#ffb030"
 
@@ -212,8 +212,11 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
     # eye, brow and mouth
     ex, ey = cx + 3.2, cy + 1.5
     if face == "hurt":
-        parts.append(line([(ex - 1.4, ey - 1.4), (ex + 0.6, ey), (ex - 1.4, ey + 1.2)], OUT, 1.1))
-        parts.append(flat(ellipse_d(cx + 5.4, cy + 4.8, 0.8, 1.1), "#7a2030"))
+        # knocked out: crossed eyes and a cry, readable even while she spins
+        for x0 in (ex - 0.4, ex + 3.4):
+            parts.append(line([(x0 - 1.3, ey - 1.5), (x0 + 1.3, ey + 1.5)], OUT, 1.2))
+            parts.append(line([(x0 - 1.3, ey + 1.5), (x0 + 1.3, ey - 1.5)], OUT, 1.2))
+        parts.append(flat(ellipse_d(cx + 5.0, cy + 4.9, 1.3, 1.5), "#7a2030", 0.8))
     else:
         parts.append(flat(ellipse_d(ex, ey, 1.2, 1.9), OUT))
         parts.append(flat(ellipse_d(ex + 0.1, ey + 0.5, 0.85, 1.1), EYE))
@@ -312,7 +315,8 @@ def walk(i, shoot=False):
 
 
 def crouch(i, shoot=False):
-    bob = [0, 0.4, 0][i]
+    # crouched, she still breathes: three heights, so the loop never holds
+    bob = [0, 0.8, 0.4][i]
     g = grip_for_muzzle((CROUCH_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), CROUCH_MUZZLE[1] + bob * 0.4))
     return dict(hip=(29.5, 54 + bob), feet=((19.5, 63.2), (38.5, 63.2)), kbend=(1, -1),
                 fang=(0.0, 0.0), grip=g, hem=61.8, flare=0.5, hair=(0.5 * i, -1),
@@ -352,9 +356,20 @@ def air(i, shoot=False):
 
 
 def miss():
-    return dict(hip=(31, 39), feet=((22, 55), (40, 52)), grip=(47, 12), gang=-2.3, flare=0.9, hem=47,
-                hair=(2, -5), face="hurt", tilt=-12, near_hand=(44, 17), far_hand=(19, 26), lean=-0.15,
-                fang=(0.6, -0.5))
+    # Thrown back by the hit: arms flung up, legs kicked out, the gun flying
+    # from her hands. The game spins this one frame as she falls and fades.
+    return dict(hip=(31, 40), feet=((19, 57), (45, 50)), grip=(52, 9), gang=-2.3, flare=1.0, hem=48,
+                hair=(3, -6), face="hurt", tilt=-18, near_hand=(45, 12), far_hand=(15, 15), lean=-0.2,
+                fang=(0.7, -0.6), burst=True)
+
+
+def hit_burst():
+    """The flash of the hit behind her miss frame: a wide white-hot star
+    with a red heart, so a miss reads at a glance on any backdrop."""
+    s = flat(star_d(32, 33, 31, 13, 8, 0.2), "#ffe070", 1.2, "#c0501a", opacity=0.95)
+    s += flat(star_d(32, 33, 22, 10, 8, 0.6), "#fff8e0")
+    s += flat(circle_d(32, 33, 8), "#ff5a5a", opacity=0.8)
+    return s
 
 
 def reload_upper(base, i, crouched=False):
@@ -393,10 +408,12 @@ def reload_upper(base, i, crouched=False):
 def build():
     doc = Doc(576, 576, "Heroine sheet: 64 x 64 frames, feet at the bottom edge, facing right")
     doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="64" height="64"/></clipPath>')
-    # A pale rim one pixel wide around the whole silhouette.
+    # A pale rim one and a half pixels wide around the whole silhouette: the
+    # night forest is as dark and as blue as her dress, and a thinner or
+    # fainter rim let her sink into the trees.
     doc.defs.append('<filter id="rim" x="-0.1" y="-0.1" width="1.2" height="1.2" color-interpolation-filters="sRGB">'
-                    '<feMorphology in="SourceAlpha" operator="dilate" radius="1" result="grown"/>'
-                    '<feFlood flood-color="%s" flood-opacity="0.85"/>'
+                    '<feMorphology in="SourceAlpha" operator="dilate" radius="1.5" result="grown"/>'
+                    '<feFlood flood-color="%s" flood-opacity="1"/>'
                     '<feComposite in2="grown" operator="in" result="rim"/>'
                     '<feMerge><feMergeNode in="rim"/><feMergeNode in="SourceGraphic"/></feMerge></filter>' % RIM)
     cells = {}
@@ -417,11 +434,12 @@ def build():
         cells[(4, i)] = reload_upper(stand(0), i)
         cells[(5, i)] = reload_upper(walk(i % 4), i)
         cells[(6, i)] = reload_upper(crouch(0), i, crouched=True)
-        cells[(8, i)] = reload_upper(air(3), i)
+        # skirt and hair keep fluttering while she reloads in the air
+        cells[(8, i)] = reload_upper(air(3 + i % 2), i)
     for (r, c), p in sorted(cells.items()):
         doc.add('<g id="r%dc%d" transform="translate(%d,%d)"><g clip-path="url(#cellclip)">'
-                '<g filter="url(#rim)">%s</g></g></g>'
-                % (r, c, c * 64, r * 64, frame(doc, p)))
+                '%s<g filter="url(#rim)">%s</g></g></g>'
+                % (r, c, c * 64, r * 64, hit_burst() if p.get("burst") else "", frame(doc, p)))
     return doc
 
 
