@@ -410,25 +410,27 @@ def dressed(s, kind, density=0.22):
 
 def the_lesson(s, terrace=11):
     """The first screen and a half of a first stage: every control taught by a
-    key sign where it is first needed, over safe ground. Returns the column
-    where the lesson ends (flat ground at row 13 from the pit's far side)."""
+    key sign where it is first needed, over safe ground. The ground stands a
+    row higher than the stage's floor so that the boards of the first signs
+    stay above the stage's name while it shows. Returns the column where the
+    lesson ends (flat ground at row 13 from the pit's far side)."""
     s.fill(0, 11, terrace)                    # the start, above the HUD corner
     s.put(4, terrace - 1, START)
     s.sign(7, SIGN_MOVE)
-    s.fill(11, 46, 13)
-    s.sign(14, SIGN_JUMP)
-    s.fill(18, 20, 11)                        # a fallen trunk, two cells high
-    s.arc(17, 4, 10)
+    s.fill(11, 46, 12)
+    s.sign(15, SIGN_JUMP)
+    s.fill(18, 20, 10)                        # a fallen trunk, two cells high
+    s.arc(17, 4, 9)
     s.sign(22, SIGN_HIGH_JUMP)
-    s.fill(25, 27, 10)                        # a boulder, three cells high
-    s.coins(25, 27, 9)
+    s.fill(25, 27, 9)                         # a boulder, three cells high
+    s.coins(25, 27, 8)
     s.sign(30, SIGN_SHOOT)
     s.on(28, MAGAZINE)                        # two spares: holding Z empties the gun fast
     s.on(33, MAGAZINE)
     s.on(42, BRAIN)                           # the first enemy: alone, slow, in the open
-    s.planks(35, 40, 10)
-    s.coins(36, 39, 9)
-    s.arc(45, 5, 12)                          # the first pit, after the jump was taught
+    s.planks(35, 40, 9)
+    s.coins(36, 39, 8)
+    s.arc(45, 5, 11)                          # the first pit, after the jump was taught
     s.fill(49, 60, 13)
     s.sign(51, SIGN_STOMP)
     return 49
@@ -496,17 +498,18 @@ def stage1_1():
     s.planks(268, 275, 8); s.coins(269, 274, 7)
     s.fill(276, 300, 11)
     s.on(284, BRAIN); s.on(294, MAGAZINE)
-    # the last climb: up the hill in steps, a branch over the gully, the mirror on top
-    s.fill(300, 306, 10)
-    s.fill(306, 312, 8)
+    # the last climb: up the hill in steps, a branch over the gully, the mirror
+    # on top (its foot on row 9, low enough that the score never covers it)
+    s.fill(300, 306, 11)
+    s.fill(306, 312, 10)
     s.on(310, BRAIN)
-    s.planks(313, 317, 6)
-    s.put(314, 5, COIN); s.put(315, 5, COIN)
-    s.fill(318, 340, 7)
+    s.planks(313, 317, 8)
+    s.put(314, 7, COIN); s.put(315, 7, COIN)
+    s.fill(318, 340, 9)
     s.on(326, MONOEYE)
     s.trim(340)
     s.on(335, GOAL)
-    s.fill(339, 340, 0, 7)                    # the hill's far side closes the stage
+    s.fill(339, 340, 0, 9)                    # the hill's far side closes the stage
     dress(s, "forest")
     return s
 
@@ -1108,7 +1111,9 @@ def stage2_1():
          ".............#######",
          ".......=.....#######",
          *["####.........#######"] * 21],
-        height=30)
+        # Two rows of sky over the drawn screens: the crag's mirror then stands
+        # low enough on the screen for the score never to cover it.
+        height=32)
     s = drawn("stage2_1", "Stage 2-1, autumn forest: the swinging platforms over the gorge.",
               "forest", rows,
               ["Swinging platforms over ravines too wide to jump; the gorge wall's four floors;",
@@ -1257,7 +1262,10 @@ def stage2_2():
          "..............######",
          ".............l######",
          *[F] * 20],
-        height=30)
+        # Three rows of sky over the drawn screens: the mirror on the great
+        # chimney then stands low enough on the screen for the score never to
+        # cover it.
+        height=33)
     s = drawn("stage2_2", "Stage 2-2, rooftops at dusk: up through the boiler house, over the burning chimneys.",
               "roofs", rows,
               ["Vents that burn 2 s in every 5: shown from a washing line, then in her roofs;",
@@ -1668,61 +1676,89 @@ def stage5_boss():
 
 # ============== The trial course: a sampler of the full game ==============
 
+def the_riverside_lesson(s):
+    """The trial's own first screens: the same controls taught in the same
+    order as 1-1's lesson, on other ground (a bank to climb, a rock wall,
+    a brook), so a player who plays both courses does not meet the same
+    place twice. As there, the ground stands a row high so that the first
+    signs' boards stay above the stage's name. The met comes alone on open,
+    flat ground, well after the pit's landing. Returns the column where the
+    lesson ends."""
+    s.fill(0, 11, 11)                         # the start, above the HUD corner
+    s.put(4, 10, START)
+    s.sign(8, SIGN_MOVE)
+    s.fill(11, 50, 12)
+    s.sign(16, SIGN_JUMP)
+    s.fill(19, 27, 10)                        # a grassy bank, two cells up and down again
+    s.coins(20, 26, 9)
+    s.sign(30, SIGN_HIGH_JUMP)
+    s.fill(33, 35, 9)                         # a rock wall, three cells high
+    s.arc(32, 4, 8)
+    s.sign(39, SIGN_SHOOT)
+    s.on(37, MAGAZINE)                        # two spares: holding Z empties the gun fast
+    s.on(42, MAGAZINE)
+    s.on(48, BRAIN)                           # the first enemy: alone, slow, in the open
+    s.arc(49, 5, 11)                          # the brook: the first pit, three cells wide
+    s.fill(53, 72, 13)
+    s.sign(59, SIGN_STOMP)                    # a stretch of open ground before the met
+    s.on(67, MET)                             # alone on flat ground: jump onto it
+    return 72
+
+
 @stage
 def trial1_1():
-    s = lay("trial1_1", "Trial 1, moonlit forest: the swinging bridges.", "forest", 282)
+    s = lay("trial1_1", "Trial 1, moonlit forest: the swinging bridges.", "forest", 294)
     s.note("Taught by signs; the idea is crossing: a pit, stepping stones, swinging platforms "
            "over the ravines, a plank bridge to the mirror.")
-    the_lesson(s)
-    s.on(56, MET)                             # stomp it or shoot it
-    s.planks(55, 59, 10)
-    s.fill(60, 64, 11)
-    s.fill(64, 76, 9)
-    s.on(71, BRAIN)
-    s.planks(66, 72, 5); s.coins(67, 71, 4)
-    s.arc(75, 6, 9)
-    s.fill(80, 96, 11)
-    s.on(86, MAGAZINE); s.on(92, MONOEYE)
+    the_riverside_lesson(s)
+    s.fill(72, 76, 11)
+    s.fill(76, 88, 9)
+    s.on(83, BRAIN)
+    s.planks(78, 84, 5); s.coins(79, 83, 4)
+    s.arc(87, 6, 9)
+    s.fill(92, 108, 11)
+    s.on(98, MAGAZINE); s.on(104, MONOEYE)
     # the first swinging bridge: two platforms over a ravine too wide to jump
-    s.put(99, 10, FLOATING); s.put(103, 10, FLOATING)
-    s.coins(99, 105, 7)
-    s.fill(108, 128, 11)
-    checkpoint(s, 114)
-    s.on(120, MAGAZINE)
+    s.put(111, 10, FLOATING); s.put(115, 10, FLOATING)
+    s.coins(111, 117, 7)
+    s.fill(120, 140, 11)
+    checkpoint(s, 126)
+    s.on(132, MAGAZINE)
     # stepping stones, a hopper on the middle one
-    s.ledge(130, 133, 9); s.ledge(136, 139, 7); s.ledge(142, 145, 9)
-    s.put(137, 6, HOPPER)
-    s.put(131, 8, COIN); s.put(143, 8, COIN)
-    s.fill(147, 172, 11)
-    s.on(152, BRAIN); s.on(158, MET); s.on(169, MONOEYE)
+    s.ledge(142, 145, 9); s.ledge(148, 151, 7); s.ledge(154, 157, 9)
+    s.put(149, 6, HOPPER)
+    s.put(143, 8, COIN); s.put(155, 8, COIN)
+    s.fill(159, 184, 11)
+    s.on(164, BRAIN); s.on(170, MET); s.on(181, MONOEYE)
     # a step up to a ledge that runs back left; above its far end the secret
-    s.ledge(163, 167, 8)
-    s.ledge(150, 163, 5)
-    s.coins(153, 160, 4)
-    s.planks(139, 153, 2)                     # secret: a branch out of view to the left
-    s.coins(141, 151, 1)
-    s.put(140, 1, ONEUP)
+    s.ledge(175, 179, 8)
+    s.ledge(162, 175, 5)
+    s.coins(165, 172, 4)
+    s.planks(151, 165, 2)                     # secret: a branch out of view to the left
+    s.coins(153, 163, 1)
+    s.put(152, 1, ONEUP)
     # the second swinging bridge, wider, with a rest on a pillar in the middle
-    s.put(175, 10, FLOATING)
-    s.fill(180, 183, 10)
-    s.on(181, COIN)
-    s.put(185, 10, FLOATING)
-    s.fill(190, 240, 11)
-    s.on(196, BRAIN); s.on(201, MAGAZINE)
-    s.fill(204, 216, 7, 9)                    # a fallen log: coins on top, a met beneath
-    s.coins(206, 214, 6)
-    s.on(210, MET)
-    s.on(224, MONOEYE); s.on(233, BRAIN)
-    # the plank bridge, a step up, and the mirror on its rock
-    s.fill(240, 244, 9)
-    s.planks(244, 260, 9)
-    s.coins(247, 257, 7)
-    s.put(252, 8, BRAIN)
-    s.fill(260, 266, 8)
-    s.fill(266, 282, 6)
-    s.trim(282)
-    s.on(277, GOAL)
-    s.fill(281, 282, 0, 6)
+    s.put(187, 10, FLOATING)
+    s.fill(192, 195, 10)
+    s.on(193, COIN)
+    s.put(197, 10, FLOATING)
+    s.fill(202, 252, 11)
+    s.on(208, BRAIN); s.on(213, MAGAZINE)
+    s.fill(216, 228, 7, 9)                    # a fallen log: coins on top, a met beneath
+    s.coins(218, 226, 6)
+    s.on(222, MET)
+    s.on(236, MONOEYE); s.on(245, BRAIN)
+    # the plank bridge, a step up, and the mirror on its knoll, low enough that
+    # the score never covers it
+    s.fill(252, 256, 10)
+    s.planks(256, 272, 10)
+    s.coins(259, 269, 8)
+    s.put(264, 9, BRAIN)
+    s.fill(272, 278, 9)
+    s.fill(278, 294, 8)
+    s.trim(294)
+    s.on(289, GOAL)
+    s.fill(293, 294, 0, 8)
     dress(s, "forest")
     return s
 
@@ -2018,14 +2054,13 @@ def trial1_3():
          "......m......2......",
          *["####################"] * 5,
          "####################"],
-        # 13. A crumbling stair climbs to the balcony and its mirror.
+        # 13. A crumbling stair climbs to the balcony and its mirror, which
+        # stands low enough for the score never to cover it.
         ["##########.........#",
-         *["...................#"] * 4,
+         *["...................#"] * 6,
          "...............G...#",
-         ".............#######",
          "..........o..#######",
-         "..........xx.#######",
-         ".......o.....#######",
+         ".......o..xx.#######",
          ".......xx....#######",
          *["######.......#######"] * 3,
          "######.......#######"],

@@ -1371,8 +1371,13 @@ def key_signs():
                     + jump_arc(16, 27, 6) + line([(15.5, 6), (15.5, 26)], "#fff2a0", 0.8, opacity=0.6)))
     bullets = "".join(line([(x, 14), (x + 2.5, 14)], "#fff2a0", 1.6, cap="butt") for x in (17, 21.5, 26))
     sc(4, 16, board(key_cap(3, 8, letter_glyph("Z", 3, 8)) + bullets))
-    blob = flat(ellipse_d(22, 22, 6, 4), "#d04a4a", 1.1) + flat(circle_d(22, 21, 1.3), "#ffffff")
-    sc(5, 16, board(key_cap(3, 8, letter_glyph("X", 3, 8)) + blob + arrow_glyph(22, 12, 0, 1)))
+    # stomp: a jump arc that comes down on the met's own yellow helmet, so the
+    # sign names the enemy it is about
+    helmet = flat(smooth_d([(16, 26.5), (17, 22), (21.5, 19.5), (26, 22), (27, 26.5)], True, 0.35), "#f0bf34", 1.1)
+    helmet += line([(16.5, 26.5), (26.5, 26.5)], OUT, 1.2, cap="butt") + flat(ellipse_d(19.5, 21.8, 1.4, 0.7), "#fff0a8")
+    stomp = smooth_d([(14.5, 24), (15.5, 14), (18.5, 8.5), (21.5, 12)], False, 0.5)
+    stomp = flat(stomp, "none", 1.6, "#fff2a0") + flat(poly_d([(21.6, 18.6), (18.8, 13.8), (24.2, 13.8)]), "#fff2a0")
+    sc(5, 16, board(key_cap(3, 8, letter_glyph("X", 3, 8)) + helmet + stomp))
 
 
 key_signs()
