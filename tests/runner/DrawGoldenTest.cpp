@@ -64,9 +64,9 @@ TEST(DrawGoldens, TitleMenu) {
 TEST(DrawGoldens, StageOpeningFadeAndABusyFrame) {
     stagerun::ScratchGameFolder folder;
     ASSERT_FALSE(folder.path.empty());
-    CheckGoldenFrames(RunIn(folder.path, "Trial1_1Scene", 305, StageKeys("trial1_1")),
+    CheckGoldenFrames(RunIn(folder.path, "Trial1_1Scene", 360, StageKeys("trial1_1")),
                       {{"stage_opening_fade", 60, {"Black", "gfx/frame/skarov_gauge.tga"}},
-                       {"stage_busy", 305, {"Brain", "Itemget"}}});
+                       {"stage_busy", 360, {"Brain", "Itemget"}}});
 }
 
 TEST(DrawGoldens, TheBrainThrowingFireballs) {

@@ -53,50 +53,50 @@ TEST(FlowRun, TheTitleMenuLeadsToTheStageSelectAndTheMusicModeAndBack) {
 
 // Title -> "Arcade Mode" -> the first trial stage, lost with the only life
 // ("Rest" 1) to its first brain -> the continue counted down -> game over ->
-// name entry -> ranking -> title. The run's 600 points (the coins over the
-// trunk and on the boulder) tie with the ranking file's ninth place, so they
-// go after it and push the tenth out.
+// name entry -> ranking -> title. The run's 900 points (five coins on the
+// bank, four over the rock wall) tie with the ranking file's ninth place, so
+// they go after it and push the tenth out.
 TEST(FlowRun, ALostArcadeRunEndsInTheNameEntryAndTheRanking) {
     GameFolder game("[General]\nRest=1\n", "5000,TOP,2\n4000,TWO,1\n3000,THR,1\n2000,FOU,0\n"
-                                           "1500,FIV,0\n1200,SIX,0\n1000,SEV,0\n800,EIG,0\n"
-                                           "600,NIN,2\n300,TEN,1\n");
-    // "Arcade Mode"; walk on, over the trunk and the boulder, into the brain.
+                                           "1500,FIV,0\n1200,SIX,0\n1000,SEV,0\n950,EIG,0\n"
+                                           "900,NIN,2\n300,TEN,1\n");
+    // "Arcade Mode"; walk on, up onto the bank, over the rock wall, into the brain.
     std::string keys = std::string(kToMenu) + "40 RETURN\n41\n80 RIGHT\n176 RIGHT X\n200 RIGHT\n" +
-                       "232 RIGHT X\n258 RIGHT\n";
+                       "232 RIGHT X\n258 RIGHT\n296 RIGHT X\n322 RIGHT\n";
     // Every fresh press of a direction counts the continue down by one.
-    for (int f = 530; f < 580; f += 4) {
+    for (int f = 590; f < 640; f += 4) {
         keys += std::to_string(f) + " DOWN\n" + std::to_string(f + 2) + "\n";
     }
     // Leave the game over early; then "A" three times and the end mark.
-    keys += "680 RETURN\n681\n780 RETURN\n781\n784 RETURN\n785\n788 RETURN\n789\n"
-            "792 RETURN\n793\n1020 RETURN\n1021\n";
-    const auto t = game.Run("TitleScene", 1030, keys);
-    ASSERT_EQ(t.size(), 1031u);
+    keys += "740 RETURN\n741\n840 RETURN\n841\n844 RETURN\n845\n848 RETURN\n849\n"
+            "852 RETURN\n853\n1080 RETURN\n1081\n";
+    const auto t = game.Run("TitleScene", 1090, keys);
+    ASSERT_EQ(t.size(), 1091u);
 
     const size_t stage = FirstOf(t, "Trial1_1Scene");
     ASSERT_GT(stage, 0u) << "Arcade Mode starts the trial course";
     const size_t over = FirstOf(t, "GameoverScene", stage);
     ASSERT_GT(over, 0u) << "the continue ran out";
-    ASSERT_LT(over, 680u) << "the key script expects the game over by then";
-    EXPECT_EQ(t[over - 1].Number("score"), 600);
+    ASSERT_LT(over, 740u) << "the key script expects the game over by then";
+    EXPECT_EQ(t[over - 1].Number("score"), 900);
     const size_t entry = FirstOf(t, "NameEntryScene", over);
-    ASSERT_GT(entry, 0u) << "600 points rank";
-    ASSERT_LT(entry, 780u) << "the key script expects the entry by then";
+    ASSERT_GT(entry, 0u) << "900 points rank";
+    ASSERT_LT(entry, 840u) << "the key script expects the entry by then";
 
-    const Frame& done = t[820];
+    const Frame& done = t[880];
     EXPECT_EQ(done.scene, "NameEntryScene");
     EXPECT_EQ(done.Text("name"), "AAA");
     EXPECT_NE(done.line.find("\"finished\":true"), std::string::npos);
-    EXPECT_NE(done.line.find("{\"score\":600,\"name\":\"NIN\",\"difficulty\":2},"
-                             "{\"score\":600,\"name\":\"AAA\",\"difficulty\":1}]"),
+    EXPECT_NE(done.line.find("{\"score\":900,\"name\":\"NIN\",\"difficulty\":2},"
+                             "{\"score\":900,\"name\":\"AAA\",\"difficulty\":1}]"),
               std::string::npos)
         << done.line;
-    EXPECT_EQ(t[1019].scene, "NameEntryScene") << "the ranking waits for a press";
-    EXPECT_EQ(t[1021].scene, "TitleScene");
+    EXPECT_EQ(t[1079].scene, "NameEntryScene") << "the ranking waits for a press";
+    EXPECT_EQ(t[1081].scene, "TitleScene");
 
     const std::string file = game.Read("score.ini");
     EXPECT_EQ(file.substr(0, 21), "5000,TOP,2\n4000,TWO,1") << file;
-    EXPECT_EQ(file.substr(file.size() - 20), "600,NIN,2\n600,AAA,1\n") << file;
+    EXPECT_EQ(file.substr(file.size() - 20), "900,NIN,2\n900,AAA,1\n") << file;
     EXPECT_EQ(file.find("TEN"), std::string::npos);
 }
 

@@ -79,8 +79,7 @@ TEST_P(GoalInView, TheWholeMirrorShowsBelowTheScoreWhenSheReachesIt) {
     // Writes the clear's trace when the kept one is stale.
     ASSERT_NE(stagerun::ClearFigures(stage).goalFrame, 0) << stage.map << ": no clear";
     int viewTop = 0;
-    ASSERT_TRUE(ViewTopAtGoal(stagerun::ClearTracePath(stage), stage.scene, viewTop))
-        << stage.map;
+    ASSERT_TRUE(ViewTopAtGoal(stagerun::ClearTracePath(stage), stage.scene, viewTop)) << stage.map;
     // The mirror stands on the cell below its own, its picture Goal::StandHeight tall.
     const int foot = goal.row * kCell - viewTop;
     const int top = foot - static_cast<int>(Goal::StandHeight);
