@@ -1430,22 +1430,139 @@ def stage2_3():
 
 @stage
 def stage2_4():
-    s = lay("stage2_4", "Stage 2-4, catacombs: the reapers' patrol and the swinging balls.", "catacombs", 220)
-    s.note("Deaths patrol the ledges; swinging spike balls over the walkways; fewer magazines.")
-    begin(s, 10)
-    x = s.flat(12); s.on(x + 8, DEATH); s.on(x + 3, MAGAZINE)
-    plank_hops(s, 12, 3)
-    x = s.flat(12); s.put(x + 4, s.top - 3, SWINGING_BALL); s.put(x + 8, s.top - 3, SWINGING_BALL)
-    x = s.flat(14); s.on(x + 7, DEATH); s.on(x + 11, TOGEZO)
-    spike_run(s, 12)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 8, GHOST)
-    gaps(s, [0, 4, 8, 5, 8], enemy=DEATH)
-    x = s.flat(12); s.put(x + 6, s.top - 3, SWINGING_BALL); s.on(x + 10, TOGEZO)
-    plank_hops(s, 14, 3)
-    x = s.flat(12); s.on(x + 6, DEATH)
-    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The vestibule: a spike ball swings slowly over the floor, high
+        # enough to walk under (a jump there meets it); a tomb to hop.
+        [W, W,
+         *[SKY] * 6,
+         "..........!.........",
+         "...............ooo..",
+         "..S.................",
+         "#####..........####.",
+         "#####..m.......####.",
+         W, W],
+        # 2. The first reaper, alone, pacing the crypt between two tombs; a
+        # stone ledge over it for a way past (or drop behind it and shoot).
+        [W, W,
+         *[SKY] * 4,
+         ".........ooo........",
+         SKY,
+         ".......######.......",
+         SKY, SKY,
+         "..##............##..",
+         "..##......5.....##..",
+         W, W],
+        # 3. A bridge over spikes: a reaper paces it, a ball swings over it.
+        [W,
+         *[SKY] * 6,
+         "..........!.........",
+         ".....ooo............",
+         SKY,
+         "...##############...",
+         SKY, SKY,
+         "###..............###",
+         "###^^^^^^^^^^^^^^###"],
+        # 4. Tombs to hop, each under a swinging ball, a hopper between.
+        [W,
+         *[SKY] * 6,
+         "....!.........!.....",
+         SKY,
+         "....ooo.......ooo...",
+         SKY,
+         "...###........###...",
+         "...###...8....###...",
+         W, W],
+        # 5. Stairs up to the charnel house's top gallery, a ball over the
+        # first step, a met at their foot; the secret's passage runs under
+        # them (coins lead into it from the charnel house's floor).
+        [W,
+         *[SKY] * 3,
+         "................oooo",
+         "...............#####",
+         "......!........#####",
+         "..........##########",
+         "..........##########",
+         "..........##########",
+         ".....###############",
+         ".....####+oooooooooo",
+         "..2..####...........",
+         W, W],
+        # 6-8. The charnel house, three galleries descended right, left and
+        # right: balls hang through the floors and threaten two galleries
+        # at once; in the low galleries a reaper cannot be jumped, only shot.
+        # A magazine where she lands on the middle one, the checkpoint where
+        # she lands on the bottom one.
+        ["#" * 60,
+         "............!...............!..............................#",
+         "...........................................................#",
+         "......ooo...............ooo................................#",
+         "........................................5..................#",
+         "####################################################.......#",
+         "...........................................................#",
+         "........................................!..................#",
+         "...........................5....................m..........#",
+         "....########################################################",
+         "............!.................!.............................",
+         "............................................................",
+         "oooo.C....................oo..........................2.....",
+         "#" * 60,
+         "#" * 60],
+        # 9. Out of the charnel house: a quiet crypt, coins on a tomb, a
+        # magazine, steps up to the reapers' bridge.
+        [W,
+         *[SKY] * 5,
+         "...........ooo......",
+         *[SKY] * 2,
+         "...............#####",
+         "...............#####",
+         "..........##########",
+         "...m......##########",
+         W, W],
+        # 10-11. The reapers' bridge: two spans over the bone pit, a reaper
+        # pacing each, a ball swinging over each; a jump between the spans.
+        ["#" * 40,
+         "." * 40,
+         "." * 40,
+         "." * 40,
+         "." * 40,
+         "................ooooo...................",
+         "..........!...............!.............",
+         "." * 40,
+         "..........5...............5.............",
+         "####" + "#" * 14 + ".." + "#" * 14 + "######",
+         "####..............................######",
+         "####..............................######",
+         "####..............................######",
+         "####..............................######",
+         "####^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^######"],
+        # 12. A hovering hopper over a spiked dip, a monoeye beyond.
+        [W,
+         *[SKY] * 3,
+         ".......7............",
+         *[SKY] * 2,
+         ".....ooo............",
+         "...............6....",
+         "#####....###########",
+         "#####....###########",
+         "#####^^^^###########",
+         W, W, W],
+        # 13. The sunken tomb: the last reaper paces its floor before the
+        # mirror; drop onto it from the rim, or drop and shoot.
+        [W,
+         *["...................#"] * 8,
+         "######.............#",
+         "######.............#",
+         "######.............#",
+         "######....5....G...#",
+         W, W],
+    )
+    s = drawn("stage2_4", "Stage 2-4, catacombs: the reapers' rounds under the swinging balls.",
+              "catacombs", rows,
+              ["Reapers pacing crypts and bridges, spike balls swinging slowly over the",
+               "walks: the charnel house's three galleries, the reapers' bridge, the sunken",
+               "tomb; the secret passage under the charnel house's stairs."])
+    return dressed(s, "catacombs", density=0.2)
 
 
 @stage
