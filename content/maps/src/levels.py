@@ -1384,6 +1384,19 @@ def stage2_3():
          "########............",
          "########....m....6..",
          W, W],
+        # 11b. The portrait gallery: two puppets at once, a plank walk over
+        # the hall broken by a wheel, whose flame also sweeps the floor
+        # below; a hopper on the floor.
+        [W,
+         SKY,
+         "....0.............0.",
+         *[SKY] * 3,
+         "...ooo.......ooo....",
+         SKY, SKY,
+         "..------.g.------...",
+         SKY, SKY,
+         ".............8......",
+         W, W],
         # 12. Two wheels turning on a stair, a puppet coming down at her.
         [W,
          *[SKY] * 2,
@@ -1425,6 +1438,12 @@ def stage2_3():
               ["Fire wheels that turn once in two seconds, timed past while marionettes",
                "drift after her: the grand stair, the ballroom of burning chandeliers, the",
                "puppet theatre's stage; the secret cellar under the gallery."])
+    # The ballroom's chandeliers hang on chains from its ceiling.
+    for x in range(153, 193):
+        for y in range(s.height):
+            if s.chips[y][x] == FIRE_CW:
+                for k in range(1, y):
+                    s.scen(x, k, 321)
     return dressed(s, "mansion", density=0.2)
 
 
