@@ -1284,44 +1284,312 @@ def stage2_2():
 
 @stage
 def stage2_3():
-    s = lay("stage2_3", "Stage 2-3, mansion halls: the puppets' gallery and the circling fire.", "mansion", 210)
-    s.note("Marionettes throw knives; blocks with circling fireballs guard the corridor.")
-    s.fill(0, 400, 0, 1)
-    begin(s, 10)
-    x = s.flat(14); s.on(x + 3, MAGAZINE); s.on(x + 10, MARIONETTE)
-    x = s.flat(12); fire_block(s, x + 6)
-    crumble_bridge(s, 5)
-    x = s.flat(14); s.on(x + 5, BRAIN); s.on(x + 10, MET)
-    s.ledge(x + 8, x + 12, s.top - 4); s.coins(x + 8, x + 12, s.top - 5)
-    x = s.flat(12); fire_block(s, x + 4, ccw=True); fire_block(s, x + 9)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE); gate(s, x + 9)
-    x = tunnel(s, 16, height=4); s.on(x + 6, MARIONETTE); s.on(x + 12, MONOEYE)
-    gaps(s, [0, 4, 8, 4, 8], enemy=MET)
-    x = s.flat(14); fire_block(s, x + 5); s.on(x + 10, MARIONETTE); s.on(x + 2, MAGAZINE)
-    stairs(s, [2, 2], width=5)
-    x = s.flat(8); s.put(x + 4, s.top - 4, ONEUP)
-    stairs(s, [-2, -2], width=5)
-    return finish(s, "mansion")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The entrance hall: the first wheel of fire turns high overhead,
+        # out of reach; a second turns just over her head: walk under it,
+        # do not jump there.
+        [W,
+         *[SKY] * 2,
+         "...............g....",
+         *[SKY] * 3,
+         ".........ooo........",
+         "..................h.",
+         "........-----.......",
+         "..S.................",
+         "#####...............",
+         "#####..m............",
+         W, W],
+        # 2. The first marionette, alone over an open hall; a dais to hop.
+        [W,
+         *[SKY] * 3,
+         "...........0........",
+         *[SKY] * 4,
+         "..............oo....",
+         SKY,
+         ".............####...",
+         ".............####...",
+         W, W],
+        # 3. A wheel set in the floor: hop it while its fire is behind it.
+        # A plank of coins, a met.
+        [W,
+         *[SKY] * 6,
+         "..............ooo...",
+         SKY,
+         ".............-----..",
+         SKY, SKY,
+         "......g.......2.....",
+         W, W],
+        # 4. A wheel hangs over a spiked pit: jump when its fire is up. A
+        # hopper beyond, then steps up to the gallery.
+        [W,
+         *[SKY] * 4,
+         "......h.............",
+         *[SKY] * 3,
+         "................####",
+         "................####",
+         "............########",
+         "..........8.########",
+         "####.....###########",
+         "####^^^^^###########"],
+        # 5. The gallery under a low ceiling: a wheel on its floor, a puppet
+        # drifting through the wall, a brain; coins glint in a hole in its
+        # floor: the cellar beneath (ten coins and more, an extra life).
+        [W, W, W, W,
+         "###########.........",
+         "...............0....",
+         SKY, SKY,
+         "...........g....1...",
+         "#.oo################",
+         "#.oo..............##",
+         "#.....oooooooo...+##",
+         "#.................##",
+         W, W],
+        # 6-7. The grand stair: along the hall floor to the right, under the
+        # middle flight, whose wheels burn below it and above it; back left
+        # along the middle flight; up and right along the top flight.
+        ["#" * 40,
+         "####................................g...",
+         "####....................................",
+         "####............................oooo....",
+         "####......................1.............",
+         "####....################################",
+         "...#....................................",
+         "...#...................0................",
+         "...#.......m............................",
+         "...#" + "#" * 13 + "g" + "#" * 10 + "g" + "#" * 7 + "....",
+         "." * 40,
+         "." * 40,
+         ".........oo.............6...............",
+         "#" * 40,
+         "#" * 40],
+        # 8-10. The landing at the top (the checkpoint, a magazine), then the
+        # ballroom of burning chandeliers: its floor is spikes, the way over
+        # is on the chandeliers themselves, each with its flame circling; a
+        # pillar to rest on halfway; a puppet over the ballroom.
+        ["#" * 60,
+         "." * 60,
+         "......................................0.....................",
+         "." * 60,
+         "...C....m...................................................",
+         "#############...............oo..............................",
+         "#############...............................................",
+         "#############...g.......g...##...g.......g.......g...#######",
+         "#############.......g.......##.......g.......g.......#######",
+         "#############...............##.......................#######",
+         "#############...............##.......................#######",
+         "#############...............##.......................#######",
+         "#############^^^^^^^^^^^^^^^##^^^^^^^^^^^^^^^^^^^^^^^#######",
+         "#" * 60,
+         "#" * 60],
+        # 11. A quiet hall after the ballroom: coins, a magazine, a monoeye.
+        [W,
+         *[SKY] * 6,
+         "####................",
+         "####.......oooo.....",
+         "####......------....",
+         "########............",
+         "########............",
+         "########....m....6..",
+         W, W],
+        # 11b. The portrait gallery: two puppets at once, a plank walk over
+        # the hall broken by a wheel, whose flame also sweeps the floor
+        # below; a hopper on the floor.
+        [W,
+         SKY,
+         "....0.............0.",
+         *[SKY] * 3,
+         "...ooo.......ooo....",
+         SKY, SKY,
+         "..------.g.------...",
+         SKY, SKY,
+         ".............8......",
+         W, W],
+        # 12. Two wheels turning on a stair, a puppet coming down at her.
+        [W,
+         *[SKY] * 2,
+         "............0.......",
+         *[SKY] * 3,
+         "..............ooo...",
+         SKY,
+         "..............h.....",
+         "..............######",
+         "..........g...######",
+         "..........##########",
+         W, W],
+        # 13. Down past a wheel at the stair's foot; a brain and a hovering
+        # hopper over the hall.
+        [W,
+         *[SKY] * 4,
+         "...........7........",
+         *[SKY] * 4,
+         "####................",
+         "####................",
+         "####...g.......1....",
+         W, W],
+        # 14. The puppet theatre: a wheel in the floor before the stage, a
+        # footlight wheel at its lip, a marionette in the flies above; the
+        # mirror on the stage.
+        [W,
+         *["#########..........#"] * 5,
+         "...................#",
+         "...................#",
+         "...................#",
+         "...............G...#",
+         ".........g##########",
+         ".........###########",
+         "......g..###########",
+         W, W],
+    )
+    s = drawn("stage2_3", "Stage 2-3, mansion halls: the wheels of fire and the puppets.",
+              "mansion", rows,
+              ["Fire wheels that turn once in two seconds, timed past while marionettes",
+               "drift after her: the grand stair, the ballroom of burning chandeliers, the",
+               "puppet theatre's stage; the secret cellar under the gallery."])
+    # The ballroom's chandeliers hang on chains from its ceiling.
+    for x in range(153, 193):
+        for y in range(s.height):
+            if s.chips[y][x] == FIRE_CW:
+                for k in range(1, y):
+                    s.scen(x, k, 321)
+    return dressed(s, "mansion", density=0.2)
 
 
 @stage
 def stage2_4():
-    s = lay("stage2_4", "Stage 2-4, catacombs: the reapers' patrol and the swinging balls.", "catacombs", 220)
-    s.note("Deaths patrol the ledges; swinging spike balls over the walkways; fewer magazines.")
-    begin(s, 10)
-    x = s.flat(12); s.on(x + 8, DEATH); s.on(x + 3, MAGAZINE)
-    plank_hops(s, 12, 3)
-    x = s.flat(12); s.put(x + 4, s.top - 3, SWINGING_BALL); s.put(x + 8, s.top - 3, SWINGING_BALL)
-    x = s.flat(14); s.on(x + 7, DEATH); s.on(x + 11, TOGEZO)
-    spike_run(s, 12)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 8, GHOST)
-    gaps(s, [0, 4, 8, 5, 8], enemy=DEATH)
-    x = s.flat(12); s.put(x + 6, s.top - 3, SWINGING_BALL); s.on(x + 10, TOGEZO)
-    plank_hops(s, 14, 3)
-    x = s.flat(12); s.on(x + 6, DEATH)
-    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The vestibule: a spike ball swings slowly over the floor, high
+        # enough to walk under (a jump there meets it); a tomb to hop.
+        [W, W,
+         *[SKY] * 6,
+         "..........!.........",
+         "...............ooo..",
+         "..S.................",
+         "#####..........####.",
+         "#####..m.......####.",
+         W, W],
+        # 2. The first reaper, alone, pacing the crypt between two tombs; a
+        # stone ledge over it for a way past (or drop behind it and shoot).
+        [W, W,
+         *[SKY] * 4,
+         ".........ooo........",
+         SKY,
+         ".......######.......",
+         SKY, SKY,
+         "..##............##..",
+         "..##......5.....##..",
+         W, W],
+        # 3. A bridge over spikes: a reaper paces it, a ball swings over it.
+        [W,
+         *[SKY] * 6,
+         "..........!.........",
+         ".....ooo............",
+         SKY,
+         "...##############...",
+         SKY, SKY,
+         "###..............###",
+         "###^^^^^^^^^^^^^^###"],
+        # 4. Tombs to hop, each under a swinging ball, a hopper between.
+        [W,
+         *[SKY] * 6,
+         "....!.........!.....",
+         SKY,
+         "....ooo.......ooo...",
+         SKY,
+         "...###........###...",
+         "...###...8....###...",
+         W, W],
+        # 5. Stairs up to the charnel house's top gallery, a ball over the
+        # first step, a met at their foot; the secret's passage runs under
+        # them (coins lead into it from the charnel house's floor).
+        [W,
+         *[SKY] * 3,
+         "................oooo",
+         "...............#####",
+         "......!........#####",
+         "..........##########",
+         "..........##########",
+         "..........##########",
+         ".....###############",
+         ".....####+oooooooooo",
+         "..2..####...........",
+         W, W],
+        # 6-8. The charnel house, three galleries descended right, left and
+        # right: balls hang through the floors and threaten two galleries
+        # at once; in the low galleries a reaper cannot be jumped, only shot.
+        # A magazine where she lands on the middle one, the checkpoint where
+        # she lands on the bottom one.
+        ["#" * 60,
+         "............!...............!..............................#",
+         "...........................................................#",
+         "......ooo...............ooo................................#",
+         "........................................5..................#",
+         "####################################################.......#",
+         "...........................................................#",
+         "........................................!..................#",
+         "...........................5....................m..........#",
+         "....########################################################",
+         "............!.................!.............................",
+         "............................................................",
+         "oooo.C....................oo..........................2.....",
+         "#" * 60,
+         "#" * 60],
+        # 9. Out of the charnel house: a quiet crypt, coins on a tomb, a
+        # magazine, steps up to the reapers' bridge.
+        [W,
+         *[SKY] * 5,
+         "...........ooo......",
+         *[SKY] * 2,
+         "...............#####",
+         "...............#####",
+         "..........##########",
+         "...m......##########",
+         W, W],
+        # 10-11. The reapers' bridge: two spans over the bone pit, a reaper
+        # pacing each, a ball swinging over each; a jump between the spans.
+        ["#" * 40,
+         "." * 40,
+         "." * 40,
+         "." * 40,
+         "." * 40,
+         "................ooooo...................",
+         "..........!...............!.............",
+         "." * 40,
+         "..........5...............5.............",
+         "####" + "#" * 14 + ".." + "#" * 14 + "######",
+         "####..............................######",
+         "####..............................######",
+         "####..............................######",
+         "####..............................######",
+         "####^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^######"],
+        # 12. A hovering hopper over a spiked dip, a monoeye beyond.
+        [W,
+         *[SKY] * 3,
+         ".......7............",
+         *[SKY] * 2,
+         ".....ooo............",
+         "...............6....",
+         "#####....###########",
+         "#####....###########",
+         "#####^^^^###########",
+         W, W, W],
+        # 13. The sunken tomb: the last reaper paces its floor before the
+        # mirror; drop onto it from the rim, or drop and shoot.
+        [W,
+         *["...................#"] * 8,
+         "######.............#",
+         "######.............#",
+         "######.............#",
+         "######....5....G...#",
+         W, W],
+    )
+    s = drawn("stage2_4", "Stage 2-4, catacombs: the reapers' rounds under the swinging balls.",
+              "catacombs", rows,
+              ["Reapers pacing crypts and bridges, spike balls swinging slowly over the",
+               "walks: the charnel house's three galleries, the reapers' bridge, the sunken",
+               "tomb; the secret passage under the charnel house's stairs."])
+    return dressed(s, "catacombs", density=0.2)
 
 
 @stage
