@@ -1622,56 +1622,363 @@ def climb(s, x0, bottom, floors, width=14, gap=3):
 
 @stage
 def stage3_1():
-    s = lay("stage3_1", "Stage 3-1, moonlit forest: up the great tree and over the canopy.", "forest", 190, height=30, ground=28)
-    s.note("A tall map: climb one-way branches to the canopy, cross it, drop down the far side.")
-    begin(s, 10)
-    x = s.flat(10); s.on(x + 5, BRAIN); s.on(x + 2, MAGAZINE)
-    x0 = s.flat(16)
-    top = climb(s, x0, s.top, 5, width=14)
-    s.on(x0 + 12, MET)
-    # the canopy: a long ledge high up, the ground below full of spikes
-    canopy = top
-    s.ledge(x0 + 10, x0 + 60, canopy)
-    s.pit(40, spikes=True)
-    s.put(x0 + 24, canopy - 1, HOPPER); s.put(x0 + 36, canopy - 1, BRAIN)
-    s.put(x0 + 30, canopy - 1, CHECKPOINT); s.put(x0 + 33, canopy - 1, MAGAZINE)
-    s.put(x0 + 44, canopy - 1, MONOEYE); s.put(x0 + 50, canopy - 3, ONEUP)
-    s.coins(x0 + 16, x0 + 22, canopy - 1)
-    # down the far side on ledges
-    s.ledge(x0 + 60, x0 + 64, canopy + 4)
-    s.ledge(x0 + 56, x0 + 60, canopy + 8)
-    s.top = 28
-    x = s.flat(14); s.on(x + 8, HOPPER)
-    gaps(s, [0, 4, 8, 4, 8], enemy=BRAIN)
-    x = s.flat(16); s.on(x + 6, DEATH); s.on(x + 2, MAGAZINE)
-    stairs(s, [3, 3, 3], width=5)
-    x = s.flat(10); s.on(x + 5, HOVERER)
-    stairs(s, [-3, -3, -3], width=5)
-    return finish(s, "forest")
+    E = "." * 20                      # an empty row of a screen
+    F = "#" * 20                      # the forest floor
+    SPIKED = "^" * 20                 # the ravine's floor
+    rows = sketch(
+        # 1. The forest floor: the first one-way branches, over safe ground.
+        ["..............ooo...",
+         ".............-----..",
+         E,
+         ".......ooo..........",
+         "......-----.........",
+         E,
+         "...S..m.........1...",
+         *[F] * 5],
+        # 2. A stump too tall to jump: the branches are the way over it.
+        [E,
+         ".ooooo..............",
+         ".-----..............",
+         E,
+         "..........##........",
+         "..........##........",
+         "..........##........",
+         "..........##........",
+         "..........##........",
+         "..........##....2...",
+         *[F] * 5],
+        # 3. A spiked dip too wide to jump, a bough over it, a hopper beyond.
+        ["......ooooo.........",
+         E, E,
+         ".....-------........",
+         E,
+         "...............8....",
+         "####.........#######",
+         "####^^^^^^^^^#######",
+         *[F] * 3],
+        # 3b. A mossy outcrop too tall to jump: up a ledge onto it, under a
+        # hovering hopper, and down the far side.
+        [".................7..",
+         E, E, E, E, E,
+         "..............######",
+         "..............######",
+         ".......ooooo..######",
+         ".......-----..######",
+         "..............######",
+         "...1..........######",
+         *[F] * 5],
+        # 4-5. The great ash: its branches climb right, left, right, left to
+        # the crown; the ravine opens beyond its trunk.
+        [*[E] * 9,
+         "..................--",
+         E,
+         "........ooo.........",
+         "........--------....",
+         E, E,
+         "...................-",
+         E, E,
+         ".........2..........",
+         "........--------....",
+         E, E, E,
+         "...................-",
+         E, E,
+         "..m.1...........8...",
+         *[F] * 5],
+        [*[E] * 8,
+         "........C...m.......",
+         "--------------------",
+         *[E] * 4,
+         "..m.................",
+         "------..............",
+         *[E] * 6,
+         "..ooo...............",
+         "------..............",
+         E, E, E,
+         "############........",
+         "############........",
+         "############^^^^^^^^",
+         F, F],
+        # 6. The canopy walk over the ravine; above it a branch of coins and
+        # an extra life reaches back to the left (the secret).
+        [E, E,
+         ".......+ooooooooo...",
+         ".......----------...",
+         *[E] * 4,
+         "..........8.........",
+         "--....--------....--",
+         *[E] * 19,
+         SPIKED, F, F],
+        # 7. A step up to the secret's branch, a hovering hopper over a gap.
+        [*[E] * 5,
+         ".o..................",
+         "----.........7......",
+         E,
+         ".....1..........6...",
+         "---------....------.",
+         *[E] * 19,
+         SPIKED, F, F],
+        # 7b. A hopper on a bough, a hovering hopper over the next gap; coins
+        # on a high bough.
+        [*[E] * 4,
+         "......ooooo.........",
+         ".....-------........",
+         "..............7.....",
+         E,
+         ".........8..........",
+         "..--------....------",
+         *[E] * 19,
+         SPIKED, F, F],
+        # 8-9. The far crag: the canopy ends on its shoulder, in a hole before
+        # its wall; the shelf below runs back left, and the branch below that
+        # leads right, into the cave through the crag. (Shoulder and shelf are
+        # rock: the search's measure takes a branch for a floor one can drop
+        # through.)
+        [*[E] * 7,
+         ".......ooo..........",
+         "..........2.........",
+         "...#################",
+         E, E, E,
+         "..............ooo...",
+         "............########",
+         E, E, E,
+         ".........m..........",
+         ".........-----------",
+         *[E] * 9,
+         SPIKED, F, F],
+        [*["..........######...."] * 9,
+         "####......######....",
+         *["..........######...."] * 3,
+         "1.........######....",
+         "################....",
+         "..........######....",
+         E,
+         E,
+         "......2....ooo......",
+         "----------##########",
+         *["..........##########"] * 9,
+         "^^^^^^^^^^##########",
+         F, F],
+        # 10. A rest on the bluff, then stumps over a gully.
+        [*[E] * 14,
+         "....oooo............",
+         "...------...........",
+         "...............7....",
+         E,
+         "..m.................",
+         "##########..........",
+         "##########..........",
+         "##########........##",
+         *["##########...##...##"] * 7,
+         "##########^^^##^^^##",
+         F, F],
+        # 10b. The fallen giant: a trunk across the gully, a monoeye on it.
+        [*[E] * 15,
+         "........ooooo.......",
+         ".......-------......",
+         E, E,
+         "...........6........",
+         "...#################",
+         "...#################",
+         *[E] * 7,
+         SPIKED, F, F],
+        # 11. The lookout: branches right, left and up to the mirror's
+        # platform in the last tree's crown.
+        [*[".....................#"] * 12,
+         "................G....#",
+         ".........-----------.#",
+         ".....................#",
+         ".....2...............#",
+         "...------............#",
+         ".....................#",
+         ".....................#",
+         "..........------.....#",
+         ".....................#",
+         "...............8.....#",
+         "...###################",
+         *["...###################"] * 6,
+         "^^^###################",
+         "######################",
+         "######################"],
+        height=32)
+    s = drawn("stage3_1", "Stage 3-1, moonlit forest: up the great ash and over the canopy.",
+              "forest", rows,
+              ["One-way branches: over a stump, up the great ash in a switchback, along the",
+               "canopy over the spiked ravine, down through a hole to a branch that runs back,",
+               "through the crag's cave, over a gully and up the lookout to the mirror."])
+    # The great ash and the lookout tree, drawn behind their branches.
+    for x0, top, bottom in ((106, 10, 27), (279, 12, 22)):
+        for y in range(top, bottom - 1):
+            for x in (x0, x0 + 1):
+                s.scen(x, y, 12)
+        s.scen(x0, bottom - 1, 13)
+        s.scen(x0 + 1, bottom - 1, 13)
+    for x0, y0, n in ((100, 5, 6), (274, 8, 3)):
+        for i in range(n):
+            for dx, dy, code in ((0, 0, 611), (1, 0, 711), (0, 1, 612), (1, 1, 712)):
+                s.scen(x0 + 2 * i + dx, y0 + dy + (i % 2), code)
+    return dressed(s, "forest")
+
+
+def indoors(s, x0, x1, y0, y1):
+    """The theme's back wall behind a room; what stands in it (items,
+    enemies) moves in front of the wall, so the wall shows behind it."""
+    for y in range(y0, y1):
+        for x in range(x0, x1):
+            code = s.chips[y][x]
+            if code and code not in (PLANK_L, PLANK_M, PLANK_R, GRATING, CRUMBLE):
+                s.chips[y][x] = 0
+                s.objects[y][x] = code
+    s.wall(x0, x1, y0, y1)
 
 
 @stage
 def stage3_2():
-    s = lay("stage3_2", "Stage 3-2, rooftops at dusk: the steeple climb.", "roofs", 180, height=26, ground=24)
-    s.note("Roofs climb in tall steps to a belfry walk, then fall away in a run of crumbling eaves.")
-    begin(s, 10)
-    x = s.flat(8); s.on(x + 4, MAGAZINE)
-    for rise in (3, 3, 3, 3):
-        s.top -= rise
-        x = s.flat(7); s.on(x + 4, HOPPER if rise % 2 else BRAIN)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    floaters(s, 10, 1)
-    x = s.flat(12); s.on(x + 6, MARIONETTE)
-    crumble_bridge(s, 6)
-    x = s.flat(10); s.on(x + 5, MONOEYE)
-    for rise in (-3, -3, -3):
-        s.top -= rise
-        x = s.flat(7); s.on(x + 4, MET)
-    gaps(s, [0, 4, 10, 4, 10], enemy=HOPPER)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, HOVERER)
-    s.planks(x + 5, x + 9, s.top - 4); s.put(x + 6, s.top - 8, ONEUP)
-    s.planks(x + 4, x + 8, s.top - 7)
-    return finish(s, "roofs")
+    E = "." * 20                      # an empty row of a screen
+    F = "#" * 20                      # roofs and street to the bottom
+    rows = sketch(
+        # 1. Low roofs: a balcony of coins, the first alley.
+        [".....ooooo..........",
+         ".....-----.....#####",
+         "...............#####",
+         "...S...m.......#####",
+         *["############...#####"] * 5],
+        # 2. The first tall step: a roof six cells up, a balcony over the
+        # alley below it is the way; a hopper on the high roof.
+        [".................8..",
+         "..........##########",
+         "..........##########",
+         "........oo##########",
+         "........--##########",
+         "..........##########",
+         "..1.......##########",
+         *["#######...##########"] * 8],
+        # 3. A washing line of coins over the next alley, a met; the second
+        # tall step: a crumbling balcony over the roof (a fall costs nothing).
+        ["......oooooo........",
+         ".....--------.......",
+         "...................x",
+         E,
+         "..............2.....",
+         *["####....############"] * 14],
+        # 4. The high roofs: a monoeye, a hovering hopper over the alley.
+        ["................7...",
+         E, E,
+         ".........6..........",
+         *["..############....##"] * 3,
+         "xx############....##",
+         "..############....##",
+         "..############....##",
+         *["##############....##"] * 14],
+        # 4b. Chimney stacks over a deep alley, a hovering hopper between them.
+        ["............7.......",
+         "..............##....",
+         ".........##...##....",
+         "..2......##...##....",
+         *["######...##...##...."] * 20],
+        # 5. The checkpoint, then a crumbling bridge over the alley before
+        # the church (a fall here is a miss).
+        [E,
+         "................####",
+         "................####",
+         "C..m....1.......####",
+         "############xxxx####",
+         *["############....####"] * 19],
+        # 6. The church: through the belfry under its bell; brackets up the
+        # steeple's face to its top (the secret: coins and an extra life).
+        [E,
+         "....+ooooo..........",
+         "....######ooo.......",
+         "....######---.......",
+         "....######..........",
+         "....######ooo.......",
+         "..........---.......",
+         E,
+         ".2.............8....",
+         *[F] * 23],
+        # 7. Down the far side on crumbling eaves, over an alley, to the
+        # chandler's house; its attic and ground floor seen in section.
+        ["xxxx................",
+         E,
+         ".....xxx............",
+         E,
+         "...............ooo..",
+         ".........###########",
+         *[".........#.........."] * 3,
+         ".........#......1...",
+         ".........#..########",
+         *[".........#.........."] * 3,
+         ".........#....2.....",
+         *[".........###########"] * 5],
+        # 7b. The chandler's house runs on.
+        [*["." * 10] * 16,
+         "..ooo.....",
+         "#" * 10,
+         *["." * 10] * 4,
+         "#" * 10,
+         *["." * 10] * 4,
+         *["#" * 10] * 5],
+        # 8. The roof ends at the tower: through the skylight into the attic,
+        # back to the left along it, down its stairwell, and right again
+        # along the ground floor to the tower's door.
+        [*["..................##"] * 16,
+         "........8.........##",
+         "############....####",
+         *["..................##"] * 3,
+         "...ooo..........m.##",
+         F,
+         E, E, E,
+         "..........6.........",
+         *[F] * 5],
+        # 9-10. Out into the street: an awning of coins, a met, a fountain
+        # with a brain on it, a hopper.
+        [*["####................"] * 22,
+         "####..............7.",
+         "........ooooo.......",
+         "........-----.......",
+         E,
+         "......m........2....",
+         *[F] * 5],
+        # 9b. Awnings over the street, a marionette above them, a togezo.
+        [".......0............",
+         E,
+         "............ooo.....",
+         "...........-----....",
+         E,
+         "..ooo...............",
+         ".-----..............",
+         E,
+         "................3...",
+         *[F] * 5],
+        [*[E] * 22,
+         "....ooo.............",
+         "....1...............",
+         "...###..............",
+         "...###..............",
+         "...###......8.......",
+         *[F] * 5],
+        # 11. The canal bridge: up its arch to the mirror on its crown, a
+        # hovering hopper over the water.
+        [*["...................#"] * 17,
+         "......7............#",
+         *["...................#"] * 2,
+         ".......G...........#",
+         "....######.........#",
+         "....######.........#",
+         "..##......##.......#",
+         "..##......##.......#",
+         "##..........##.....#",
+         "##..........##.....#",
+         *["##..........########"] * 5],
+        height=32)
+    s = drawn("stage3_2", "Stage 3-2, rooftops at dusk: up to the belfry and down through the chandler's house.",
+              "roofs", rows,
+              ["Roofs that climb in tall steps (balconies, crumbling ledges), through the church's",
+               "belfry, down the far side on crumbling eaves into the chandler's house, back along",
+               "its attic, out of the tower's door and over the canal bridge to the mirror."])
+    s.scen(126, 6, 225)               # the bell in the belfry
+    s.scen(127, 6, 225)
+    indoors(s, 150, 188, 18, 27)      # the chandler's attic and ground floor
+    return dressed(s, "roofs", density=0.2)
 
 
 @stage
