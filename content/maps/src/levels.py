@@ -1552,30 +1552,135 @@ def stage3_3():
 
 @stage
 def stage3_4():
-    s = lay("stage3_4", "Stage 3-4, catacombs: down the ossuary shaft.", "catacombs", 160, height=32, ground=9)
-    s.note("Start high, descend by ledges past ghosts and spike balls to the deep crypt floor.")
-    begin(s, 10)
-    x = s.flat(8); s.on(x + 4, MAGAZINE)
-    s.top = 9
-    x0 = s.x
-    s.x += 30
-    # descending ledges
-    rows = (12, 15, 18, 21, 24)
-    for i, row in enumerate(rows):
-        left = x0 + i * 6
-        s.ledge(left, left + 5, row)
-        s.put(left + 2, row - 1, COIN if i % 2 else SPIKE_BALL if i == 2 else COIN)
-    s.put(x0 + 14, 10, GHOST)
-    s.top = 29
-    s.x = x0 + 30
-    x = s.flat(12); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
-    x = s.flat(14); s.on(x + 6, TOGEZO); s.on(x + 11, DEATH)
-    spike_run(s, 12)
-    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 7, GHOST)
-    gaps(s, [0, 4, 8, 5, 8], enemy=TOGEZO)
-    x = s.flat(12); s.put(x + 5, s.top - 3, SWINGING_BALL); s.on(x + 9, DEATH)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The crypt's door at the top of the hill: a magazine, a shelf of
+        # coins, a togezo alone on open floor.
+        [W, W,
+         *["##.................."] * 4,
+         "##.......oooo.......",
+         "##......------......",
+         *["##.................."] * 2,
+         "##.S..m........3....",
+         *[W] * 46],
+        # 2. The first drop, onto a floor she can see: a met, a monoeye.
+        [W, W,
+         *[SKY] * 5,
+         ".........ooo........",
+         *[SKY] * 3,
+         *["########............"] * 2,
+         "########....2....6..",
+         *[W] * 43],
+        # 3. The ossuary shaft: ledges from either wall, each crossed the other
+        # way: right, left, right, left and out at the bottom right. A ghost
+        # drifts in the well.
+        ["#" * 32,
+         "#" * 32,
+         *["." * 31 + "#"] * 6,
+         "." * 26 + "9....#",
+         *["." * 31 + "#"] * 3,
+         "." * 31 + "#",
+         "...ooo....*" + "." * 20 + "#",
+         "#" * 24 + ".......#",
+         *["#" + "." * 30 + "#"] * 3,
+         "#..........." + "3" + "." * 18 + "#",
+         "#......." + "#" * 24,
+         *["#" + "." * 30 + "#"] * 3,
+         "#............." + "*" + "." * 16 + "#",
+         "#" * 24 + ".......#",
+         *["#" + "." * 30 + "#"] * 3,
+         "#..........." + "2" + "." * 18 + "#",
+         "#......." + "#" * 24,
+         *["#" + "." * 31] * 3,
+         "#.....m" + "." * 18 + "1" + "." * 6,
+         *["#" * 32] * 23],
+        # 4. The bone crypt: a rest, a death, the checkpoint.
+        [*["########################"] * 24,
+         *["........................"] * 6,
+         ".........ooo............",
+         *["........................"] * 2,
+         "......m.....5.......C...",
+         *["########################"] * 23],
+        # 5. A bridge of crumbling bones over spikes, a monoeye beyond.
+        [*[W] * 24,
+         *[SKY] * 6,
+         ".....oooooo.........",
+         SKY, SKY,
+         "..................6.",
+         "#####xxxxxxxx#######",
+         *["#####........#######"] * 2,
+         "#####^^^^^^^^#######",
+         *[W] * 19],
+        # 5b. A plank walk over a run of spikes, a hovering hopper above it.
+        [*[W] * 24,
+         *[SKY] * 3,
+         ".........7..........",
+         SKY, SKY,
+         "....oooooooooo......",
+         "...------------.....",
+         SKY,
+         "...^^^^^^^^^^^^...2.",
+         *[W] * 23],
+        # 6. The charnel gallery: a spiked pit under a swinging ball, a met and
+        # a tomb, hanging spikes over the floor, a togezo.
+        [*["##############################"] * 24,
+         *["." * 30] * 3,
+         ".....................####.....",
+         ".....................vvvv.....",
+         "......!.......................",
+         "..............................",
+         "..............................",
+         "................####..........",
+         "...........2....####...3......",
+         "####....######################",
+         "####....######################",
+         "####^^^^######################",
+         *["##############################"] * 20],
+        # 7. The bone well: the ledges again, but hanging spikes under the
+        # upper ones (no jumping there): a togezo to shoot, a met, a monoeye.
+        # Coins on the last ledge's far end lead to a gap in the right wall.
+        [*["##########################"] * 24,
+         *[".........................#"] * 9,
+         ".....ooo.................#",
+         "##################.......#",
+         "#.......vvvvvvvvvv.......#",
+         *["#........................#"] * 2,
+         "#.........3..............#",
+         "#......###################",
+         "#......vvvvvvvvvvv.......#",
+         "#........................#",
+         "#.........................",
+         "#..........2..............",
+         "##################.......o",
+         *["#........................#"] * 3,
+         "#..........6..........oo.#",
+         "#......###################",
+         *["#........................."] * 3,
+         "#.....m.............1.....",
+         *["##########################"] * 3],
+        # 8. The ossuary's heart: under hanging spikes, past a death, to the
+        # mirror on the altar at the bottom of everything. Above it, behind
+        # the well's wall, the niche: an extra life and coins.
+        [*["########################"] * 42,
+         "........################",
+         "..+.....################",
+         "ooooooo.################",
+         *["########################"] * 2,
+         ".......................#",
+         ".....#####.............#",
+         ".....vvvvv.............#",
+         ".......................#",
+         "...................G...#",
+         ".................#######",
+         "..........5......#######",
+         *["########################"] * 3],
+    )
+    s = drawn("stage3_4", "Stage 3-4, catacombs: down the ossuary shaft to the altar.",
+              "catacombs", rows,
+              ["From the crypt's door down the ossuary shaft, its ledges turning left and",
+               "right past a ghost; the bone crypt, a crumbling bridge, the charnel gallery;",
+               "the bone well under hanging spikes; the mirror on the altar at the bottom."])
+    return dressed(s, "catacombs")
 
 
 @stage
