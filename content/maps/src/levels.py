@@ -1981,69 +1981,289 @@ def stage3_2():
     return dressed(s, "roofs", density=0.2)
 
 
+def columns_of(height, runs, floor, spikes=True):
+    """Rows of free-standing solid columns: `runs` is a list of (width, top row)
+    pairs, a top of None leaving a gap down to the floor (spiked by default)."""
+    rows = [[] for _ in range(height)]
+    for width, top in runs:
+        for y in range(height):
+            if top is not None:
+                key = "#" if y >= top else "."
+            else:
+                key = "#" if y >= floor else "^" if spikes and y == floor - 1 else "."
+            rows[y].append(key * width)
+    return ["".join(row) for row in rows]
+
+
+def overlay(rows, marks):
+    """Keys set on sketched rows: marks maps (column, row) to a key."""
+    rows = [list(row) for row in rows]
+    for (x, y), key in marks.items():
+        rows[y][x] = key
+    return ["".join(row) for row in rows]
+
+
 @stage
 def stage3_3():
-    s = lay("stage3_3", "Stage 3-3, mansion halls: the library's galleries.", "mansion", 170, height=30, ground=28)
-    s.note("Up through three galleries on one-way shelves, across the top, then back down.")
-    s.fill(0, 400, 0, 1)
-    begin(s, 10)
-    x = s.flat(10); s.on(x + 5, MARIONETTE); s.on(x + 2, MAGAZINE)
-    x0 = s.flat(20)
-    # three galleries, each a solid floor with one-way shelves at alternating ends
-    for i, row in enumerate((24, 20, 16)):
-        if i % 2 == 0:
-            s.ledge(x0 + 4, x0 + 20, row)
-            s.planks(x0, x0 + 4, row)
-        else:
-            s.ledge(x0, x0 + 16, row)
-            s.planks(x0 + 16, x0 + 20, row)
-    s.put(x0 + 10, 23, BRAIN); s.put(x0 + 8, 19, MET); s.put(x0 + 12, 15, MONOEYE)
-    s.put(x0 + 6, 15, MAGAZINE)
-    # the top walk over a spiked floor
-    s.ledge(x0 + 20, x0 + 70, 12)
-    s.pit(50, spikes=True)
-    s.put(x0 + 23, 11, CHECKPOINT)
-    s.put(x0 + 30, 11, MARIONETTE); s.put(x0 + 42, 11, DEATH); s.put(x0 + 55, 11, MARIONETTE)
-    s.put(x0 + 48, 7, ONEUP); s.planks(x0 + 46, x0 + 51, 8)
-    s.put(x0 + 36, 11, MAGAZINE)
-    # the way down
-    for i, row in enumerate((16, 20, 24)):
-        left = x0 + 70 + i * 3
-        s.ledge(left, left + 4, row)
-    s.top = 28
-    x = s.flat(14); s.on(x + 8, MET); s.on(x + 3, MAGAZINE)
-    gaps(s, [0, 4, 8], enemy=MONOEYE)
-    x = tunnel(s, 14, height=4); s.on(x + 5, MARIONETTE); s.on(x + 10, GHOST)
-    crumble_bridge(s, 6)
-    return finish(s, "mansion")
+    W = "#" * 20
+    T = "#" * 30
+    # The great reading room's bookcases, their tops the walk over its spiked
+    # floor: (width, top row), None a gap down to the spikes.
+    cases = columns_of(40, [(7, 20), (3, None), (4, 18), (4, None), (7, 19), (3, None),
+                            (5, 17), (3, None), (6, 19), (3, None), (5, 20)], floor=36)
+    cases = overlay(cases, {
+        (3, 19): "C", (5, 19): "m",                              # the landing: checkpoint
+        (7, 18): "o", (8, 17): "o", (9, 18): "o",
+        (14, 16): "o", (15, 15): "o", (16, 15): "o", (17, 16): "o",
+        (22, 18): "8",                                           # a hopper on the third case
+        (26, 13): "7",                                           # a hovering hopper over the gap
+        (24, 17): "o", (25, 16): "o", (26, 16): "o", (27, 17): "o",
+        (30, 16): "m",
+        (39, 18): "6",                                           # a monoeye on the fifth
+        (43, 18): "o", (44, 18): "o",
+        **{(x, 0): "#" for x in range(50)},
+    })
+    rows = sketch(
+        # 1. The reading room: shelves she can jump up through, coins on them,
+        # a monoeye alone on the floor.
+        [*[W] * 24,
+         *["##.................."] * 3,
+         "##..........oooo....",
+         "##.........------...",
+         *["##.................."] * 2,
+         "##...ooo............",
+         "##..-----...........",
+         *["##.................."] * 2,
+         "##.S..m.......6.....",
+         *[W] * 4],
+        # 1b. A reading desk, a shelf over it, a hopper beyond.
+        [*[W] * 24,
+         *[SKY] * 6,
+         "..............oooo..",
+         ".............------.",
+         SKY, SKY,
+         "....######..........",
+         "....######....8.....",
+         *[W] * 4],
+        # 2. A bookcase to climb, a brain before it, a met beyond.
+        [*[W] * 24,
+         *[SKY] * 6,
+         ".........oo.........",
+         "....................",
+         "........####........",
+         "........####........",
+         "........####........",
+         "...1....####....2...",
+         *[W] * 4],
+        # 3. The east stacks: four galleries, each crossed the other way, a
+        # shelf in the floor above at alternate ends; out at the top right.
+        [*[T] * 17,
+         "#.............................",
+         "#.............................",
+         "#.....ooo...............2.....",
+         "#----#########################",
+         *["#............................#"] * 2,
+         "#..............6.............#",
+         "########################----##",
+         *["#............................#"] * 2,
+         "#....m.............0.........#",
+         "#----#########################",
+         *["#............................#"] * 2,
+         "#..........1.........ooo.....#",
+         "########################----##",
+         *[".............................#"] * 2,
+         "........1...........2........#",
+         *[T] * 4],
+        # 4-5. The great reading room: the walk along the bookcases' tops over
+        # its spiked floor; the checkpoint on the first.
+        cases,
+        # 5b. The catalogue hall: a fireball circling a lamp block, a bridge
+        # of rotten shelves over spikes (planks above it too), a marionette.
+        ["#" * 30,
+         *["." * 30] * 14,
+         "........oooooo................",
+         ".......--------...............",
+         "...g..........................",
+         "." * 30,
+         "..............m.......0.......",
+         "######xxxxxxxx################",
+         *["######........################"] * 2,
+         "######^^^^^^^^################",
+         *["#" * 30] * 16],
+        # 6. The upper stacks: shelves climbing the well, right, left and up;
+        # a ghost drifts in it. Above the top floor's left end, a ledge of
+        # planks with coins on it: the rare books (the secret).
+        ["##########################",
+         ".........oo+..............",
+         "....oooooooo..............",
+         "..........................",
+         "----#########.............",
+         "..........................",
+         "..........................",
+         "..........o.o.o...........",
+         "-------###################",
+         *[".........................."] * 2,
+         "......................9...",
+         ".....-------------........",
+         "..........................",
+         "..........................",
+         "..................ooo.....",
+         "...............----------.",
+         "..........................",
+         "..........................",
+         "........1.................",
+         *["##########################"] * 20],
+        # 7. The dome: two chandeliers swing over its well; the mirror on the
+        # balcony beyond.
+        ["##########################",
+         *[".........................#"] * 4,
+         ".......oooooo............#",
+         ".......................G.#",
+         ".........=....=.....######",
+         "######..............######",
+         *["######..............######"] * 10,
+         "######^^^^^^^^^^^^^^######",
+         *["##########################"] * 20],
+    )
+    s = drawn("stage3_3", "Stage 3-3, mansion halls: up the library's galleries, under the dome.",
+              "mansion", rows,
+              ["Shelves she jumps up through; the east stacks' four galleries, right, left,",
+               "right, left; the bookcase tops over the spiked reading room; the upper",
+               "stacks' shelves; two chandeliers across the dome to the mirror's balcony."])
+    return dressed(s, "mansion", density=0.2)
 
 
 @stage
 def stage3_4():
-    s = lay("stage3_4", "Stage 3-4, catacombs: down the ossuary shaft.", "catacombs", 160, height=32, ground=9)
-    s.note("Start high, descend by ledges past ghosts and spike balls to the deep crypt floor.")
-    begin(s, 10)
-    x = s.flat(8); s.on(x + 4, MAGAZINE)
-    s.top = 9
-    x0 = s.x
-    s.x += 30
-    # descending ledges
-    rows = (12, 15, 18, 21, 24)
-    for i, row in enumerate(rows):
-        left = x0 + i * 6
-        s.ledge(left, left + 5, row)
-        s.put(left + 2, row - 1, COIN if i % 2 else SPIKE_BALL if i == 2 else COIN)
-    s.put(x0 + 14, 10, GHOST)
-    s.top = 29
-    s.x = x0 + 30
-    x = s.flat(12); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
-    x = s.flat(14); s.on(x + 6, TOGEZO); s.on(x + 11, DEATH)
-    spike_run(s, 12)
-    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 7, GHOST)
-    gaps(s, [0, 4, 8, 5, 8], enemy=TOGEZO)
-    x = s.flat(12); s.put(x + 5, s.top - 3, SWINGING_BALL); s.on(x + 9, DEATH)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The crypt's door at the top of the hill: a magazine, a shelf of
+        # coins, a togezo alone on open floor.
+        [W, W,
+         *["##.................."] * 4,
+         "##.......oooo.......",
+         "##......------......",
+         *["##.................."] * 2,
+         "##.S..m........3....",
+         *[W] * 46],
+        # 2. The first drop, onto a floor she can see: a met, a monoeye.
+        [W, W,
+         *[SKY] * 5,
+         ".........ooo........",
+         *[SKY] * 3,
+         *["########............"] * 2,
+         "########....2....6..",
+         *[W] * 43],
+        # 3. The ossuary shaft: ledges from either wall, each crossed the other
+        # way: right, left, right, left and out at the bottom right. A ghost
+        # drifts in the well.
+        ["#" * 32,
+         "#" * 32,
+         *["." * 31 + "#"] * 6,
+         "." * 26 + "9....#",
+         *["." * 31 + "#"] * 3,
+         "." * 31 + "#",
+         "...ooo....*" + "." * 20 + "#",
+         "#" * 24 + ".......#",
+         *["#" + "." * 30 + "#"] * 3,
+         "#..........." + "3" + "." * 18 + "#",
+         "#......." + "#" * 24,
+         *["#" + "." * 30 + "#"] * 3,
+         "#............." + "*" + "." * 16 + "#",
+         "#" * 24 + ".......#",
+         *["#" + "." * 30 + "#"] * 3,
+         "#..........." + "2" + "." * 18 + "#",
+         "#......." + "#" * 24,
+         *["#" + "." * 31] * 3,
+         "#.....m" + "." * 18 + "1" + "." * 6,
+         *["#" * 32] * 23],
+        # 4. The bone crypt: a rest, a death, the checkpoint.
+        [*["########################"] * 24,
+         *["........................"] * 6,
+         ".........ooo............",
+         *["........................"] * 2,
+         "......m.....5.......C...",
+         *["########################"] * 23],
+        # 5. A bridge of crumbling bones over spikes, a monoeye beyond.
+        [*[W] * 24,
+         *[SKY] * 6,
+         ".....oooooo.........",
+         SKY, SKY,
+         "..................6.",
+         "#####xxxxxxxx#######",
+         *["#####........#######"] * 2,
+         "#####^^^^^^^^#######",
+         *[W] * 19],
+        # 5b. A plank walk over a run of spikes, a hovering hopper above it.
+        [*[W] * 24,
+         *[SKY] * 3,
+         ".........7..........",
+         SKY, SKY,
+         "....oooooooooo......",
+         "...------------.....",
+         SKY,
+         "...^^^^^^^^^^^^...2.",
+         *[W] * 23],
+        # 6. The charnel gallery: a spiked pit under a swinging ball, a met and
+        # a tomb, hanging spikes over the floor, a togezo.
+        [*["##############################"] * 24,
+         *["." * 30] * 3,
+         ".....................####.....",
+         ".....................vvvv.....",
+         "......!.......................",
+         "..............................",
+         "..............................",
+         "................####..........",
+         "...........2....####...3......",
+         "####....######################",
+         "####....######################",
+         "####^^^^######################",
+         *["##############################"] * 20],
+        # 7. The bone well: the ledges again, but hanging spikes under the
+        # upper ones (no jumping there): a togezo to shoot, a met, a monoeye.
+        # Coins on the last ledge's far end lead to a gap in the right wall.
+        [*["##########################"] * 24,
+         *[".........................#"] * 9,
+         ".....ooo.................#",
+         "##################.......#",
+         "#.......vvvvvvvvvv.......#",
+         *["#........................#"] * 2,
+         "#.........3..............#",
+         "#......###################",
+         "#......vvvvvvvvvvv.......#",
+         "#........................#",
+         "#.........................",
+         "#..........2..............",
+         "##################.......o",
+         *["#........................#"] * 3,
+         "#..........6..........oo.#",
+         "#......###################",
+         *["#........................."] * 3,
+         "#.....m.............1.....",
+         *["##########################"] * 3],
+        # 8. The ossuary's heart: under hanging spikes, past a death, to the
+        # mirror on the altar at the bottom of everything. Above it, behind
+        # the well's wall, the niche: an extra life and coins.
+        [*["########################"] * 42,
+         "........################",
+         "..+.....################",
+         "ooooooo.################",
+         *["########################"] * 2,
+         ".......................#",
+         ".....#####.............#",
+         ".....vvvvv.............#",
+         ".......................#",
+         "...................G...#",
+         ".................#######",
+         "..........5......#######",
+         *["########################"] * 3],
+    )
+    s = drawn("stage3_4", "Stage 3-4, catacombs: down the ossuary shaft to the altar.",
+              "catacombs", rows,
+              ["From the crypt's door down the ossuary shaft, its ledges turning left and",
+               "right past a ghost; the bone crypt, a crumbling bridge, the charnel gallery;",
+               "the bone well under hanging spikes; the mirror on the altar at the bottom."])
+    return dressed(s, "catacombs")
 
 
 @stage
