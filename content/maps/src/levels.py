@@ -2285,49 +2285,346 @@ def stage3_boss():
 
 @stage
 def stage4_1():
-    s = lay("stage4_1", "Stage 4-1, moonlit forest: everything at once, and little ammunition.", "forest", 230)
-    s.note("A long run mixing every forest danger; magazines only where she has earned them.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 5, HOPPER); s.on(x + 8, BRAIN)
-    floaters(s, 12, 2)
-    x = s.flat(10); s.on(x + 5, DEATH)
-    plank_hops(s, 12, 2)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 8, TOGEZO); fire_block(s, x + 10)
-    gaps(s, [0, 5, 8, 5, 8], enemy=HOPPER)
-    x = s.flat(10); checkpoint(s, x + 3)
-    burners_up(s, 14, every=4)
-    x = s.flat(12); s.on(x + 4, MARIONETTE); s.on(x + 9, HOVERER)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 6, GHOST); s.on(x + 2, MAGAZINE)
-    floaters(s, 14, 2)
-    x = s.flat(10); s.on(x + 5, DEATH); s.on(x + 8, TOGEZO)
-    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
-    gaps(s, [0, 5, 8, 5, 6], enemy=HOPPER)
-    return finish(s, "forest")
+    G = "####################"
+    rows = sketch(
+        # 1. The lake's wooded shore: a magazine, a branch of coins, a brain.
+        ["....................",
+         "...........oooo.....",
+         "...........----.....",
+         "....................",
+         "....................",
+         "..S...m.........1...",
+         G, G, G, G, G],
+        # 2. The shallows: thin ice over dips two cells deep. It gives way
+        # under her and she climbs out; a met on the far bank.
+        ["....................",
+         "....................",
+         "......ooo...........",
+         "....................",
+         "....................",
+         ".................2..",
+         "###xxxxx###xxxxxx###",
+         "###.....###......###",
+         G, G, G],
+        # 3. Thin ice over open water, a hovering hopper above it (it reaches
+        # her only if she jumps); a togezo on the far bank.
+        ["....................",
+         "..........7.........",
+         "....................",
+         "......oooooo........",
+         "....................",
+         "..m............3....",
+         "####xxxxxxxxx#######",
+         *["####.........#######"] * 4],
+        # 4. Floes of thin ice at three heights over the open lake; a hopper
+        # on the far bank.
+        ["....................",
+         ".........ooo........",
+         "....................",
+         ".........xxx........",
+         "....................",
+         "....xxx......xxx..8.",
+         "###..............###",
+         *["###..............###"] * 4],
+        # 4b. A floe drifts to and fro over open water; a met waits where
+        # she lands, a magazine beyond it.
+        ["....................",
+         "........ooo.........",
+         "....................",
+         "....................",
+         "....................",
+         ".........=......2.m.",
+         *["#####..........#####"] * 5],
+        # 5. A rock in the lake with a brain on it; thin ice both sides.
+        ["....................",
+         "..........ooo.......",
+         "..........1.........",
+         ".........#####......",
+         ".........#####......",
+         "....................",
+         "###xxxxxx#####xxxxx#",
+         *["###......#####.....#"] * 4],
+        # 6. The frost crag: up its face on branches, right, left, right, a
+        # brain on the middle branch, a monoeye at its foot.
+        [*[SKY] * 9,
+         "..........##########",
+         "..........##########",
+         "..........##########",
+         "..........##########",
+         "......----##########",
+         "..........##########",
+         "..........##########",
+         "..........##########",
+         "..----....##########",
+         "...1......##########",
+         "..........##########",
+         "......----##########",
+         "..........##########",
+         "..........##########",
+         "...6......##########",
+         *["####################"] * 5],
+        # 7-8. The icefall (the crag top's end is thin ice, against the frozen
+        # falls): down through it onto the first shelf, left along it to its
+        # thin ice, down onto the second and right under the falls; a death
+        # on the crag top, a brain on the first shelf, a met and a ghost on
+        # the second. Behind the falls, a grotto opens off the first shelf.
+        [*["......................##############...."] * 8,
+         "....C..m......5.......##############....",
+         "##################xxxx##############....",
+         "##################....##############....",
+         "..................................##....",
+         ".......................ooooo......##....",
+         "......1................ooooo....+.##....",
+         "xxx#################################....",
+         "...#################################....",
+         "........................................",
+         "..............................9.........",
+         "....................2...................",
+         *["####################################...."] * 6,
+         *["########################################"] * 5],
+        # 9. Below the falls: a quiet wood, a magazine, a branch of coins.
+        [*[SKY] * 2,
+         "..........ooo.......",
+         ".........-----......",
+         "....................",
+         "....................",
+         "...m................",
+         G, G, G, G, G],
+        # 9b. A snowy knoll: a togezo on its step, a marionette over its top.
+        ["....................",
+         "..........0.........",
+         "....................",
+         "........oooo........",
+         ".......######.......",
+         ".......######..3....",
+         "....############....",
+         "....############....",
+         G, G, G, G, G],
+        # 10. A mecha on the shore, a boulder to shoot it from.
+        ["....................",
+         "....................",
+         "..............ooo...",
+         "....................",
+         "............#####...",
+         ".......4....#####...",
+         G, G, G, G, G],
+        # 11. A long bridge of thin ice under a swinging spike ball: wait for
+        # the ball on the bank, then cross without stopping; a brain beyond.
+        ["....................",
+         "....................",
+         "..........!.........",
+         "....................",
+         "....................",
+         "...............1....",
+         "###xxxxxxxxxxxx#####",
+         *["###............#####"] * 4],
+        # 11b. Under the icicles: a low overhang hangs spikes over cracked
+        # stones; no jumping here, and a met walks in to meet her.
+        ["....................",
+         "....................",
+         "....................",
+         "..################..",
+         "..################..",
+         "...v..v..v..v..v....",
+         "....................",
+         "..............2.....",
+         "####xxxxxxxxx#######",
+         *["####.........#######"] * 4],
+        # 12. Floes around a block with a circling fireball.
+        ["....................",
+         "...........g........",
+         "....................",
+         "....xxx.......xxx...",
+         "....................",
+         "..m.....xxx.........",
+         "###...............##",
+         *["###...............##"] * 4],
+        # 13. The last bridge of thin ice, under a hovering hopper, out to
+        # the islet and its mirror; open water behind it.
+        [*["...................#"] * 6,
+         "..............ooo..#",
+         "...................#",
+         ".....7.............#",
+         "...................#",
+         "...................#",
+         "............G......#",
+         "###xxxxxxx#####..###",
+         *["###.......#####..###"] * 4],
+        height=30)
+    s = drawn("stage4_1", "Stage 4-1, moonlit forest: over the frozen lake and down the icefall.",
+              "forest", rows,
+              ["Thin ice everywhere: over the shallows, the open water and floes; the frost crag,",
+               "the icefall's shelves that give way in turn; the last bridge to the mirror's islet;",
+               "a grotto behind the frozen falls holds the secret."])
+    return dressed(s, "forest")
 
 
 @stage
 def stage4_2():
-    s = lay("stage4_2", "Stage 4-2, clock tower: catwalks between the gears.", "clock", 220)
-    s.note("Iron catwalks, turrets in the walls, flame vents and swinging platforms.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 6, MECHA); s.on(x + 2, MAGAZINE)
-    plank_hops(s, 12, 2)
-    x = s.flat(12); s.on(x + 5, MECHA)
-    wall_block(s, x + 11, 3); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
-    s.top = 10
-    floaters(s, 10, 1)
-    x = s.flat(10); s.on(x + 5, MONOEYE)
-    burners_up(s, 12, every=4)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE)
-    s.top = 13
-    spike_run(s, 14)
-    x = s.flat(12); s.on(x + 4, MECHA); fire_block(s, x + 8, ccw=True)
-    gaps(s, [0, 5, 8, 5, 8], enemy=HOPPER)
-    x = s.flat(12); s.on(x + 6, MARIONETTE)
-    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
-    floaters(s, 12, 2)
-    return finish(s, "clock")
+    F = "####################"
+    # The shaft's walls and floors: 28 columns, a door low on the left and
+    # high on the right; each floor has a hole of catwalk at alternate ends.
+    shaft = [
+        "############################",
+        "############################",
+        "#..........................#",
+        "#..........................#",
+        "#....oooooooooo+...........#",
+        "#########...################",
+        "#...........................",
+        "#...........................",
+        "#...................4.......",
+        "#____#######################",
+        "#..........................#",
+        "#r.........................#",
+        "#........1.................#",
+        "#######################____#",
+        "#.................D........#",
+        "#..........................#",
+        "#.......m...U..............#",
+        "#____#######################",
+        "#..........................#",
+        "#..........................#",
+        "#r.........................#",
+        "#######################____#",
+        "...........................#",
+        "..........................l#",
+        "...........................#",
+        *["############################"] * 5,
+    ]
+    rows = sketch(
+        # 1. The works' floor: a turret fires along the catwalk above her, out
+        # of her way; the coins up there are in its line.
+        ["....................",
+         "....................",
+         "....................",
+         "....................",
+         ".................###",
+         ".......oooo.....l###",
+         "......__________.###",
+         "....................",
+         "....................",
+         "..S..m..............",
+         F, F, F, F, F],
+        # 2. A turret in the face of a step fires along the floor: jump its
+        # fireballs; a met walks in, a hovering hopper waits above the hall.
+        ["....................",
+         "....................",
+         "....................",
+         "....................",
+         "......ooooo.........",
+         ".........7..........",
+         "....................",
+         "..............######",
+         "..............######",
+         "........2....l######",
+         F, F, F, F, F],
+        # 3. Catwalks over spikes; a turret under a girder fires at head
+        # height along them: duck, or jump the fireball.
+        ["....................",
+         "....................",
+         ".................###",
+         ".................###",
+         ".................###",
+         ".................l..",
+         "....................",
+         "##.______.______.###",
+         *["##...............###"] * 5,
+         "##^^^^^^^^^^^^^^^###",
+         "####################"],
+        # 4. Vents in the floor under a catwalk; a brain on the catwalk, a
+        # marionette above.
+        ["...............0....",
+         "....ooooooo.........",
+         "..............1.....",
+         ".._______________...",
+         "....................",
+         "....................",
+         "...U...U...U...U....",
+         *[F] * 8],
+        # 5. A swinging platform over spikes, a hovering hopper over the far
+        # bank; down to the shaft's foot.
+        ["....................",
+         "......ooo...........",
+         "....................",
+         "....................",
+         "................7...",
+         "....................",
+         ".........=..........",
+         *["#####..........#####"] * 6,
+         "#####^^^^^^^^^^#####",
+         F],
+        # 6. A rest at the shaft's foot: the checkpoint and a magazine.
+        ["....................",
+         "....................",
+         "....................",
+         "....................",
+         "....................",
+         "....................",
+         "....................",
+         "####................",
+         "####................",
+         "####..C...m.........",
+         F, F, F, F, F],
+        # 7. The shaft: five floors, right, left, right, left and right, a
+        # turret at the far end of each floor firing along it (at her head,
+        # at her feet), jets on the middle floor, a mecha on the top floor.
+        # A hatch of catwalk in its ceiling: the loft above.
+        shaft,
+        # 8. Out on the girders: a catwalk over the drop, a brain on it.
+        [*[SKY] * 5,
+         "....................",
+         "..........ooo.......",
+         "....................",
+         "..m.......1.........",
+         "#####..______..#####",
+         *["#####...........####"] * 20],
+        # 9. A platform swings under a turret's fire at head height: duck on it.
+        [*["..................##"] * 5,
+         "......ooo.........##",
+         "..................##",
+         "..................l.",
+         ".........=..........",
+         "#####..........#####",
+         *["#####..........#####"] * 20],
+        # 10. The walkway: a hovering hopper dips into her path, a death
+        # patrols; steps down to the belfry.
+        [*[SKY] * 5,
+         "....................",
+         ".........7..........",
+         "....................",
+         "....5...............",
+         "#############.......",
+         "#############.......",
+         "################....",
+         "################....",
+         *[F] * 17],
+        # 11. The belfry: the mirror under the bell, a turret in the far wall
+        # firing along the floor at her feet.
+        ["...................#",
+         "...................#",
+         "...................#",
+         "....################",
+         "...................#",
+         "...................#",
+         "...................#",
+         "...................#",
+         "...................#",
+         "...................#",
+         "...................#",
+         "..........ooo......#",
+         ".............G....l#",
+         *[F] * 17],
+        height=30)
+    s = drawn("stage4_2", "Stage 4-2, clock tower: the works under fire, up the shaft to the bell.",
+              "clock", rows,
+              ["Turrets fire along the catwalks: over her head, at her feet, at her head;",
+               "the shaft's five floors each swept by a turret; the belfry and its mirror;",
+               "the secret in the loft above the shaft's ceiling."])
+    # the great bell hangs over the mirror
+    goal = next((x, y) for y, row in enumerate(rows) for x, key in enumerate(row) if key == "G")
+    s.scen(goal[0], goal[1] - 4, 225)
+    return dressed(s, "clock", density=0.2)
 
 
 @stage
