@@ -989,8 +989,18 @@ def brain_crypt(name, title, note):
 
 @stage
 def stage1_boss():
-    return brain_crypt("stage1_boss", "Stage 1 boss, catacombs: the walking brain in its crypt.",
-                       "A flat crypt, one screen wide, for the jumping, fire-throwing brain.")
+    s = lay("stage1_boss", "Stage 1 boss, catacombs: the walking brain under the low vault.", "catacombs", 40)
+    s.note("A low vault over the crypt and one long shelf across its middle: under the")
+    s.note("shelf the brain's leaps end at its underside; on it she stands above its walk.")
+    boss_arena(s, "catacombs", approach=14, arena=26)
+    s.on(2, START)
+    s.on(6, MAGAZINE)
+    s.fill(0, 40, 0, 3)
+    s.fill(14, 40, 3, 4)          # the vault, nine rows over the crypt's floor
+    s.ledge(19, 31, s.top - 4)    # the long shelf
+    s.put(25, s.top - 5, MAGAZINE)
+    dress(s, "catacombs", density=0.15)
+    return s
 
 
 # ================== World 2: things that move and burn ==================
