@@ -992,8 +992,18 @@ def brain_crypt(name, title, note):
 
 @stage
 def stage1_boss():
-    return brain_crypt("stage1_boss", "Stage 1 boss, catacombs: the walking brain in its crypt.",
-                       "A flat crypt, one screen wide, for the jumping, fire-throwing brain.")
+    s = lay("stage1_boss", "Stage 1 boss, catacombs: the walking brain under the low vault.", "catacombs", 40)
+    s.note("A low vault over the crypt and one long shelf across its middle: under the")
+    s.note("shelf the brain's leaps end at its underside; on it she stands above its walk.")
+    boss_arena(s, "catacombs", approach=14, arena=26)
+    s.on(2, START)
+    s.on(6, MAGAZINE)
+    s.fill(0, 40, 0, 3)
+    s.fill(14, 40, 3, 4)          # the vault, nine rows over the crypt's floor
+    s.ledge(19, 31, s.top - 4)    # the long shelf
+    s.put(25, s.top - 5, MAGAZINE)
+    dress(s, "catacombs", density=0.15)
+    return s
 
 
 # ================== World 2: things that move and burn ==================
@@ -2725,24 +2735,185 @@ def stage5_3():
 
 @stage
 def stage5_4():
-    s = lay("stage5_4", "Stage 5-4, catacombs: the last descent.", "catacombs", 240)
-    s.note("Every hazard of the catacombs with every enemy, on few magazines.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 3, MAGAZINE); s.on(x + 7, TOGEZO)
-    spike_run(s, 14)
-    x = s.flat(10); s.on(x + 5, DEATH); s.put(x + 8, s.top - 3, SWINGING_BALL)
-    floaters(s, 12, 2)
-    x = s.flat(12); s.on(x + 4, GHOST); s.on(x + 9, MARIONETTE)
-    x = tunnel(s, 14, height=3, ceiling_spikes=True); s.on(x + 7, MECHA)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    plank_hops(s, 14, 3)
-    x = s.flat(12); fire_block(s, x + 6); s.on(x + 10, TOGEZO)
-    burners_up(s, 12, every=4)
-    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 5, GHOST); s.on(x + 9, MONOEYE)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    A = "." * 20
+    rows = sketch(
+        # 1. The top gallery under the chapel floor: a crate to hop, a togezo.
+        [*[W] * 3,
+         *[A] * 3,
+         "..........ooo.......",
+         "....................",
+         "...S..m....k....3...",
+         *[W] * 21],
+        # 2. The first drop, three rows onto open floor, a met under a plank of coins.
+        [*[W] * 3,
+         *[A] * 4,
+         ".............ooo....",
+         "............-----...",
+         "########............",
+         "########............",
+         "########.....2......",
+         *[W] * 18],
+        # 3. A deeper drop to the upper crypt, a death pacing it. Below, the
+        # return passage ends at a hole down to the deep corridor and the
+        # checkpoint.
+        [*[W] * 3,
+         *["......##############"] * 2,
+         *[A] * 5,
+         "..........o.o.o.....",
+         A,
+         "######..............",
+         "######..............",
+         "######..............",
+         "######.........5....",
+         W,
+         *["###................."] * 2,
+         "###.....o.o.o.......",
+         "###.................",
+         "###...##############",
+         *["###................."] * 3,
+         "###...C..m..........",
+         *[W] * 4],
+        # 4. Along the upper crypt (a monoeye, a plank of coins); a togezo in
+        # the passage below, a death in the corridor below that.
+        [*[W] * 5,
+         *[A] * 5,
+         ".........o.o........",
+         A,
+         ".......-----........",
+         *[A] * 2,
+         "...6................",
+         W,
+         *[A] * 3,
+         "..........3.........",
+         W,
+         *[A] * 3,
+         "......5.............",
+         *[W] * 4],
+        # 5. Spikes on the upper floor under a plank; hanging spikes in the
+        # passage's ceiling below (she walks there, no jumping), a met in each.
+        [*[W] * 5,
+         *[A] * 5,
+         "....oooooo..........",
+         A,
+         "...--------.........",
+         *[A] * 2,
+         "....^^^^^^.....2....",
+         W,
+         ".......v.......v....",
+         A,
+         "...o.o.o............",
+         "...........2........",
+         W,
+         *[A] * 3,
+         "....m......o.o.o....",
+         *[W] * 4],
+        # 6. The upper crypt ends at a wall over a hole: a ghost waits above it.
+        # She drops into the return passage and walks back left under the way
+        # she came; the deep corridor runs on right, under both, to the well.
+        [*[W] * 5,
+         *["..................##"] * 4,
+         "...........9......##",
+         *["..................##"] * 5,
+         "....2.............##",
+         "#############.....##",
+         *["..................##"] * 2,
+         "......o.o.o.......##",
+         ".......m..........##",
+         W,
+         *[A] * 3,
+         "...3................",
+         *[W] * 4],
+        # 7-9. The gilded well: its floor is a bed of spikes; catwalks hang in
+        # a zigzag up its left side to the stone bridge across its top. High
+        # on the left a plank holds the secret.
+        [*[W] * 3,
+         *[A] * 3,
+         "..........+ooooooooo",
+         "..........----------",
+         *[A] * 6,
+         "..............______",
+         *[A] * 2,
+         "......______........",
+         *[A] * 2,
+         "..............______",
+         *[A] * 2,
+         "......______........",
+         A,
+         "......^^^^^^^^^^^^^^",
+         *[W] * 4],
+        [*[W] * 3,
+         *[A] * 3,
+         "o...................",
+         "-...................",
+         *[A] * 3,
+         "..######################"[:20],
+         *[A] * 6,
+         "..........0.........",
+         *[A] * 6,
+         "^" * 20,
+         *[W] * 4],
+        [*[W] * 3,
+         *[A] * 2,
+         ".....9..............",
+         *[A] * 3,
+         ".......o.o.o........",
+         A,
+         "#########...########",
+         *[A] * 13,
+         "^" * 20,
+         *[W] * 4],
+        # 10-11. The last crypt on the well's far side: a crumbling bridge over
+        # a spiked pit, a marionette, a plain pit, a togezo.
+        [*[W] * 3,
+         *[A] * 4,
+         "...........oooo.....",
+         "...........----.....",
+         A,
+         "..m.................",
+         "#########xxxxxx#####",
+         "#########......#####",
+         "#########......#####",
+         "#########^^^^^^#####",
+         *[W] * 15],
+        [*[W] * 3,
+         *[A] * 5,
+         ".............oo.....",
+         A,
+         ".0..............3...",
+         "##########....######",
+         "##########....######",
+         "##########....######",
+         "##########^^^^######",
+         *[W] * 15],
+        # 12. The guarded low hall: a raised floor under hanging spikes (walk,
+        # never jump) with a death pacing it: shoot it from the step.
+        [*[W] * 3,
+         ".....###########....",
+         ".....###########....",
+         "......v.v.v.v.v.....",
+         A,
+         "..........5.........",
+         "....############....",
+         "....############....",
+         "..o.############.o..",
+         *[W] * 19],
+        # 13. The threshold of the throne: a gilded stair to the great door.
+        [*[W] * 3,
+         *["...................#"] * 3,
+         "...............G...#",
+         "..........##########",
+         "........NN##########",
+         "......NNNN##########",
+         "....NNNNNN##########",
+         *[W] * 19],
+    )
+    s = drawn("stage5_4", "Stage 5-4, catacombs: the last descent, down and across the gilded well.",
+              "catacombs", rows,
+              ["Down through the catacombs in drops she sees before she takes them: a return",
+               "passage back left under her own way, the deep corridor, then the gilded well's",
+               "catwalks over a bed of spikes to its bridge, and the stair to the throne's door."])
+    return dressed(s, "catacombs", density=0.2)
 
 
 @stage
