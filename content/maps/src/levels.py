@@ -2134,7 +2134,9 @@ def stage3_3():
          *["######..............######"] * 10,
          "######^^^^^^^^^^^^^^######",
          *["##########################"] * 20],
-    )
+        # A row of sky over the drawn screens: the balcony's mirror then stands
+        # low enough on the screen for the score never to cover it.
+        height=41)
     s = drawn("stage3_3", "Stage 3-3, mansion halls: up the library's galleries, under the dome.",
               "mansion", rows,
               ["Shelves she jumps up through; the east stacks' four galleries, right, left,",
@@ -2898,14 +2900,14 @@ def stage5_4():
          "....############....",
          "..o.############.o..",
          *[W] * 19],
-        # 13. The threshold of the throne: a gilded stair to the great door.
+        # 13. The threshold of the throne: a gilded stair to the great door,
+        # low enough on the screen for the score never to cover the mirror.
         [*[W] * 3,
-         *["...................#"] * 3,
+         *["...................#"] * 4,
          "...............G...#",
          "..........##########",
          "........NN##########",
          "......NNNN##########",
-         "....NNNNNN##########",
          *[W] * 19],
     )
     s = drawn("stage5_4", "Stage 5-4, catacombs: the last descent, down and across the gilded well.",
