@@ -1813,7 +1813,7 @@ def stage3_1():
     s = drawn("stage3_1", "Stage 3-1, moonlit forest: up the great ash and over the canopy.",
               "forest", rows,
               ["One-way branches: over a stump, up the great ash in a switchback, along the",
-               "canopy over the spiked ravine, down through a hole to a branch that runs back,",
+               "canopy over the spiked ravine, down through a hole to a shelf that runs back,",
                "through the crag's cave, over a gully and up the lookout to the mirror."])
     # The great ash and the lookout tree, drawn behind their branches.
     for x0, top, bottom in ((106, 10, 27), (279, 12, 22)):
@@ -1885,16 +1885,17 @@ def stage3_2():
          ".........##...##....",
          "..2......##...##....",
          *["######...##...##...."] * 20],
-        # 5. The checkpoint, then a crumbling bridge over the alley before
-        # the church (a fall here is a miss).
+        # 5. A magazine and a brain, then a crumbling bridge over the alley
+        # before the church (a fall here is a miss).
         [E,
          "................####",
          "................####",
-         "C..m....1.......####",
+         "...m....1.......####",
          "############xxxx####",
          *["############....####"] * 19],
-        # 6. The church: through the belfry under its bell; brackets up the
-        # steeple's face to its top (the secret: coins and an extra life).
+        # 6. The church: through the belfry under its bells, the checkpoint
+        # beyond; brackets up the steeple's face to its top (the secret: coins
+        # and an extra life).
         [E,
          "....+ooooo..........",
          "....######ooo.......",
@@ -1903,7 +1904,7 @@ def stage3_2():
          "....######ooo.......",
          "..........---.......",
          E,
-         ".2.............8....",
+         ".2.............8.C..",
          *[F] * 23],
         # 7. Down the far side on crumbling eaves, over an alley, to the
         # chandler's house; its attic and ground floor seen in section.
