@@ -1529,25 +1529,159 @@ def stage4_2():
 
 @stage
 def stage4_3():
-    s = lay("stage4_3", "Stage 4-3, catacombs: the gauntlet to the deepest vault.", "catacombs", 230)
-    s.note("The hardest run before the last world: gates behind, spikes below, ghosts above.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 5, TOGEZO); s.on(x + 8, DEATH)
-    spike_run(s, 12)
-    x = s.flat(10); gate(s, x + 2); s.on(x + 6, GHOST)
-    plank_hops(s, 14, 3)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.put(x + 6, s.top - 3, SWINGING_BALL)
-    s.on(x + 10, TOGEZO)
-    x = tunnel(s, 16, height=3, ceiling_spikes=True); s.on(x + 6, DEATH); s.on(x + 12, MECHA)
-    x = s.flat(10); checkpoint(s, x + 3)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 4, GHOST); fire_block(s, x + 8)
-    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
-    x = s.flat(12); s.on(x + 2, MAGAZINE); s.on(x + 8, MARIONETTE)
-    spike_run(s, 14)
-    x = s.flat(10); s.on(x + 6, TOGEZO)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The crypt's door: a magazine; the first spiked ceiling hangs high
+        # over the floor, where only her highest jump could touch it; a
+        # togezo alone, to be shot.
+        [*[W] * 3,
+         "##........######....",
+         "##........######....",
+         "##.........vvvv.....",
+         *["##.................."] * 5,
+         "##.S..m..........3..",
+         *[W] * 18],
+        # 2. The ceiling comes down: walk under its teeth (a jump here is a
+        # miss), coins in reach of a walk; a ghost drifts in from the dark.
+        [*[W] * 3,
+         *["....############...."] * 5,
+         ".....vvvvvvvvvv.....",
+         "..................9.",
+         ".....o.o.o.o.o......",
+         SKY,
+         *[W] * 18],
+        # 3. Hop, don't leap: a crate under teeth four cells up, then an open
+        # grave two cells wide; a magazine between them.
+        [*[W] * 3,
+         *["..################.."] * 3,
+         "...vvvvvvvvvvvvvv...",
+         SKY, SKY,
+         "..........o..o......",
+         SKY,
+         "......m..k..........",
+         "#############^^#####",
+         *[W] * 17],
+        # 4. A plank over a spiked pit, teeth above it: a full jump up onto it
+        # is a miss; a death patrols the far side.
+        [*[W] * 3,
+         "....######..........",
+         "....vvvvvv..........",
+         SKY, SKY, SKY,
+         ".....oooo...........",
+         SKY,
+         ".....----...........",
+         "..............5.....",
+         "####^^^^^^##########",
+         *[W] * 17],
+        # 5. A rest: a tomb with coins on it, a magazine, a monoeye. Under the
+        # floor the jaws end at a hole; below it, coins lead left from where
+        # she lands to a niche with an extra life.
+        [*[W] * 3,
+         *[SKY] * 5,
+         ".......oooo.........",
+         "......######........",
+         "......######........",
+         "..m...######....6...",
+         *[W] * 2,
+         "#################vvv",
+         *["#################..."] * 5,
+         *["#################..#"] * 2,
+         *["####................"] * 2,
+         "####+ooo............",
+         *["########............"] * 2,
+         "########ooooooooo...",
+         *[W] * 2],
+        # 6. A spiked grave, a ghost coming at her height, the checkpoint
+        # before the gate. Below: the jaws, with a met between their graves.
+        [*[W] * 3,
+         *[SKY] * 7,
+         "..................9.",
+         ".............C......",
+         "####^^^#############",
+         W,
+         "v" * 20,
+         *[SKY] * 4,
+         ".o......2.......o...",
+         "####^^######^^######",
+         W,
+         *[SKY] * 5,
+         "............m.......",
+         *[W] * 2],
+        # 7. The gate shuts behind her; the low corridor ends in a wall, its
+        # floor open over the jaws: down she drops, and back to the left.
+        [*[W] * 3,
+         *["..##################"] * 5,
+         "...........vvv.....#",
+         "...................#",
+         "...B..o.o.o.o......#",
+         "...b...............#",
+         *["##############....##"] * 2,
+         "vvvvvvvvvvvvv......#",
+         *["...................#"] * 4,
+         ".....3.........m...#",
+         "#^^######^^#########",
+         W,
+         *[SKY] * 5,
+         "..........4.........",
+         *[W] * 2],
+        # 8. Out of the low passage into the great crypt: tombs in steps, a
+        # hovering hopper above them.
+        [*[W] * 14,
+         SKY, SKY,
+         "...........7........",
+         *[SKY] * 4,
+         "..............oooo..",
+         *["..............######"] * 3,
+         *["........####..######"] * 3,
+         *[W] * 2],
+        # 9. A plank bridge over a floor of spikes, a swinging ball above it, a
+        # marionette throwing knives from the dark.
+        [*[W] * 14,
+         SKY, SKY,
+         ".......!....0.......",
+         SKY,
+         SKY, SKY,
+         "...oooo.............",
+         SKY,
+         "-------...-------...",
+         *[SKY] * 4,
+         "^" * 20,
+         *[W] * 2],
+        # 10. The causeway under teeth: a death walks it towards her, no room
+        # to jump; then down in steps.
+        [*[W] * 14,
+         *["..###########......."] * 4,
+         "..vvvvvvvvvvv.......",
+         SKY,
+         ".................9..",
+         "..o.o...5....o.o....",
+         *["##############......"] * 3,
+         *["#################..."] * 3,
+         *[W] * 2],
+        # 11. A quiet stretch: a magazine, coins on a slab, a brain.
+        [*[W] * 14,
+         *[SKY] * 10,
+         ".......oooo.........",
+         ".......####.........",
+         SKY,
+         "..m..............1..",
+         *[W] * 2],
+        # 12. The altar under the teeth: two open graves to hop with the vault
+        # low overhead, and the mirror on the altar.
+        [*[W] * 14,
+         *["..##################"] * 7,
+         "..###########vvvvvv#",
+         "..vvvvvvvvvvv......#",
+         *["...................#"] * 3,
+         "...........ooo...G.#",
+         "..............######",
+         "#####^^###^^########",
+         W],
+    )
+    s = drawn("stage4_3", "Stage 4-3, catacombs: the gauntlet under the teeth.", "catacombs", rows,
+              ["Spiked ceilings that forbid the high jump: met high, then low; hops under",
+               "them; the gate that shuts; the jaws walked back left; the altar under the teeth."])
+    return dressed(s, "catacombs", density=0.2)
 
 
 # ================= World 5: the way to the throne =================
