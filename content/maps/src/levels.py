@@ -1822,9 +1822,8 @@ def stage5_1():
          "......=.....=........4..",
          *["###..............#######"] * 39],
         # 14. The spire: a last swing across, and the mirror in the bell cage.
-        [SKY,
-         ".............#######",
-         *["...................#"] * 2,
+        [".............#######",
+         *["...................#"] * 3,
          "oo.....=.....ooo.G.#",
          "_____......#########",
          *["...........#########"] * 38],
@@ -1832,7 +1831,7 @@ def stage5_1():
     s = drawn("stage5_1", "Stage 5-1, clock tower: up the tower's face by night.", "clock", rows,
               ["Up the tower's face on catwalks and swinging platforms: the long catwalk under",
                "a gargoyle's fire, the bell shaft's stacked swings, the pinnacles, the bell over the mirror."])
-    s.scen(283, 2, 225)  # the great bell, hanging over the mirror
+    s.scen(283, 1, 225)  # the great bell, hanging over the mirror
     s.scen(117, 18, 225)  # and the shaft's bell
     for dx, dy, code in ((0, 0, 423), (1, 0, 523), (0, 1, 424), (1, 1, 524)):
         s.scen(194 + dx, 9 + dy, code)  # the clock face
