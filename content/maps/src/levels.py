@@ -2642,54 +2642,313 @@ def stage4_2():
 
 @stage
 def stage4_3():
-    s = lay("stage4_3", "Stage 4-3, catacombs: the gauntlet to the deepest vault.", "catacombs", 230)
-    s.note("The hardest run before the last world: gates behind, spikes below, ghosts above.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 5, TOGEZO); s.on(x + 8, DEATH)
-    spike_run(s, 12)
-    x = s.flat(10); gate(s, x + 2); s.on(x + 6, GHOST)
-    plank_hops(s, 14, 3)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.put(x + 6, s.top - 3, SWINGING_BALL)
-    s.on(x + 10, TOGEZO)
-    x = tunnel(s, 16, height=3, ceiling_spikes=True); s.on(x + 6, DEATH); s.on(x + 12, MECHA)
-    x = s.flat(10); checkpoint(s, x + 3)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 4, GHOST); fire_block(s, x + 8)
-    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
-    x = s.flat(12); s.on(x + 2, MAGAZINE); s.on(x + 8, MARIONETTE)
-    spike_run(s, 14)
-    x = s.flat(10); s.on(x + 6, TOGEZO)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    return finish(s, "catacombs")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The crypt's door: a magazine; the first spiked ceiling hangs high
+        # over the floor, where only her highest jump could touch it; a
+        # togezo alone, to be shot.
+        [*[W] * 3,
+         "##........######....",
+         "##........######....",
+         "##.........vvvv.....",
+         *["##.................."] * 5,
+         "##.S..m..........3..",
+         *[W] * 18],
+        # 2. The ceiling comes down: walk under its teeth (a jump here is a
+        # miss), coins in reach of a walk; a ghost drifts in from the dark.
+        [*[W] * 3,
+         *["....############...."] * 5,
+         ".....vvvvvvvvvv.....",
+         "..................9.",
+         ".....o.o.o.o.o......",
+         SKY,
+         *[W] * 18],
+        # 3. Hop, don't leap: a crate under teeth four cells up, then an open
+        # grave two cells wide; a magazine between them.
+        [*[W] * 3,
+         *["..################.."] * 3,
+         "...vvvvvvvvvvvvvv...",
+         SKY, SKY,
+         "..........o..o......",
+         SKY,
+         "......m..k..........",
+         "#############^^#####",
+         *[W] * 17],
+        # 4. A plank over a spiked pit, teeth above it: a full jump up onto it
+        # is a miss; a death patrols the far side.
+        [*[W] * 3,
+         "....######..........",
+         "....vvvvvv..........",
+         SKY, SKY, SKY,
+         ".....oooo...........",
+         SKY,
+         ".....----...........",
+         "..............5.....",
+         "####^^^^^^##########",
+         *[W] * 17],
+        # 5. A rest: a tomb with coins on it, a magazine, a monoeye. Under the
+        # floor the jaws end at a hole; below it, coins lead left from where
+        # she lands to a niche with an extra life.
+        [*[W] * 3,
+         *[SKY] * 5,
+         ".......oooo.........",
+         "......######........",
+         "......######........",
+         "..m...######....6...",
+         *[W] * 2,
+         "#################vvv",
+         *["#################..."] * 5,
+         *["#################..#"] * 2,
+         *["####................"] * 2,
+         "####+ooo............",
+         *["########............"] * 2,
+         "########ooooooooo...",
+         *[W] * 2],
+        # 6. A spiked grave, a ghost coming at her height, the checkpoint
+        # before the gate. Below: the jaws, with a met between their graves.
+        [*[W] * 3,
+         *[SKY] * 7,
+         "..................9.",
+         ".............C......",
+         "####^^^#############",
+         W,
+         "v" * 20,
+         *[SKY] * 4,
+         ".o......2.......o...",
+         "####^^######^^######",
+         W,
+         *[SKY] * 5,
+         "............m.......",
+         *[W] * 2],
+        # 7. The gate shuts behind her; the low corridor ends in a wall, its
+        # floor open over the jaws: down she drops, and back to the left.
+        [*[W] * 3,
+         *["..##################"] * 5,
+         "...........vvv.....#",
+         "...................#",
+         "...B..o.o.o.o......#",
+         "...b...............#",
+         *["##############....##"] * 2,
+         "vvvvvvvvvvvvv......#",
+         *["...................#"] * 4,
+         ".....3.........m...#",
+         "#^^######^^#########",
+         W,
+         *[SKY] * 5,
+         "..........4.........",
+         *[W] * 2],
+        # 8. Out of the low passage into the great crypt: tombs in steps, a
+        # hovering hopper above them.
+        [*[W] * 14,
+         SKY, SKY,
+         "...........7........",
+         *[SKY] * 4,
+         "..............oooo..",
+         *["..............######"] * 3,
+         *["........####..######"] * 3,
+         *[W] * 2],
+        # 9. A plank bridge over a floor of spikes, a swinging ball above it, a
+        # marionette throwing knives from the dark.
+        [*[W] * 14,
+         SKY, SKY,
+         ".......!....0.......",
+         SKY,
+         SKY, SKY,
+         "...oooo.............",
+         SKY,
+         "-------...-------...",
+         *[SKY] * 4,
+         "^" * 20,
+         *[W] * 2],
+        # 10. The causeway under teeth: a death walks it towards her, no room
+        # to jump; then down in steps.
+        [*[W] * 14,
+         *["..###########......."] * 4,
+         "..vvvvvvvvvvv.......",
+         SKY,
+         ".................9..",
+         "..o.o...5....o.o....",
+         *["##############......"] * 3,
+         *["#################..."] * 3,
+         *[W] * 2],
+        # 11. A quiet stretch: a magazine, coins on a slab, a brain.
+        [*[W] * 14,
+         *[SKY] * 10,
+         ".......oooo.........",
+         ".......####.........",
+         SKY,
+         "..m..............1..",
+         *[W] * 2],
+        # 12. The altar under the teeth: two open graves to hop with the vault
+        # low overhead, and the mirror on the altar.
+        [*[W] * 14,
+         *["..##################"] * 7,
+         "..###########vvvvvv#",
+         "..vvvvvvvvvvv......#",
+         *["...................#"] * 3,
+         "...........ooo...G.#",
+         "..............######",
+         "#####^^###^^########",
+         W],
+    )
+    s = drawn("stage4_3", "Stage 4-3, catacombs: the gauntlet under the teeth.", "catacombs", rows,
+              ["Spiked ceilings that forbid the high jump: met high, then low; hops under",
+               "them; the gate that shuts; the jaws walked back left; the altar under the teeth."])
+    return dressed(s, "catacombs", density=0.2)
 
 
 # ================= World 5: the way to the throne =================
 
 @stage
 def stage5_1():
-    s = lay("stage5_1", "Stage 5-1, clock tower: the tower's face by night.", "clock", 230, height=24, ground=22)
-    s.note("Up the outside of the tower on catwalks and swinging platforms, turrets firing across.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 3, MAGAZINE); s.on(x + 7, MECHA)
-    x0 = s.flat(14)
-    top = climb(s, x0, s.top, 3, width=12, gap=3)
-    s.ledge(x0 + 12, x0 + 40, top)
-    s.pit(26, spikes=True)
-    s.put(x0 + 20, top - 1, MECHA); s.put(x0 + 30, top - 1, HOPPER)
-    s.put(x0 + 38, top - 3, TURRET_L); s.put(x0 + 26, top - 1, MAGAZINE)
-    s.top = top
-    x = s.flat(10); checkpoint(s, x + 3)
-    floaters(s, 12, 2)
-    x = s.flat(12); s.on(x + 5, MARIONETTE); fire_block(s, x + 9)
-    burners_up(s, 12, every=4)
-    plank_hops(s, 12, 2)
-    x = s.flat(12); s.on(x + 4, DEATH); s.on(x + 9, MECHA)
-    s.ledge(x + 2, x + 5, s.top - 4); s.put(x + 3, s.top - 5, ONEUP)
-    for rise in (-3, -3, -3):
-        s.top -= rise
-        x = s.flat(6); s.on(x + 3, HOPPER)
-    x = s.flat(10); s.on(x + 2, MAGAZINE); s.on(x + 7, MONOEYE)
-    return finish(s, "clock")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The tower's foot: a terrace above the gauge, a magazine, and the
+        # first swinging platform over a ditch she can climb out of.
+        [*[SKY] * 36,
+         "...S.m..............",
+         *["#######............."] * 2,
+         "#######.....=.....1.",
+         *["#########.......####"] * 2,
+         W, W],
+        # 2. Up the face on iron catwalks, right, left and right again, to
+        # the long catwalk.
+        [*[SKY] * 27,
+         "..............ooo...",
+         "............________",
+         SKY,
+         "....oooo............",
+         "...______...........",
+         SKY,
+         "...........oooo.....",
+         "..........______....",
+         SKY, SKY,
+         "..______............",
+         SKY,
+         "........6........2..",
+         *[W] * 4],
+        # 3. The long catwalk over the spiked yard: a hopper, a platform
+        # across its broken span, coins on a higher catwalk.
+        [*[SKY] * 23,
+         "...oooooo...........",
+         "..______............",
+         SKY, SKY,
+         ".....8......=.......",
+         "__________......____",
+         *[SKY] * 11,
+         "^" * 20,
+         *[W] * 3],
+        # 4. A mecha on the catwalk while a gargoyle at its end spits fire
+        # along it.
+        [*[SKY] * 24,
+         "....oooo............",
+         SKY,
+         "..................##",
+         "m........4.......l##",
+         "__________________##",
+         *["..................##"] * 11,
+         "^^^^^^^^^^^^^^^^^^##",
+         *[W] * 3],
+        # 5. The balcony at the bell shaft's door: a rest, a magazine, a vent.
+        # High above, a plank reaches out from the shaft's top.
+        [*[SKY] * 13,
+         ".........+oooooooooo",
+         ".........-----------",
+         *[SKY] * 12,
+         "......m......U......",
+         *[W] * 16],
+        # 6. The bell shaft (the landmark): three platforms swing across it,
+        # one above the other; she rides them up in a zigzag, jumping from
+        # each to a ledge on the far wall: right, left, right and out onto
+        # the tower's top. A gargoyle spits fire along the shaft's floor, a
+        # hopper hovers over the right-hand ledge, a ghost and a puppet wait
+        # at the top.
+        [*["........................"] * 9,
+         *["########################"] * 2,
+         "....9.............0.....",
+         "........................",
+         "..............=..oooo...",
+         "#########........#######",
+         "#...................7..#",
+         "#.......oooooo.........#",
+         "#.........=............#",
+         *["#......................#"] * 2,
+         "#....................m.#",
+         "#.............##########",
+         "#......................#",
+         "#.......oooooo.........#",
+         "#.........=............#",
+         *[".......................#"] * 2,
+         "......................l#",
+         *["########################"] * 16],
+        # 7. Out onto the tower's top: the checkpoint, then pinnacles over the
+        # drop, swinging platforms between them, a hopper where she lands.
+        [*[SKY] * 13,
+         "..C.......=......8..",
+         *["########......######"] * 30],
+        # 8. A gap to jump, a pinnacle under a circling fireball, a hovering
+        # hopper over the next gap, a magazine.
+        [*[SKY] * 7,
+         "......g.............",
+         *[SKY] * 3,
+         "..........7.........",
+         "...#####............",
+         "...#####....m.......",
+         *["...#####....########"] * 30],
+        # 9. A death on the long ledge, a vent, the last swing but one.
+        [*[SKY] * 13,
+         ".U..5......=......2.",
+         *["#########......#####"] * 30],
+        # 10. The clock face: catwalks up its wall, right, left and right,
+        # a gargoyle spitting fire along the first, a hovering hopper by the
+        # second.
+        [*[SKY] * 4,
+         "..................oo",
+         "............._______",
+         "..................##",
+         ".........7........##",
+         "......______......##",
+         "..................##",
+         ".................l##",
+         "...........______.##",
+         "..................##",
+         "..=...............##",
+         *["......##############"] * 30],
+        # 11. Above the clock: a swing to a pinnacle held by a mecha, a jump
+        # to the cornice.
+        [*[SKY] * 4,
+         "oo....=......4......",
+         "____......######....",
+         *["..........######...."] * 38],
+        # 12. The cornice: a death walks it, a vent burns in it, a puppet
+        # throws knives from above; a swing at its end.
+        [SKY,
+         "........0...........",
+         SKY, SKY,
+         "....5.....U....=....",
+         *["############........"] * 39],
+        # 13. Two platforms swing one after the other over the drop, a
+        # hovering hopper above them, a mecha on the far landing.
+        [*["........................"] * 2,
+         "........7...............",
+         "....oooooooooo..........",
+         "......=.....=........4..",
+         *["###..............#######"] * 39],
+        # 14. The spire: a last swing across, and the mirror in the bell cage.
+        [".............#######",
+         *["...................#"] * 3,
+         "oo.....=.....ooo.G.#",
+         "_____......#########",
+         *["...........#########"] * 38],
+    )
+    s = drawn("stage5_1", "Stage 5-1, clock tower: up the tower's face by night.", "clock", rows,
+              ["Up the tower's face on catwalks and swinging platforms: the long catwalk under",
+               "a gargoyle's fire, the bell shaft's stacked swings, the pinnacles, the bell over the mirror."])
+    s.scen(283, 1, 225)  # the great bell, hanging over the mirror
+    s.scen(117, 18, 225)  # and the shaft's bell
+    for dx, dy, code in ((0, 0, 423), (1, 0, 523), (0, 1, 424), (1, 1, 524)):
+        s.scen(194 + dx, 9 + dy, code)  # the clock face
+    return dressed(s, "clock", density=0.2)
 
 
 @stage
