@@ -2940,14 +2940,17 @@ def stage5_1():
          "oo.....=.....ooo.G.#",
          "_____......#########",
          *["...........#########"] * 38],
-    )
+        # Three rows of night sky over the drawn screens: the bell cage's
+        # mirror then stands low enough on the screen for the score never to
+        # cover it.
+        height=47)
     s = drawn("stage5_1", "Stage 5-1, clock tower: up the tower's face by night.", "clock", rows,
               ["Up the tower's face on catwalks and swinging platforms: the long catwalk under",
                "a gargoyle's fire, the bell shaft's stacked swings, the pinnacles, the bell over the mirror."])
-    s.scen(283, 1, 225)  # the great bell, hanging over the mirror
-    s.scen(117, 18, 225)  # and the shaft's bell
+    s.scen(283, 4, 225)  # the great bell, hanging over the mirror
+    s.scen(117, 21, 225)  # and the shaft's bell
     for dx, dy, code in ((0, 0, 423), (1, 0, 523), (0, 1, 424), (1, 1, 524)):
-        s.scen(194 + dx, 9 + dy, code)  # the clock face
+        s.scen(194 + dx, 12 + dy, code)  # the clock face
     return dressed(s, "clock", density=0.2)
 
 

@@ -24,7 +24,10 @@ namespace {
 
 // Not redesigned yet: their figures are reported, not held to the targets.
 const std::set<std::string> kPending = {
-    "stage3_1", "stage3_2", "stage4_1", "stage4_2", "stage4_3", "stage5_1", "stage5_2", "stage5_3",
+    "stage3_2",
+    "stage4_2",
+    "stage5_2",
+    "stage5_3",
 };
 
 constexpr int kFramesPerSecond = 60;
