@@ -1116,6 +1116,17 @@ def stage2_1():
     return dressed(s, "forest")
 
 
+def chimney_pots(s):
+    """An idle jet draws nothing: each vent in a roof burns out of a chimney
+    pot, so she sees where the fire will come before it comes."""
+    for y, row in enumerate(s.chips):
+        for x, code in enumerate(row):
+            if code == BURNER_U:
+                s.chips[y][x] = 0
+                s.scenery[y][x] = 14  # chimney top
+                s.objects[y][x] = BURNER_U
+
+
 @stage
 def stage2_2():
     F = "####################"
@@ -1263,14 +1274,7 @@ def stage2_2():
               ["Vents that burn 2 s in every 5: shown from a washing line, then in her roofs;",
                "the boiler house's five floors, a turret and jets; chimney pots breathing fire",
                "sideways; the gantry's hanging jets; the mirror on the great chimney."])
-    # An idle jet draws nothing: each vent in a roof burns out of a chimney
-    # pot, so she sees where the fire will come before it comes.
-    for y, row in enumerate(s.chips):
-        for x, code in enumerate(row):
-            if code == BURNER_U:
-                s.chips[y][x] = 0
-                s.scenery[y][x] = 14  # chimney top
-                s.objects[y][x] = BURNER_U
+    chimney_pots(s)
     return dressed(s, "roofs", density=0.2)
 
 
@@ -1581,24 +1585,172 @@ def stage5_1():
 
 @stage
 def stage5_2():
-    s = lay("stage5_2", "Stage 5-2, rooftops at dusk: the chase across the city.", "roofs", 240)
-    s.note("Long fast run: wide alleys, turrets, hoppers and ghosts in the open sky.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 4, MAGAZINE); s.on(x + 8, GHOST)
-    gaps(s, [0, 5, 8, 5, 8, 5, 8], enemy=HOPPER)
-    s.top = 11; x = s.flat(12); s.on(x + 5, MECHA)
-    wall_block(s, x + 11, 2); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
-    floaters(s, 14, 2)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    burners_up(s, 14, every=4)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 4, MARIONETTE); s.on(x + 9, GHOST)
-    s.top = 9; x = s.flat(10); s.on(x + 5, DEATH)
-    s.top = 12; plank_hops(s, 14, 3, spikes=False)
-    x = s.flat(12); s.on(x + 4, HOVERER); s.on(x + 8, HOPPER)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    gaps(s, [0, 5, 8, 5, 8], enemy=MECHA)
-    return finish(s, "roofs")
+    F = "####################"
+    rows = sketch(
+        # 1. The first roofs: a balcony of coins, a shallow alley she can
+        # climb out of.
+        ["......oooo..........",
+         "......----..........",
+         "............ooo.....",
+         "....................",
+         "....S...m...........",
+         *["############...#####"] * 3,
+         *[F] * 5],
+        # 2. Up a roof; a ghost in the open sky drifts after her; a second
+        # shallow alley, four cells wide.
+        ["..........9.........",
+         *[SKY] * 5,
+         "........ooo.........",
+         *["......######....####"] * 3,
+         "############....####",
+         *[F] * 7],
+        # 3. The first deep alley under a hovering hopper; a washing line of
+        # coins over the next roof, a met on it.
+        [SKY,
+         "............oooo....",
+         "...........------...",
+         "........7...........",
+         SKY,
+         "######.........2....",
+         *["######....##########"] * 10],
+        # 4. An alley too wide to jump: a shop sign swings over it.
+        [SKY,
+         SKY,
+         "........ooo.........",
+         *[SKY] * 4,
+         ".........=..........",
+         *["#####........#######"] * 10],
+        # 5. A roof up, an alley three wide and two up, a chimney with a
+        # turret in its face sweeping the roof in front of it.
+        [".................###",
+         ".................###",
+         "..............ooo###",
+         "................l###",
+         *["............########"] * 2,
+         *["....#####...########"] * 3,
+         *["#########...########"] * 10],
+        # 6. Off the chimney to a roof and its monoeye; a narrow alley
+        # under a hovering hopper, a ghost above.
+        [".............9......",
+         SKY,
+         SKY,
+         "...........7........",
+         "##........ooo.......",
+         "##..................",
+         "##....6.....########",
+         *["#########...########"] * 16],
+        # 7. The water tower's roof: a rest, a magazine, the checkpoint.
+        # From the tower, planks climb up and out to the left: the secret.
+        [SKY,
+         SKY,
+         "..+ooo..............",
+         ".-----..............",
+         SKY,
+         "......ooo...........",
+         ".....-----..........",
+         SKY,
+         SKY,
+         *["...........####....."] * 3,
+         "....m......####.C...",
+         *[F] * 17],
+        # 8-9. The cathedral: up a buttress to the west tower, then its
+        # ridge of crumbling slates over the void, a pinnacle, more crumbling
+        # slates with a ghost coming, the east tower and down its far side.
+        ["....................ooo...........9.....",
+         "." * 40,
+         "." * 40,
+         "......ooo...............................",
+         "." * 40,
+         "....#####xxxxxxxx##xxxxxxxx#######......",
+         *["....#####........##........#######......"] * 2,
+         *["..#######........##........#########...."] * 3,
+         *["#########........##........#############"] * 17],
+        # 10-11. Down the house's face: right along its top ledge past a
+        # hopper, a magazine there; back left along the middle ledge; right
+        # along the scaffold's boards to the house's archway, a turret at her
+        # back firing after her along the boards. (The ledges are solid: she
+        # cannot drop through boards, so no boards lie over other boards.)
+        [*["." * 40] * 6,
+         "." * 38 + "##",
+         *["." * 38 + "##"] * 2,
+         "........ooo..........................." + "##",
+         "." * 38 + "##",
+         "..m...........8......................." + "##",
+         "." * 38 + "##",
+         "#" * 20 + "." * 18 + "##",
+         *["." * 38 + "##"] * 2,
+         "." * 24 + "ooo" + "." * 11 + "##",
+         "." * 38 + "##",
+         "." * 16 + "#" * 22 + "##",
+         *["." * 38 + "##"] * 2,
+         "..m......................ooo.........." + "..",
+         "r" + "." * 39,
+         "-" * 38 + "##",
+         *["." * 38 + "##"] * 6],
+        # 12. Through the house's archway onto a long roof, a magazine, a
+        # reaper patrolling it.
+        [*[SKY] * 6,
+         *["######.............."] * 14,
+         "######....ooo.......",
+         SKY,
+         "......m....5........",
+         *["#################..."] * 7],
+        # 13. A met on the next roof; up onto a raised roof, a hovering
+        # hopper over a narrow alley.
+        [*[SKY] * 13,
+         "...............7....",
+         SKY,
+         "..........ooo.......",
+         SKY,
+         *[".........#####...###"] * 3,
+         "......2..#####...###",
+         *["##############...###"] * 9],
+        # 14. A roof of chimney pots, each a vent that burns 2 s in every 5,
+        # a met beyond them.
+        [*[SKY] * 13,
+         "..........ooo.......",
+         SKY,
+         SKY,
+         ".....U....U....2....",
+         *[F] * 13],
+        # 15. A shop sign swings over the next alley, a hovering hopper
+        # above it.
+        [*[SKY] * 12,
+         "............7.......",
+         SKY,
+         "........ooo.........",
+         SKY,
+         ".........=..........",
+         *["######........######"] * 13],
+        # 16. The last roofs slide away: crumbling tiles step down across an
+        # alley, a ghost behind her; a chimney pot's vent on the roof beyond.
+        [*[SKY] * 12,
+         "..9.................",
+         "......ooo...........",
+         SKY,
+         "####xx..............",
+         "####..xx............",
+         "####....xx..........",
+         "####......xx....U...",
+         *["####........########"] * 10],
+        # 17. Down from the roofs into the lamp-lit square: an awning, a
+        # togezo by the fountain, the mirror by the house wall.
+        [*[SKY] * 14,
+         *["...................#"] * 2,
+         "..........ooo......#",
+         *["...................#"] * 3,
+         *["#####..............#"] * 3,
+         "#####.----.........#",
+         "#####..............#",
+         "#####.....3.....G..#",
+         *[F] * 4],
+        height=30)
+    s = drawn("stage5_2", "Stage 5-2, rooftops at dusk: the chase across the city.", "roofs", rows,
+              ["Keep running: roofs at every height, ghosts drifting after her, a turret,",
+               "hoppers over the alleys; the cathedral's ridge of crumbling slates;",
+               "down from the roofs into the lamp-lit square and its mirror."])
+    chimney_pots(s)
+    return dressed(s, "roofs", density=0.2)
 
 
 @stage
