@@ -1755,24 +1755,218 @@ def stage5_2():
 
 @stage
 def stage5_3():
-    s = lay("stage5_3", "Stage 5-3, mansion halls: the haunted wing.", "mansion", 230)
-    s.note("Ghosts through the walls, puppets on the galleries, fire around the pillars.")
-    s.fill(0, 400, 0, 1)
-    begin(s, 8)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 9, GHOST)
-    x = s.flat(12); fire_block(s, x + 4); fire_block(s, x + 9, ccw=True)
-    crumble_bridge(s, 6)
-    x = tunnel(s, 14, height=4); s.on(x + 5, MARIONETTE); s.on(x + 11, MECHA)
-    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE); gate(s, x + 9)
-    x = s.flat(14); s.on(x + 4, GHOST); s.on(x + 10, MARIONETTE)
-    stairs(s, [2, 2, 2], width=4)
-    x = s.flat(10); fire_block(s, x + 5)
-    stairs(s, [-2, -2, -2], width=4)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 6, TOGEZO); s.on(x + 2, MAGAZINE)
-    s.ledge(x + 8, x + 11, s.top - 4); s.put(x + 9, s.top - 5, ONEUP)
-    return finish(s, "mansion")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The long hall, eleven rows high: a gallery of coins, and the
+        # first ghost alone in the open, drifting towards her.
+        [*[W] * 16,
+         *["##.................."] * 3,
+         "##...............9..",
+         *["##.................."] * 2,
+         "##.......oooo.......",
+         "##......------......",
+         *["##.................."] * 2,
+         "##..S..m............",
+         W, W, W],
+        # 2. A marionette over the hall; a block with a circling fireball
+        # low over the floor (pass under it while the fire is up); a floor
+        # of crumbling boards over spikes.
+        [*[W] * 16,
+         SKY,
+         SKY,
+         "..........0.........",
+         *[SKY] * 3,
+         "...............ooo..",
+         "....g...............",
+         *[SKY] * 3,
+         "############xxxxxx##",
+         "############^^^^^^##",
+         W],
+        # 3. Stacked galleries: the lower one over a spiked floor, the upper
+        # one with coins and a ghost above; a reaper on the floor beyond.
+        [*[W] * 16,
+         SKY,
+         "...............9....",
+         "............oooo....",
+         "...........------...",
+         *[SKY] * 3,
+         "...----------.......",
+         SKY,
+         SKY,
+         ".................5..",
+         "###^^^^^^^^#########",
+         W, W],
+        # 4. A togezo on the floor, a swinging spike ball in the hall, a
+        # gallery of coins; the checkpoint, and a door that shuts behind her.
+        [*[W] * 16,
+         *["...................#"] * 6,
+         "....oooo...........#",
+         "...------..........#",
+         "...........!.......#",
+         "...................B",
+         "..m......3......C..b",
+         W, W, W],
+        # 5-6. The grand staircase, the stage's heart: along its floor under
+        # the landings (a reaper), up at the right end onto the first landing,
+        # back left along it under hanging spikes, up at the left end onto the
+        # second, and right again past a marionette to the upper storey. High
+        # in the stairwell's left wall a niche holds the secret; planks climb
+        # to it from the second landing.
+        ["#" * 40,
+         "." * 40,
+         "." * 40,
+         "." * 40,
+         "ooo+" + "." * 36,
+         "oooo" + "." * 36,
+         "####" + "." * 36,
+         "####" + "." * 36,
+         "####" + "..." + "ooo" + "." * 30,
+         "####" + ".." + "------" + "." * 28,
+         "####" + "." * 30 + "0" + "." * 5,
+         "####" + "." * 36,
+         "####" + "." * 9 + "ooo" + "." * 24,
+         "####" + "." * 8 + "------" + "." * 22,
+         "####" + "." * 33 + "###",
+         "####" + "." * 22 + "9" + "." * 10 + "###",
+         "####" + "." * 16 + "m" + "." * 16 + "###",
+         "####" + "..." + "#" * 33,
+         "####" + "." * 6 + "vvv" + "." * 6 + "vvv" + "." * 6 + "vvv" + "." * 9,
+         "####" + "." * 36,
+         *["#######" + "." * 33] * 2,
+         "#" * 34 + "." * 6,
+         "." * 38 + "oo",
+         "." * 40,
+         "." * 37 + "###",
+         "." * 25 + "5" + "." * 11 + "###",
+         *["#" * 40] * 3],
+        # 7. The upper storey, the portrait gallery: a second checkpoint at
+        # the top of the stairs; a crumbling bridge over a spiked hole, a
+        # ghost over it, a gallery of coins.
+        [W,
+         SKY,
+         SKY,
+         "..........9.........",
+         SKY,
+         SKY,
+         SKY,
+         ".........oooo.......",
+         "........------......",
+         SKY,
+         SKY,
+         "..C.................",
+         "######xxxxxx########",
+         "######......########",
+         "######^^^^^^########",
+         *[W] * 15],
+        # 8. Two blocks of circling fire in the gallery, a reaper between
+        # them; a magazine.
+        [W,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         ".........ooo........",
+         "....................",
+         SKY,
+         SKY,
+         "....g..........h....",
+         SKY,
+         "..m......5..........",
+         *[W] * 18],
+        # 9. Boards over a spiked floor, crumbling in their middle, a ghost
+        # coming over them.
+        [W,
+         SKY, SKY, SKY,
+         "..........9.........",
+         SKY, SKY,
+         "......oooooo........",
+         "..------xxxx------..",
+         SKY, SKY, SKY,
+         "####^^^^^^^^^^^^####",
+         *[W] * 17],
+        # 10. A dais across the gallery with a reaper on it; a togezo beyond,
+        # a magazine before it.
+        [W,
+         SKY, SKY, SKY, SKY,
+         "..........ooo.......",
+         SKY, SKY,
+         "..........5.........",
+         "......########......",
+         "......########......",
+         "..m...########..3...",
+         *[W] * 18],
+        # 11. A long crumbling bridge over spikes under a marionette's knives.
+        [W,
+         SKY, SKY,
+         ".........0..........",
+         SKY, SKY, SKY, SKY,
+         ".....oooooooo.......",
+         SKY, SKY, SKY,
+         "###xxxxxxxxxxxx#####",
+         "###............#####",
+         "###^^^^^^^^^^^^#####",
+         *[W] * 15],
+        # 12. The ceiling comes down: a low hall with a block of circling
+        # fire in it and a togezo at each end.
+        [W,
+         *[W] * 5,
+         SKY,
+         "..........ooo.......",
+         SKY,
+         "..........g.........",
+         SKY,
+         "...3..............3.",
+         *[W] * 18],
+        # 13. Steps over the boards under a swinging spike ball, a ghost
+        # coming, a magazine beyond.
+        [W,
+         SKY, SKY, SKY,
+         "..............9.....",
+         SKY,
+         ".......ooo..........",
+         SKY,
+         ".....!..............",
+         "........####........",
+         "....############....",
+         "....############..m.",
+         *[W] * 18],
+        # 14. A monoeye on the boards under a shelf of coins, a hovering
+        # hopper over a spiked dip.
+        [W,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         "...oooo.............",
+         "..------......7.....",
+         SKY,
+         SKY,
+         "....6...............",
+         "##########^^^^######",
+         *[W] * 17],
+        # 15. The chapel: a door shuts behind her; steps up to the altar and
+        # its mirror, a marionette keeping watch above the pews.
+        [W,
+         "..#.................",
+         "..#.................",
+         "..#.........0.......",
+         "..#.................",
+         "..#.................",
+         "..#.................",
+         "..#..........ooo....",
+         "..#.................",
+         "..#..............G..",
+         "..B.............####",
+         "..b.........########",
+         *[W] * 18],
+    )
+    s = drawn("stage5_3", "Stage 5-3, mansion halls: the haunted wing.", "mansion", rows,
+              ["Ghosts that drift through walls, met in the open halls: the long hall's",
+               "galleries, the grand staircase turning back and forth, the portrait",
+               "gallery, and the chapel's altar with the mirror."])
+    return dressed(s, "mansion", density=0.2)
 
 
 @stage
