@@ -1131,6 +1131,17 @@ def stage2_1():
     return dressed(s, "forest")
 
 
+def chimney_pots(s):
+    """An idle jet draws nothing: each vent in a roof burns out of a chimney
+    pot, so she sees where the fire will come before it comes."""
+    for y, row in enumerate(s.chips):
+        for x, code in enumerate(row):
+            if code == BURNER_U:
+                s.chips[y][x] = 0
+                s.scenery[y][x] = 14  # chimney top
+                s.objects[y][x] = BURNER_U
+
+
 @stage
 def stage2_2():
     F = "####################"
@@ -1281,14 +1292,7 @@ def stage2_2():
               ["Vents that burn 2 s in every 5: shown from a washing line, then in her roofs;",
                "the boiler house's five floors, a turret and jets; chimney pots breathing fire",
                "sideways; the gantry's hanging jets; the mirror on the great chimney."])
-    # An idle jet draws nothing: each vent in a roof burns out of a chimney
-    # pot, so she sees where the fire will come before it comes.
-    for y, row in enumerate(s.chips):
-        for x, code in enumerate(row):
-            if code == BURNER_U:
-                s.chips[y][x] = 0
-                s.scenery[y][x] = 14  # chimney top
-                s.objects[y][x] = BURNER_U
+    chimney_pots(s)
     return dressed(s, "roofs", density=0.2)
 
 
@@ -2956,46 +2960,388 @@ def stage5_1():
 
 @stage
 def stage5_2():
-    s = lay("stage5_2", "Stage 5-2, rooftops at dusk: the chase across the city.", "roofs", 240)
-    s.note("Long fast run: wide alleys, turrets, hoppers and ghosts in the open sky.")
-    begin(s, 8)
-    x = s.flat(10); s.on(x + 4, MAGAZINE); s.on(x + 8, GHOST)
-    gaps(s, [0, 5, 8, 5, 8, 5, 8], enemy=HOPPER)
-    s.top = 11; x = s.flat(12); s.on(x + 5, MECHA)
-    wall_block(s, x + 11, 2); s.put(x + 11, s.surface(x + 11) - 1, TURRET_L)
-    floaters(s, 14, 2)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 6, MAGAZINE)
-    burners_up(s, 14, every=4)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 4, MARIONETTE); s.on(x + 9, GHOST)
-    s.top = 9; x = s.flat(10); s.on(x + 5, DEATH)
-    s.top = 12; plank_hops(s, 14, 3, spikes=False)
-    x = s.flat(12); s.on(x + 4, HOVERER); s.on(x + 8, HOPPER)
-    s.ledge(x + 1, x + 4, s.top - 4); s.put(x + 2, s.top - 5, ONEUP)
-    gaps(s, [0, 5, 8, 5, 8], enemy=MECHA)
-    return finish(s, "roofs")
+    F = "####################"
+    rows = sketch(
+        # 1. The first roofs: a balcony of coins, a shallow alley she can
+        # climb out of.
+        ["......oooo..........",
+         "......----..........",
+         "............ooo.....",
+         "....................",
+         "....S...m...........",
+         *["############...#####"] * 3,
+         *[F] * 5],
+        # 2. Up a roof; a ghost in the open sky drifts after her; a second
+        # shallow alley, four cells wide.
+        ["..........9.........",
+         *[SKY] * 5,
+         "........ooo.........",
+         *["......######....####"] * 3,
+         "############....####",
+         *[F] * 7],
+        # 3. The first deep alley under a hovering hopper; a washing line of
+        # coins over the next roof, a met on it.
+        [SKY,
+         "............oooo....",
+         "...........------...",
+         "........7...........",
+         SKY,
+         "######.........2....",
+         *["######....##########"] * 10],
+        # 4. An alley too wide to jump: a shop sign swings over it.
+        [SKY,
+         SKY,
+         "........ooo.........",
+         *[SKY] * 4,
+         ".........=..........",
+         *["#####........#######"] * 10],
+        # 5. A roof up, an alley three wide and two up, a chimney with a
+        # turret in its face sweeping the roof in front of it.
+        [".................###",
+         ".................###",
+         "..............ooo###",
+         "................l###",
+         *["............########"] * 2,
+         *["....#####...########"] * 3,
+         *["#########...########"] * 10],
+        # 6. Off the chimney to a roof and its monoeye; a narrow alley
+        # under a hovering hopper, a ghost above.
+        [".............9......",
+         SKY,
+         SKY,
+         "...........7........",
+         "##........ooo.......",
+         "##..................",
+         "##....6.....########",
+         *["#########...########"] * 16],
+        # 7. The water tower's roof: a rest, a magazine, the checkpoint.
+        # From the tower, planks climb up and out to the left: the secret.
+        [SKY,
+         SKY,
+         "..+ooo..............",
+         ".-----..............",
+         SKY,
+         "......ooo...........",
+         ".....-----..........",
+         SKY,
+         SKY,
+         *["...........####....."] * 3,
+         "....m......####.C...",
+         *[F] * 17],
+        # 8-9. The cathedral: up a buttress to the west tower, then its
+        # ridge of crumbling slates over the void, a pinnacle, more crumbling
+        # slates with a ghost coming, the east tower and down its far side.
+        ["....................ooo...........9.....",
+         "." * 40,
+         "." * 40,
+         "......ooo...............................",
+         "." * 40,
+         "....#####xxxxxxxx##xxxxxxxx#######......",
+         *["....#####........##........#######......"] * 2,
+         *["..#######........##........#########...."] * 3,
+         *["#########........##........#############"] * 17],
+        # 10-11. Down the house's face: right along its top ledge past a
+        # hopper, a magazine there; back left along the middle ledge; right
+        # along the scaffold's boards to the house's archway, a turret at her
+        # back firing after her along the boards. (The ledges are solid: she
+        # cannot drop through boards, so no boards lie over other boards.)
+        [*["." * 40] * 6,
+         "." * 38 + "##",
+         *["." * 38 + "##"] * 2,
+         "........ooo..........................." + "##",
+         "." * 38 + "##",
+         "..m...........8......................." + "##",
+         "." * 38 + "##",
+         "#" * 20 + "." * 18 + "##",
+         *["." * 38 + "##"] * 2,
+         "." * 24 + "ooo" + "." * 11 + "##",
+         "." * 38 + "##",
+         "." * 16 + "#" * 22 + "##",
+         *["." * 38 + "##"] * 2,
+         "..m......................ooo.........." + "..",
+         "r" + "." * 39,
+         "-" * 38 + "##",
+         *["." * 38 + "##"] * 6],
+        # 12. Through the house's archway onto a long roof, a magazine, a
+        # reaper patrolling it.
+        [*[SKY] * 6,
+         *["######.............."] * 14,
+         "######....ooo.......",
+         SKY,
+         "......m....5........",
+         *["#################..."] * 7],
+        # 13. A met on the next roof; up onto a raised roof, a hovering
+        # hopper over a narrow alley.
+        [*[SKY] * 13,
+         "...............7....",
+         SKY,
+         "..........ooo.......",
+         SKY,
+         *[".........#####...###"] * 3,
+         "......2..#####...###",
+         *["##############...###"] * 9],
+        # 14. A roof of chimney pots, each a vent that burns 2 s in every 5,
+        # a met beyond them.
+        [*[SKY] * 13,
+         "..........ooo.......",
+         SKY,
+         SKY,
+         ".....U....U....2....",
+         *[F] * 13],
+        # 15. A shop sign swings over the next alley, a hovering hopper
+        # above it.
+        [*[SKY] * 12,
+         "............7.......",
+         SKY,
+         "........ooo.........",
+         SKY,
+         ".........=..........",
+         *["######........######"] * 13],
+        # 16. The last roofs slide away: crumbling tiles step down across an
+        # alley, a ghost behind her; a chimney pot's vent on the roof beyond.
+        [*[SKY] * 12,
+         "..9.................",
+         "......ooo...........",
+         SKY,
+         "####xx..............",
+         "####..xx............",
+         "####....xx..........",
+         "####......xx....U...",
+         *["####........########"] * 10],
+        # 17. Down from the roofs into the lamp-lit square: an awning, a
+        # togezo by the fountain, the mirror by the house wall.
+        [*[SKY] * 14,
+         *["...................#"] * 2,
+         "..........ooo......#",
+         *["...................#"] * 3,
+         *["#####..............#"] * 3,
+         "#####.----.........#",
+         "#####..............#",
+         "#####.....3.....G..#",
+         *[F] * 4],
+        height=30)
+    s = drawn("stage5_2", "Stage 5-2, rooftops at dusk: the chase across the city.", "roofs", rows,
+              ["Keep running: roofs at every height, ghosts drifting after her, a turret,",
+               "hoppers over the alleys; the cathedral's ridge of crumbling slates;",
+               "down from the roofs into the lamp-lit square and its mirror."])
+    chimney_pots(s)
+    return dressed(s, "roofs", density=0.2)
 
 
 @stage
 def stage5_3():
-    s = lay("stage5_3", "Stage 5-3, mansion halls: the haunted wing.", "mansion", 230)
-    s.note("Ghosts through the walls, puppets on the galleries, fire around the pillars.")
-    s.fill(0, 400, 0, 1)
-    begin(s, 8)
-    x = s.flat(12); s.on(x + 3, MAGAZINE); s.on(x + 9, GHOST)
-    x = s.flat(12); fire_block(s, x + 4); fire_block(s, x + 9, ccw=True)
-    crumble_bridge(s, 6)
-    x = tunnel(s, 14, height=4); s.on(x + 5, MARIONETTE); s.on(x + 11, MECHA)
-    gaps(s, [0, 5, 8, 5, 8], enemy=DEATH)
-    x = s.flat(10); checkpoint(s, x + 3); s.on(x + 7, MAGAZINE); gate(s, x + 9)
-    x = s.flat(14); s.on(x + 4, GHOST); s.on(x + 10, MARIONETTE)
-    stairs(s, [2, 2, 2], width=4)
-    x = s.flat(10); fire_block(s, x + 5)
-    stairs(s, [-2, -2, -2], width=4)
-    crumble_bridge(s, 7)
-    x = s.flat(12); s.on(x + 6, TOGEZO); s.on(x + 2, MAGAZINE)
-    s.ledge(x + 8, x + 11, s.top - 4); s.put(x + 9, s.top - 5, ONEUP)
-    return finish(s, "mansion")
+    W = "#" * 20
+    rows = sketch(
+        # 1. The long hall, eleven rows high: a gallery of coins, and the
+        # first ghost alone in the open, drifting towards her.
+        [*[W] * 16,
+         *["##.................."] * 3,
+         "##...............9..",
+         *["##.................."] * 2,
+         "##.......oooo.......",
+         "##......------......",
+         *["##.................."] * 2,
+         "##..S..m............",
+         W, W, W],
+        # 2. A marionette over the hall; a block with a circling fireball
+        # low over the floor (pass under it while the fire is up); a floor
+        # of crumbling boards over spikes.
+        [*[W] * 16,
+         SKY,
+         SKY,
+         "..........0.........",
+         *[SKY] * 3,
+         "...............ooo..",
+         "....g...............",
+         *[SKY] * 3,
+         "############xxxxxx##",
+         "############^^^^^^##",
+         W],
+        # 3. Stacked galleries: the lower one over a spiked floor, the upper
+        # one with coins and a ghost above; a reaper on the floor beyond.
+        [*[W] * 16,
+         SKY,
+         "...............9....",
+         "............oooo....",
+         "...........------...",
+         *[SKY] * 3,
+         "...----------.......",
+         SKY,
+         SKY,
+         ".................5..",
+         "###^^^^^^^^#########",
+         W, W],
+        # 4. A togezo on the floor, a swinging spike ball in the hall, a
+        # gallery of coins; the checkpoint, and a door that shuts behind her.
+        [*[W] * 16,
+         *["...................#"] * 6,
+         "....oooo...........#",
+         "...------..........#",
+         "...........!.......#",
+         "...................B",
+         "..m......3......C..b",
+         W, W, W],
+        # 5-6. The grand staircase, the stage's heart: along its floor under
+        # the landings (a reaper), up at the right end onto the first landing,
+        # back left along it under hanging spikes, up at the left end onto the
+        # second, and right again past a marionette to the upper storey. High
+        # in the stairwell's left wall a niche holds the secret; planks climb
+        # to it from the second landing.
+        ["#" * 40,
+         "." * 40,
+         "." * 40,
+         "." * 40,
+         "ooo+" + "." * 36,
+         "oooo" + "." * 36,
+         "####" + "." * 36,
+         "####" + "." * 36,
+         "####" + "..." + "ooo" + "." * 30,
+         "####" + ".." + "------" + "." * 28,
+         "####" + "." * 30 + "0" + "." * 5,
+         "####" + "." * 36,
+         "####" + "." * 9 + "ooo" + "." * 24,
+         "####" + "." * 8 + "------" + "." * 22,
+         "####" + "." * 33 + "###",
+         "####" + "." * 22 + "9" + "." * 10 + "###",
+         "####" + "." * 16 + "m" + "." * 16 + "###",
+         "####" + "..." + "#" * 33,
+         "####" + "." * 6 + "vvv" + "." * 6 + "vvv" + "." * 6 + "vvv" + "." * 9,
+         "####" + "." * 36,
+         *["#######" + "." * 33] * 2,
+         "#" * 34 + "." * 6,
+         "." * 38 + "oo",
+         "." * 40,
+         "." * 37 + "###",
+         "." * 25 + "5" + "." * 11 + "###",
+         *["#" * 40] * 3],
+        # 7. The upper storey, the portrait gallery: a second checkpoint at
+        # the top of the stairs; a crumbling bridge over a spiked hole, a
+        # ghost over it, a gallery of coins.
+        [W,
+         SKY,
+         SKY,
+         "..........9.........",
+         SKY,
+         SKY,
+         SKY,
+         ".........oooo.......",
+         "........------......",
+         SKY,
+         SKY,
+         "..C.................",
+         "######xxxxxx########",
+         "######......########",
+         "######^^^^^^########",
+         *[W] * 15],
+        # 8. Two blocks of circling fire in the gallery, a reaper between
+        # them; a magazine.
+        [W,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         ".........ooo........",
+         "....................",
+         SKY,
+         SKY,
+         "....g..........h....",
+         SKY,
+         "..m......5..........",
+         *[W] * 18],
+        # 9. Boards over a spiked floor, crumbling in their middle, a ghost
+        # coming over them.
+        [W,
+         SKY, SKY, SKY,
+         "..........9.........",
+         SKY, SKY,
+         "......oooooo........",
+         "..------xxxx------..",
+         SKY, SKY, SKY,
+         "####^^^^^^^^^^^^####",
+         *[W] * 17],
+        # 10. A dais across the gallery with a reaper on it; a togezo beyond,
+        # a magazine before it.
+        [W,
+         SKY, SKY, SKY, SKY,
+         "..........ooo.......",
+         SKY, SKY,
+         "..........5.........",
+         "......########......",
+         "......########......",
+         "..m...########..3...",
+         *[W] * 18],
+        # 11. A long crumbling bridge over spikes under a marionette's knives.
+        [W,
+         SKY, SKY,
+         ".........0..........",
+         SKY, SKY, SKY, SKY,
+         ".....oooooooo.......",
+         SKY, SKY, SKY,
+         "###xxxxxxxxxxxx#####",
+         "###............#####",
+         "###^^^^^^^^^^^^#####",
+         *[W] * 15],
+        # 12. The ceiling comes down: a low hall with a block of circling
+        # fire in it and a togezo at each end.
+        [W,
+         *[W] * 5,
+         SKY,
+         "..........ooo.......",
+         SKY,
+         "..........g.........",
+         SKY,
+         "...3..............3.",
+         *[W] * 18],
+        # 13. Steps over the boards under a swinging spike ball, a ghost
+        # coming, a magazine beyond.
+        [W,
+         SKY, SKY, SKY,
+         "..............9.....",
+         SKY,
+         ".......ooo..........",
+         SKY,
+         ".....!..............",
+         "........####........",
+         "....############....",
+         "....############..m.",
+         *[W] * 18],
+        # 14. A monoeye on the boards under a shelf of coins, a hovering
+        # hopper over a spiked dip.
+        [W,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         SKY,
+         "...oooo.............",
+         "..------......7.....",
+         SKY,
+         SKY,
+         "....6...............",
+         "##########^^^^######",
+         *[W] * 17],
+        # 15. The chapel: a door shuts behind her; steps up to the altar and
+        # its mirror, a marionette keeping watch above the pews.
+        [W,
+         "..#.................",
+         "..#.................",
+         "..#.........0.......",
+         "..#.................",
+         "..#.................",
+         "..#.................",
+         "..#..........ooo....",
+         "..#.................",
+         "..#..............G..",
+         "..B.............####",
+         "..b.........########",
+         *[W] * 18],
+    )
+    s = drawn("stage5_3", "Stage 5-3, mansion halls: the haunted wing.", "mansion", rows,
+              ["Ghosts that drift through walls, met in the open halls: the long hall's",
+               "galleries, the grand staircase turning back and forth, the portrait",
+               "gallery, and the chapel's altar with the mirror."])
+    return dressed(s, "mansion", density=0.2)
 
 
 @stage
