@@ -26,8 +26,6 @@ namespace {
 const std::set<std::string> kPending = {
     "stage3_2",
     "stage4_2",
-    "stage5_2",
-    "stage5_3",
 };
 
 constexpr int kFramesPerSecond = 60;
