@@ -2783,12 +2783,20 @@ def stage4_3():
          SKY,
          "..m..............1..",
          *[W] * 2],
-        # 12. The altar under the teeth: two open graves to hop with the vault
+        # 12. The last teeth: a low vault over two open graves, a togezo on
+        # the floor between them and a ghost coming at her height.
+        [*[W] * 22,
+         ".vvvvvvvvvvvvvvvvvv.",
+         *[SKY] * 3,
+         "...................9",
+         "........3...........",
+         "####^^######^^######",
+         W],
+        # 13. The altar under the teeth: two open graves to hop with the vault
         # low overhead, and the mirror on the altar.
-        [*[W] * 14,
-         *["..##################"] * 7,
-         "..###########vvvvvv#",
-         "..vvvvvvvvvvv......#",
+        [*[W] * 21,
+         "#############vvvvvv#",
+         "vvvvvvvvvvvvv......#",
          *["...................#"] * 3,
          "...........ooo...G.#",
          "..............######",
