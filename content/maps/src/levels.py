@@ -1492,7 +1492,7 @@ def stage4_1():
          "....................",
          "..S...m.........1...",
          G, G, G, G, G],
-        # 2. The shallows: thin ice over dips two cells deep. It gives way
+        # 2. The shallows: cracked stones over dips two cells deep. They give way
         # under her and she climbs out; a met on the far bank.
         ["....................",
          "....................",
@@ -1503,7 +1503,7 @@ def stage4_1():
          "###xxxxx###xxxxxx###",
          "###.....###......###",
          G, G, G],
-        # 3. Thin ice over open water, a hovering hopper above it (it reaches
+        # 3. Cracked stones over open water, a hovering hopper above it (it reaches
         # her only if she jumps); a togezo on the far bank.
         ["....................",
          "..........7.........",
@@ -1513,7 +1513,7 @@ def stage4_1():
          "..m............3....",
          "####xxxxxxxxx#######",
          *["####.........#######"] * 4],
-        # 4. Floes of thin ice at three heights over the open lake; a hopper
+        # 4. Floes of cracked stone at three heights over the open lake; a hopper
         # on the far bank.
         ["....................",
          ".........ooo........",
@@ -1532,7 +1532,7 @@ def stage4_1():
          "....................",
          ".........=......2.m.",
          *["#####..........#####"] * 5],
-        # 5. A rock in the lake with a brain on it; thin ice both sides.
+        # 5. A rock in the lake with a brain on it; cracked stones both sides.
         ["....................",
          "..........ooo.......",
          "..........1.........",
@@ -1560,9 +1560,9 @@ def stage4_1():
          "..........##########",
          "...6......##########",
          *["####################"] * 5],
-        # 7-8. The icefall (the crag top's end is thin ice, against the frozen
+        # 7-8. The icefall (the crag top ends in cracked stone, against the frozen
         # falls): down through it onto the first shelf, left along it to its
-        # thin ice, down onto the second and right under the falls; a death
+        # cracked end, down onto the second and right under the falls; a death
         # on the crag top, a brain on the first shelf, a met and a ghost on
         # the second. Behind the falls, a grotto opens off the first shelf.
         [*["......................##############...."] * 8,
@@ -1605,7 +1605,7 @@ def stage4_1():
          "............#####...",
          ".......4....#####...",
          G, G, G, G, G],
-        # 11. A long bridge of thin ice under a swinging spike ball: wait for
+        # 11. A long bridge of cracked stone under a swinging spike ball: wait for
         # the ball on the bank, then cross without stopping; a brain beyond.
         ["....................",
          "....................",
@@ -1636,7 +1636,7 @@ def stage4_1():
          "..m.....xxx.........",
          "###...............##",
          *["###...............##"] * 4],
-        # 13. The last bridge of thin ice, under a hovering hopper, out to
+        # 13. The last bridge of cracked stone, under a hovering hopper, out to
         # the islet and its mirror; open water behind it.
         [*["...................#"] * 6,
          "..............ooo..#",
@@ -1650,7 +1650,7 @@ def stage4_1():
         height=30)
     s = drawn("stage4_1", "Stage 4-1, moonlit forest: over the frozen lake and down the icefall.",
               "forest", rows,
-              ["Thin ice everywhere: over the shallows, the open water and floes; the frost crag,",
+              ["Cracked stones that give way: the shallows, the open water, floes; the frost crag,",
                "the icefall's shelves that give way in turn; the last bridge to the mirror's islet;",
                "a grotto behind the frozen falls holds the secret."])
     return dressed(s, "forest")
@@ -1704,7 +1704,7 @@ def stage4_2():
          "..S..m..............",
          F, F, F, F, F],
         # 2. A turret in the face of a step fires along the floor: jump its
-        # fireballs; a met walks in, a hovering hopper waits above the hall.
+        # fireballs; a mecha walks in, a hovering hopper waits above the hall.
         ["....................",
          "....................",
          "....................",
@@ -1714,7 +1714,7 @@ def stage4_2():
          "....................",
          "..............######",
          "..............######",
-         "........2....l######",
+         "........4....l######",
          F, F, F, F, F],
         # 3. Catwalks over spikes; a turret under a girder fires at head
         # height along them: duck, or jump the fireball.
@@ -1738,6 +1738,19 @@ def stage4_2():
          "....................",
          "....................",
          "...U...U...U...U....",
+         *[F] * 8],
+        # 4b. Catwalks climb over a spiked floor to a turret that fires at
+        # her feet along the top one; down past its girder.
+        ["..................##",
+         "..................##",
+         "............ooo...##",
+         ".................l##",
+         "...........______...",
+         "....................",
+         "......_____.........",
+         "................____",
+         "..____..............",
+         "..^^^^^^^^^^^^^^^...",
          *[F] * 8],
         # 5. A swinging platform over spikes, a hovering hopper over the far
         # bank; down to the shaft's foot.
@@ -1784,6 +1797,14 @@ def stage4_2():
          ".........=..........",
          "#####..........#####",
          *["#####..........#####"] * 20],
+        # 9b. A gallery under the tower's eaves: jets from floor and ceiling,
+        # a marionette drifting in.
+        [*[SKY] * 4,
+         F, F,
+         "..........D.........",
+         "................0...",
+         ".....U.........U....",
+         *[F] * 21],
         # 10. The walkway: a hovering hopper dips into her path, a death
         # patrols; steps down to the belfry.
         [*[SKY] * 5,
@@ -1821,7 +1842,13 @@ def stage4_2():
     # the great bell hangs over the mirror
     goal = next((x, y) for y, row in enumerate(rows) for x, key in enumerate(row) if key == "G")
     s.scen(goal[0], goal[1] - 4, 225)
-    return dressed(s, "clock", density=0.2)
+    dressed(s, "clock", density=0.2)
+    # no clouds or stars indoors: the shaft's loft and the gallery have roofs
+    for y in range(s.height):
+        for x in range(s.width):
+            if s.scenery[y][x] in (314, 414, 514, 415, 315) and any(s.solid[k][x] for k in range(y)):
+                s.scenery[y][x] = 0
+    return s
 
 
 @stage
