@@ -1841,7 +1841,7 @@ def stage4_2():
                "the secret in the loft above the shaft's ceiling."])
     # the great bell hangs over the mirror
     goal = next((x, y) for y, row in enumerate(rows) for x, key in enumerate(row) if key == "G")
-    s.scen(goal[0], goal[1] - 4, 225)
+    s.scen(goal[0], goal[1] - 6, 225)
     dressed(s, "clock", density=0.2)
     # no clouds or stars indoors: the shaft's loft and the gallery have roofs
     for y in range(s.height):
