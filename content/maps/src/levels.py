@@ -2312,7 +2312,7 @@ def stage4_1():
          "....................",
          "..S...m.........1...",
          G, G, G, G, G],
-        # 2. The shallows: thin ice over dips two cells deep. It gives way
+        # 2. The shallows: cracked stones over dips two cells deep. They give way
         # under her and she climbs out; a met on the far bank.
         ["....................",
          "....................",
@@ -2323,7 +2323,7 @@ def stage4_1():
          "###xxxxx###xxxxxx###",
          "###.....###......###",
          G, G, G],
-        # 3. Thin ice over open water, a hovering hopper above it (it reaches
+        # 3. Cracked stones over open water, a hovering hopper above it (it reaches
         # her only if she jumps); a togezo on the far bank.
         ["....................",
          "..........7.........",
@@ -2333,7 +2333,7 @@ def stage4_1():
          "..m............3....",
          "####xxxxxxxxx#######",
          *["####.........#######"] * 4],
-        # 4. Floes of thin ice at three heights over the open lake; a hopper
+        # 4. Floes of cracked stone at three heights over the open lake; a hopper
         # on the far bank.
         ["....................",
          ".........ooo........",
@@ -2352,7 +2352,7 @@ def stage4_1():
          "....................",
          ".........=......2.m.",
          *["#####..........#####"] * 5],
-        # 5. A rock in the lake with a brain on it; thin ice both sides.
+        # 5. A rock in the lake with a brain on it; cracked stones both sides.
         ["....................",
          "..........ooo.......",
          "..........1.........",
@@ -2380,9 +2380,9 @@ def stage4_1():
          "..........##########",
          "...6......##########",
          *["####################"] * 5],
-        # 7-8. The icefall (the crag top's end is thin ice, against the frozen
+        # 7-8. The icefall (the crag top ends in cracked stone, against the frozen
         # falls): down through it onto the first shelf, left along it to its
-        # thin ice, down onto the second and right under the falls; a death
+        # cracked end, down onto the second and right under the falls; a death
         # on the crag top, a brain on the first shelf, a met and a ghost on
         # the second. Behind the falls, a grotto opens off the first shelf.
         [*["......................##############...."] * 8,
@@ -2425,7 +2425,7 @@ def stage4_1():
          "............#####...",
          ".......4....#####...",
          G, G, G, G, G],
-        # 11. A long bridge of thin ice under a swinging spike ball: wait for
+        # 11. A long bridge of cracked stone under a swinging spike ball: wait for
         # the ball on the bank, then cross without stopping; a brain beyond.
         ["....................",
          "....................",
@@ -2456,7 +2456,7 @@ def stage4_1():
          "..m.....xxx.........",
          "###...............##",
          *["###...............##"] * 4],
-        # 13. The last bridge of thin ice, under a hovering hopper, out to
+        # 13. The last bridge of cracked stone, under a hovering hopper, out to
         # the islet and its mirror; open water behind it.
         [*["...................#"] * 6,
          "..............ooo..#",
@@ -2470,7 +2470,7 @@ def stage4_1():
         height=30)
     s = drawn("stage4_1", "Stage 4-1, moonlit forest: over the frozen lake and down the icefall.",
               "forest", rows,
-              ["Thin ice everywhere: over the shallows, the open water and floes; the frost crag,",
+              ["Cracked stones that give way: the shallows, the open water, floes; the frost crag,",
                "the icefall's shelves that give way in turn; the last bridge to the mirror's islet;",
                "a grotto behind the frozen falls holds the secret."])
     return dressed(s, "forest")
@@ -2524,7 +2524,7 @@ def stage4_2():
          "..S..m..............",
          F, F, F, F, F],
         # 2. A turret in the face of a step fires along the floor: jump its
-        # fireballs; a met walks in, a hovering hopper waits above the hall.
+        # fireballs; a mecha walks in, a hovering hopper waits above the hall.
         ["....................",
          "....................",
          "....................",
@@ -2534,7 +2534,7 @@ def stage4_2():
          "....................",
          "..............######",
          "..............######",
-         "........2....l######",
+         "........4....l######",
          F, F, F, F, F],
         # 3. Catwalks over spikes; a turret under a girder fires at head
         # height along them: duck, or jump the fireball.
@@ -2553,11 +2553,24 @@ def stage4_2():
         # marionette above.
         ["...............0....",
          "....ooooooo.........",
-         "..............1.....",
+         "...m..........1.....",
          ".._______________...",
          "....................",
          "....................",
          "...U...U...U...U....",
+         *[F] * 8],
+        # 4b. Catwalks climb over a spiked floor to a turret that fires at
+        # her feet along the top one; down past its girder.
+        ["..................##",
+         "..................##",
+         "............ooo...##",
+         ".................l##",
+         "...........______...",
+         "....................",
+         "......_____.........",
+         "................____",
+         "..____..............",
+         "..^^^^^^^^^^^^^^^...",
          *[F] * 8],
         # 5. A swinging platform over spikes, a hovering hopper over the far
         # bank; down to the shaft's foot.
@@ -2604,6 +2617,14 @@ def stage4_2():
          ".........=..........",
          "#####..........#####",
          *["#####..........#####"] * 20],
+        # 9b. A gallery under the tower's eaves: jets from floor and ceiling,
+        # a marionette drifting in.
+        [*[SKY] * 4,
+         F, F,
+         "..........D.........",
+         "................0...",
+         ".....U.........U....",
+         *[F] * 21],
         # 10. The walkway: a hovering hopper dips into her path, a death
         # patrols; steps down to the belfry.
         [*[SKY] * 5,
@@ -2640,8 +2661,14 @@ def stage4_2():
                "the secret in the loft above the shaft's ceiling."])
     # the great bell hangs over the mirror
     goal = next((x, y) for y, row in enumerate(rows) for x, key in enumerate(row) if key == "G")
-    s.scen(goal[0], goal[1] - 4, 225)
-    return dressed(s, "clock", density=0.2)
+    s.scen(goal[0], goal[1] - 6, 225)
+    dressed(s, "clock", density=0.2)
+    # no clouds or stars indoors: the shaft's loft and the gallery have roofs
+    for y in range(s.height):
+        for x in range(s.width):
+            if s.scenery[y][x] in (314, 414, 514, 415, 315) and any(s.solid[k][x] for k in range(y)):
+                s.scenery[y][x] = 0
+    return s
 
 
 @stage
