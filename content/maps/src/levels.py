@@ -1560,10 +1560,10 @@ def stage2_4():
          "..........##########",
          "...m......##########",
          W, W],
-        # 10-11. The reapers' bridge: two spans over the bone pit, a reaper
-        # pacing each, a ball swinging over each; a jump between the spans.
+        # 10-11. The reapers' bridge: two spans over the bone pit, a step
+        # above the banks so that each reaper keeps to its own, a ball
+        # swinging over each; a jump between the spans.
         ["#" * 40,
-         "." * 40,
          "." * 40,
          "." * 40,
          "." * 40,
@@ -1571,7 +1571,8 @@ def stage2_4():
          "..........!...............!.............",
          "." * 40,
          "..........5...............5.............",
-         "####" + "#" * 14 + ".." + "#" * 14 + "######",
+         "...." + "#" * 14 + ".." + "#" * 14 + "......",
+         "####..............................######",
          "####..............................######",
          "####..............................######",
          "####..............................######",
