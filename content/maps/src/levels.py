@@ -3983,8 +3983,20 @@ def trial1_3():
 
 @stage
 def trial_boss():
-    return brain_crypt("trial_boss", "Trial boss, catacombs: the walking brain.",
-                       "The first boss's crypt, for the trial's last fight.")
+    s = lay("trial_boss", "Trial boss, catacombs: the walking brain in the chalk yard.", "catacombs", 40)
+    s.note("An open yard: the brain starts on a dais at the far end, and two planks at")
+    s.note("two heights let her jump up through them, out of its walk, and shoot down.")
+    boss_arena(s, "catacombs", approach=14, arena=26)
+    s.on(2, START)
+    s.on(6, MAGAZINE)
+    s.fill(30, 39, s.top - 1)           # the dais, one step up, under the brain
+    s.chips[s.top - 1][s.width - 4] = 0  # the mirror stands on the dais instead
+    s.put(s.width - 4, s.top - 2, BOSS_GOAL)
+    s.planks(18, 24, s.top - 4)         # a low plank to jump up through
+    s.planks(24, 29, s.top - 6)         # and a higher one, a spare magazine on it
+    s.put(26, s.top - 7, MAGAZINE)
+    dress(s, "catacombs", density=0.15)
+    return s
 
 
 def main():
