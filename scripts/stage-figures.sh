@@ -29,18 +29,10 @@ fi
 scratch=$(mktemp -d /tmp/vrels-figures-XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 for keys in "$@"; do
-    # A game folder of links to the built data, so the run's progress and
-    # replay stay out of the build.
     folder="$scratch/game"
     rm -rf "$folder"
-    mkdir -p "$folder/replay"
-    for entry in "$BUILD_DIR"/game/*; do
-        case "$(basename "$entry")" in
-        replay | log.txt | vrels.ini | score.ini) ;;
-        *) ln -s "$(realpath "$entry")" "$folder/" ;;
-        esac
-    done
-    last=$(sed 's/#.*//' "$keys" | awk 'NF { n = $1 } END { print n + 0 }')
+    link_game_folder "$folder"
+    last=$(last_frame "$keys")
     "$BUILD_DIR/bin/vrels-run" --dir "$folder" --scene "$scene" --keys "$keys" \
         --frames $((last + 420)) --trace "$scratch/trace.jsonl" >/dev/null
     python3 - "$scratch/trace.jsonl" "$scene" "$keys" <<'EOF'

@@ -18,3 +18,20 @@ scene_of() {
     *) echo "unknown stage $1" >&2; exit 2 ;;
     esac
 }
+
+# Makes $1 a game folder of links to the built data (BUILD_DIR) with an empty
+# replay folder, so a run's progress and replay stay out of the build.
+link_game_folder() {
+    mkdir -p "$1/replay"
+    for entry in "$BUILD_DIR"/game/*; do
+        case "$(basename "$entry")" in
+        replay | log.txt | vrels.ini | score.ini) ;;
+        *) ln -s "$(realpath "$entry")" "$1/" ;;
+        esac
+    done
+}
+
+# The frame step of a key script's last line.
+last_frame() {
+    sed 's/#.*//' "$1" | awk 'NF { n = $1 } END { print n + 0 }'
+}

@@ -35,16 +35,9 @@ for map in ${*:-$FULL_COURSE}; do
         failed="$failed $map"
         continue
     fi
-    # A game folder of links to the built data, with an empty replay folder.
     folder="$scratch/$map"
-    mkdir -p "$folder/replay"
-    for entry in "$BUILD_DIR"/game/*; do
-        case "$(basename "$entry")" in
-        replay | log.txt | vrels.ini | score.ini) ;;
-        *) ln -s "$(realpath "$entry")" "$folder/" ;;
-        esac
-    done
-    last=$(sed 's/#.*//' "$keys" | awk 'NF { n = $1 } END { print n + 0 }')
+    link_game_folder "$folder"
+    last=$(last_frame "$keys")
     "$BUILD_DIR/bin/vrels-run" --dir "$folder" --scene "$scene" --keys "$keys" \
         --frames $((last + 420)) >/dev/null
     if [ -f "$folder/replay/$progress.rec" ]; then
