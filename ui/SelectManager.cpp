@@ -37,7 +37,7 @@ void SelectManager::AddItem(const std::string& text, float px, float py) {
 void SelectManager::ResetSelection() {
     selected = 0;
     for (size_t i = 0; i < items.size(); ++i) {
-        const float a = i == 0 ? 1.0f : 0.24f;
+        const float a = i == 0 ? 1.0f : DimmedAlpha;
         items[i]->alpha = a;
         items[i]->targetAlpha = a;
     }
@@ -54,7 +54,7 @@ std::string SelectManager::GetSelected() const {
 void SelectManager::Move() {
     framesSinceMove = 0;
     for (size_t i = 0; i < items.size(); ++i) {
-        items[i]->targetAlpha = static_cast<int>(i) == selected ? 1.0f : 0.24f;
+        items[i]->targetAlpha = static_cast<int>(i) == selected ? 1.0f : DimmedAlpha;
     }
     if (selected >= 0 && selected < static_cast<int>(items.size())) {
         const auto& item = items[static_cast<size_t>(selected)];

@@ -24,6 +24,11 @@ public:
 
 class SelectManager : public ObjectBase {
 public:
+    // The chosen line is drawn at full strength, the others dimmed to this:
+    // still 4.5:1 over the menus' calm backdrops, so every choice can be read
+    // before it is chosen, while the chosen one stands out with the cursor.
+    static constexpr float DimmedAlpha = 0.6f;
+
     SelectManager() = default;
     void Shift(float, float) override {}
     void Update() override;

@@ -75,7 +75,7 @@ TEST_F(TextAndMenus, MenuWrapsAndRepeatsEverySixteenFrames) {
     menu.ResetSelection();
     EXPECT_FLOAT_EQ(menu.cursor.x, 84);
     EXPECT_FLOAT_EQ(menu.cursor.y, 80);
-    EXPECT_FLOAT_EQ(menu.items[1]->alpha, 0.24f);
+    EXPECT_FLOAT_EQ(menu.items[1]->alpha, SelectManager::DimmedAlpha);
 
     std::vector<int> moves;
     for (int frame = 1; frame <= 48; ++frame) {
@@ -101,7 +101,7 @@ TEST_F(TextAndMenus, MenuWrapsAndRepeatsEverySixteenFrames) {
     }
     EXPECT_LT(std::fabs(menu.cursor.y - 440.0f), 1.0f) << "the cursor eases onto its target";
     EXPECT_FLOAT_EQ(menu.items[2]->alpha, 1.0f);
-    EXPECT_FLOAT_EQ(menu.items[0]->alpha, 0.24f);
+    EXPECT_FLOAT_EQ(menu.items[0]->alpha, SelectManager::DimmedAlpha);
 }
 
 TEST_F(TextAndMenus, TitleMenuDrawsRowsFromTheMenuImage) {
