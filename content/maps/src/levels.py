@@ -61,7 +61,10 @@ WORLD_PROPS = {
     "slate": ([422, 522], [322], []),
     "frost": ([622, 722], [822], []),
     "gilded": ([922], [1122], [1022]),
-    "chalk": ([1222, 1322, 1422], [], []),
+    # The trial's pennant (1222) and signal lantern (1422) are not strewn
+    # about: a blind player took the flag, and could take the lantern, for a
+    # checkpoint, which is a lantern post of its own.
+    "chalk": ([1322], [], []),
 }
 
 # ---- dressing: scenery in free cells, so the themes read at a glance ----
