@@ -980,19 +980,6 @@ def stage1_4():
     return dressed(s, "catacombs", density=0.2)
 
 
-def brain_crypt(name, title, note):
-    """The walking brain's crypt: flat, one screen wide, two ledges to dodge from."""
-    s = lay(name, title, "catacombs", 40)
-    s.note(note)
-    boss_arena(s, "catacombs", approach=14, arena=26)
-    s.on(2, START)
-    s.on(6, MAGAZINE)
-    s.ledge(20, 24, s.top - 4)
-    s.ledge(30, 34, s.top - 4)
-    dress(s, "catacombs", density=0.15)
-    return s
-
-
 @stage
 def stage1_boss():
     s = lay("stage1_boss", "Stage 1 boss, catacombs: the walking brain under the low vault.", "catacombs", 40)
