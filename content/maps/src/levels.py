@@ -49,7 +49,7 @@ SCENERY_NAMES = {
     SIGN_SHOOT: "key sign: Z shoots", SIGN_STOMP: "key sign: jump onto an enemy",
     22: "heap of autumn leaves", 122: "ember bowl", 222: "red-leaved bush", 322: "hanging ivy",
     422: "fern", 522: "cairn of slates", 622: "snowy fir", 722: "snow drift", 822: "icicles",
-    922: "gilded gargoyle", 1022: "gothic lancet window", 1122: "gold hanging lamp",
+    922: "gilded urn", 1022: "gothic lancet window", 1122: "gold hanging lamp",
     1222: "pennant", 1322: "practice butt", 1422: "signal lantern",
 }
 

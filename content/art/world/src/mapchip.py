@@ -1296,12 +1296,14 @@ def world_props():
     for x, h in ((5, 14), (12, 22), (19, 10), (26, 18)):
         ice += flat(poly_d([(x - 3, 0), (x + 3, 0), (x, h)]), "#cfe2ff", 1.1) + line([(x - 1, 2), (x, h - 4)], "#ffffff", 0.8)
     sc(8, 22, dark(ice, 0.15))
-    # world 5: a gilded gargoyle, a gothic lancet window, a gold reliquary lamp
-    garg = flat(smooth_d([(6, 31), (6, 18), (10, 10), (18, 8), (26, 14), (26, 31)], True, 0.3), "#3a3444", 1.5)
-    garg += flat(poly_d([(8, 12), (4, 4), (12, 9)]), "#3a3444", 1.2) + flat(poly_d([(24, 12), (28, 4), (20, 9)]), "#3a3444", 1.2)
-    garg += flat(circle_d(13, 15, 1.6), "#ffd060") + flat(circle_d(19, 15, 1.6), "#ffd060")
-    garg += line([(6, 28), (26, 28)], "#e0b048", 1.6)
-    sc(9, 22, dark(garg, 0.15))
+    # world 5: a gilded urn on its plinth, a gothic lancet window, a gold
+    # reliquary lamp. (The urn took the place of a gargoyle with glowing eyes,
+    # which players took for an enemy crouching in the dark.)
+    urn = flat(rect_d(7, 25, 18, 7), "#4a4456", 1.4) + line([(7, 27), (25, 27)], "#e0b048", 1.4, cap="butt")
+    urn += flat(smooth_d([(11, 25), (8, 17), (10, 11), (22, 11), (24, 17), (21, 25)], True, 0.35), "#e0b048", 1.5)
+    urn += flat(rect_d(12, 7, 8, 4), "#c8962e", 1.2) + flat(circle_d(16, 5, 2.2), "#ffd060", 1)
+    urn += line([(11, 15), (12, 21)], "#fff0a8", 1.2) + line([(9, 18), (23, 18)], "#8a6a20", 1.1, cap="butt")
+    sc(9, 22, dark(urn, 0.15))
     lancet = flat(smooth_d([(8, 32), (8, 12), (16, 1), (24, 12), (24, 32)], True, 0.2), "#e0b048", 1.6)
     lancet += flat(smooth_d([(11, 30), (11, 13), (16, 5), (21, 13), (21, 30)], True, 0.2), "#3a2a6a")
     lancet += line([(16, 6), (16, 30)], "#e0b048", 1.2) + line([(11, 18), (21, 18)], "#e0b048", 1.2)
