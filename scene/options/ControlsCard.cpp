@@ -9,13 +9,17 @@
 
 namespace {
 
-constexpr float kLabelX = 40;
+// Inside the backdrop's panel (x 78 to 582).
+constexpr float kLabelX = 92;
 constexpr float kKeysX = 230;
 constexpr float kPadX = 470;
 constexpr float kFirstRowY = 100;
 constexpr float kRowStep = 38;
 constexpr float kCapTextScale = 0.5f;
 constexpr float kCapTextSpacing = 1.2f;
+// The widest cap and the margin its name keeps from the cap's edges.
+constexpr int kWidestCap = 96;
+constexpr int kCapMargin = 10;
 
 void DrawLabel(float x, float y, const std::string& text, float scale = 0.6f) {
     StringSprite label(x, y, text);
@@ -38,20 +42,27 @@ void ControlsCard::DrawPiece(int left, int top, int right, int bottom, float x, 
 }
 
 float ControlsCard::DrawKeyCap(float x, float y, const std::string& name) const {
-    const int textWidth = vrels::TextWidth(name, kCapTextScale, kCapTextSpacing);
-    // The narrowest of the three caps that holds the name with a margin.
-    int left = 0;
-    int width = 32;
-    if (textWidth + 10 > 64) {
-        left = 96;
-        width = 96;
-    } else if (textWidth + 10 > 32) {
+    float scale = kCapTextScale;
+    int textWidth = vrels::TextWidth(name, scale, kCapTextSpacing);
+    // The narrowest of the three caps that holds the name with a margin; a
+    // name too long even for the widest ("SCROLL LOCK") is written smaller.
+    int left = 96;
+    int width = kWidestCap;
+    if (textWidth + kCapMargin <= 32) {
+        left = 0;
+        width = 32;
+    } else if (textWidth + kCapMargin <= 64) {
         left = 32;
         width = 64;
+    } else if (textWidth + kCapMargin > kWidestCap) {
+        scale *= static_cast<float>(kWidestCap - kCapMargin) / static_cast<float>(textWidth);
+        textWidth = vrels::TextWidth(name, scale, kCapTextSpacing);
     }
     DrawPiece(left, 0, left + width, 32, x, y);
-    StringSprite text(x + static_cast<float>(width - textWidth) / 2.0f, y + 5, name);
-    text.scale = kCapTextScale;
+    // Glyph cells are 32 pixels high; at the usual scale the name sits 5 down.
+    const float top = y + 5 + 16.0f * (kCapTextScale - scale);
+    StringSprite text(x + static_cast<float>(width - textWidth) / 2.0f, top, name);
+    text.scale = scale;
     text.spacing = kCapTextSpacing;
     text.Draw();
     return static_cast<float>(width);

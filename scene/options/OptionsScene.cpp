@@ -11,6 +11,7 @@
 #include "scene/SceneFactory.h"
 #include "scene/options/ControlsCard.h"
 #include "scene/select/MenuBackdrop.h"
+#include "ui/FontMetrics.h"
 #include "ui/SelectManager.h"
 #include "ui/StringSprite.h"
 
@@ -23,6 +24,9 @@ constexpr float kValueX = 360;
 constexpr float kFirstRowY = 72;
 constexpr float kRowStep = 21;
 constexpr float kHelpY = 448;
+// The backdrop's panel: the help line is centred in it and never runs past it.
+constexpr float kPanelCentreX = 330;
+constexpr float kPanelTextWidth = 488;
 // A held left or right repeats after this many frames, then every kRepeatFrames.
 constexpr int kRepeatDelay = 20;
 constexpr int kRepeatFrames = 6;
@@ -327,8 +331,14 @@ void OptionsScene::Draw() {
             text.Draw();
         }
     }
-    StringSpriteGreen help(40, kHelpY, HelpLine());
-    help.scale = 0.6f;
+    const std::string line = HelpLine();
+    float scale = 0.6f;
+    const auto width = [&] { return static_cast<float>(vrels::TextWidth(line, scale, 1.3f)); };
+    if (width() > kPanelTextWidth) {
+        scale *= kPanelTextWidth / width();
+    }
+    StringSpriteGreen help(kPanelCentreX - width() / 2.0f, kHelpY + 16.0f * (0.6f - scale), line);
+    help.scale = scale;
     help.spacing = 1.3f;
     help.Draw();
 }

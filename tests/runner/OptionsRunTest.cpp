@@ -6,6 +6,7 @@
 #include "tests/runner/GameFolder.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -235,13 +236,14 @@ TEST(OptionsRun, ATakenKeySwapsAndAFixedKeyIsRefused) {
 
 TEST(OptionsRun, ARefusedFileIsLeftByteForByteAndTheChoiceHoldsForTheRun) {
     const std::string before = "[General]\r\nGameLevel=1\r\n; read-only on purpose\r\n";
-    for (const bool foreign : {false, true}) {
+    enum Refusal { kReadOnly, kUnreadable, kForeign };
+    for (const Refusal refusal : {kReadOnly, kUnreadable, kForeign}) {
         GameFolder game(before, "");
         const std::string file = game.dir + "/vrels.ini";
-        if (foreign) {
+        if (refusal == kForeign) {
             ASSERT_EQ(chown(file.c_str(), 65534, 65534), 0) << "the tests run as root";
         } else {
-            ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+            ASSERT_EQ(chmod(file.c_str(), refusal == kReadOnly ? 0444 : 0200), 0);
         }
         Taps keys;
         keys.Tap("RIGHT").Move(kDifficulty, kBack).Tap("RETURN");
@@ -253,7 +255,7 @@ TEST(OptionsRun, ARefusedFileIsLeftByteForByteAndTheChoiceHoldsForTheRun) {
         EXPECT_EQ(t[refused].Text("message"), "Settings cannot be saved; kept for this run");
         EXPECT_EQ(Strings(t[refused], "values")[kDifficulty], "HARD");
         EXPECT_EQ(t.back().scene, "TitleScene") << "the second Back leaves";
-        EXPECT_EQ(game.Read("vrels.ini"), before) << (foreign ? "foreign" : "read-only");
+        EXPECT_EQ(game.Read("vrels.ini"), before) << "refusal " << refusal;
         EXPECT_FALSE(std::filesystem::exists(file + ".tmp"));
     }
 }
@@ -316,5 +318,102 @@ TEST(OptionsRun, VolumeZeroRendersSilence) {
         const bool silent = std::all_of(wave->samples.begin(), wave->samples.end(),
                                         [](std::uint8_t b) { return b == 0; });
         EXPECT_EQ(silent, quiet) << (quiet ? "volume 0" : "volume 100");
+    }
+}
+
+// The title's music is playing when the options open: turning both volumes
+// down to 0 there silences it at once, without leaving the screen.
+TEST(OptionsRun, TheMusicVolumeChangesWhileTheMusicPlays) {
+    GameFolder game("", "");
+    Taps keys;
+    keys.Repeat("RETURN", 4).Move(0, 3).Tap("RETURN"); // the title's "Options"
+    const int opened = keys.Frame();
+    keys.Move(kDifficulty, kSEVolume).Repeat("LEFT", 10);
+    keys.Move(kSEVolume, kMusicVolume).Repeat("LEFT", 10);
+    const int silent = keys.Frame();
+    keys.Wait(120);
+    vrels::RunnerOptions options;
+    options.audioOut = game.dir + "/sound.wav";
+    const auto t = game.Run("TitleScene", keys.Frame(), keys.Text(), options);
+    ASSERT_EQ(FirstOf(t, "OptionsScene"), static_cast<size_t>(opened - 20)) << t.back().line;
+    ASSERT_EQ(t.back().scene, "OptionsScene");
+    const auto wave = vrels::audio::ParseWav(ReadBytes(options.audioOut));
+    ASSERT_TRUE(wave);
+    // The loudest 16-bit sample within a span of frame steps (60 a second).
+    const auto peak = [&](int from, int to) {
+        const size_t perFrame =
+            static_cast<size_t>(wave->format.samplesPerSecond) * wave->format.channels * 2 / 60;
+        int loudest = 0;
+        for (size_t i = from * perFrame; i + 1 < to * perFrame && i + 1 < wave->samples.size();
+             i += 2) {
+            const auto sample =
+                static_cast<std::int16_t>(wave->samples[i] | (wave->samples[i + 1] << 8));
+            loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+        }
+        return loudest;
+    };
+    EXPECT_GT(peak(opened, opened + 60), 2000) << "the title's music goes on in the options";
+    EXPECT_EQ(peak(silent, keys.Frame()), 0) << "both volumes at 0";
+}
+
+// Every label, value, key cap and help line of both pages stays inside the
+// backdrop's panel (x 78 to 582), and every key's name fits inside its cap's rim, even
+// for the longest names a player can choose.
+TEST(OptionsRun, BothPagesStayInsideThePanelWithTheLongestNames) {
+    GameFolder game("[Control]\nKeyShot=70\nKeySub=69\nJoyShot=21\nJoySub=17\n", "");
+    Taps keys;
+    keys.Move(kDifficulty, kControls);
+    const int list = keys.Frame() - 5;
+    keys.Tap("RETURN");
+    const int card = keys.Frame() - 5;
+    vrels::RunnerOptions options;
+    options.drawsAt = {list, card};
+    options.shotsDir = game.dir;
+    const auto t = game.Run("OptionsScene", keys.Frame(), keys.Text(), options);
+    ASSERT_EQ(t[card].Text("page"), "controls");
+    for (const int frame : {list, card}) {
+        std::ifstream listing(vrels::DrawsFileName(game.dir, frame));
+        std::string line;
+        int draws = 0;
+        float capLeft = 0;
+        float capRight = -1; // the cap whose name is being drawn, if any
+        float capTop = 0;
+        while (std::getline(listing, line)) {
+            char name[64] = {};
+            int left = 0, top = 0, right = 0, bottom = 0;
+            float x = 0, y = 0, scale = 0;
+            if (std::sscanf(line.c_str(),
+                            "%*d sprite \"%63[^\"]\" rect %d,%d,%d,%d at %f,%f centre %*f,%*f "
+                            "scale %f",
+                            name, &left, &top, &right, &bottom, &x, &y, &scale) != 8) {
+                continue;
+            }
+            const std::string picture = name;
+            const bool glyph = picture.find("Font") != std::string::npos;
+            // Backdrop and page heading lie above and around the panel.
+            if (picture.rfind("gfx/", 0) == 0 || picture == "OrangeFont") {
+                continue;
+            }
+            ++draws;
+            // A glyph's ink fills the left half of its 32-pixel cell.
+            const float width = glyph ? 16 * scale : static_cast<float>(right - left) * scale;
+            EXPECT_GE(x, 78) << "frame " << frame << ": " << line;
+            EXPECT_LE(x + width, 582) << "frame " << frame << ": " << line;
+            const bool keyCap = picture == "OptionsKeys" && top == 0 && left < 192;
+            if (keyCap) {
+                capLeft = x;
+                capRight = x + width;
+                capTop = y;
+            } else if (glyph && x < capRight && y >= capTop && y < capTop + 32) {
+                // The cap's name follows it; a word beside the cap starts past it,
+                // the next row's label below it.
+                // The cap's rim takes 4 pixels each side.
+                EXPECT_GE(x, capLeft + 4) << "frame " << frame << ": " << line;
+                EXPECT_LE(x + width, capRight - 4) << "frame " << frame << ": " << line;
+            } else {
+                capRight = -1;
+            }
+        }
+        EXPECT_GT(draws, 100) << "frame " << frame;
     }
 }
