@@ -15,7 +15,7 @@ constexpr float kKeysX = 230;
 constexpr float kPadX = 470;
 constexpr float kFirstRowY = 100;
 constexpr float kRowStep = 38;
-constexpr float kCapTextScale = 0.5f;
+constexpr float kCapTextScale = 0.6f;
 constexpr float kCapTextSpacing = 1.2f;
 // The widest cap and the margin its name keeps from the cap's edges.
 constexpr int kWidestCap = 96;
@@ -59,8 +59,9 @@ float ControlsCard::DrawKeyCap(float x, float y, const std::string& name) const 
         textWidth = vrels::TextWidth(name, scale, kCapTextSpacing);
     }
     DrawPiece(left, 0, left + width, 32, x, y);
-    // Glyph cells are 32 pixels high; at the usual scale the name sits 5 down.
-    const float top = y + 5 + 16.0f * (kCapTextScale - scale);
+    // Glyph cells are 32 pixels high with the letters in their middle; this
+    // centres them on the cap's face.
+    const float top = y + 13 - 16.0f * scale;
     StringSprite text(x + static_cast<float>(width - textWidth) / 2.0f, top, name);
     text.scale = scale;
     text.spacing = kCapTextSpacing;
@@ -73,7 +74,8 @@ float ControlsCard::DrawPadButton(float x, float y, int storedButton) const {
     DrawPiece(192, 0, 224, 32, x, y);
     if (name.size() == 1) {
         const int w = vrels::TextWidth(name, kCapTextScale, kCapTextSpacing);
-        StringSprite text(x + static_cast<float>(32 - w) / 2.0f, y + 6, name);
+        StringSprite text(x + static_cast<float>(32 - w) / 2.0f, y + 14 - 16.0f * kCapTextScale,
+                          name);
         text.scale = kCapTextScale;
         text.spacing = kCapTextSpacing;
         text.Draw();
