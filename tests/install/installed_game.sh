@@ -107,6 +107,8 @@ before=$(snapshot "$prefix")
 run_stage "$prefix/games/vrels-run" "$work/shipped" "$full_run"
 [ -s "$XDG_STATE_HOME/vrels/log.txt" ] || fail "no log in the state folder"
 grep -q 'Direct3DCreate9' "$XDG_STATE_HOME/vrels/log.txt" || fail "the log lacks the start-up lines"
+grep -q 'No window icon\|IMG_Load failed' "$XDG_STATE_HOME/vrels/log.txt" &&
+    fail "the window did not get the installed icon"
 [ -s "$XDG_DATA_HOME/vrels/replay/0.rec" ] || fail "no replay in the user's data folder"
 grep -q '^LastStage=0' "$XDG_CONFIG_HOME/vrels/vrels.ini" || fail "the settings were not written"
 [ -f "$work/shipped/shot_000200.png" ] || fail "no frame captured"
