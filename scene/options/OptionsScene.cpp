@@ -6,11 +6,13 @@
 #include "lib/DxGraphics.h"
 #include "lib/KeyCodes.h"
 #include "lib/KeyMap.h"
+#include "lib/OggStream.h"
 #include "lib/SoundManager.h"
 #include "lib/myInput.h"
 #include "scene/SceneFactory.h"
 #include "scene/options/ControlsCard.h"
 #include "scene/select/MenuBackdrop.h"
+#include "scene/title/TitleScene.h"
 #include "ui/FontMetrics.h"
 #include "ui/SelectManager.h"
 #include "ui/StringSprite.h"
@@ -86,9 +88,19 @@ void OptionsScene::Change(const GameOptions& next) {
     if (next == options_) {
         return;
     }
+    const bool musicSwitchedOn = next.music && !options_.music;
     options_ = next;
-    ApplyOptions(*VrelsSkarovApp::Instance(), options_);
+    VrelsSkarovApp& app = *VrelsSkarovApp::Instance();
+    ApplyOptions(app, options_);
+    // A window that could not change mode keeps the row showing what it is.
     seenFullScreen_ = WindowFullScreen();
+    options_.fullScreen = seenFullScreen_;
+    if (musicSwitchedOn && app.music) {
+        // The options open from the title menu: its piece comes back with
+        // the switch rather than waiting for the next scene's music.
+        app.music->Open(TitleScene::kMusicFile, 0);
+        app.music->Play();
+    }
 }
 
 bool OptionsScene::WindowFullScreen() const {

@@ -82,7 +82,7 @@ void TitleScene::Advance() {
         phaseObject = objects.Add(new TitleLogo());
     } else if (phase == "TitleLogo") {
         EnterStop();
-        app->music->Open("bgm/title.ogg", 0);
+        app->music->Open(kMusicFile, 0);
         app->music->Play();
     } else if (phase == "Stop") {
         objects.Clear();

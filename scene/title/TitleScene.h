@@ -23,6 +23,8 @@ public:
     static constexpr int DemoIdleFrames = 601;
     // The demo draws rand() modulo the number of stages of the full course.
     static constexpr int DemoDrawRange = 23;
+    // The piece the title menu (and the options opened from it) plays.
+    static constexpr const char* kMusicFile = "bgm/title.ogg";
     // The stage name the demo plays for a draw of rand().
     static std::string DemoStageName(int draw, const SystemInfo_t& state);
 

@@ -111,6 +111,19 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The loudest 16-bit sample of a recording within a span of frame steps (60
+// a second).
+int Peak(const vrels::audio::WaveData& wave, int from, int to) {
+    const size_t perFrame =
+        static_cast<size_t>(wave.format.samplesPerSecond) * wave.format.channels * 2 / 60;
+    int loudest = 0;
+    for (size_t i = from * perFrame; i + 1 < to * perFrame && i + 1 < wave.samples.size(); i += 2) {
+        const auto sample = static_cast<std::int16_t>(wave.samples[i] | (wave.samples[i + 1] << 8));
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+    }
+    return loudest;
+}
+
 } // namespace
 
 TEST(OptionsRun, EverySettingShowsInTheTraceAndOnlyTheChangedKeysAreWritten) {
@@ -339,19 +352,7 @@ TEST(OptionsRun, TheMusicVolumeChangesWhileTheMusicPlays) {
     ASSERT_EQ(t.back().scene, "OptionsScene");
     const auto wave = vrels::audio::ParseWav(ReadBytes(options.audioOut));
     ASSERT_TRUE(wave);
-    // The loudest 16-bit sample within a span of frame steps (60 a second).
-    const auto peak = [&](int from, int to) {
-        const size_t perFrame =
-            static_cast<size_t>(wave->format.samplesPerSecond) * wave->format.channels * 2 / 60;
-        int loudest = 0;
-        for (size_t i = from * perFrame; i + 1 < to * perFrame && i + 1 < wave->samples.size();
-             i += 2) {
-            const auto sample =
-                static_cast<std::int16_t>(wave->samples[i] | (wave->samples[i + 1] << 8));
-            loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
-        }
-        return loudest;
-    };
+    const auto peak = [&](int from, int to) { return Peak(*wave, from, to); };
     EXPECT_GT(peak(opened, opened + 60), 2000) << "the title's music goes on in the options";
     EXPECT_EQ(peak(silent, keys.Frame()), 0) << "both volumes at 0";
 }
@@ -416,4 +417,32 @@ TEST(OptionsRun, BothPagesStayInsideThePanelWithTheLongestNames) {
         }
         EXPECT_GT(draws, 100) << "frame " << frame;
     }
+}
+
+// Music off in the file: switching it on in the options brings the title's
+// piece back at once, and switching it off again silences it.
+TEST(OptionsRun, MusicSwitchedOnInTheOptionsIsHeardAtOnce) {
+    GameFolder game("[Sound]\nBGM=0\n", "");
+    Taps keys;
+    keys.Repeat("RETURN", 4).Move(0, 3).Tap("RETURN"); // the title's "Options"
+    keys.Move(kDifficulty, kMusic);
+    // Measured in spans clear of the taps at both ends, where the menu's
+    // clicks are not heard.
+    const int quiet = keys.Frame();
+    keys.Wait(80).Tap("RIGHT");
+    const int on = keys.Frame();
+    keys.Wait(80).Tap("RIGHT");
+    const int off = keys.Frame();
+    keys.Wait(80);
+    vrels::RunnerOptions options;
+    options.audioOut = game.dir + "/sound.wav";
+    const auto t = game.Run("TitleScene", keys.Frame(), keys.Text(), options);
+    ASSERT_EQ(t.back().scene, "OptionsScene") << t.back().line;
+    EXPECT_EQ(Strings(t[on], "values")[kMusic], "ON");
+    const auto wave = vrels::audio::ParseWav(ReadBytes(options.audioOut));
+    ASSERT_TRUE(wave);
+    EXPECT_EQ(Peak(*wave, quiet + 30, quiet + 60), 0) << "no piece while the music is off";
+    EXPECT_GT(Peak(*wave, on + 30, on + 60), 2000) << "the title's piece";
+    EXPECT_EQ(Peak(*wave, off + 30, off + 60), 0) << "switched off again";
+    EXPECT_EQ(game.Read("vrels.ini"), "[Sound]\nBGM=0\n") << "off again: nothing changed";
 }
