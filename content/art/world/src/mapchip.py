@@ -1227,7 +1227,12 @@ FROST_LOOK = Theme("frost", 0, 0, fill=frost_fill, top=frost_top, bottom=frost_b
 
 # --- world 5: gilded gothic, black basalt with gold trim and quatrefoils
 def gilded_fill():
-    return blocks_fill("#24202c", "#2e2938", "#1a1620", "#544a66", ((0, 16, [10, 22]), (16, 16, [16])), 5)
+    # Dressed basalt: each upper block carries a small gilt quatrefoil, so a
+    # deep wall reads as gothic masonry and not as a flat dark slab.
+    s = blocks_fill("#2a2434", "#3a3248", "#1c1826", "#706088", ((0, 16, [10, 22]), (16, 16, [16])), 5)
+    for dx, dy in ((0, -2.4), (2.4, 0), (0, 2.4), (-2.4, 0)):
+        s += flat(circle_d(16 + dx, 8 + dy, 1.9), "#c8962e", 0.7, "#141018")
+    return s + flat(circle_d(16, 8, 1.1), "#fff0a8")
 
 
 def gilded_top(L, Rr):
