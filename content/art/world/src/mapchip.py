@@ -1227,12 +1227,13 @@ FROST_LOOK = Theme("frost", 0, 0, fill=frost_fill, top=frost_top, bottom=frost_b
 
 # --- world 5: gilded gothic, black basalt with gold trim and quatrefoils
 def gilded_fill():
-    # Dressed basalt: each upper block carries a small gilt quatrefoil, so a
-    # deep wall reads as gothic masonry and not as a flat dark slab.
+    # Dressed basalt: each upper block carries a faint gilt quatrefoil, so a
+    # deep wall reads as gothic masonry and not as a flat dark slab, while
+    # the ornament stays quiet behind the play.
     s = blocks_fill("#2a2434", "#3a3248", "#1c1826", "#706088", ((0, 16, [10, 22]), (16, 16, [16])), 5)
-    for dx, dy in ((0, -2.4), (2.4, 0), (0, 2.4), (-2.4, 0)):
-        s += flat(circle_d(16 + dx, 8 + dy, 1.9), "#c8962e", 0.7, "#141018")
-    return s + flat(circle_d(16, 8, 1.1), "#fff0a8")
+    for dx, dy in ((0, -2), (2, 0), (0, 2), (-2, 0)):
+        s += flat(circle_d(16 + dx, 8 + dy, 1.5), "#7a5e2a")
+    return s + flat(circle_d(16, 8, 0.9), "#b08a3a")
 
 
 def gilded_top(L, Rr):
