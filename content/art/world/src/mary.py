@@ -294,10 +294,10 @@ def stand(i, shoot=False):
 # swings against the far leg; the near hand carries the gun one-handed and
 # bobs with the step. Firing switches to the two-handed aim.
 WALK = [  # far foot, near foot, hip dy, skirt sway, foot angles, far hand, gun sway, lean, head tilt
-    ((21.5, 63.2), (42.0, 63.2), 2.2, -1.8, (0.35, -0.2), (42.0, 38.0), -0.1, 0.15, 2.0),
-    ((34.0, 55.0), (31.0, 63.2), -1.4, 0.0, (0.5, 0.0), (32.5, 43.0), 0.02, 0.05, -1.5),
-    ((42.0, 63.2), (21.5, 63.2), 2.2, 1.8, (-0.2, 0.35), (19.5, 37.5), 0.1, 0.15, 2.0),
-    ((31.0, 63.2), (34.0, 55.0), -1.4, 0.0, (0.0, 0.5), (32.5, 43.0), 0.02, 0.05, -1.5),
+    ((21.5, 63.2), (42.0, 63.2), 2.6, -2.0, (0.35, -0.2), (42.5, 37.5), -0.16, 0.17, 2.5),
+    ((34.0, 55.0), (31.0, 63.2), -2.0, 0.0, (0.5, 0.0), (32.5, 43.5), 0.04, 0.04, -2.0),
+    ((42.0, 63.2), (21.5, 63.2), 2.6, 2.0, (-0.2, 0.35), (19.0, 37.0), 0.16, 0.17, 2.5),
+    ((31.0, 63.2), (34.0, 55.0), -2.0, 0.0, (0.0, 0.5), (32.5, 43.5), 0.04, 0.04, -2.0),
 ]
 
 
@@ -312,7 +312,7 @@ def walk(i, shoot=False):
         g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.5))
         p.update(grip=g, flash=1 + (i % 2))
     else:
-        g = grip_for_muzzle((55.0 + gsway * 12, 28.0 + dy * 1.1), gsway)
+        g = grip_for_muzzle((55.0 + gsway * 12, 28.0 + dy * 1.4), gsway)
         p.update(grip=g, gang=gsway, far_hand=hand, flash=0)
     return p
 
