@@ -256,7 +256,8 @@ TEST_P(ScreenText, EveryLineReadsAtFourAndAHalfToOne) {
     const Screen& screen = GetParam();
     // one folder per process, so checks run from two build trees at once
     // never share a game folder
-    std::string dir = std::string("/tmp/vrels-screen-text-") + std::to_string(getpid()) + "-" + screen.name;
+    std::string dir =
+        std::string("/tmp/vrels-screen-text-") + std::to_string(getpid()) + "-" + screen.name;
     std::replace(dir.begin(), dir.end(), ' ', '-');
     std::replace(dir.begin(), dir.end(), ',', '-');
     const Picture picture = LoadLuminance(ShootScreen(screen, dir));
