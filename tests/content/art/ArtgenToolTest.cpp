@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +23,8 @@ class ArtgenTool : public testing::Test {
 protected:
     void SetUp() override {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("vrels-artgen-") + info->name());
+        dir_ = fs::temp_directory_path() /
+               (std::string("vrels-artgen-") + std::to_string(getpid()) + "-" + info->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_ / "art");
     }

@@ -9,6 +9,8 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -278,7 +280,10 @@ class ScreenText : public testing::TestWithParam<Screen> {};
 
 TEST_P(ScreenText, EveryLineReadsAtFourAndAHalfToOne) {
     const Screen& screen = GetParam();
-    std::string dir = std::string("/tmp/vrels-screen-text-") + screen.name;
+    // one folder per process, so checks run from two build trees at once
+    // never share a game folder
+    std::string dir =
+        std::string("/tmp/vrels-screen-text-") + std::to_string(getpid()) + "-" + screen.name;
     std::replace(dir.begin(), dir.end(), ' ', '-');
     std::replace(dir.begin(), dir.end(), ',', '-');
     const Picture picture = LoadLuminance(ShootScreen(screen, dir));

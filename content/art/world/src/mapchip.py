@@ -1136,38 +1136,34 @@ TRIAL_LOOK = Theme("chalk", 0, 0, fill=chalk_fill, top=chalk_top, bottom=chalk_b
                    side=lambda left: rim_side(left, "#5e584e", "#e8dfc8"), block=chalk_fill)
 
 
-# --- world 2: autumn leaves over earth that glows with embers
+# --- world 2: ember-lit brick under a stone coping strewn with autumn
+# leaves. Built masonry, so it reads as a wall in the town, the theatre and
+# the charnel house alike; a few mortar seams glow with the world's embers.
 def embers_fill():
-    s = R(0, 0, 32, 32, "#3e2420")
-    rnd = random.Random(22)
-    for i in range(6):
-        x, y = rnd.uniform(4, 28), rnd.uniform(4, 28)
-        s += flat(ellipse_d(x, y, rnd.uniform(1.6, 3), rnd.uniform(1, 1.8)), "#2c1814")
-    for x, y in ((8, 20), (22, 11), (17, 27), (27, 24)):
-        s += flat(circle_d(x, y, 2.6), "#ff7a2a", opacity=0.25) + flat(circle_d(x, y, 1), "#ffb45a")
+    s = blocks_fill("#24120e", "#4c241c", "#321612", "#7a3c2c", ((0, 8, [12, 28]), (8, 8, [4, 20]), (16, 8, [12, 28]),
+                                                                 (24, 8, [4, 20])), 2)
+    for (x0, y0), (x1, y1) in (((12, 7.5), (20, 7.5)), ((20, 23.5), (26, 23.5))):
+        s += line([(x0, y0), (x1, y1)], "#ff7a2a", 2.4, opacity=0.35) + line([(x0, y0), (x1, y1)], "#ffb45a", 0.9)
     return s
 
 
 def embers_top(L, Rr):
-    s = R(0, 0, 32, 8, "#9a3a1e") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
-    s += line([(0, 1.6), (32, 1.6)], "#ffc070", 1.6, cap="butt")
-    rnd = random.Random(23)
-    for i in range(7):
-        x = 2 + i * 4.6
-        col = rnd.choice(("#e8782a", "#f0b030", "#c8401e", "#ffd060"))
-        s += flat(ellipse_d(x, 5 + (i % 2) * 2.5, 2.6, 1.4), col, 0.8)
+    s = R(0, 0, 32, 8, "#6a5a52") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.6), (32, 1.6)], "#c8b4a0", 1.6, cap="butt") + line([(0, 6.2), (32, 6.2)], "#4a3c36", 1, cap="butt")
+    for x, y, col in ((5, 4.2, "#e8782a"), (17, 3.6, "#f0b030"), (26, 4.6, "#c8401e")):
+        s += flat(ellipse_d(x, y, 2.6, 1.3), col, 0.8)
     return s
 
 
 def embers_bottom(L, Rr):
-    s = R(0, 27, 32, 5, "#2a1612")
+    s = R(0, 27, 32, 5, "#2a1612") + line([(0, 27.5), (32, 27.5)], "#8a4432", 1, cap="butt")
     for x in (6, 17, 26):
         s += flat(circle_d(x, 29.5, 1), "#ff9040")
     return s
 
 
 EMBERS_LOOK = Theme("embers", 0, 0, fill=embers_fill, top=embers_top, bottom=embers_bottom,
-                    side=lambda left: rim_side(left, "#32201c", "#ff9a48"), block=embers_fill)
+                    side=lambda left: rim_side(left, "#3a1a14", "#c8b4a0"), block=embers_fill)
 
 
 # --- world 3: blue slate under thick moss, ivy hanging from the undersides
@@ -1181,17 +1177,19 @@ def slate_fill():
 
 
 def slate_top(L, Rr):
-    d = smooth_d([(-1, 0), (33, 0), (33, 7), (27, 10), (21, 8), (15, 11), (9, 8), (3, 10), (-1, 8)], True, 0.3)
-    s = flat(d, "#4a8e3a", 1.2) + line([(0, 1.6), (32, 1.6)], "#b8f07a", 1.6, cap="butt")
-    for x in (6, 16, 26):
-        s += flat(ellipse_d(x, 4.5, 2.5, 1.2), "#6cb84e")
+    # a pale slate coping with tufts of moss in its joints: damp stone that
+    # belongs in the library and the ossuary as much as out on the crag
+    s = R(0, 0, 32, 8, "#6a7890") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.6), (32, 1.6)], "#c4d0e4", 1.6, cap="butt") + line([(0, 6.2), (32, 6.2)], "#485468", 1, cap="butt")
+    for x, w in ((4, 5), (19, 7)):
+        s += flat(smooth_d([(x, 2), (x + w / 2, -0.5), (x + w, 2), (x + w - 1, 4.5), (x + 1, 4.5)], True, 0.4), "#5a9a44", 0.8)
     return s
 
 
 def slate_bottom(L, Rr):
-    s = R(0, 28, 32, 4, "#36404f")
-    for x, h in ((5, 5), (13, 3), (22, 6), (28, 3)):
-        s += line([(x, 28), (x + 0.5, 28 + h)], "#6cb84e", 1.6)
+    s = R(0, 28, 32, 4, "#36404f") + line([(0, 28.5), (32, 28.5)], "#6a7890", 1, cap="butt")
+    for x, h in ((7, 3), (22, 4)):
+        s += line([(x, 29), (x + 0.5, 29 + h)], "#5a9a44", 1.4)
     return s
 
 
@@ -1227,7 +1225,13 @@ FROST_LOOK = Theme("frost", 0, 0, fill=frost_fill, top=frost_top, bottom=frost_b
 
 # --- world 5: gilded gothic, black basalt with gold trim and quatrefoils
 def gilded_fill():
-    return blocks_fill("#24202c", "#2e2938", "#1a1620", "#544a66", ((0, 16, [10, 22]), (16, 16, [16])), 5)
+    # Dressed basalt: each upper block carries a faint gilt quatrefoil, so a
+    # deep wall reads as gothic masonry and not as a flat dark slab, while
+    # the ornament stays quiet behind the play.
+    s = blocks_fill("#2a2434", "#3a3248", "#1c1826", "#706088", ((0, 16, [10, 22]), (16, 16, [16])), 5)
+    for dx, dy in ((0, -2), (2, 0), (0, 2), (-2, 0)):
+        s += flat(circle_d(16 + dx, 8 + dy, 1.5), "#7a5e2a")
+    return s + flat(circle_d(16, 8, 0.9), "#b08a3a")
 
 
 def gilded_top(L, Rr):

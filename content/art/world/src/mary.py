@@ -293,23 +293,26 @@ def stand(i, shoot=False):
 # A walk of four frames: contact, passing, contact, passing. The far arm
 # swings against the far leg; the near hand carries the gun one-handed and
 # bobs with the step. Firing switches to the two-handed aim.
-WALK = [  # far foot, near foot, hip dy, skirt sway, foot angles, far hand, gun sway
-    ((21.5, 63.2), (42.0, 63.2), 1.5, -1.5, (0.35, -0.2), (41.0, 38.5), -0.06),
-    ((34.0, 55.0), (31.0, 63.2), -0.5, 0.0, (0.5, 0.0), (32.5, 43.0), 0.0),
-    ((42.0, 63.2), (21.5, 63.2), 1.5, 1.5, (-0.2, 0.35), (20.5, 38.0), 0.06),
-    ((31.0, 63.2), (34.0, 55.0), -0.5, 0.0, (0.0, 0.5), (32.5, 43.0), 0.0),
+WALK = [  # far foot, near foot, hip dy, skirt sway, foot angles, far hand, gun sway, lean, head tilt
+    ((21.5, 63.2), (42.0, 63.2), 2.6, -2.0, (0.35, -0.2), (42.5, 37.5), -0.16, 0.17, 2.5),
+    ((34.0, 55.0), (31.0, 63.2), -2.0, 0.0, (0.5, 0.0), (32.5, 43.5), 0.04, 0.04, -2.0),
+    ((42.0, 63.2), (21.5, 63.2), 2.6, 2.0, (-0.2, 0.35), (19.0, 37.0), 0.16, 0.17, 2.5),
+    ((31.0, 63.2), (34.0, 55.0), -2.0, 0.0, (0.0, 0.5), (32.5, 43.5), 0.04, 0.04, -2.0),
 ]
 
 
 def walk(i, shoot=False):
-    fb, ff, dy, sway, fa, hand, gsway = WALK[i % 4]
+    # The whole upper body rides the step: down and leaning in on the
+    # contact frames, up and upright on the passing ones, the head nodding
+    # with it, so the gun and shoulders move as much as the legs.
+    fb, ff, dy, sway, fa, hand, gsway, lean, nod = WALK[i % 4]
     p = dict(hip=(31.5, 40.5 + dy), feet=(fb, ff), hem=49.5 + dy, sway=sway, fang=fa,
-             hair=(-2.0 - (i % 2), dy * 1.5), lean=0.1)
+             hair=(-2.0 - 1.5 * (i % 2), dy * 1.8), lean=lean, tilt=nod)
     if shoot:
         g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.5))
         p.update(grip=g, flash=1 + (i % 2))
     else:
-        g = grip_for_muzzle((55.0 + gsway * 12, 28.0 + dy * 0.8), gsway)
+        g = grip_for_muzzle((55.0 + gsway * 12, 28.0 + dy * 1.4), gsway)
         p.update(grip=g, gang=gsway, far_hand=hand, flash=0)
     return p
 
