@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -21,7 +22,8 @@ class ArtgenTool : public testing::Test {
 protected:
     void SetUp() override {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("vrels-artgen-") + info->name());
+        dir_ = fs::temp_directory_path() /
+               (std::string("vrels-artgen-") + info->name() + "-" + std::to_string(getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_ / "art");
     }

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -252,7 +253,8 @@ class ScreenText : public testing::TestWithParam<Screen> {};
 
 TEST_P(ScreenText, EveryLineReadsAtFourAndAHalfToOne) {
     const Screen& screen = GetParam();
-    std::string dir = std::string("/tmp/vrels-screen-text-") + screen.name;
+    std::string dir =
+        std::string("/tmp/vrels-screen-text-") + screen.name + "-" + std::to_string(getpid());
     std::replace(dir.begin(), dir.end(), ' ', '-');
     std::replace(dir.begin(), dir.end(), ',', '-');
     const Picture picture = LoadLuminance(ShootScreen(screen, dir));
@@ -264,6 +266,9 @@ TEST_P(ScreenText, EveryLineReadsAtFourAndAHalfToOne) {
         EXPECT_GE(measure.contrast, kMinContrast)
             << screen.name << ": \"" << text.label << "\" reads at only " << measure.contrast
             << ":1";
+    }
+    if (!HasFailure()) {
+        std::filesystem::remove_all(dir); // a failure keeps its capture to look at
     }
 }
 
