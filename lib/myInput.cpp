@@ -52,9 +52,7 @@ std::uint8_t myInput::LiveButtons() {
     if (KeyDown(dik::RIGHT) || PadRight()) {
         b |= ButtonRight;
     }
-    // Return shoots as well as confirming menus, so that one key serves both,
-    // unless the player made it the jump key.
-    const bool returnShoots = subKey != dik::RETURN && KeyDown(dik::RETURN);
+    const bool returnShoots = ReturnShoots(subKey) && KeyDown(dik::RETURN);
     if (KeyDown(shotKey) || returnShoots || PadButtonDown(padShot)) {
         b |= ButtonShot;
     }

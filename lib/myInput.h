@@ -2,6 +2,7 @@
 // The game's input: the configured keys, the per-frame button byte and the
 // recording that replay files store.
 #include "lib/DxInput.h"
+#include "lib/KeyCodes.h"
 
 #include <cstdint>
 #include <string>
@@ -45,6 +46,9 @@ public:
     // and 7 of every byte are dropped.
     void LoadRecording(int progressNumber);
     static std::string ReplayPath(int progressNumber);
+    // Return shoots in play as well as confirming menus, so that one key
+    // serves both, unless the player made it the jump key.
+    static bool ReturnShoots(int subKey) { return subKey != dik::RETURN; }
 
     // Headless runs: these bytes replace the live devices, one per call.
     void SetButtonFeed(std::vector<std::uint8_t> bytes);

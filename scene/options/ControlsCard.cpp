@@ -3,6 +3,7 @@
 #include "lib/DxGraphics.h"
 #include "lib/KeyCodes.h"
 #include "lib/KeyMap.h"
+#include "lib/myInput.h"
 #include "resource/CTexture.h"
 #include "ui/FontMetrics.h"
 #include "ui/StringSprite.h"
@@ -105,6 +106,14 @@ void ControlsCard::Draw(const GameOptions& o) const {
         DrawLabel(x, top + 7, word, 0.5f);
         return static_cast<float>(vrels::TextWidth(word, 0.5f, 1.2f)) + 8;
     };
+    // The shot key, and Return beside it when Return does the same.
+    auto shotKeyOrReturn = [&](float top, bool returnToo) {
+        float x = kKeysX + DrawKeyCap(kKeysX, top, vrels::KeyDisplayName(o.keyShot)) + 8;
+        if (returnToo && o.keyShot != dik::RETURN) {
+            x += orWord(x, top, "or");
+            DrawKeyCap(x, top, vrels::KeyDisplayName(dik::RETURN));
+        }
+    };
 
     float top = row("Move, crouch");
     DrawPiece(0, 32, 96, 64, kKeysX, top);
@@ -115,7 +124,7 @@ void ControlsCard::Draw(const GameOptions& o) const {
     DrawPiece(96, 32, 128, 64, x, top);
 
     top = row("Shoot");
-    DrawKeyCap(kKeysX, top, vrels::KeyDisplayName(o.keyShot));
+    shotKeyOrReturn(top, myInput::ReturnShoots(o.keySub));
     DrawPadButton(kPadX, top, o.joyShot);
 
     top = row("Jump");
@@ -123,9 +132,7 @@ void ControlsCard::Draw(const GameOptions& o) const {
     DrawPadButton(kPadX, top, o.joySub);
 
     top = row("Confirm");
-    x = kKeysX + DrawKeyCap(kKeysX, top, vrels::KeyDisplayName(o.keyShot)) + 8;
-    x += orWord(x, top, "or");
-    DrawKeyCap(x, top, vrels::KeyDisplayName(dik::RETURN));
+    shotKeyOrReturn(top, true);
     DrawPadButton(kPadX, top, o.joyShot);
 
     top = row("Pause");

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 class Drawing : public EngineFixture {
 protected:
@@ -124,7 +125,7 @@ TEST_F(Drawing, QuadsTakeClockwiseCornersAndWarnOutsideAFrame) {
 // sees one message box for each kind of call, the log keeps the rest.
 TEST_F(Drawing, StrayDrawsOutsideAFrameAreReportedOncePerKind) {
     setenv("VRELS_NO_DIALOGS", "1", 1);
-    const std::string log = "/tmp/vrels-stray-draws.log";
+    const std::string log = "/tmp/vrels-stray-draws-" + std::to_string(getpid()) + ".log";
     std::remove(log.c_str());
     vrels::SetLogPath(log);
     CTexture* t = Sprite16();
@@ -208,7 +209,7 @@ TEST_F(Drawing, LostDeviceReloadsTexturesKeepingTheirRectangles) {
 
 TEST_F(Drawing, HostilePicturesAreRefusedByNameAndDrawAsThePlaceholder) {
     setenv("VRELS_NO_DIALOGS", "1", 1);
-    const std::string log = "/tmp/vrels-hostile-pictures.log";
+    const std::string log = "/tmp/vrels-hostile-pictures-" + std::to_string(getpid()) + ".log";
     std::remove(log.c_str());
     vrels::SetLogPath(log);
     const std::string folder = std::string(VRELS_SOURCE_DIR) + "/tests/fuzz/reproducers/tga/";

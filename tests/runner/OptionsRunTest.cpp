@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -445,4 +446,46 @@ TEST(OptionsRun, MusicSwitchedOnInTheOptionsIsHeardAtOnce) {
     EXPECT_GT(Peak(*wave, on + 30, on + 60), 2000) << "the title's piece";
     EXPECT_EQ(Peak(*wave, off + 30, off + 60), 0) << "switched off again";
     EXPECT_EQ(game.Read("vrels.ini"), "[Sound]\nBGM=0\n") << "off again: nothing changed";
+}
+
+// The controls card names the keys that do each thing in play: Return shoots
+// beside the shot key unless it is the jump key, and a key is never shown
+// twice. Counted in the draw listing: key caps in the keyboard column of the
+// rows "Shoot", "Jump" and "Confirm".
+TEST(OptionsRun, TheControlsCardShowsReturnWhereverItShoots) {
+    struct Case {
+        const char* settings;
+        int shootCaps;
+        int jumpCaps;
+        int confirmCaps;
+    };
+    const Case cases[] = {
+        {"", 2, 1, 2},                                   // Z or RETURN, X, Z or RETURN
+        {"[Control]\nKeySub=28\n", 1, 1, 2},             // Z, RETURN, Z or RETURN
+        {"[Control]\nKeyShot=28\nKeySub=45\n", 1, 1, 1}, // RETURN, X, RETURN
+    };
+    for (const Case& c : cases) {
+        GameFolder game(c.settings, "");
+        Taps keys;
+        keys.Move(kDifficulty, kControls).Tap("RETURN").Wait(10);
+        vrels::RunnerOptions options;
+        options.drawsAt = {keys.Frame()};
+        options.shotsDir = game.dir + "/draws";
+        game.Run("OptionsScene", keys.Frame(), keys.Text(), options);
+        std::ifstream listing(vrels::DrawsFileName(options.shotsDir, keys.Frame()));
+        std::map<int, int> capsOnRow;
+        std::string line;
+        while (std::getline(listing, line)) {
+            float x = 0;
+            float y = 0;
+            const size_t at = line.find(" at ");
+            if (line.find("\"OptionsKeys\"") != std::string::npos && at != std::string::npos &&
+                std::sscanf(line.c_str() + at, " at %f,%f", &x, &y) == 2 && x < 470) {
+                ++capsOnRow[static_cast<int>(y)];
+            }
+        }
+        EXPECT_EQ(capsOnRow[138], c.shootCaps) << "Shoot with \"" << c.settings << "\"";
+        EXPECT_EQ(capsOnRow[176], c.jumpCaps) << "Jump with \"" << c.settings << "\"";
+        EXPECT_EQ(capsOnRow[214], c.confirmCaps) << "Confirm with \"" << c.settings << "\"";
+    }
 }

@@ -1,10 +1,12 @@
 // Whole-scene checks of the title screen through the headless runner.
 #include "app/Runner.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -15,7 +17,7 @@ struct Frame {
 };
 
 std::vector<Frame> RunTitle(int frames, const std::string& keys, const std::string& name) {
-    const std::string dir = "/tmp/vrels-title-" + name;
+    const std::string dir = "/tmp/vrels-title-" + name + "-" + std::to_string(getpid());
     mkdir(dir.c_str(), 0755);
     vrels::RunnerOptions options;
     options.dir = VRELS_GAME_DIR;
@@ -37,6 +39,7 @@ std::vector<Frame> RunTitle(int frames, const std::string& keys, const std::stri
         f.phase = line.substr(p + 9, line.find('"', p + 9) - p - 9);
         result.push_back(f);
     }
+    std::filesystem::remove_all(dir);
     return result;
 }
 

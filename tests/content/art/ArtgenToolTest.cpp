@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -24,7 +23,7 @@ protected:
     void SetUp() override {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
         dir_ = fs::temp_directory_path() /
-               (std::string("vrels-artgen-") + std::to_string(getpid()) + "-" + info->name());
+               (std::string("vrels-artgen-") + info->name() + "-" + std::to_string(getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_ / "art");
     }

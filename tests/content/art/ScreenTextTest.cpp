@@ -9,13 +9,12 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -48,29 +47,7 @@ const Screen kScreens[] = {
      {{"Arcade Mode (chosen)", 404, 262, 588, 290},
       {"Stage Select", 404, 294, 588, 322},
       {"Music Mode", 404, 326, 588, 354},
-      {"Options", 404, 358, 588, 386},
-      {"Quit", 404, 390, 588, 418}}},
-    // The options list: the chosen row, dimmed labels and values, the help line.
-    {"options",
-     "OptionsScene",
-     "",
-     60,
-     {{"Difficulty (chosen)", 118, 72, 240, 92},
-      {"< NORMAL > (chosen)", 356, 72, 480, 92},
-      {"Lives (dimmed)", 118, 93, 190, 113},
-      {"3 (dimmed)", 356, 93, 380, 113},
-      {"Back (dimmed)", 118, 408, 180, 428},
-      {"help line", 120, 446, 540, 466}}},
-    {"controls card",
-     "OptionsScene",
-     "20 UP\n22\n40 UP\n42\n60 UP\n62\n80 Z\n82\n",
-     120,
-     {{"heading KEYBOARD", 228, 68, 336, 88},
-      {"label Move, crouch", 90, 104, 200, 124},
-      {"label Paused: to title", 90, 294, 220, 314},
-      {"key cap Z", 232, 140, 262, 164},
-      {"key cap ESCAPE", 232, 406, 326, 430},
-      {"help line", 240, 446, 420, 466}}},
+      {"Quit", 404, 358, 588, 386}}},
     {"stage select",
      "StageSelectScene",
      "",
@@ -120,11 +97,7 @@ const Screen kScreens[] = {
       {"10th name", 206, 390, 282, 412},
       {"10th score", 284, 390, 408, 414},
       {"10th difficulty", 416, 390, 572, 412}}},
-    {"pause",
-     "Stage1_1Scene",
-     "60 P\n62\n",
-     119,
-     {{"PAUSE", 250, 226, 370, 256}, {"P: resume  F12: title", 206, 264, 434, 286}}},
+    {"pause", "Stage1_1Scene", "60 P\n62\n", 119, {{"PAUSE", 250, 226, 370, 256}}},
     {"game over", "GameoverScene", "", 150, {{"game over title", 120, 180, 520, 300}}},
     // Holding right runs into the first alley of the roofs until no life is left.
     {"continue",
@@ -280,10 +253,8 @@ class ScreenText : public testing::TestWithParam<Screen> {};
 
 TEST_P(ScreenText, EveryLineReadsAtFourAndAHalfToOne) {
     const Screen& screen = GetParam();
-    // one folder per process, so checks run from two build trees at once
-    // never share a game folder
     std::string dir =
-        std::string("/tmp/vrels-screen-text-") + std::to_string(getpid()) + "-" + screen.name;
+        std::string("/tmp/vrels-screen-text-") + screen.name + "-" + std::to_string(getpid());
     std::replace(dir.begin(), dir.end(), ' ', '-');
     std::replace(dir.begin(), dir.end(), ',', '-');
     const Picture picture = LoadLuminance(ShootScreen(screen, dir));
@@ -295,6 +266,9 @@ TEST_P(ScreenText, EveryLineReadsAtFourAndAHalfToOne) {
         EXPECT_GE(measure.contrast, kMinContrast)
             << screen.name << ": \"" << text.label << "\" reads at only " << measure.contrast
             << ":1";
+    }
+    if (!HasFailure()) {
+        std::filesystem::remove_all(dir); // a failure keeps its capture to look at
     }
 }
 

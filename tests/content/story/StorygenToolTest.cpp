@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -23,7 +24,8 @@ class StorygenTool : public testing::Test {
 protected:
     void SetUp() override {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("vrels-storygen-") + info->name());
+        dir_ = fs::temp_directory_path() /
+               (std::string("vrels-storygen-") + info->name() + "-" + std::to_string(getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_ / "story");
     }

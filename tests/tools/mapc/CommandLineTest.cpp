@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -35,7 +36,8 @@ class MapcCommandLine : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("vrels-mapc-") + info->name());
+        dir_ = fs::temp_directory_path() /
+               (std::string("vrels-mapc-") + info->name() + "-" + std::to_string(getpid()));
         fs::remove_all(dir_);
         ASSERT_TRUE(fs::create_directories(dir_));
     }

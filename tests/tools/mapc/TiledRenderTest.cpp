@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "tools/mapc/Tm2File.h"
+#include <unistd.h>
 
 namespace {
 
@@ -73,7 +74,8 @@ std::string ReadText(const fs::path& path) {
 TEST(TiledRender, AnExportedStageShowsTheSheetsTilesInTheEditor) {
     ASSERT_EQ(Shell("command -v tmxrasterizer >/dev/null"), 0)
         << "tmxrasterizer is missing: scripts/deps.sh installs the package tiled";
-    const fs::path dir = fs::temp_directory_path() / "vrels-tiled-render";
+    const fs::path dir =
+        fs::temp_directory_path() / ("vrels-tiled-render-" + std::to_string(getpid()));
     fs::remove_all(dir);
     ASSERT_TRUE(fs::create_directories(dir));
     const std::string stage = std::string(VRELS_GAME_DIR) + "/map/stage1_1.tm2";
