@@ -48,6 +48,28 @@ WORLD_LOOKS = {
     "trial": {"*": "chalk"},
 }
 
+# The haze each world's outdoor stages lay over the shared stage backdrop, so
+# its sky takes the world's colour: sixteen chips per world, one for every
+# set of sides on which the haze fades out (towards an item, an enemy or a
+# prop that wears no haze): HAZE_LEFT + HAZE_RIGHT + HAZE_UP + HAZE_DOWN.
+HAZE_LEFT, HAZE_RIGHT, HAZE_UP, HAZE_DOWN = 1, 2, 4, 8
+HAZE = {
+    "embers": [c * 100 + 28 for c in range(1, 17)],
+    "slate": [c * 100 + 29 for c in range(2, 18)],
+    "frost": [c * 100 + 19 for c in (2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18)],
+    "chalk": [c * 100 + 25 for c in range(3, 19)],
+}
+
+# Props and signs of other sheets that a world's hazy stages use, each drawn
+# again over that world's haze (original code -> code of the hazed copy).
+HAZED_VARIANTS = {
+    "embers": dict(zip([22, 122, 222, 111], [826, 926, 1026, 1126])),
+    "slate": dict(zip([422, 522, 322, 111, 12, 13, 611, 711, 612, 712],
+                      [1226, 1326, 1426, 1526, 1626, 1726, 1826, 1926, 827, 927])),
+    "frost": dict(zip([622, 722, 822, 111], [1027, 1127, 1227, 1327])),
+    "chalk": dict(zip([16, 116, 216, 316, 416, 516, 111], [1427, 1527, 1627, 1727, 1827, 1927, 823])),
+}
+
 
 def world_of(name):
     """"stage2_3" -> "2"; every stage of the trial course -> "trial"."""
@@ -318,7 +340,8 @@ class Stage:
         grid = self.code_grid()
         keys = {}
         legend = []
-        used = {c for row in grid for c in row} | {c for row in self.objects for c in row}
+        has_objects = any(c for row in self.objects for c in row)
+        used = {c for row in grid for c in row} | ({c for row in self.objects for c in row} if has_objects else set())
         # A look's stand-in tiles keep the key of the tile they stand in for.
         tiles = self.theme["tiles"]
         tile_codes = {code: offset for offset, code in tiles.items() if offset not in LOOK_FALLBACK}
@@ -342,7 +365,7 @@ class Stage:
         lines += [f"# {n}" for n in self.notes]
         lines += ["vrels-map 1", ""] + legend + ["", "chips:"]
         lines += ["|" + "".join(keys[c] for c in row) + "|" for row in grid]
-        if any(c for row in self.objects for c in row):
+        if has_objects:
             lines += ["objects:"]
             lines += ["|" + "".join(keys[c] for c in row) + "|" for row in self.objects]
         with open(path, "w") as out:
