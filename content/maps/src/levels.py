@@ -61,6 +61,11 @@ SCENERY_NAMES = {
     1631: "yard fence with a hay bale",
 }
 
+for _look, _codes in HAZE.items():
+    SCENERY_NAMES.update((code, f"{_look} haze") for code in _codes)
+for _look, _copies in HAZED_VARIANTS.items():
+    SCENERY_NAMES.update((copy, SCENERY_NAMES.get(code, "prop") + f", over the {_look} haze") for code, copy in _copies.items())
+
 # Each world's own props, by its look: (standing on the ground, hanging from
 # ceilings, on the wall above the ground). World 1 has none: its themes' own
 # scenery is its look.
@@ -179,11 +184,22 @@ def ground_strip(s, code):
                 s.scen(x, y, code)
 
 
-def world_haze(s, rng, look, motifs):
-    """The world's haze in every free cell; it fades out towards cells that
-    wear none (items, enemies, hazards, planks, other props), not towards
-    solid ground or the world's own scenery, which is drawn over the haze.
-    Some cells in the clear sky take a motif (also over the haze)."""
+# Scenery that covers its whole cell: the haze need not fade out towards it.
+OPAQUE_SCENERY = {10, 110, 210, 310, 410, 510, 318, 29}
+
+
+def world_haze(s):
+    """The world's haze in every free cell of a stage of worlds 2 to 5 or the
+    trial; it fades out towards cells that wear none (the goal, props without
+    a hazed copy), not towards solid ground, whole-cell walls or the props
+    drawn over the haze. Outdoors, some cells in the clear sky take the
+    world's motif (also over the haze)."""
+    look = s.theme["look"]
+    if look not in HAZE:
+        return
+    rng = random.Random(s.name + " haze")
+    backdrop = WORLD_BACKDROPS.get(look)
+    motifs = backdrop["sky"][0] if backdrop and s.kind in ("forest", "roofs", "clock") else ()
     variants = HAZED_VARIANTS[look]
     for row in s.scenery:
         row[:] = [variants.get(code, code) for code in row]
@@ -192,9 +208,10 @@ def world_haze(s, rng, look, motifs):
     # come to the same places. The goal stays where the tests look for it.
     for y in range(s.height):
         for x in range(s.width):
-            if s.chips[y][x] and s.chips[y][x] != GOAL and not s.scenery[y][x] and not s.objects[y][x]:
+            if s.chips[y][x] and s.chips[y][x] != GOAL and not s.objects[y][x]:
                 s.objects[y][x], s.chips[y][x] = s.chips[y][x], 0
-    hazed = set(HAZE[look]) | WORLD_BACKDROPS[look]["hazed"] | set(variants.values())
+                s.scenery[y][x] = 0  # a prop the chip hid: the haze takes its place
+    hazed = set(HAZE[look]) | (backdrop["hazed"] if backdrop else set()) | set(variants.values()) | OPAQUE_SCENERY
     cells = [(x, y) for y in range(s.height) for x in range(s.width) if free(s, x, y)]
     for x, y in cells:
         s.scenery[y][x] = HAZE[look][0]
@@ -212,15 +229,13 @@ def world_haze(s, rng, look, motifs):
             s.scenery[y][x] = rng.choice(motifs)
 
 
-def sky_motifs(s, rng, sky_codes):
+def sky_band(s, band):
     """A band (the aurora) along the map's third row and every fifteenth row
-    below it, its cells in turn; then the haze with motifs strewn in it."""
-    motifs, band = sky_codes
+    below it, its cells in turn."""
     for y in range(2, s.height - 8, 15) if band else ():
         for x in range(s.width):
             if free(s, x, y):
                 s.scen(x, y, band[x % len(band)])
-    world_haze(s, rng, s.theme["look"], motifs)
 
 
 # Per world: what stands along the ground, the strip on its tops, the sky's
@@ -372,7 +387,7 @@ def dress(s, kind, seed=None, density=0.22):
                 break
     if backdrop:
         ground_strip(s, backdrop["strip"])
-        sky_motifs(s, own_rng, backdrop["sky"])
+        sky_band(s, backdrop["sky"][1])
 
 
 STAGES = []
@@ -4170,6 +4185,7 @@ def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
     for make in STAGES:
         s = make()
+        world_haze(s)
         s.write(os.path.join(out, s.name + ".map"), SCENERY_NAMES)
         print(f"{s.name}: {s.width} x {s.height} (planned {s.planned})")
 

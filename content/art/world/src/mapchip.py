@@ -1356,7 +1356,7 @@ def flake(x, y, r, col="#eef4ff"):
 # to turn the night forest's blue to the world's own, faint enough that the
 # backdrop's shapes and everything in front still read.
 HAZE_TINT = {"embers": ("#c8501e", 0.3), "slate": ("#5a9a66", 0.28), "frost": ("#c8e4fc", 0.24),
-             "chalk": ("#e0d0a4", 0.2)}
+             "chalk": ("#e0d0a4", 0.2), "gilded": ("#e0a830", 0.22)}
 
 
 def haze(look, mask=0):
