@@ -1355,8 +1355,8 @@ def flake(x, y, r, col="#eef4ff"):
 # Each world's haze: its colour and strength over the backdrop. Strong enough
 # to turn the night forest's blue to the world's own, faint enough that the
 # backdrop's shapes and everything in front still read.
-HAZE_TINT = {"embers": ("#c8501e", 0.3), "slate": ("#5a9a66", 0.28), "frost": ("#c8e4fc", 0.24),
-             "chalk": ("#e0d0a4", 0.2), "gilded": ("#e0a830", 0.22)}
+HAZE_TINT = {"embers": ("#c8501e", 0.3), "slate": ("#4a8a56", 0.28), "frost": ("#3a8098", 0.26),
+             "chalk": ("#706650", 0.24), "gilded": ("#8a6420", 0.24)}
 
 
 def haze(look, mask=0):
