@@ -190,8 +190,8 @@ OPAQUE_SCENERY = {10, 110, 210, 310, 410, 510, 318, 29}
 
 def world_haze(s):
     """The world's haze in every free cell of a stage of worlds 2 to 5 or the
-    trial; it fades out towards cells that wear none (the goal, props without
-    a hazed copy), not towards solid ground, whole-cell walls or the props
+    trial; it fades out towards cells that wear none (props without a hazed
+    copy), not towards solid ground, whole-cell walls or the props
     drawn over the haze. Outdoors, some cells in the clear sky take the
     world's motif (also over the haze)."""
     look = s.theme["look"]
@@ -205,10 +205,10 @@ def world_haze(s):
         row[:] = [variants.get(code, code) for code in row]
     # Active chips go to the objects layer over the haze: the stage is built
     # from both layers cell by cell in the same order, so the same objects
-    # come to the same places. The goal stays where the tests look for it.
+    # come to the same places.
     for y in range(s.height):
         for x in range(s.width):
-            if s.chips[y][x] and s.chips[y][x] != GOAL and not s.objects[y][x]:
+            if s.chips[y][x] and not s.objects[y][x]:
                 s.objects[y][x], s.chips[y][x] = s.chips[y][x], 0
                 s.scenery[y][x] = 0  # a prop the chip hid: the haze takes its place
     hazed = set(HAZE[look]) | (backdrop["hazed"] if backdrop else set()) | set(variants.values()) | OPAQUE_SCENERY
