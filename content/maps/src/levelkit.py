@@ -48,6 +48,50 @@ WORLD_LOOKS = {
     "trial": {"*": "chalk"},
 }
 
+# The haze each world's outdoor stages lay over the shared stage backdrop, so
+# its sky takes the world's colour: sixteen chips per world, one for every
+# set of sides on which the haze fades out (towards an item, an enemy or a
+# prop that wears no haze): HAZE_LEFT + HAZE_RIGHT + HAZE_UP + HAZE_DOWN.
+HAZE_LEFT, HAZE_RIGHT, HAZE_UP, HAZE_DOWN = 1, 2, 4, 8
+HAZE = {
+    "embers": [c * 100 + 28 for c in range(1, 17)],
+    "slate": [c * 100 + 29 for c in range(2, 18)],
+    "frost": [c * 100 + 19 for c in (2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18)],
+    "chalk": [c * 100 + 25 for c in range(3, 19)],
+    "gilded": [610, 710, 810, 910, 1010, 1110, 1210, 1310, 1410, 1510, 1610, 1710, 1810, 1910, 911, 1011],
+}
+
+# The props, signs and sky pieces that a world's hazy stages use, each drawn
+# again over that world's haze (original code -> code of the hazed copy). A
+# prop without a copy still shows; the haze fades out around it.
+HAZED_VARIANTS = {
+    "embers": {14: 1111, 15: 1211, 17: 1311, 18: 1411, 20: 1511, 21: 1611, 22: 826, 111: 1126, 115: 1711, 117:
+        1811, 118: 1911, 119: 912, 120: 1012, 121: 1112, 122: 926, 217: 1212, 218: 1312, 220: 1412, 221:
+        1512, 222: 1026, 314: 1612, 315: 1712, 317: 1812, 320: 1912, 321: 113, 412: 213, 414: 313, 415:
+        413, 417: 513, 418: 813, 420: 913, 514: 1013, 520: 1113, 614: 1213, 714: 1313, 814: 1413, 815:
+        1513},
+    "slate": {12: 1626, 13: 1726, 14: 1613, 15: 1713, 17: 1813, 18: 1913, 20: 914, 21: 1014, 23: 1114, 24:
+        1214, 111: 1526, 115: 1314, 117: 1414, 118: 1514, 119: 1614, 120: 1714, 121: 1814, 123: 1914,
+        124: 515, 217: 615, 218: 715, 220: 915, 221: 1015, 225: 1115, 314: 1215, 315: 1315, 317: 1415,
+        320: 1515, 321: 1615, 322: 1426, 323: 1715, 412: 1815, 414: 1915, 415: 616, 417: 716, 418: 816,
+        420: 916, 422: 1226, 514: 1016, 520: 1116, 522: 1326, 611: 1826, 612: 827, 614: 1216, 711: 1926,
+        712: 927, 714: 1316, 814: 1416, 815: 1516},
+    "frost": {20: 1616, 21: 1716, 23: 1816, 24: 1916, 111: 1327, 120: 717, 121: 817, 123: 917, 124: 1017, 220:
+        1117, 221: 1217, 223: 1317, 224: 1417, 225: 1517, 314: 1617, 315: 1717, 320: 1817, 321: 1917,
+        323: 718, 324: 818, 412: 918, 414: 1018, 415: 1118, 420: 1218, 514: 1318, 520: 1418, 622: 1027,
+        722: 1127, 822: 1227},
+    "chalk": {16: 1427, 17: 1518, 18: 1618, 111: 823, 116: 1527, 117: 1718, 118: 1818, 119: 1918, 216: 1627,
+        217: 19, 218: 1919, 220: 920, 223: 1020, 224: 1120, 225: 1220, 314: 1320, 315: 1420, 316: 1727,
+        317: 1520, 321: 1620, 323: 1720, 324: 1820, 412: 1920, 414: 421, 415: 521, 416: 1827, 417: 721,
+        418: 821, 420: 921, 514: 1021, 516: 1927, 1322: 1121},
+    "gilded": {14: 1221, 15: 1321, 17: 1421, 18: 1521, 20: 1621, 21: 1721, 23: 1821, 24: 1921, 115: 1522, 117:
+        1622, 118: 1722, 119: 1822, 120: 1922, 121: 923, 123: 1023, 124: 1123, 217: 1223, 218: 1323,
+        220: 1423, 221: 1523, 223: 1623, 224: 1723, 225: 1823, 314: 1923, 315: 824, 317: 924, 320: 1024,
+        321: 1124, 323: 1224, 324: 1324, 412: 1424, 414: 1524, 415: 1624, 418: 1724, 420: 1824, 423:
+        1924, 424: 1925, 514: 627, 520: 1728, 523: 1828, 524: 1928, 614: 1829, 714: 1929, 814: 1530,
+        815: 1630, 922: 1730, 1022: 1830, 1122: 1930},
+}
+
 
 def world_of(name):
     """"stage2_3" -> "2"; every stage of the trial course -> "trial"."""
@@ -318,7 +362,8 @@ class Stage:
         grid = self.code_grid()
         keys = {}
         legend = []
-        used = {c for row in grid for c in row} | {c for row in self.objects for c in row}
+        has_objects = any(c for row in self.objects for c in row)
+        used = {c for row in grid for c in row} | ({c for row in self.objects for c in row} if has_objects else set())
         # A look's stand-in tiles keep the key of the tile they stand in for.
         tiles = self.theme["tiles"]
         tile_codes = {code: offset for offset, code in tiles.items() if offset not in LOOK_FALLBACK}
@@ -342,7 +387,7 @@ class Stage:
         lines += [f"# {n}" for n in self.notes]
         lines += ["vrels-map 1", ""] + legend + ["", "chips:"]
         lines += ["|" + "".join(keys[c] for c in row) + "|" for row in grid]
-        if any(c for row in self.objects for c in row):
+        if has_objects:
             lines += ["objects:"]
             lines += ["|" + "".join(keys[c] for c in row) + "|" for row in self.objects]
         with open(path, "w") as out:

@@ -51,7 +51,20 @@ SCENERY_NAMES = {
     422: "fern", 522: "cairn of slates", 622: "snowy fir", 722: "snow drift", 822: "icicles",
     922: "gilded urn", 1022: "gothic lancet window", 1122: "gold hanging lamp",
     1222: "pennant", 1322: "practice butt", 1422: "signal lantern",
+    30: "autumn crown, top-left", 130: "autumn crown, top-right", 31: "autumn crown, bottom-left",
+    131: "autumn crown, bottom-right", 231: "trunk", 331: "roots", 230: "leaf litter", 330: "falling leaves", 430: "falling leaves",
+    530: "ash trunk", 630: "ash trunk with ivy", 730: "ash roots", 731: "ash crown", 531: "undergrowth", 631: "spores",
+    830: "snowy fir, top-left", 930: "snowy fir, top-right", 831: "snowy fir, bottom-left",
+    931: "snowy fir, bottom-right", 1030: "frozen fall", 1031: "foot of a frozen fall", 1130: "snow bank",
+    1131: "snowflakes", 1230: "aurora", 1330: "aurora", 1430: "aurora", 1231: "yard fence, top",
+    1331: "yard fence", 1431: "yard fence with a chalk target", 1531: "yard fence with a straw butt",
+    1631: "yard fence with a hay bale",
 }
+
+for _look, _codes in HAZE.items():
+    SCENERY_NAMES.update((code, f"{_look} haze") for code in _codes)
+for _look, _copies in HAZED_VARIANTS.items():
+    SCENERY_NAMES.update((copy, SCENERY_NAMES.get(code, "prop") + f", over the {_look} haze") for code, copy in _copies.items())
 
 # Each world's own props, by its look: (standing on the ground, hanging from
 # ceilings, on the wall above the ground). World 1 has none: its themes' own
@@ -65,6 +78,177 @@ WORLD_PROPS = {
     # about: a blind player took the flag, and could take the lantern, for a
     # checkpoint, which is a lantern post of its own.
     "chalk": ([1322], [], []),
+}
+
+
+# World backdrops: the outdoor stages of worlds 1 to 4 and the trial's first
+# course all pan across the same night forest picture. The other worlds stand
+# large pieces of their own in front of it, so that a screen shows which world
+# it is: trees or trunks or fences along the ground, a strip on every ground
+# and ledge top, and something in the sky. Codes in docs/chips.md (rows 30, 31).
+AUTUMN_CROWN = (30, 130, 31, 131)           # 2 x 2: top-left, top-right, bottom-left, bottom-right
+TREE_TRUNK, TREE_ROOTS = 231, 331          # the dead tree's trunk and roots, over the haze
+LEAF_LITTER, FALLING_LEAVES = 230, (330, 430)
+ASH_TRUNK, ASH_IVY, ASH_ROOTS, ASH_CROWN, UNDERGROWTH, SPORES = 530, 630, 730, 731, 531, 631
+SNOWY_FIR = (830, 930, 831, 931)
+FROZEN_FALL, FALL_FOOT, SNOW_BANK, SNOWFLAKES = 1030, 1031, 1130, 1131
+AURORA = (1230, 1330, 1430)                 # follow one another to the right
+FENCE_TOP, FENCE = 1231, 1331
+FENCE_DRESSED = (1431, 1531, 1631)          # with a chalk target, a straw butt, a hay bale
+
+
+def column_up(s, x, bottom):
+    """The free cells of column x from row `bottom` up to the map's top or to a
+    solid cell, and whether the run got there (rather than ending under an
+    item, an enemy or other scenery)."""
+    rows = []
+    for y in range(bottom, -1, -1):
+        if s.solid[y][x]:
+            return rows, True
+        if not free(s, x, y):
+            return rows, False
+        rows.append(y)
+    return rows, True
+
+
+def tops(s, x):
+    """Rows of the free cells of column x that stand on a solid cell, lowest first."""
+    return [y for y in range(s.height - 2, -1, -1) if s.solid[y + 1][x] and free(s, x, y)]
+
+
+def autumn_trees(s, rng):
+    for x in range(1, s.width - 2):
+        for top in tops(s, x):
+            if rng.random() > 0.3:
+                continue
+            trunk = rng.randrange(1, 7)
+            crown = top - trunk - 1
+            cells = [(x, y) for y in range(crown, top + 1)] + [(x + 1, crown), (x + 1, crown + 1)]
+            if crown >= 0 and all(free(s, cx, cy) for cx, cy in cells):
+                for code, (cx, cy) in zip(AUTUMN_CROWN, ((x, crown), (x + 1, crown), (x, crown + 1), (x + 1, crown + 1))):
+                    s.scen(cx, cy, code)
+                for y in range(crown + 2, top):
+                    s.scen(x, y, TREE_TRUNK)
+                s.scen(x, top, TREE_ROOTS)
+
+
+def ash_trunks(s, rng):
+    x = rng.randrange(2, 5)
+    while x < s.width - 1:
+        placed = False
+        for top in tops(s, x):
+            rows, reached = column_up(s, x, top)
+            if len(rows) >= 5 and (reached or len(rows) >= 7):
+                s.scen(x, rows[0], ASH_ROOTS)
+                for y in rows[1:]:
+                    s.scen(x, y, ASH_IVY if rng.random() < 0.3 else ASH_TRUNK)
+                if not reached:
+                    s.scen(x, rows[-1], ASH_CROWN)
+                placed = True
+        x += rng.randrange(3, 7) if placed else 1
+
+
+def frozen_forest(s, rng):
+    fall_at = rng.randrange(6, 12)
+    for x in range(2, s.width - 2):
+        for top in tops(s, x):
+            rows, reached = column_up(s, x, top) if x >= fall_at else ([], False)
+            if reached and len(rows) >= 6:
+                s.scen(x, rows[0], FALL_FOOT)
+                for y in rows[1:]:
+                    s.scen(x, y, FROZEN_FALL)
+                fall_at = x + rng.randrange(10, 18)
+                continue
+            cells = [(x, top - 1), (x + 1, top - 1), (x, top), (x + 1, top)]
+            if (rng.random() < 0.45 and top + 1 < s.height and s.solid[top + 1][x + 1]
+                    and all(free(s, cx, cy) for cx, cy in cells)):
+                for code, (cx, cy) in zip(SNOWY_FIR, cells):
+                    s.scen(cx, cy, code)
+
+
+def yard_fence(s, rng):
+    for x in range(s.width):
+        top = s.surface(x)
+        if top < s.height and free(s, x, top - 1) and free(s, x, top - 2):
+            s.scen(x, top - 2, FENCE_TOP)
+            s.scen(x, top - 1, rng.choice(FENCE_DRESSED) if rng.random() < 0.12 else FENCE)
+
+
+def ground_strip(s, code):
+    """`code` on every free cell over a solid one: ground tops and ledges."""
+    if not code:
+        return
+    for y in range(s.height - 1):
+        for x in range(s.width):
+            if s.solid[y + 1][x] and free(s, x, y):
+                s.scen(x, y, code)
+
+
+# Scenery that covers its whole cell: the haze need not fade out towards it.
+OPAQUE_SCENERY = {10, 110, 210, 310, 410, 510, 318, 29}
+
+
+def world_haze(s):
+    """The world's haze in every free cell of a stage of worlds 2 to 5 or the
+    trial; it fades out towards cells that wear none (props without a hazed
+    copy), not towards solid ground, whole-cell walls or the props
+    drawn over the haze. Outdoors, some cells in the clear sky take the
+    world's motif (also over the haze)."""
+    look = s.theme["look"]
+    if look not in HAZE:
+        return
+    rng = random.Random(s.name + " haze")
+    backdrop = WORLD_BACKDROPS.get(look)
+    motifs = backdrop["sky"][0] if backdrop and s.kind in ("forest", "roofs", "clock") else ()
+    variants = HAZED_VARIANTS[look]
+    for row in s.scenery:
+        row[:] = [variants.get(code, code) for code in row]
+    # Active chips go to the objects layer over the haze: the stage is built
+    # from both layers cell by cell in the same order, so the same objects
+    # come to the same places.
+    for y in range(s.height):
+        for x in range(s.width):
+            if s.chips[y][x] and not s.objects[y][x]:
+                s.objects[y][x], s.chips[y][x] = s.chips[y][x], 0
+                s.scenery[y][x] = 0  # a prop the chip hid: the haze takes its place
+    hazed = set(HAZE[look]) | (backdrop["hazed"] if backdrop else set()) | set(variants.values()) | OPAQUE_SCENERY
+    cells = [(x, y) for y in range(s.height) for x in range(s.width) if free(s, x, y)]
+    for x, y in cells:
+        s.scenery[y][x] = HAZE[look][0]
+
+    def clear(cx, cy):
+        if not (0 <= cx < s.width and 0 <= cy < s.height) or s.solid[cy][cx]:
+            return True
+        return not s.chips[cy][cx] and s.scenery[cy][cx] in hazed
+
+    for x, y in cells:
+        mask = ((0 if clear(x - 1, y) else HAZE_LEFT) | (0 if clear(x + 1, y) else HAZE_RIGHT)
+                | (0 if clear(x, y - 1) else HAZE_UP) | (0 if clear(x, y + 1) else HAZE_DOWN))
+        s.scenery[y][x] = HAZE[look][mask]
+        if motifs and not mask and y < s.surface(x) - 3 and rng.random() < 0.1:
+            s.scenery[y][x] = rng.choice(motifs)
+
+
+def sky_band(s, band):
+    """A band (the aurora) along the map's third row and every fifteenth row
+    below it, its cells in turn."""
+    for y in range(2, s.height - 8, 15) if band else ():
+        for x in range(s.width):
+            if free(s, x, y):
+                s.scen(x, y, band[x % len(band)])
+
+
+# Per world: what stands along the ground, the strip on its tops, the sky's
+# motifs and band, and the world's own chips that are drawn over its haze.
+WORLD_BACKDROPS = {
+    "embers": dict(trees=autumn_trees, strip=LEAF_LITTER, sky=(FALLING_LEAVES, None),
+                   hazed={*AUTUMN_CROWN, TREE_TRUNK, TREE_ROOTS, LEAF_LITTER, *FALLING_LEAVES}),
+    "slate": dict(trees=ash_trunks, strip=UNDERGROWTH, sky=((SPORES,), None),
+                  hazed={ASH_TRUNK, ASH_IVY, ASH_ROOTS, ASH_CROWN, UNDERGROWTH, SPORES}),
+    "frost": dict(trees=frozen_forest, strip=SNOW_BANK, sky=((SNOWFLAKES,), AURORA),
+                  hazed={*SNOWY_FIR, FROZEN_FALL, FALL_FOOT, SNOW_BANK, SNOWFLAKES, *AURORA}),
+    "chalk": dict(trees=yard_fence, strip=None, sky=((), None),
+                  hazed={FENCE_TOP, FENCE, *FENCE_DRESSED}),
 }
 
 # ---- dressing: scenery in free cells, so the themes read at a glance ----
@@ -104,14 +288,19 @@ def sky(s, rng, moon=True):
 
 def dress(s, kind, seed=None, density=0.22):
     rng = random.Random(seed or s.name)
+    backdrop = WORLD_BACKDROPS.get(s.theme["look"]) if kind == "forest" else None
+    if backdrop:
+        # a forest of another world: its own trees first, then only its own props
+        own_rng = random.Random(s.name + " backdrop")
+        backdrop["trees"](s, own_rng)
     spots = list(standing_spots(s))
-    if kind in ("forest", "roofs", "clock"):
+    if kind in ("forest", "roofs", "clock") and not backdrop:
         sky(s, rng, moon=kind != "roofs" or rng.random() < 0.5)
     props = WORLD_PROPS.get(s.theme["look"])
     for x, top in spots:
         if rng.random() > density or not free(s, x, top - 1):
             continue
-        if props and rng.random() < 0.4:
+        if props and rng.random() < (1.0 if backdrop else 0.4):
             ground, _, wall = props
             if wall and rng.random() < 0.3 and free(s, x, top - 3):
                 s.scen(x, top - 3, rng.choice(wall))
@@ -196,6 +385,9 @@ def dress(s, kind, seed=None, density=0.22):
                 elif kind == "forest":
                     s.scen(x, y, 111)
                 break
+    if backdrop:
+        ground_strip(s, backdrop["strip"])
+        sky_band(s, backdrop["sky"][1])
 
 
 STAGES = []
@@ -3993,6 +4185,7 @@ def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
     for make in STAGES:
         s = make()
+        world_haze(s)
         s.write(os.path.join(out, s.name + ".map"), SCENERY_NAMES)
         print(f"{s.name}: {s.width} x {s.height} (planned {s.planned})")
 

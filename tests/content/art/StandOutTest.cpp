@@ -68,6 +68,15 @@ const Chip kHazardChips[] = {{"steel spikes pointing up", 17, 0},
 const char* const kBackdrops[] = {"gfx/bg/bg1.tga", "gfx/bg/bg2.tga", "gfx/bg/bg3.tga",
                                   "gfx/bg/bg4.tga", "gfx/bg/bg5.tga", "gfx/bg/bg6.tga"};
 
+// The stages of worlds 2 to 5 and of the trial lay their world's haze (a
+// half-transparent chip) over whichever backdrop the stage table gives them,
+// so every backdrop is also checked under every world's full haze chip.
+const Chip kHazes[] = {{"world 2 haze", 1, 28},
+                       {"world 3 haze", 2, 29},
+                       {"world 4 haze", 2, 19},
+                       {"world 5 haze", 6, 10},
+                       {"trial haze", 3, 25}};
+
 constexpr double kMinContrast = 3.0;
 constexpr double kMinDressDistance = 30.0;
 constexpr int kSolid = 128; // alpha from which a pixel counts as part of the sprite
@@ -251,6 +260,23 @@ double RingContrast(const Frame& frame, const TgaImage& backdrop, int bx, int by
     return colour::ContrastRatio(ringSum / count, backSum / count);
 }
 
+// The backdrop with a 32 x 32 chip laid over it again and again, as a stage
+// lays its haze in every free cell.
+TgaImage UnderHaze(const TgaImage& backdrop, const TgaImage& chips, int chipX, int chipY) {
+    TgaImage out = backdrop;
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            const int a = chips.At(chipX + x % 32, chipY + y % 32, 3);
+            for (int c = 0; c < 3; ++c) {
+                const int over = chips.At(chipX + x % 32, chipY + y % 32, c);
+                out.rgba[(static_cast<size_t>(y) * out.width + x) * 4 + c] =
+                    static_cast<uint8_t>((over * a + backdrop.At(x, y, c) * (255 - a) + 127) / 255);
+            }
+        }
+    }
+    return out;
+}
+
 // Reads a picture of the game folder; a failure ends the calling test.
 void ReadPicture(const std::string& path, TgaImage& image) {
     std::string error;
@@ -266,6 +292,16 @@ protected:
             ASSERT_TRUE(ReadTga(kGameDir + "/" + path, image, error)) << path << ": " << error;
             backdrops_.emplace(path, std::move(image));
         }
+        TgaImage chips;
+        ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mapchip.tga", chips));
+        std::map<std::string, TgaImage> hazed;
+        for (const Chip& haze : kHazes) {
+            for (const auto& [path, image] : backdrops_) {
+                hazed.emplace(path + " under the " + haze.name,
+                              UnderHaze(image, chips, haze.column * 32, haze.row * 32));
+            }
+        }
+        backdrops_.merge(hazed);
     }
     static void TearDownTestSuite() { backdrops_.clear(); }
 

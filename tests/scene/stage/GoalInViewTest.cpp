@@ -33,7 +33,9 @@ GoalCell FindGoal(const std::string& mapFile) {
     for (int row = 0; row < map.height; ++row) {
         for (int column = 0; column < map.width; ++column) {
             const world::MapCell& cell = map.cells[static_cast<size_t>(column + row * map.width)];
-            if (!cell.Empty() && cell.chipX == 0 && cell.chipY == 8 * kCell) {
+            // The mirror's code (8) as the cell's chip, or as its object over scenery.
+            if ((!cell.Empty() && cell.chipX == 0 && cell.chipY == 8 * kCell) ||
+                cell.objectCode == 8) {
                 return {column, row};
             }
         }

@@ -1086,7 +1086,8 @@ sc(1, 29, R(0, 0, 32, 32, "#0e0c16", op=0.5))
 # The later worlds and the trial course wear tile sets of their own, drawn in
 # the sheet's spare active cells; the map kit lists where each tile sits.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "maps", "src"))
-from levelkit import LOOK_TILES, TILE_OFFSETS  # noqa: E402
+from levelkit import (LOOK_TILES, TILE_OFFSETS, HAZE, HAZE_LEFT, HAZE_RIGHT, HAZE_UP, HAZE_DOWN,  # noqa: E402
+                      HAZED_VARIANTS)
 
 
 def put_look(t, codes):
@@ -1332,6 +1333,209 @@ def world_props():
 world_props()
 
 
+# ---------------------------------------------------------------- world backdrops (rows 30, 31)
+# Large, calm pieces that stand between the shared stage backdrop and the
+# action, so that every world's outdoor stages look like their own place:
+# world 2's autumn crowns and leaf litter, world 3's pale ash trunks and
+# undergrowth, world 4's snowy firs, frozen falls and aurora, the trial's
+# whitewashed yard fence. They are veiled like the other scenery.
+def leaf(x, y, a, col):
+    """A small falling leaf: a pointed oval turned by `a` radians."""
+    c, s_ = math.cos(a), math.sin(a)
+    pts_ = [(-3.2, 0), (0, -1.6), (3.2, 0), (0, 1.6)]
+    return flat(smooth_d([(x + px * c - py * s_, y + px * s_ + py * c) for px, py in pts_], True, 0.45), col, 0.7)
+
+
+def flake(x, y, r, col="#eef4ff"):
+    """A six-armed snowflake."""
+    s_ = ""
+    for k in range(3):
+        a = k * math.pi / 3
+        dx, dy = math.cos(a) * r, math.sin(a) * r
+        s_ += line([(x - dx, y - dy), (x + dx, y + dy)], col, 0.9)
+    return s_
+
+
+# Each world's haze: its colour and strength over the backdrop. Strong enough
+# to turn the night forest's blue to the world's own, faint enough that the
+# backdrop's shapes and everything in front still read.
+HAZE_TINT = {"embers": ("#c8501e", 0.3), "slate": ("#4a8a56", 0.28), "frost": ("#3a8098", 0.26),
+             "chalk": ("#706650", 0.24), "gilded": ("#8a6420", 0.24)}
+
+
+def haze(look, mask=0):
+    """The world's haze over a whole cell, fading out over 16 px towards the
+    sides named in `mask`."""
+    colour, strength = HAZE_TINT[look]
+    if not mask:
+        return R(0, 0, 32, 32, colour, op=strength)
+    s_ = ""
+    for i in range(8):
+        for j in range(8):
+            x, y = i * 4 + 2, j * 4 + 2
+            k = 1.0
+            if mask & HAZE_LEFT:
+                k *= min(1.0, x / 16)
+            if mask & HAZE_RIGHT:
+                k *= min(1.0, (32 - x) / 16)
+            if mask & HAZE_UP:
+                k *= min(1.0, y / 16)
+            if mask & HAZE_DOWN:
+                k *= min(1.0, (32 - y) / 16)
+            if k > 0.01:
+                s_ += R(i * 4, j * 4, 4, 4, colour, op=strength * k)
+    return s_
+
+
+def hazes():
+    for look, codes in HAZE.items():
+        for mask, code in enumerate(codes):
+            sc(code // 100, code % 100, haze(look, mask))
+
+
+hazes()
+
+
+def hazed(look, cells, draw, veil):
+    """One drawing spread over cells (0, 0 at the first), each cell over the
+    world's full haze, so that the haze runs on behind it."""
+    c0, r0 = cells[0]
+    for c, r in cells:
+        x, y = (c - c0) * 32, (r - r0) * 32
+        sc(c, r, haze(look) + dark('<g transform="translate(%d,%d)">%s</g>' % (-x, -y, draw), veil))
+
+
+def world_backdrops():
+    # world 2: an autumn crown (2 x 2, its trunk stub centred on the left
+    # cell so the dead tree's trunk (12) carries it), leaf litter, falling leaves
+    crown = ""
+    for x, y, r, col in ((14, 38, 15, "#7a2a16"), (40, 34, 19, "#8a3418"), (26, 20, 18, "#a8461c"),
+                         (48, 18, 12, "#b8581e"), (10, 22, 11, "#9a3a1a"), (30, 44, 13, "#7a2a16")):
+        crown += flat(circle_d(x, y, r + 1.5), OUT) + flat(circle_d(x, y, r), col)
+    for x, y, col in ((20, 12, "#e8902a"), (36, 14, "#f0b030"), (12, 28, "#d8702a"), (46, 28, "#e8902a"),
+                      (28, 32, "#f0b030"), (40, 42, "#c85a22"), (22, 44, "#d8702a")):
+        crown += flat(ellipse_d(x, y, 4.5, 2.4), col)
+    crown += line([(16, 64), (16, 48)], OUT, 10) + line([(16, 64), (16, 48)], "#4a3226", 7)
+    hazed("embers", [(0, 30), (1, 30), (0, 31), (1, 31)], crown, 0.3)
+    sc(2, 31, haze("embers") + trunk(1))
+    sc(3, 31, haze("embers") + trunk(2))
+    litter = flat(smooth_d([(-2, 32), (-1, 28), (6, 26.5), (14, 28), (22, 26), (30, 27.5), (34, 28), (34, 32)], True, 0.3),
+                  "#6a2a16", 1.2)
+    for x, y, a, col in ((4, 28.5, 0.3, "#d8702a"), (11, 29.5, -0.5, "#f0b030"), (19, 28, 0.8, "#c84a1e"),
+                         (26, 29.5, -0.2, "#e8902a"), (30, 27.8, 0.5, "#b8501e")):
+        litter += leaf(x, y, a, col)
+    hazed("embers", [(2, 30)], litter, 0.3)
+    for c, seed in ((3, 5), (4, 9)):
+        rng = random.Random(seed)
+        fall = ""
+        for _ in range(3):
+            fall += leaf(rng.uniform(5, 27), rng.uniform(5, 27), rng.uniform(-1.2, 1.2),
+                         rng.choice(["#e8902a", "#f0b030", "#c84a1e", "#d8702a"]))
+        hazed("embers", [(c, 30)], fall, 0.35)
+    # world 3: a pale ash trunk (plain and ivy-wrapped, both repeatable), its
+    # roots, fern undergrowth (tiles to the sides), drifting spores
+    def ash(ivy):
+        s_ = R(5, 0, 22, 32, "#a8a48e") + line([(5, 0), (5, 32)], OUT, 2, cap="butt") + line([(27, 0), (27, 32)], OUT, 2, cap="butt")
+        s_ += line([(9, 0), (9, 32)], "#c8c4ae", 2, cap="butt") + line([(23, 0), (23, 32)], "#807c68", 3, cap="butt")
+        for y, x in ((6, 9), (15, 13), (25, 8)):
+            s_ += line([(x, y), (x + 9, y + 1)], "#5a5848", 1.2)
+        if ivy:
+            vine_ = [(8, 0), (14, 8), (22, 14), (17, 22), (9, 28), (8, 32)]
+            s_ += line(vine_, "#1e4a22", 2.2)
+            for k, (x, y) in enumerate(vine_[1:-1]):
+                s_ += flat(ellipse_d(x + (3 if k % 2 else -3), y, 3.2, 1.9), "#4a9a3e", 0.8)
+        return s_
+    hazed("slate", [(5, 30)], ash(False), 0.35)
+    hazed("slate", [(6, 30)], ash(True), 0.35)
+    roots = flat(poly_d([(5, -2), (27, -2), (27, 20), (33, 32), (-1, 32), (5, 20)]), "#a8a48e", 2)
+    roots += line([(9, 0), (8, 24)], "#c8c4ae", 2) + line([(23, 2), (24, 26)], "#807c68", 3)
+    roots += line([(2, 32), (6, 24), (10, 20)], "#1e4a22", 2) + flat(ellipse_d(6, 25, 3, 1.8), "#4a9a3e", 0.8)
+    hazed("slate", [(7, 30)], roots, 0.35)
+    top = R(5, 20, 22, 12, "#a8a48e") + line([(5, 20), (5, 32)], OUT, 2, cap="butt") + line([(27, 20), (27, 32)], OUT, 2, cap="butt")
+    top += line([(10, 22), (2, 6)], OUT, 6) + line([(10, 22), (2, 6)], "#a8a48e", 4)
+    top += line([(22, 22), (30, 4)], OUT, 6) + line([(22, 22), (30, 4)], "#a8a48e", 4)
+    top += line([(16, 22), (17, 2)], OUT, 5) + line([(16, 22), (17, 2)], "#a8a48e", 3)
+    for x, y in ((3, 4), (9, 10), (17, 2), (24, 8), (30, 3), (13, 15)):
+        top += flat(ellipse_d(x, y, 4, 2.4), "#6a9a4a", 0.8)
+    hazed("slate", [(7, 31)], top, 0.35)
+    under = ""
+    for x in range(-2, 34, 6):
+        for a in (-0.7, -0.2, 0.35):
+            tip = (x + 3 + math.sin(a) * 8, 32 - math.cos(a) * (9 + (x % 4)))
+            under += line([(x + 3, 32), tip], "#1e4a22", 2.6) + line([(x + 3, 32), tip], "#4a8a3a", 1.3)
+    hazed("slate", [(5, 31)], under, 0.3)
+    spores = ""
+    for x, y, r in ((7, 9, 1.4), (22, 5, 1.1), (15, 21, 1.6), (27, 26, 1.0)):
+        spores += flat(circle_d(x, y, r + 1.6), "#b8e890", opacity=0.25) + flat(circle_d(x, y, r), "#d8f0b0")
+    hazed("slate", [(6, 31)], spores, 0.35)
+    # world 4: a snowy fir (2 x 2, trunk centred on the left cell), a frozen
+    # fall (repeatable) and its foot, a snow bank (tiles to the sides),
+    # snowflakes, and an aurora band in three cells that follow one another
+    fir = line([(16, 64), (16, 54)], OUT, 6) + line([(16, 64), (16, 54)], "#4a3226", 4)
+    for y, w in ((56, 17), (44, 14), (32, 11), (20, 8)):
+        fir += flat(poly_d([(16 - w, y), (16 + w, y), (16, y - 16)]), "#183e34", 1.4)
+        fir += flat(smooth_d([(16 - w + 2, y - 1), (16 - w / 2, y - 4), (16, y - 8), (16 + w / 2, y - 3), (16 + w - 2, y - 1)], False, 0.4),
+                    "#dce8fa")
+    fir += flat(circle_d(16, 2, 2.2), "#e8f0ff")
+    # the fir stands 2 cells tall on the left column; the right column takes
+    # the snow-laden tips of a second, smaller fir behind it
+    for y, w in ((60, 11), (50, 9), (40, 7)):
+        fir += flat(poly_d([(40 - w, y), (40 + w, y), (40, y - 13)]), "#14342c", 1.2)
+        fir += flat(poly_d([(40 - w + 2, y - 1), (40 + w - 2, y - 1), (40, y - 5)]), "#c8d8ee")
+    hazed("frost", [(8, 30), (9, 30), (8, 31), (9, 31)], fir, 0.3)
+    fall = R(6, 0, 20, 32, "#9ec4e8") + line([(6, 0), (6, 32)], "#3a5a7a", 2, cap="butt") + line([(26, 0), (26, 32)], "#3a5a7a", 2, cap="butt")
+    for x, col in ((10, "#e8f4ff"), (15, "#c4def4"), (19, "#f4faff"), (23, "#b4d0ec")):
+        fall += line([(x, 0), (x + 0.8, 11), (x - 0.6, 21), (x, 32)], col, 1.6)
+    hazed("frost", [(10, 30)], fall, 0.4)
+    foot = flat(smooth_d([(0, 32), (3, 22), (8, 14), (6, 0), (26, 0), (24, 14), (29, 22), (32, 32)], True, 0.3), "#b4d0ec", 1.6)
+    foot += line([(12, 2), (11, 18), (7, 28)], "#f4faff", 1.4) + line([(20, 2), (21, 18), (25, 28)], "#e8f4ff", 1.4)
+    hazed("frost", [(10, 31)], foot, 0.4)
+    bank = flat(smooth_d([(-2, 32), (-1, 26), (8, 23), (17, 25), (25, 22.5), (34, 25), (34, 32)], True, 0.35), "#dce8fa", 1.2)
+    bank += line([(4, 25.5), (12, 24.5)], "#ffffff", 1) + line([(20, 24.5), (27, 23.8)], "#ffffff", 1)
+    hazed("frost", [(11, 30)], bank, 0.3)
+    hazed("frost", [(11, 31)], flake(8, 8, 3) + flake(23, 14, 2.2) + flake(12, 25, 2.6) + flake(27, 28, 1.6), 0.3)
+    aurora = ""
+    for colr, base, amp, width, op in (("#40e0a0", 40, 8, 9, 0.28), ("#60c0f0", 52, 6, 6, 0.22), ("#90f0b0", 32, 5, 3, 0.3)):
+        pts_ = [(x, base + amp * math.sin(2 * math.pi * x / 96 * 2)) for x in range(-8, 105, 4)]
+        aurora += line(pts_, colr, width, opacity=op)
+        for x in range(2, 96, 7):
+            y = base + amp * math.sin(2 * math.pi * x / 96 * 2)
+            aurora += line([(x, y), (x, y - 14 - (x * 7) % 11)], colr, 2, cap="butt", opacity=op * 0.8)
+    for k in range(3):
+        hazed("frost", [(12 + k, 30)], '<g transform="translate(%d,-16)">%s</g>' % (-32 * k, aurora), 0.3)
+    # the trial: a whitewashed yard fence, two cells high (pointed pales on
+    # top, boards below; both tile to the sides), and boards with a chalk
+    # target, a straw butt or a hay bale in front
+    def pales(top):
+        s_ = ""
+        for x in (0, 8, 16, 24):
+            if top:
+                s_ += flat(poly_d([(x + 0.5, 32), (x + 0.5, 14), (x + 4, 9), (x + 7.5, 14), (x + 7.5, 32)]), "#c8c2b0", 1.3)
+                s_ += line([(x + 2.5, 15), (x + 2.5, 32)], "#e8e4d8", 1, cap="butt")
+            else:
+                s_ += flat(rect_d(x + 0.5, 0, 7, 32), "#c8c2b0", 1.3) + line([(x + 2.5, 0), (x + 2.5, 32)], "#e8e4d8", 1, cap="butt")
+        rail_y = 22 if top else 20
+        s_ += flat(rect_d(-1, rail_y, 34, 4), "#8a8270", 1.2)
+        return s_
+    hazed("chalk", [(12, 31)], pales(True), 0.45)
+    hazed("chalk", [(13, 31)], pales(False), 0.45)
+    target = ""
+    for r, col in ((10, "#f4f2ea"), (6.5, "#f4f2ea"), (3, "#f4f2ea")):
+        target += flat(circle_d(16, 12, r), "none", 1.3, col)
+    hazed("chalk", [(14, 31)], pales(False) + target, 0.45)
+    butt = flat(ellipse_d(16, 17, 11, 11), "#c8a860", 1.5) + flat(ellipse_d(16, 17, 7, 7), "#e8e0d0", 1)
+    butt += flat(ellipse_d(16, 17, 3, 3), "#d03030", 0.8) + line([(8, 32), (12, 26)], "#6a4a30", 2) + line([(24, 32), (20, 26)], "#6a4a30", 2)
+    sc(15, 31, haze("chalk") + dark(pales(False), 0.45) + dark(butt, 0.15))
+    bale = flat(rect_d(3, 16, 26, 16), "#c8a448", 1.5)
+    for y in (20, 25, 29):
+        bale += line([(5, y), (27, y)], "#a88430", 1, cap="butt")
+    bale += line([(10, 16), (10, 32)], "#6a4a30", 1.6, cap="butt") + line([(22, 16), (22, 32)], "#6a4a30", 1.6, cap="butt")
+    sc(16, 31, haze("chalk") + dark(pales(False), 0.45) + dark(bale, 0.2))
+
+
+world_backdrops()
+
+
 # ---------------------------------------------------------------- key signs (row 16)
 # Signs that teach the default keys (arrow keys, X to jump, Z to shoot) as
 # pictograms: a board on a post, kept bright so they read at a glance.
@@ -1387,6 +1591,17 @@ def key_signs():
 
 
 key_signs()
+
+
+
+def hazed_variants():
+    """Props and signs drawn again over a world's haze, for its hazy stages."""
+    for look, variants in HAZED_VARIANTS.items():
+        for code, copy in variants.items():
+            sc(copy // 100, copy % 100, haze(look) + chips[(code // 100, code % 100)])
+
+
+hazed_variants()
 
 
 def build():
