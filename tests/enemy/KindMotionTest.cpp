@@ -1,5 +1,6 @@
 // How the enemy kinds move: walkers at ledges and walls, the hopper's bounce,
-// the patrols, the hover, the homing, the marionette's drift and the circling
+// the patrols (walls at head height too), the hover, the homing, the
+// marionette's drift and the circling
 // fireball.
 #include "KindTestSupport.h"
 
@@ -236,6 +237,33 @@ TEST_F(KindMotion, DeathAndMechaPatrolBetweenAWallAndTheFloorsEnd) {
     EXPECT_LE(deathHigh, 256.0f + 1.0f);
     EXPECT_GT(deathHigh, 254.0f);
     EXPECT_LE(mechaHigh, 256.0f + 1.0f);
+}
+
+// The reaper's body reaches 29 pixels above its position: a stone hanging at
+// head height turns it, though nothing stands in the way of its feet.
+TEST_F(KindMotion, DeathTurnsAtAStoneHangingAtHeadHeight) {
+    Build({
+        "............",
+        ".....#......",
+        "............",
+        ".#.D........",
+        ".#######....",
+    });
+    Death* death = First<Death>();
+    ASSERT_NE(death, nullptr);
+    float highest = death->x;
+    int turns = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const bool facing = death->facing;
+        death->Update();
+        turns += facing != death->facing;
+        highest = std::max(highest, death->x);
+    }
+    EXPECT_GE(turns, 3);
+    // Body top 112 - 29 - 29 = 54, inside the stone's row (32 to 64): its
+    // left face at x 160 holds the body (x + 16) back.
+    EXPECT_LE(highest, 160.0f - 16.0f + 0.01f);
+    EXPECT_GT(highest, 160.0f - 17.0f);
 }
 
 TEST_F(KindMotion, GhostHomesInOnTheHeroine) {
