@@ -1,7 +1,6 @@
 // How the enemy kinds move: walkers at ledges and walls, the hopper's bounce,
 // the patrols (walls at head height too), the hover, the homing, the
-// marionette's drift and the circling
-// fireball.
+// marionette's drift and the circling fireball.
 #include "KindTestSupport.h"
 
 #include "enemy/Brain.h"
