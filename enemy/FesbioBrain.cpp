@@ -26,7 +26,7 @@ void FesbioBrain::Act() {
     y += vy;
 
     // A block met while rising is a ceiling: the rise stops there, but it is
-    // no landing and says no "Dosun"; the landing that follows does.
+    // no landing: no "Dosun", and a jump goes on until it comes down.
     const bool falling = vy >= 0;
     const bool touched = CollideY();
     if (touched) {
@@ -60,9 +60,7 @@ void FesbioBrain::Act() {
         }
         break;
     case Jump:
-        // Any block met ends the jump, the ceiling too: the recorded fights
-        // of the brain boss stages rely on it.
-        if (touched) {
+        if (standing) {
             attackState = Walk;
             stateCounter = 0;
             animation = 0;

@@ -13,6 +13,7 @@
 #include "world/ViewMap.h"
 #include "world/items/Goal.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -132,7 +133,8 @@ TEST_F(Bosses, FesbioBrainSaysDosunOnEveryLandingAndNeverWhileWalking) {
 }
 
 // A jump that meets a ceiling stops rising there, but the bump is no landing:
-// no "Dosun" until the brain comes down on the floor.
+// no "Dosun", and the jump (at jump speed) goes on until the brain comes down
+// on the floor.
 TEST_F(Bosses, FesbioBrainTakesACeilingBumpForNoLanding) {
     ListenForDosun();
     std::vector<std::string> rows = SteppedRoom();
@@ -160,9 +162,14 @@ TEST_F(Bosses, FesbioBrainTakesACeilingBumpForNoLanding) {
             EXPECT_FALSE(brain->wasOnGround);
             EXPECT_EQ(DosunPlays(), before) << "a bump is no landing";
         }
+        if (bumped && !brain->wasOnGround) {
+            EXPECT_EQ(brain->attackState, FesbioBrain::Jump) << "still jumping, frame " << frames;
+            EXPECT_EQ(std::abs(brain->vx), 2.0f) << "at jump speed, frame " << frames;
+        }
     } while (!brain->wasOnGround && frames < 120);
     EXPECT_TRUE(bumped) << "the jump met the ceiling";
     EXPECT_EQ(brain->y, 352.0f) << "back on the floor";
+    EXPECT_EQ(brain->attackState, FesbioBrain::Walk) << "the jump ends on the floor";
     EXPECT_EQ(DosunPlays(), before + 1) << "the one real landing";
 }
 

@@ -1,11 +1,13 @@
 // How the enemy kinds move: walkers at ledges and walls, the hopper's bounce,
-// the patrols, the hover, the homing and the circling fireball.
+// the patrols (walls at head height too), the hover, the homing, the
+// marionette's drift and the circling fireball.
 #include "KindTestSupport.h"
 
 #include "enemy/Brain.h"
 #include "enemy/Death.h"
 #include "enemy/Ghost.h"
 #include "enemy/Guruguru.h"
+#include "enemy/Marionette.h"
 #include "enemy/Mecha.h"
 #include "enemy/Met.h"
 #include "enemy/Monoeye.h"
@@ -236,6 +238,33 @@ TEST_F(KindMotion, DeathAndMechaPatrolBetweenAWallAndTheFloorsEnd) {
     EXPECT_LE(mechaHigh, 256.0f + 1.0f);
 }
 
+// The reaper's body reaches 29 pixels above its position: a stone hanging at
+// head height turns it, though nothing stands in the way of its feet.
+TEST_F(KindMotion, DeathTurnsAtAStoneHangingAtHeadHeight) {
+    Build({
+        "............",
+        ".....#......",
+        "............",
+        ".#.D........",
+        ".#######....",
+    });
+    Death* death = First<Death>();
+    ASSERT_NE(death, nullptr);
+    float highest = death->x;
+    int turns = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const bool facing = death->facing;
+        death->Update();
+        turns += facing != death->facing;
+        highest = std::max(highest, death->x);
+    }
+    EXPECT_GE(turns, 3);
+    // Body top 112 - 29 - 29 = 54, inside the stone's row (32 to 64): its
+    // left face at x 160 holds the body (x + 16) back.
+    EXPECT_LE(highest, 160.0f - 16.0f + 0.01f);
+    EXPECT_GT(highest, 160.0f - 17.0f);
+}
+
 TEST_F(KindMotion, GhostHomesInOnTheHeroine) {
     Build({".."});
     PlayerMary& player = AddPlayer(100.0f, 300.0f);
@@ -249,6 +278,33 @@ TEST_F(KindMotion, GhostHomesInOnTheHeroine) {
     player.MoveTo(500.0f, 300.0f);
     ghost->Update();
     EXPECT_FALSE(ghost->facing);
+}
+
+// The marionette drifts straight at her aim point, 0.3 pixels a frame in any
+// direction: slow enough to outrun, in a line a player can read.
+TEST_F(KindMotion, TheMarionetteDriftsStraightAtTheHeroineAtThreeTenthsOfAPixel) {
+    Build({".."});
+    AddPlayer(100.0f, 432.0f);
+    auto* puppet = app->objects->Add(new Marionette()).get();
+    puppet->SetPosition(400.0f, 100.0f);
+    const float startX = puppet->x;
+    const float startY = puppet->y;
+    for (int frame = 1; frame <= 100; ++frame) {
+        const float x = puppet->x;
+        const float y = puppet->y;
+        puppet->Update();
+        ASSERT_NEAR(std::hypot(puppet->x - x, puppet->y - y), Marionette::Speed, 1e-4f)
+            << "frame " << frame;
+    }
+    const float dx = puppet->x - startX;
+    const float dy = puppet->y - startY;
+    EXPECT_NEAR(std::hypot(dx, dy), 30.0f, 0.01f) << "100 frames";
+    EXPECT_LT(dx, 0.0f) << "towards her, down and to the left";
+    EXPECT_GT(dy, 0.0f);
+    // She stands 300 to the left and 300 lower (her aim point 32 above her
+    // feet): the path runs close to the diagonal.
+    EXPECT_NEAR(dy / -dx, (432.0f - 32.0f - startY) / (startX - 100.0f), 0.05f);
+    EXPECT_TRUE(puppet->facing) << "she is to its left";
 }
 
 TEST_F(KindMotion, TheCirclingFireballKeepsItsCircleWhileTheMapScrolls) {

@@ -177,3 +177,57 @@ TEST_F(KindDrawing, FlameJetsBurnFromTheirNozzleInEveryDirection) {
         EXPECT_EQ(f.flipH, c.flipped);
     }
 }
+
+// Each animated kind shows its second frame from the cell beside (or below)
+// its first, a whole frame along: a frame taken a pixel off shows a sliver of
+// its neighbour at one edge and loses a column at the other.
+TEST_F(KindDrawing, EveryAnimatedKindTakesItsSecondFrameFromTheNextCell) {
+    struct Sheet {
+        const char* texture;
+        const char* file;
+        std::function<std::unique_ptr<EnemyBase>(int animation)> make;
+        int w;
+        int h;
+        bool stacked;
+    };
+    const auto with = [](auto made, int animation) {
+        made->animation = animation;
+        return std::unique_ptr<EnemyBase>(std::move(made));
+    };
+    const Sheet sheets[] = {
+        {"Brain", "brain", [&](int a) { return with(std::make_unique<Brain>(), a); }, 32, 32,
+         false},
+        {"Met", "met", [&](int a) { return with(std::make_unique<Met>(), a); }, 32, 32, false},
+        {"Togezo", "togezo", [&](int a) { return with(std::make_unique<Togezo>(), a); }, 64, 64,
+         false},
+        {"Monoeye", "monoeye", [&](int a) { return with(std::make_unique<Monoeye>(), a); }, 64, 64,
+         false},
+        {"Ghost", "ghost", [&](int a) { return with(std::make_unique<Ghost>(), a); }, 64, 64,
+         false},
+        {"Death", "death", [&](int a) { return with(std::make_unique<Death>(), a); }, 64, 96,
+         false},
+        {"Marionette", "marionette", [&](int a) { return with(std::make_unique<Marionette>(), a); },
+         64, 96, false},
+        {"PataPata", "patapata", [&](int a) { return with(std::make_unique<PataPata>(), a); }, 96,
+         96, false},
+        {"Guruguru", "guruguru", [&](int a) { return with(std::make_unique<Guruguru>(0), a); }, 32,
+         32, false},
+        {"Mecha", "mecha", [&](int a) { return with(std::make_unique<Mecha>(), a); }, 128, 96,
+         true},
+    };
+    for (const Sheet& sheet : sheets) {
+        SCOPED_TRACE(sheet.texture);
+        const std::string file = std::string("gfx/enemy/") + sheet.file + ".tga";
+        DeclareImage(file, sheet.stacked ? sheet.w : sheet.w * 4,
+                     sheet.stacked ? sheet.h * 4 : sheet.h);
+        app->images->Load(sheet.texture, file, false);
+        recorder->ClearDraws();
+        sheet.make(10)->Draw();
+        ASSERT_EQ(recorder->Draws().size(), 1u);
+        const vrels::DrawFacts& f = recorder->Draws()[0].facts;
+        EXPECT_EQ(f.rect[0], sheet.stacked ? 0 : sheet.w);
+        EXPECT_EQ(f.rect[1], sheet.stacked ? sheet.h : 0);
+        EXPECT_EQ(f.rect[2], sheet.stacked ? sheet.w : 2 * sheet.w);
+        EXPECT_EQ(f.rect[3], sheet.stacked ? 2 * sheet.h : sheet.h);
+    }
+}

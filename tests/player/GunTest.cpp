@@ -6,6 +6,7 @@
 #include "player/SkarovBullet.h"
 #include "player/SkarovBulletCase.h"
 #include "world/Effects.h"
+#include "world/Floating.h"
 
 #include <cmath>
 #include <vector>
@@ -120,6 +121,37 @@ TEST_F(GunFixture, BulletsLiveThirtyUpdatesAndLeaveTheScreenAt654) {
     EXPECT_FALSE(slow->removed);
     slow->Update();
     EXPECT_TRUE(slow->removed);
+}
+
+// A swinging platform's box reaches 40 pixels either side of its middle: a
+// bullet stops at whichever end it meets, not somewhere along the plank.
+TEST_F(GunFixture, BulletsStopAtTheEndsOfASwingingPlatform) {
+    auto* plank = app->objects->Add(new Floating()).get();
+    plank->SetPosition(200, 200); // spans x 176 to 256 at y 216
+    struct Shot {
+        float x;
+        float vx;
+        float stopsBefore; // the end it meets, plus one step
+        bool fromLeft;
+    };
+    for (const Shot& s :
+         {Shot{130, 6.0f, 176.0f + 6.0f, true}, Shot{300, -6.0f, 256.0f - 6.0f, false}}) {
+        SCOPED_TRACE(s.fromLeft ? "from the left" : "from the right");
+        const int walls = CountOf<HitWall>();
+        auto* bullet = app->objects->Add(new SkarovBullet(s.x, 216, s.vx, 0.0f, !s.fromLeft)).get();
+        int updates = 0;
+        while (!bullet->removed && updates < 30) {
+            bullet->Update();
+            ++updates;
+        }
+        ASSERT_TRUE(bullet->removed);
+        EXPECT_EQ(CountOf<HitWall>(), walls + 1) << "it hit the plank";
+        if (s.fromLeft) {
+            EXPECT_LT(bullet->x, s.stopsBefore);
+        } else {
+            EXPECT_GT(bullet->x, s.stopsBefore);
+        }
+    }
 }
 
 TEST_F(GunFixture, BulletsStopOnBlocksAndHitTargets) {
