@@ -15,6 +15,12 @@ constexpr double kPad = 5.0;
 constexpr double kHaloWidth = 9.0;
 constexpr double kHaloAlpha = 0.55;
 constexpr double kShadowOffset = 2.0;
+// Every line sits on its own dark, rounded plate edged in the speaker's
+// colour: a text box, so a line reads the same over a face, a lit window or
+// the fight behind it.
+constexpr double kPlateAlpha = 0.72;
+constexpr double kPlateRadius = 5.0;
+constexpr double kPlateEdgeAlpha = 0.6;
 
 artgen::TextStyle LineStyle(const Speaker& speaker) {
     artgen::TextStyle style;
@@ -43,6 +49,24 @@ void PaintHalo(cairo_t* cr, PangoLayout* layout) {
     cairo_fill(cr);
     cairo_pop_group_to_source(cr);
     cairo_paint_with_alpha(cr, kHaloAlpha);
+    cairo_restore(cr);
+}
+
+void PaintPlate(cairo_t* cr, int width, int height, const artgen::Colour& edge) {
+    const double x0 = 0.5, y0 = 0.5, x1 = width - 0.5, y1 = height - 0.5;
+    const double r = kPlateRadius;
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, x1 - r, y0 + r, r, -M_PI / 2, 0);
+    cairo_arc(cr, x1 - r, y1 - r, r, 0, M_PI / 2);
+    cairo_arc(cr, x0 + r, y1 - r, r, M_PI / 2, M_PI);
+    cairo_arc(cr, x0 + r, y0 + r, r, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 0.05, 0.03, 0.09, kPlateAlpha);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgba(cr, edge.r, edge.g, edge.b, kPlateEdgeAlpha);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
     cairo_restore(cr);
 }
 
@@ -77,6 +101,7 @@ std::unique_ptr<artgen::Canvas> RenderLine(const Line& line, const Speaker& spea
     pango_layout_set_width(final.get(), static_cast<int>(wrapWidth * PANGO_SCALE));
     pango_layout_set_wrap(final.get(), PANGO_WRAP_WORD);
     cairo_t* cr = canvas->Context();
+    PaintPlate(cr, width, height, speaker.fill);
     cairo_save(cr);
     cairo_translate(cr, kPad - double(logical.x) / PANGO_SCALE, kPad);
     PaintHalo(cr, final.get());

@@ -60,6 +60,13 @@ TEST(StoryPictures, EveryScriptedLineExistsAndFitsTheReadingBand) {
         // it: every letter is ringed by near-black pixels.
         EXPECT_GE(Contrast(ink.fillLuminance, 0.02), 7.0);
         EXPECT_GT(ink.dark, ink.light / 3) << "the outline is missing";
+        // Each line sits on its own dark box with rounded corners: the pad
+        // left of the text is a dim, mostly opaque plate wherever a face or
+        // the fight shows behind it, and the very corner stays clear.
+        const int midY = image.height / 2;
+        EXPECT_GE(image.At(3, midY, 3), 150) << "no plate behind the line";
+        EXPECT_LT(image.At(3, midY, 0) + image.At(3, midY, 1) + image.At(3, midY, 2), 3 * 64);
+        EXPECT_LT(image.At(0, 0, 3), 64) << "the plate's corners are rounded";
     }
 }
 
