@@ -1141,10 +1141,11 @@ TRIAL_LOOK = Theme("chalk", 0, 0, fill=chalk_fill, top=chalk_top, bottom=chalk_b
 # leaves. Built masonry, so it reads as a wall in the town, the theatre and
 # the charnel house alike; a few mortar seams glow with the world's embers.
 def embers_fill():
-    s = blocks_fill("#24120e", "#4c241c", "#321612", "#7a3c2c", ((0, 8, [12, 28]), (8, 8, [4, 20]), (16, 8, [12, 28]),
+    s = blocks_fill("#22140f", "#46261e", "#301812", "#704032", ((0, 8, [12, 28]), (8, 8, [4, 20]), (16, 8, [12, 28]),
                                                                  (24, 8, [4, 20])), 2)
-    for (x0, y0), (x1, y1) in (((12, 7.5), (20, 7.5)), ((20, 23.5), (26, 23.5))):
-        s += line([(x0, y0), (x1, y1)], "#ff7a2a", 2.4, opacity=0.35) + line([(x0, y0), (x1, y1)], "#ffb45a", 0.9)
+    # one short seam of embers per tile, dim, so a deep wall glows faintly
+    # rather than repeating a bright dash
+    s += line([(21, 23.5), (25, 23.5)], "#ff7a2a", 2.2, opacity=0.25) + line([(21, 23.5), (25, 23.5)], "#e08a4a", 0.8)
     return s
 
 
@@ -1359,7 +1360,7 @@ def flake(x, y, r, col="#eef4ff"):
 # Each world's haze: its colour and strength over the backdrop. Strong enough
 # to turn the night forest's blue to the world's own, faint enough that the
 # backdrop's shapes and everything in front still read.
-HAZE_TINT = {"embers": ("#c8501e", 0.3), "slate": ("#4a8a56", 0.28), "frost": ("#3a8098", 0.26),
+HAZE_TINT = {"embers": ("#9a4a34", 0.26), "slate": ("#4a8a56", 0.28), "frost": ("#3a8098", 0.26),
              "chalk": ("#706650", 0.24), "gilded": ("#8a6420", 0.24)}
 
 
