@@ -15,7 +15,7 @@ rev=${1:-HEAD}
 [ $# -gt 0 ] && shift
 
 scratch=$(mktemp -d /tmp/vrels-traces-XXXXXX)
-trap 'rm -rf "$scratch"' EXIT
+[ -n "$KEEP_SCRATCH" ] || trap 'rm -rf "$scratch"' EXIT
 
 # A game folder whose map/ holds the compiled maps of $2 (a folder of sources).
 game_with_maps() {
@@ -49,7 +49,11 @@ run_case() {
         cp "$3" "$folder/replay/"
         frames=$(($(wc -c <"$3") + 1800))
         "$BUILD_DIR/bin/vrels-run" --dir "$folder" --scene "$scene" --demo \
-            --frames "$frames" --trace "$folder/trace.jsonl" >/dev/null
+            --frames "$frames" --trace "$folder/demo.jsonl" >/dev/null
+        # Back at the title the game picks its next demo at random: compare
+        # the stage's own frames only.
+        awk -v scene="\"scene\":\"$scene\"" 'index($0, scene) { seen = 1; print; next }
+            seen { exit } { print }' "$folder/demo.jsonl" >"$folder/trace.jsonl"
         ;;
     *)
         frames=$(($(last_frame "$3") + 420))

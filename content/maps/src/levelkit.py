@@ -183,8 +183,8 @@ TILE_NAMES = {
     (1, 4): "inner corner, surface at its top-left", (2, 4): "inner corner, surface at its top-right",
 }
 
-# Set-in pieces: scenery that takes the place of the solid fill deep inside a
-# mass of ground, so that long walls and floors read as architecture. Each
+# Set-in pieces: scenery pictures that solid blocks deep inside a mass of
+# ground show instead of the fill, so that long walls and floors read as architecture. Each
 # stage kind has pieces to take in turn, each a list of (column, row, code)
 # from its top-left cell. Forest soil has none: it is earth, not masonry.
 SET_IN_PIECES = {
@@ -231,7 +231,7 @@ class Stage:
         self.chips = [[0] * width for _ in range(height)]    # active chips that are not terrain
         self.scenery = [[0] * width for _ in range(height)]
         self.objects = [[0] * width for _ in range(height)]  # items/enemies over scenery
-        self.set_in = {}    # (x, y) -> scenery drawn instead of a deep solid cell's fill
+        self.set_in = set()  # deep solid cells whose block shows a set-in piece
         self.notes = []
         self.x = 0          # the layout cursor: next free column
         self.top = ground   # surface row under the cursor
@@ -348,8 +348,11 @@ class Stage:
     def set_in_scenery(self, variants=None):
         """Sets the kind's pieces into the deep inside of solid masses, one every
         SET_IN_SPACING columns, in the middle of each run of deep rows tall
-        enough for it (one every SET_IN_SPACING_ROWS rows in a tall run). The cells stay solid for the tiles around them; only
-        their picture changes. `variants` maps a piece's codes to the copies
+        enough for it (one every SET_IN_SPACING_ROWS rows in a tall run).
+        Each cell stays a solid block, so the tiles around it and the stage's
+        objects stay as they were: the map gives the block the piece's code
+        in its objects layer, over an empty chip, so the block shows the piece
+        instead of the fill. `variants` maps a piece's codes to the copies
         drawn over the world's haze."""
         pieces = SET_IN_PIECES.get(self.kind)
         if not pieces:
@@ -371,7 +374,8 @@ class Stage:
                 first = run[0] + (len(run) - h - (count - 1) * SET_IN_SPACING_ROWS) // 2
                 for top in range(first, first + count * SET_IN_SPACING_ROWS, SET_IN_SPACING_ROWS):
                     for dx, dy, code in piece:
-                        self.set_in[(x + dx, top + dy)] = variants.get(code, code)
+                        self.set_in.add((x + dx, top + dy))
+                        self.objects[top + dy][x + dx] = variants.get(code, code)
                 placed = True
             if placed:
                 turn += 1
@@ -421,7 +425,7 @@ class Stage:
                 if self.chips[y][x]:
                     grid[y][x] = self.chips[y][x]
                 elif (x, y) in self.set_in:
-                    grid[y][x] = self.set_in[(x, y)]
+                    grid[y][x] = 0  # the block is its object code, with the piece's picture
                 elif self.solid[y][x]:
                     grid[y][x] = tiles[self.tile_at(x, y)]
                 else:
