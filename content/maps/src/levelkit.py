@@ -184,9 +184,10 @@ TILE_NAMES = {
 }
 
 # Set-in pieces: scenery pictures that solid blocks deep inside a mass of
-# ground show instead of the fill, so that long walls and floors read as architecture. Each
-# stage kind has pieces to take in turn, each a list of (column, row, code)
-# from its top-left cell. Forest soil has none: it is earth, not masonry.
+# ground show instead of the fill, so that long walls and floors read as
+# architecture. Each stage kind has pieces to take in turn, each a list of
+# (column, row, code) from its top-left cell. Forest soil has none: it is
+# earth, not masonry.
 SET_IN_PIECES = {
     "roofs": [[(0, 0, 114), (1, 0, 214)], [(0, 0, 214), (1, 0, 114)]],            # windows
     "mansion": [[(0, 0, 17), (0, 1, 18), (1, 0, 17), (1, 1, 18)],                 # arched windows
@@ -196,9 +197,9 @@ SET_IN_PIECES = {
               [(0, 0, 423), (1, 0, 523), (0, 1, 424), (1, 1, 524)]],              # clock face
     "throne": [[(0, 0, 226), (1, 0, 326), (0, 1, 227), (1, 1, 327)]],             # stained glass
 }
-# Columns from one set-in piece to the next, and how far every cell of a piece
-# stays from anything that is not plain solid ground: no one can ever reach,
-# see the back of or touch such a cell, so play cannot change.
+# Columns (and, in a tall mass, rows) from one set-in piece to the next, and
+# how far every cell of a piece stays from anything that is not plain solid
+# ground, so that nothing in play ever comes near it.
 SET_IN_SPACING = 24
 SET_IN_SPACING_ROWS = 8
 SET_IN_MARGIN = 2
