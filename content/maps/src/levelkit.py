@@ -183,8 +183,40 @@ TILE_NAMES = {
     (1, 4): "inner corner, surface at its top-left", (2, 4): "inner corner, surface at its top-right",
 }
 
+# Set-in pieces: scenery pictures that solid blocks deep inside a mass of
+# ground show instead of the fill, so that long walls and floors read as
+# architecture. Each stage kind has pieces to take in turn, each a list of
+# (column, row, code) from its top-left cell. Forest soil has none: it is
+# earth, not masonry.
+SET_IN_PIECES = {
+    "roofs": [[(0, 0, 114), (1, 0, 214)], [(0, 0, 214), (1, 0, 114)]],            # windows
+    "mansion": [[(0, 0, 17), (0, 1, 18), (1, 0, 17), (1, 1, 18)],                 # arched windows
+                [(0, 0, 517), (0, 1, 518)]],                                      # a bookshelf
+    "catacombs": [[(0, 0, 221), (1, 0, 221)], [(0, 0, 21), (1, 0, 121)]],         # niches, archway
+    "clock": [[(0, 0, 623), (1, 0, 723), (0, 1, 624), (1, 1, 724)],               # round window
+              [(0, 0, 423), (1, 0, 523), (0, 1, 424), (1, 1, 524)]],              # clock face
+    "throne": [[(0, 0, 226), (1, 0, 326), (0, 1, 227), (1, 1, 327)]],             # stained glass
+}
+# Columns (and, in a tall mass, rows) from one set-in piece to the next, and
+# how far every cell of a piece stays from anything that is not plain solid
+# ground, so that nothing in play ever comes near it.
+SET_IN_SPACING = 24
+SET_IN_SPACING_ROWS = 8
+SET_IN_MARGIN = 2
+
 # Keys left for scenery, in the order they are handed out.
 SCENERY_KEYS = "wWtTiIqQpPMJfFuUcEHAOZyVsEQ:;',`\"&?$%*ABHVZ"
+
+
+def runs(values):
+    """Sorted integers cut into runs of consecutive ones: [1, 2, 3, 7, 8] -> [[1, 2, 3], [7, 8]]."""
+    out = []
+    for v in values:
+        if out and v == out[-1][-1] + 1:
+            out[-1].append(v)
+        else:
+            out.append([v])
+    return out
 
 
 class Stage:
@@ -200,6 +232,7 @@ class Stage:
         self.chips = [[0] * width for _ in range(height)]    # active chips that are not terrain
         self.scenery = [[0] * width for _ in range(height)]
         self.objects = [[0] * width for _ in range(height)]  # items/enemies over scenery
+        self.set_in = set()  # deep solid cells whose block shows a set-in piece
         self.notes = []
         self.x = 0          # the layout cursor: next free column
         self.top = ground   # surface row under the cursor
@@ -304,6 +337,53 @@ class Stage:
             for row in grid:
                 del row[width:]
 
+    def deep(self, x, y):
+        """Whether every cell within SET_IN_MARGIN of (x, y), diagonals included,
+        lies inside the map and is plain solid ground (no chip, no object)."""
+        m = SET_IN_MARGIN
+        if not (m <= x < self.width - m and m <= y < self.height - m):
+            return False
+        return all(self.solid[cy][cx] and not self.chips[cy][cx] and not self.objects[cy][cx]
+                   for cy in range(y - m, y + m + 1) for cx in range(x - m, x + m + 1))
+
+    def set_in_scenery(self, variants=None):
+        """Sets the kind's pieces into the deep inside of solid masses, one every
+        SET_IN_SPACING columns, in the middle of each run of deep rows tall
+        enough for it (one every SET_IN_SPACING_ROWS rows in a tall run).
+        Each cell stays a solid block, so the tiles around it and the stage's
+        objects stay as they were: the map gives the block the piece's code
+        in its objects layer, over an empty chip, so the block shows the piece
+        instead of the fill. `variants` maps a piece's codes to the copies
+        drawn over the world's haze."""
+        pieces = SET_IN_PIECES.get(self.kind)
+        if not pieces:
+            return
+        variants = variants or {}
+        turn = 0
+        x = 0
+        while x < self.width:
+            piece = pieces[turn % len(pieces)]
+            w = 1 + max(dx for dx, _, _ in piece)
+            h = 1 + max(dy for _, dy, _ in piece)
+            rows = [y for y in range(self.height) if all(self.deep(x + dx, y) for dx in range(w))]
+            placed = False
+            for run in runs(rows):
+                if len(run) < h:
+                    continue
+                # Tall runs take a piece every SET_IN_SPACING_ROWS rows, centred.
+                count = 1 + (len(run) - h) // SET_IN_SPACING_ROWS
+                first = run[0] + (len(run) - h - (count - 1) * SET_IN_SPACING_ROWS) // 2
+                for top in range(first, first + count * SET_IN_SPACING_ROWS, SET_IN_SPACING_ROWS):
+                    for dx, dy, code in piece:
+                        self.set_in.add((x + dx, top + dy))
+                        self.objects[top + dy][x + dx] = variants.get(code, code)
+                placed = True
+            if placed:
+                turn += 1
+                x += SET_IN_SPACING
+            else:
+                x += 1
+
     def note(self, text):
         self.notes.append(text)
 
@@ -345,6 +425,8 @@ class Stage:
             for x in range(self.width):
                 if self.chips[y][x]:
                     grid[y][x] = self.chips[y][x]
+                elif (x, y) in self.set_in:
+                    grid[y][x] = 0  # the block is its object code, with the piece's picture
                 elif self.solid[y][x]:
                     grid[y][x] = tiles[self.tile_at(x, y)]
                 else:

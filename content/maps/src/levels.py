@@ -4186,6 +4186,7 @@ def main():
     for make in STAGES:
         s = make()
         world_haze(s)
+        s.set_in_scenery(HAZED_VARIANTS.get(s.theme["look"]))
         s.write(os.path.join(out, s.name + ".map"), SCENERY_NAMES)
         print(f"{s.name}: {s.width} x {s.height} (planned {s.planned})")
 
