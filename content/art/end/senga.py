@@ -81,13 +81,13 @@ class Ink:
     """How one figure's colours and widths turn into light: dark outline ink
     becomes the tint, fills a dim glow of their own hue lifted towards it."""
 
-    def __init__(self, tint, scale, thick, ink_fill=0.13, ink_stroke=0.3):
+    def __init__(self, tint, scale, thick, ink_fill=0.13, ink_stroke=0.3, glow=0.17):
         self.tint, self.scale, self.thick = tint, scale, thick
-        self.ink_fill, self.ink_stroke = ink_fill, ink_stroke
+        self.ink_fill, self.ink_stroke, self.glow = ink_fill, ink_stroke, glow
 
     def soft(self, c):
         a, t = rgb(c), rgb(self.tint)
-        return hexc([0.17 * x + 0.07 * y for x, y in zip(a, t)])
+        return hexc([self.glow * x + 0.07 * y for x, y in zip(a, t)])
 
     def dim(self):
         return hexc([0.6 * y for y in rgb(self.tint)])
@@ -303,18 +303,24 @@ def build():
     # 3. Doctor Tallow, maker of monsters, and one of his walking brains.
     tallow = Ink(TALLOW, 0.5, 2.0)
     parts.append(bust(src, "tallow", [], tallow, 0, 1235))
+    parts.append(ground(src, 162, 1463, 44, MONSTER))
     brain = Ink(MONSTER, 2.0, 1.4)
     parts.append(placed(src.sprite(lambda d: enemies.brain(d, 1), brain), 128, 1400, 2.0))
 
     # 4. Lady Hesper, turned to porcelain, kept on a high shelf; her son
     #    Gilwyn below, who will look after her.
-    hesper = Ink(HESPER, 0.75, 1.4)
-    parts.append(placed(src.sprite(lambda d: bosses.marfes(d, 0), hesper), 2, 868, 0.75))
+    # Her porcelain glows paler than the rest; the knife her sprite throws
+    # is left out.
+    hesper = Ink(HESPER, 0.75, 1.4, glow=0.3)
+    doc.defs.append('<clipPath id="dollonly"><rect x="0" y="0" width="96" height="160"/></clipPath>')
+    parts.append(placed('<g clip-path="url(#dollonly)">%s</g>' % src.sprite(lambda d: bosses.marfes(d, 0), hesper),
+                        2, 868, 0.75))
     parts.append(shelf(4, 96, 980, HESPER))
     gil = Ink(GIL, 0.36, 2.0)
-    parts.append(bust(src, "gil", ["back", "e0", "front"], gil, 8, 1000))
+    parts.append(bust(src, "gil", ["back", "e0", "front"], gil, 8, 1014))
 
     # 5. A rat of Quillaby Manor.
+    parts.append(ground(src, 36, 826, 34, VREL))
     parts.append(placed(rat(VREL, Ink(VREL, 1, 1).soft("#8a7a8a"), 0.8), 2, 775, 0.8))
 
     doc.add("\n".join(parts))
