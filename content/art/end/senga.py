@@ -10,13 +10,15 @@ portraits, so the people and monsters keep the proportions the player knows.
 The picture scrolls down, so it is seen from the bottom up. Relative to the
 screen the credits and this picture pass each other one pixel a frame, and
 the backdrop's clock face drifts left across the screen meanwhile: ink may
-only go where neither ever is (`free_width`). That leaves a widening wedge on
-the left, from a sliver at row 700 to 345 pixels from row 1900 down, and the
-vignettes are laid out down that wedge, one or two on screen at a time:
+only go where neither ever is. That leaves a widening wedge on the left: ink
+may reach x = 55 + (row - 700) / 4, up to 345 from row 1900 down, and none
+above row 700, where the closing words and the clock's path meet. The
+vignettes are laid out down that wedge, one or two on screen at a time
+(`EndingPictures` in tests/content/story checks every frame of the roll):
 
   rows 1985-2290  Vrel, with Lord Quillaby's ghost at her shoulder
   rows 1560-1900  the monsters she cleared out of the manor
-  rows 1200-1480  Doctor Tallow with his brain in a jar and a walking brain
+  rows 1200-1480  Doctor Tallow with his brain in a jar, and Cerebella
   rows  880-1160  Lady Hesper, a porcelain doll on a high shelf, and Gilwyn
   rows  740-850   a rat of Quillaby Manor, who was never the problem
 
@@ -35,7 +37,7 @@ import svgkit  # noqa: E402
 import mary  # noqa: E402
 import enemies  # noqa: E402
 import bosses  # noqa: E402
-from svgkit import Doc, f, smooth_d, ellipse_d, circle_d, poly_d  # noqa: E402
+from svgkit import Doc, f, smooth_d, ellipse_d, circle_d  # noqa: E402
 
 SVG_NS = "http://www.w3.org/2000/svg"
 ET.register_namespace("", SVG_NS)
@@ -52,13 +54,6 @@ TALLOW = "#cdf590"
 HESPER = "#d4b0ff"
 GIL = "#ffdc9c"
 MONSTER = TALLOW
-
-
-def free_width(row):
-    """How far right ink may reach in a picture row: left of the clock face's
-    path (its gold ring, with a little air) and of every credit line that
-    ever meets the row. Rows above 700 meet the closing words and the clock."""
-    return min(345.0, 55.0 + 0.25 * (row - 700))
 
 
 def rgb(c):
@@ -99,16 +94,32 @@ class Ink:
 HEX = re.compile(r"^#[0-9a-fA-F]{3}([0-9a-fA-F]{3})?$")
 
 
-def restyle(root, ink):
-    """Turns a figure drawn in full colour into glowing line, in place."""
+def cutters(root):
+    """Elements inside masks and clip paths: they only cut, so their colours
+    stay as drawn."""
+    inside = set()
     for el in root.iter():
-        tag = el.tag.split("}")[-1]
-        if tag in ("mask", "clipPath"):
+        if el.tag.split("}")[-1] in ("mask", "clipPath"):
+            inside.update(id(k) for k in el.iter())
+    return inside
+
+
+def restyle(root, ink):
+    """Turns a figure drawn in full colour into glowing line, in place. The
+    original stroke colours and widths are kept in `_was` attributes for
+    `outline_pairs`."""
+    keep = cutters(root)
+    for el in root.iter():
+        if id(el) in keep:
             continue
         el.attrib.pop("filter", None)
+        if el.get("stroke-width"):
+            el.set("_was_w", el.get("stroke-width"))
+            el.set("_was_stroke", el.get("stroke", ""))
         fill = el.get("fill")
         if fill and HEX.match(fill):
             el.set("fill", ink.tint if lum(fill) < ink.ink_fill else ink.soft(fill))
+        # white and black stops belong to fading masks, not to colours
         sc = el.get("stop-color")
         if sc and HEX.match(sc) and sc.lower() not in ("#ffffff", "#fff", "#000000", "#000"):
             el.set("stop-color", ink.soft(sc))
@@ -125,58 +136,53 @@ def restyle(root, ink):
                 el.set("stroke-width", f(DETAIL_PX / ink.scale))
         elif w and stroke != "none":
             el.set("stroke-width", f(ink.line_w(float(w))))
-    # the mask and clip contents keep their colours: they only cut
-    for el in root.iter():
-        if el.tag.split("}")[-1] in ("mask", "clipPath"):
-            continue
 
 
 def outline_pairs(root, ink):
     """The sprites draw a limb or a strap as a wide dark line under a
     narrower coloured one along the same points: keep the dark one just a
-    line's width wider on each side, so it reads as the limb's outline."""
+    line's width wider on each side, so it reads as the limb's outline, and
+    the coloured one a soft fill even when its colour was dark enough to
+    count as ink."""
     for parent in root.iter():
         kids = list(parent)
         for under, over in zip(kids, kids[1:]):
             if (under.get("points") and under.get("points") == over.get("points")
-                    and under.get("stroke") and over.get("stroke-width") and under.get("stroke-width")):
-                wo = float(over.get("_orig_w", over.get("stroke-width")))
+                    and under.get("_was_w") and over.get("_was_w")):
+                wo = float(over.get("_was_w"))
                 under.set("stroke-width", f(wo + 2 * LINE_PX / ink.scale))
-                if over.get("stroke") == ink.tint:
-                    over.set("stroke", ink.soft("#5c5494"))
-                    over.set("stroke-width", f(wo))
+                over.set("stroke-width", f(wo))
+                if HEX.match(over.get("_was_stroke")):
+                    over.set("stroke", ink.soft(over.get("_was_stroke")))
 
 
-def remember_widths(root):
+def forget(root):
     for el in root.iter():
-        if el.get("stroke-width"):
-            el.set("_orig_w", el.get("stroke-width"))
-
-
-def forget_widths(root):
-    for el in root.iter():
-        el.attrib.pop("_orig_w", None)
+        el.attrib.pop("_was_w", None)
+        el.attrib.pop("_was_stroke", None)
 
 
 def parse(fragment):
     return ET.fromstring('<g xmlns="%s">%s</g>' % (SVG_NS, fragment))
 
 
+def text_of(el):
+    """An element as SVG text for the body of senga.svg, whose root already
+    declares the namespace."""
+    return ET.tostring(el, encoding="unicode").replace(' xmlns="%s"' % SVG_NS, "")
+
+
 def glow(fragment, ink):
     """A sprite fragment (SVG text in sprite units) as glowing line."""
     root = parse(fragment)
-    remember_widths(root)
     restyle(root, ink)
     outline_pairs(root, ink)
-    forget_widths(root)
-    return "".join(ET.tostring(k, encoding="unicode") for k in root)
+    forget(root)
+    return "".join(text_of(k) for k in root)
 
 
-def placed(content, x, y, scale, flip_w=None):
-    t = "translate(%s,%s) scale(%s)" % (f(x), f(y), f(scale))
-    if flip_w is not None:
-        t = "translate(%s,%s) scale(%s,%s)" % (f(x + flip_w * scale), f(y), f(-scale), f(scale))
-    return '<g transform="%s">%s</g>' % (t, content)
+def placed(content, x, y, scale):
+    return '<g transform="translate(%s,%s) scale(%s)">%s</g>' % (f(x), f(y), f(scale), content)
 
 
 class Sources:
@@ -196,29 +202,25 @@ class Sources:
         return glow(body, ink)
 
     def portrait(self, name, groups, ink):
-        """Groups of a conversation portrait (whole figure if groups is
-        empty), ids prefixed so two portraits never share one."""
+        """Groups of a conversation portrait in the order the portrait draws
+        them (the whole figure if groups is empty), ids prefixed so two
+        portraits never share one."""
         text = open(os.path.join(ART, "adv", name + ".svg")).read()
         prefix = self.doc.uid("p" + name) + "-"
         text = re.sub(r'id="([^"]+)"', lambda m: 'id="%s%s"' % (prefix, m.group(1)), text)
         text = re.sub(r'url\(#([^)]+)\)', lambda m: "url(#%s%s)" % (prefix, m.group(1)), text)
         root = ET.fromstring(text)
-        remember_widths(root)
         restyle(root, ink)
-        forget_widths(root)
+        forget(root)
         out = []
         for el in root:
             tag = el.tag.split("}")[-1]
+            name_of = (el.get("id") or "")[len(prefix):]
             if tag == "defs":
-                self.doc.defs.extend(ET.tostring(k, encoding="unicode") for k in el)
-            elif tag == "g" and (not groups or (el.get("id") or "")[len(prefix):] in groups):
-                out.append((groups.index(el.get("id")[len(prefix):]) if groups else 0,
-                            ET.tostring(el, encoding="unicode")))
-            elif tag not in ("g", "style", "title", "desc") or not groups:
-                if tag not in ("style", "title", "desc"):
-                    out.append((-1, ET.tostring(el, encoding="unicode")))
-        out.sort(key=lambda p: p[0])
-        return "".join(s for _, s in out)
+                self.doc.defs.extend(text_of(k) for k in el)
+            elif tag not in ("style", "title", "desc") and (not groups or (tag == "g" and name_of in groups)):
+                out.append(text_of(el))
+        return "".join(out)
 
 
 def bust(src, name, groups, ink, x, y):
@@ -300,12 +302,12 @@ def build():
     mon4 = Ink(MONSTER, 2.4, 1.4)
     parts.append(placed(src.sprite(lambda d: enemies.met(d, 0), mon4), 250, 1822, 2.4))
 
-    # 3. Doctor Tallow, maker of monsters, and one of his walking brains.
+    # 3. Doctor Tallow, maker of monsters, and Cerebella, his giant brain.
     tallow = Ink(TALLOW, 0.5, 2.0)
     parts.append(bust(src, "tallow", [], tallow, 0, 1235))
-    parts.append(ground(src, 162, 1463, 44, MONSTER))
-    brain = Ink(MONSTER, 2.0, 1.4)
-    parts.append(placed(src.sprite(lambda d: enemies.brain(d, 1), brain), 128, 1400, 2.0))
+    parts.append(ground(src, 170, 1464, 56, MONSTER))
+    brain = Ink(MONSTER, 1.0, 2.0)
+    parts.append(placed(src.sprite(lambda d: bosses.fesbio_brain(d, 0), brain), 118, 1385, 1.0))
 
     # 4. Lady Hesper, turned to porcelain, kept on a high shelf; her son
     #    Gilwyn below, who will look after her.
