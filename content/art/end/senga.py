@@ -271,9 +271,9 @@ def shelf(x0, x1, y, ink_line):
     s += '<path d="M%s,%s L%s,%s L%s,%s L%s,%s Z"/>' % (f(x0), f(y), f(x1), f(y), f(x1), f(y + 7), f(x0), f(y + 7))
     s += "</g>"
     s += '<g fill="none" stroke="%s" stroke-width="%s" stroke-linecap="round">' % (ink_line, f(DETAIL_PX))
-    for bx in (x0 + 14, x1 - 14):
-        s += '<path d="M%s,%s L%s,%s L%s,%s"/>' % (f(bx), f(y + 7), f(bx), f(y + 30), f(bx - 12 if bx < x1 - 20 else bx + 12),
-                                                f(y + 7))
+    # each bracket: an upright under the board and a strut out to its end
+    for bx, out in ((x0 + 14, -12), (x1 - 14, 12)):
+        s += '<path d="M%s,%s L%s,%s L%s,%s"/>' % (f(bx), f(y + 7), f(bx), f(y + 30), f(bx + out), f(y + 7))
     s += "</g>"
     return s
 
