@@ -74,7 +74,13 @@ def lum(c):
 
 class Ink:
     """How one figure's colours and widths turn into light: dark outline ink
-    becomes the tint, fills a dim glow of their own hue lifted towards it."""
+    becomes the tint, fills a dim glow of their own hue lifted towards it.
+
+    scale: the figure's size on the picture per unit of its source, so the
+    lines come out at LINE_PX and DETAIL_PX on screen; thick: the source's
+    contour width (thinner dark strokes are inner details); ink_fill,
+    ink_stroke: the luminance under which a fill or a stroke counts as ink;
+    glow: how much of its own colour a fill keeps."""
 
     def __init__(self, tint, scale, thick, ink_fill=0.13, ink_stroke=0.3, glow=0.17):
         self.tint, self.scale, self.thick = tint, scale, thick
