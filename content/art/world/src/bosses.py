@@ -27,15 +27,19 @@ CLOAK, CLOAK_SH, CLOAK_HL = "#6a1630", "#400c1c", "#a8405e"
 
 # ------------------------------------------------------------ giant brain, 96 x 96
 def fesbio_brain(doc, i):
-    step = [(-6, 6), (6, -6), (0, 0)][i]
+    # walk: a wide contact step with the body sunk, then a passing step with
+    # the back foot lifted and the body up; the big eye darts between them
+    step = [(-9, 9), (5, -3), (0, 0)][i]
+    lift = [(0, 0), (6, 0), (0, 0)][i]
     firing = i == 2
     s = ""
-    for k, dx in enumerate(step):
+    for k, (dx, up) in enumerate(zip(step, lift)):
         x = 36 + k * 24
         col, shd = ("#a04a62", "#702a40") if k == 0 else ("#c8687e", "#8a3a52")
-        s += limb([(x, 64), (x + dx * 0.4, 70), (x + dx, 75)], col, shd, 7, sw=1.6)
-        s += shape(doc, poly_d([(x + dx - 7, 79), (x + dx - 5, 73.5), (x + dx + 6, 73.5), (x + dx + 10, 79)]), "#5a2a3a", None, sw=1.6)
-    bob = [0, -1.5, 1][i] - 4
+        s += limb([(x, 64), (x + dx * 0.4, 70 - up * 0.6), (x + dx, 75 - up)], col, shd, 7, sw=1.6)
+        s += shape(doc, poly_d([(x + dx - 7, 79 - up), (x + dx - 5, 73.5 - up), (x + dx + 6, 73.5 - up), (x + dx + 10, 79 - up)]),
+                   "#5a2a3a", None, sw=1.6)
+    bob = [1.5, -2, 1][i] - 4
     body = smooth_d([(10, 44 + bob), (16, 22 + bob), (32, 12 + bob), (52, 10 + bob), (72, 14 + bob), (86, 28 + bob),
                      (88, 48 + bob), (80, 64 + bob), (60, 72 + bob), (34, 72 + bob), (16, 64 + bob)], True, 0.35)
     s += shape(doc, body, "#ee93a8", "#b65a76", off=(5, 5), hl="#ffd4de", hl_d=ellipse_d(34, 20 + bob, 9, 3.5))
@@ -47,7 +51,7 @@ def fesbio_brain(doc, i):
     s += line([(22, 44 + bob), (30, 42 + bob), (34, 46 + bob)], "#6a3aa0", 1.6)
     s += line([(54, 60 + bob), (60, 56 + bob), (66, 60 + bob)], "#6a3aa0", 1.6)
     # three eyes, the big one in front
-    s += eye(70, 42 + bob, 11, (0.6, 0.15))
+    s += eye(70, 42 + bob, 11, [(0.6, 0.15), (0.3, 0.55), (0.6, 0.15)][i])
     s += eye(56, 30 + bob, 5, (0.7, 0.1))
     s += eye(80, 58 + bob, 4, (0.6, 0.2))
     s += line([(58, 29 + bob), (82, 33 + bob)], OUT, 3)
@@ -327,7 +331,7 @@ def marfes2(doc, i):
 def build():
     # the brain rolls from foot to foot, and rears back with its mouth open to fire
     sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames",
-          motion=[(0, 1.03, 0.97, -3), (-1, 0.97, 1.03, 3), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
+          motion=[(0, 1.05, 0.95, -4), (0, 0.96, 1.04, 4), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
     sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
     # she bobs as she hovers, leans back to wind up a throw and lunges into it
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames",
