@@ -155,9 +155,17 @@ def fesbio_snake(doc, i):
 def marfes(doc, i):
     wave = [0, 3, -3, 1, -1][i]
     s = ""
-    # cloak flowing behind
-    cloak = smooth_d([(50, 40), (38, 60), (30, 100), (22, 136 + wave), (36, 128 - wave), (44, 144 + wave),
-                      (56, 132), (66, 146 - wave), (78, 134 + wave), (86, 142), (90, 110), (82, 64), (74, 40)], True, 0.35)
+    # cloak flowing behind: while she hovers a ripple runs along the hem
+    # from front to back on an even loop of three
+    p = i * 2 * math.pi / 3
+
+    def hem(k, x, y, alt):
+        if i < 3:
+            return (x - 1.5 * math.cos(p - k * 0.9), y + 4.5 * math.sin(p - k * 0.9))
+        return (x, y + alt)
+    cloak = smooth_d([(50, 40), (38, 60), (30, 100), hem(6, 22, 136, wave), hem(5, 36, 128, -wave), hem(4, 44, 144, wave),
+                      hem(3, 56, 132, 0), hem(2, 66, 146, -wave), hem(1, 78, 134, wave), hem(0, 86, 142, 0), (90, 110),
+                      (82, 64), (74, 40)], True, 0.35)
     s += shape(doc, cloak, CLOAK, CLOAK_SH, off=(4, 3), hl=CLOAK_HL, hl_d=ellipse_d(44, 80, 3, 14))
     s += line([(44, 120), (50, 96)], CLOAK_SH, 2) + line([(66, 126), (68, 100)], CLOAK_SH, 2)
     # body and gold trim
@@ -192,7 +200,9 @@ def marfes(doc, i):
         s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
         s += flat(circle_d(84, 81, 3.5), "#f0e8f0", 1.4)
         for k in range(3):
-            a = (i * 0.7 + k * 2.1)
+            # a third of a turn over the three hover frames: one knife moves
+            # on to the next one's place, so the orbit loops without a jump
+            a = i * 2 * math.pi / 9 + k * 2 * math.pi / 3
             kx, ky = 64 + math.cos(a) * 44, 84 + math.sin(a) * 18
             s += '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (f(kx), f(ky), f(-30 + k * 40),
                                                                          flat(poly_d([(-8, -1.5), (6, -1.5), (10, 0), (6, 1.5), (-8, 1.5)]), "#dfe6ee", 1.2))
@@ -335,7 +345,8 @@ def build():
     sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
     # she bobs as she hovers, leans back to wind up a throw and lunges into it
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames",
-          motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, -1.5), (-1.5, 1.0, 1.0, 1.5), (3, 1.0, 0.98, -5),
+          motion=[(-3.5 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 2 * math.cos(k * 2 * math.pi / 3)) for k in range(3)] +
+                 [(3, 1.0, 0.98, -5),
                   (1, 1.02, 0.98, 6)], pivot=(64, 84))
     # the down-beat of her wings lifts the whole body
     sheet("marfes2", 640, 680, 2, marfes2, rim_width=3, motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, 0)],

@@ -170,19 +170,27 @@ def wing(doc, root, ang, span, flip=False, far=False):
 
 
 def patapata(doc, i, float_icon=False):
-    ang = [-1.75, -2.75, 2.55][i]  # wings up, level, down (they beat behind the body)
+    # wings up, level, down (they beat behind the body). The body stretches
+    # under the raised wings and squashes as the down-beat lifts it; the
+    # ears and feet trail the body's rise and fall by a beat
+    ang = [-1.75, -2.75, 2.55][i]
     s = ""
     bob = [2, 0, -2][i]
+    sx, sy = [(0.95, 1.06), (1.0, 1.0), (1.07, 0.93)][i]
+    ear = [(-1, -3), (0, 0), (-2.5, 3)][i]
+    foot = [-2, 0, 1][i]
     s += wing(doc, (46, 42 + bob), ang + 0.35, 36, far=True)
-    s += flat(ellipse_d(44, 67 + bob, 3, 2), "#d89a30", 1.3) + flat(ellipse_d(54, 67 + bob, 3, 2), "#d89a30", 1.3)
-    s += flat(smooth_d([(38, 40 + bob), (36, 30 + bob), (43, 36 + bob)], True, 0.3), "#7a4ab8", 1.5)
-    s += flat(smooth_d([(52, 36 + bob), (57, 28 + bob), (58, 38 + bob)], True, 0.3), "#7a4ab8", 1.5)
-    s += shape(doc, circle_d(48, 50 + bob, 17), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
-               hl_d=ellipse_d(44, 39 + bob, 5, 2.5))
+    for fx in (44, 54):
+        s += flat(ellipse_d(fx - foot * 0.4, 67 + bob + foot, 3, 2), "#d89a30", 1.3)
+    s += flat(smooth_d([(38, 40 + bob), (36 + ear[0], 30 + bob + ear[1]), (43, 36 + bob)], True, 0.3), "#7a4ab8", 1.5)
+    s += flat(smooth_d([(52, 36 + bob), (57 + ear[0], 28 + bob + ear[1]), (58, 38 + bob)], True, 0.3), "#7a4ab8", 1.5)
+    s += shape(doc, ellipse_d(48, 50 + bob, 17 * sx, 17 * sy), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
+               hl_d=ellipse_d(44, 50 + bob - 11 * sy, 5, 2.5))
     s += wing(doc, (40, 46 + bob), ang, 40)
     s += eye(57, 48 + bob, 5, (0.6, 0.1), iris="#30b060")
     s += eye(48, 47 + bob, 4, (0.7, 0.1), iris="#30b060")
-    s += flat(smooth_d([(50, 57 + bob), (62, 56 + bob), (58, 61 + bob)], True, 0.3), "#3a1450", 1.2)
+    gape = [0, 2.5, 1][i]
+    s += flat(smooth_d([(50, 57 + bob), (62, 56 + bob), (58, 61 + bob + gape)], True, 0.3), "#3a1450", 1.2)
     s += flat(poly_d([(52, 57 + bob), (54, 57 + bob), (53, 59.5 + bob)]), "#ffffff")
     return s
 
@@ -321,7 +329,7 @@ def marionette(doc, i):
 
 
 # ------------------------------------------------------------ projectiles and hazards
-def fireball(doc, i=0, size=32, swirl=0.0):
+def fireball(doc, i=0, size=32, swirl=0.0, core=1.0):
     c = size / 2
     r = size * 0.44
     s = flat(circle_d(c, c, r), radial(doc, [(0, FIRE_HOT, 1), (0.7, FIRE, 1), (1, FIRE_OUT, 1)]))
@@ -331,8 +339,8 @@ def fireball(doc, i=0, size=32, swirl=0.0):
         rr = r * (1.0 if k % 2 == 0 else 0.78)
         tail.append((c + math.cos(a) * rr, c + math.sin(a) * rr))
     s = flat(poly_d(tail), FIRE, 1.6, FIRE_OUT)
-    s += flat(circle_d(c, c, r * 0.62), FIRE_HOT)
-    s += flat(circle_d(c - r * 0.15, c - r * 0.15, r * 0.32), FIRE_CORE)
+    s += flat(circle_d(c, c, r * 0.62 * core), FIRE_HOT)
+    s += flat(circle_d(c - r * 0.15, c - r * 0.15, r * 0.32 * core), FIRE_CORE)
     return s
 
 
@@ -370,8 +378,9 @@ def burner(doc, i):
 
 def guruguru(doc, i):
     # the twelve-point flame repeats every 60 degrees: three even steps
-    # through that make a loop that turns without a jump
-    return fireball(doc, 0, 32, swirl=i * math.pi / 9)
+    # through that make a loop that turns without a jump; the hot heart
+    # throbs as it turns
+    return fireball(doc, 0, 32, swirl=i * math.pi / 9, core=[1.0, 0.8, 1.18][i])
 
 
 # ------------------------------------------------------------ sheets
