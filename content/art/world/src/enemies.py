@@ -370,7 +370,7 @@ def burner(doc, i):
         x = 20 + k * 12 + i * 4
         s += flat(circle_d(x % (L - 6) + 6, 7 + (k * 9 + i * 5) % 18, 1.3), FIRE_HOT)
     # a tongue of flame tearing off the tip, drifting out and shrinking
-    tx, ty, tr = [(50, 10, 3.2), (60, 22, 2.4), (63, 15, 1.6)][i]
+    tx, ty, tr = [(52, 9, 3), (57, 22, 2.4), (60, 15, 1.5)][i]
     s += flat(smooth_d([(tx - tr * 1.8, ty), (tx, ty - tr), (tx + tr * 1.4, ty), (tx, ty + tr)], True, 0.4),
               FIRE_HOT, 1.2, FIRE_OUT)
     return s
