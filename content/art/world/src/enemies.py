@@ -20,19 +20,22 @@ def eye(cx, cy, r, look=(0.4, 0), white="#fffaf0", iris="#d0202a", glint=True):
 
 # ------------------------------------------------------------ small walkers
 def brain(doc, i):
-    step = [(-2, 2), (0, 0), (2, -2)][i]
+    # contact, passing, contact: the legs stride wide with the body down,
+    # then one foot swings through lifted under a raised body
+    feet = [((6, 29.5), (25, 29.5)), ((14, 29.5), (19, 26)), ((23, 29.5), (8, 29.5))][i]
+    bob = [0.5, -1, 0.5][i]
     s = ""
-    for k, (x, dx) in enumerate(((12, step[0]), (20, step[1]))):
-        s += limb([(x, 20), (x + dx * 0.5, 25), (x + dx, 29.5)], "#c8687e" if k else "#a04a62", "#803048", 2.6, sw=1.1)
-        s += flat(ellipse_d(x + dx + 1.2, 30, 2.4, 1.3), OUT)
-    bob = [0, -0.8, 0][i]
+    for k, (x, (fx, fy)) in enumerate(zip((12, 20), feet)):
+        knee = ((x + fx) / 2 + 1.5, (20 + bob + fy) / 2)
+        s += limb([(x, 20 + bob), knee, (fx, fy)], "#c8687e" if k else "#a04a62", "#803048", 2.6, sw=1.1)
+        s += flat(ellipse_d(fx + 1.2, fy + 0.5, 2.4, 1.3), OUT)
     body = smooth_d([(4, 14 + bob), (7, 6 + bob), (14, 3 + bob), (22, 4 + bob), (28, 9 + bob), (28.5, 17 + bob),
                      (22, 22 + bob), (10, 22 + bob), (5, 19 + bob)], True, 0.35)
     s += shape(doc, body, "#ee93a8", "#b65a76", off=(2, 2.2), hl="#ffd0da", hl_d=ellipse_d(11, 7 + bob, 3, 1.3))
     for pts in ([(8, 10), (11, 8), (10, 13), (14, 12)], [(15, 6), (17, 9), (15, 12), (18, 15)],
                 [(6, 16), (10, 17), (13, 15)], [(20, 6), (23, 8), (21, 11)]):
         s += line([(x, y + bob) for x, y in pts], "#a04a62", 1.1)
-    s += eye(22.5, 14 + bob, 3.8, (0.6, 0.1))
+    s += eye(22.5, 14 + bob, 3.8, [(0.6, 0.1), (0.6, 0.5), (0.7, -0.2)][i])
     s += line([(19, 9.5 + bob), (26, 11 + bob)], OUT, 1.4)
     return s
 
@@ -439,7 +442,7 @@ def build():
     # and rise on the passing frame, so a three-frame cycle reads as a gait.
     sheet("dummy", 32, 32, [0], dummy, title="Practice target")
     sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames",
-          motion=[(0, 1.07, 0.93, -5), (-1.5, 0.94, 1.07, 0), (0, 1.07, 0.93, 5)], pivot=(16, 30))
+          motion=[(0, 1.07, 0.93, -5), (0, 0.97, 1.02, 0), (0, 1.07, 0.93, 5)], pivot=(16, 30))
     sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames",
           motion=[(0, 1.1, 0.9, -7), (-1.5, 0.93, 1.09, 0), (0, 1.1, 0.9, 7)], pivot=(16, 30))
     sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames",
