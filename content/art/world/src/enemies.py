@@ -451,8 +451,9 @@ def build():
           motion=[(0, 1.0, 1.0, -3), (0, 1.0, 1.0, 0), (-1.5, 1.0, 1.0, 6)], pivot=(32, 60))
     # floaters rise and sink on an even loop of three (no frame is a turning point)
     sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames",
-          motion=[(-2 - 2.5 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 6 * math.cos(k * 2 * math.pi / 3))
-                  for k in range(3)], pivot=(32, 34))
+          motion=[(-2 - 2.5 * math.sin(k * 2 * math.pi / 3), 1 + 0.05 * math.sin(k * 2 * math.pi / 3),
+                   1 - 0.05 * math.sin(k * 2 * math.pi / 3), 6 * math.cos(k * 2 * math.pi / 3)) for k in range(3)],
+          pivot=(32, 34))
     sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames",
           motion=[(0, 0.96, 1.05, -6), (0, 1.0, 1.0, 0), (0, 1.05, 0.95, 6)], pivot=(48, 50))
     sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96",
