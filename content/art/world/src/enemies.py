@@ -348,9 +348,11 @@ def fireball(doc, i=0, size=32, swirl=0.0, core=1.0):
 
 
 def knife(doc):
-    s = flat(rect_d(2, 6, 9, 4), "#6a3a28", 1.3) + flat(rect_d(10, 3.5, 2.5, 9), "#d2a23e", 1.2)
-    s += shape(doc, poly_d([(12.5, 5), (26, 5), (31, 8), (26, 11), (12.5, 11)]), "#dfe6ee", "#8a96a8", off=(0, 1.5),
-               sw=1.4, hl="#ffffff", hl_d=poly_d([(14, 6.2), (26, 6.2), (28, 7.2), (14, 7.2)]))
+    # A broad blade with a dark lower bevel: a thin pale sliver vanished
+    # against the clock tower's lit walls.
+    s = flat(rect_d(2, 5.5, 9, 5), "#6a3a28", 1.3) + flat(rect_d(9.5, 2, 3, 12), "#d2a23e", 1.2)
+    s += shape(doc, poly_d([(12.5, 3.2), (25, 3.2), (31, 8), (25, 12.8), (12.5, 12.8)]), "#c8d2de", "#4e5a70", off=(0, 3),
+               sw=1.5, hl="#ffffff", hl_d=poly_d([(14, 4.6), (25, 4.6), (27.5, 6.2), (14, 6.2)]))
     return s
 
 
