@@ -225,8 +225,9 @@ EMITTERS = [(-117, -54), (-92, -117), (-149, -126), (98, -148)]
 
 def big_wing(doc, side, i, back=False):
     """One of the great wings, drawn for the right side and mirrored for the left."""
-    # a full beat between the two frames: raised, then swept down
-    flap = [-0.08, 0.26][i] + (0.25 if back else 0)
+    # a full beat between the two frames, wide enough to read on a body this
+    # big: raised high, then swept well down
+    flap = [-0.2, 0.38][i] + (0.25 if back else 0)
     root = (70, -110) if not back else (40, -140)
     scale = 1.0 if not back else 1.05
     ribs = []
@@ -269,7 +270,7 @@ def marfes2(doc, i):
     s += shape(doc, smooth_d([(-70, -250), (-110, -180), (-150, -120), (-120, -90), (0, -130), (120, -90), (150, -120), (110, -180),
                               (70, -250), (0, -280)], True, 0.4), "#1e1030", "#120820", off=(8, 8), sw=3)
     # tattered cloak with a red lining and tendrils reaching down
-    wv = [0, 10][i]
+    wv = [0, 24][i]
     cloak = smooth_d([(-120, -40), (-150, 60), (-175, 180), (-135, 255 + wv), (-105, 205), (-82, 295 - wv), (-42, 225),
                       (0, 325 + wv), (42, 225), (82, 295 - wv), (105, 205), (135, 255 + wv), (175, 180), (150, 60), (120, -40)], True, 0.35)
     s += shape(doc, cloak, CLOAK, CLOAK_SH, off=(12, 10), sw=3, hl=CLOAK_HL, hl_d=ellipse_d(-80, 80, 12, 70))
@@ -323,7 +324,7 @@ def marfes2(doc, i):
     s += flat(poly_d([(0, -236), (8, -222), (0, -210), (-8, -222)]), "#c02840", 2)
     # armoured arms with clawed gauntlets
     for side in (1, -1):
-        hand = (side * (152 + [0, 6][i]), 120 - [0, 8][i])
+        hand = (side * (152 + [0, 18][i]), 120 - [0, 36][i])
         arm = [(side * 128, -30), (side * 180, 45), hand]
         s += limb(arm, "#4a2268", "#2a1240", 30, sw=3)
         s += line([(side * 128, -30), (side * 180, 45)], "#d2a23e", 3)
@@ -349,7 +350,7 @@ def build():
                  [(3, 1.0, 0.98, -5),
                   (1, 1.02, 0.98, 6)], pivot=(64, 84))
     # the down-beat of her wings lifts the whole body
-    sheet("marfes2", 640, 680, 2, marfes2, rim_width=3, motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, 0)],
+    sheet("marfes2", 640, 680, 2, marfes2, rim_width=3, motion=[(0, 1.0, 1.0, 0), (-6, 1.0, 1.0, 0)],
           pivot=(320, 340),
           title="Second form, 640 x 680 frames; beam emitters at (+-117,-54), (+-92,-117), (+-149,-126), (+-98,-148) from the centre")
 
