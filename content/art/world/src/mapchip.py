@@ -1272,13 +1272,14 @@ def pier(face, light, shade, joint, accent="", course=16):
     staggered: lit on its left face, its right face in shadow, so a column
     of them stands out of the wall at a larger scale than one tile. It
     repeats upwards and downwards seamlessly."""
+    face = tone(face, -0.1)  # a shade under the lit fill, so it stays calm in the deep wall
     s = R(0, 0, 32, 32, joint)
     for i, y in enumerate(range(0, 32, course)):
         s += R(2, y + 0.5, 28, course - 1, tone(face, -0.06 * (i % 2)))
         x = 12 if i % 2 else 20
         s += line([(x, y), (x, y + course)], joint, 1, cap="butt")
         s += line([(5, y + 1.8), (25, y + 1.8)], light, 0.8, cap="butt", opacity=0.6)
-    s += R(2, 0, 3, 32, light, op=0.4) + R(26, 0, 4, 32, shade)
+    s += R(2, 0, 3, 32, light, op=0.3) + R(26, 0, 4, 32, shade)
     s += line([(1, 0), (1, 32)], OUT, 2, cap="butt") + line([(31, 0), (31, 32)], OUT, 2, cap="butt")
     return s + accent
 
