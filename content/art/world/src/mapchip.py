@@ -31,6 +31,25 @@ def tone(color, amount):
     return "#" + "".join("%02x" % round(c + (target - c) * abs(amount)) for c in rgb)
 
 
+def blocks_fill(base, face, shade, light, courses, seed):
+    """Stone laid in courses: (y, height, cuts) rows of blocks. A block runs
+    from one cut to the next and the last wraps round to the first, so the
+    tile's own edge is no joint and a long wall shows no seam every 32 px;
+    each block's face takes a slightly different tone (seeded), so the
+    courses do not read as one block repeated."""
+    rng = random.Random(seed)
+    s = R(0, 0, 32, 32, base)
+    for y, h, cuts in courses:
+        for x0, x1 in zip(cuts, cuts[1:] + [cuts[0] + 32]):
+            tint = tone(face, rng.uniform(-0.09, 0.07))
+            for shift in (0, -32):
+                a, b = x0 + shift, x1 + shift
+                s += flat(rect_d(a + 0.5, y + 0.5, b - a - 1, h - 1), tint)
+                s += line([(a + 1.5, y + h - 1.2), (b - 1.2, y + h - 1.2), (b - 1.2, y + 1.5)], shade, 1.1)
+                s += line([(a + 1.5, y + h - 2.5), (a + 1.5, y + 1.5), (b - 2.5, y + 1.5)], light, 0.8)
+    return s
+
+
 # ---------------------------------------------------------------- pixel font
 FONT = {
     "0": ["111", "101", "101", "101", "111"], "1": ["010", "110", "010", "010", "111"],
@@ -211,16 +230,11 @@ def mansion_block():
 
 # --- catacombs: irregular grey stone, worn lip on top
 def cata_fill():
-    s = R(0, 0, 32, 32, "#545b68")
-    blocks = [(0, 0, 14, 10), (14, 0, 18, 10), (0, 10, 9, 12), (9, 10, 13, 12), (22, 10, 10, 12),
-              (0, 22, 17, 10), (17, 22, 15, 10)]
-    rng = random.Random(6)
-    for x, y, w, h in blocks:
-        s += flat(rect_d(x + 0.5, y + 0.5, w - 1, h - 1), tone("#646c7a", rng.uniform(-0.1, 0.05)))
-        s += line([(x + 1.5, y + h - 1.2), (x + w - 1.2, y + h - 1.2), (x + w - 1.2, y + 1.5)], "#434956", 1.2)
-        s += line([(x + 1.5, y + h - 2.5), (x + 1.5, y + 1.5), (x + w - 2.5, y + 1.5)], "#8a93a2", 0.9)
-    s += line([(24, 14), (27, 17), (26, 20)], "#3a3f4a", 0.8)
-    return s
+    # irregular grey ashlar in three courses whose blocks run across the
+    # tile's edges, so a long wall shows no grid of joints every 32 px
+    s = blocks_fill("#545b68", "#646c7a", "#434956", "#8a93a2", ((0, 10, [6, 20]), (10, 12, [3, 13, 25]), (22, 10, [9, 24])),
+                    6)
+    return s + line([(27, 14), (30, 17), (29, 20)], "#3a3f4a", 0.8)
 
 
 def cata_top(L, Rr):
@@ -1075,25 +1089,6 @@ def put_look(t, codes):
         L, Rr = dx == 0, dx == 2
         T, B = dy in (0, 3), dy in (2, 3)
         put(code // 100, code % 100, tile(t, T, L, Rr, B))
-
-
-def blocks_fill(base, face, shade, light, courses, seed):
-    """Stone laid in courses: (y, height, cuts) rows of blocks. A block runs
-    from one cut to the next and the last wraps round to the first, so the
-    tile's own edge is no joint and a long wall shows no seam every 32 px;
-    each block's face takes a slightly different tone (seeded), so the
-    courses do not read as one block repeated."""
-    rng = random.Random(seed)
-    s = R(0, 0, 32, 32, base)
-    for y, h, cuts in courses:
-        for x0, x1 in zip(cuts, cuts[1:] + [cuts[0] + 32]):
-            tint = tone(face, rng.uniform(-0.09, 0.07))
-            for shift in (0, -32):
-                a, b = x0 + shift, x1 + shift
-                s += flat(rect_d(a + 0.5, y + 0.5, b - a - 1, h - 1), tint)
-                s += line([(a + 1.5, y + h - 1.2), (b - 1.2, y + h - 1.2), (b - 1.2, y + 1.5)], shade, 1.1)
-                s += line([(a + 1.5, y + h - 2.5), (a + 1.5, y + 1.5), (b - 2.5, y + 1.5)], light, 0.8)
-    return s
 
 
 def rim_side(left, body, rim):
