@@ -159,8 +159,8 @@ double Light(const TgaImage& sheet, const Effect& effect, int frame) {
     return light;
 }
 
-// A burst that is brightest in its first frame reads as a pop, not as
-// something happening; one that ends bright is cut off.
+// A burst that is brightest in its first frame, or nearly so, reads as a
+// pop, not as something happening; one that ends bright is cut off.
 TEST(AnimationFrames, EveryEffectOpensPeaksAndFades) {
     for (const Effect& effect : kEffects) {
         TgaImage sheet;
@@ -173,6 +173,7 @@ TEST(AnimationFrames, EveryEffectOpensPeaksAndFades) {
         const auto peak = std::max_element(light.begin(), light.end());
         const int peakFrame = static_cast<int>(peak - light.begin());
         EXPECT_GT(peakFrame, 0) << effect.path << ": brightest in its first frame";
+        EXPECT_LE(light.front(), 0.75 * *peak) << effect.path << ": opens at nearly full strength";
         EXPECT_LT(peakFrame, effect.count - 1) << effect.path << ": brightest in its last frame";
         EXPECT_LE(light.back(), 0.5 * *peak) << effect.path << ": still bright at its end";
     }

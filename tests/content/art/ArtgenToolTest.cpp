@@ -51,8 +51,9 @@ protected:
 // Rendering the same sources again gives the files the build produced, byte
 // for byte, so the build output is reproducible and up to date.
 TEST_F(ArtgenTool, RerenderingGivesIdenticalBytes) {
-    for (const char* manifest : {"fonts.manifest", "items.manifest", "effects.manifest",
-                                 "menu.manifest", "logo.manifest", "world.manifest"}) {
+    for (const char* manifest :
+         {"fonts.manifest", "items.manifest", "effects.manifest", "menu.manifest", "logo.manifest",
+          "world.manifest", "end.manifest"}) {
         ASSERT_EQ(Run(kArtDir, manifest, dir_ / "game"), 0) << errors_;
     }
     int compared = 0;

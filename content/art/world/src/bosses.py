@@ -27,15 +27,19 @@ CLOAK, CLOAK_SH, CLOAK_HL = "#6a1630", "#400c1c", "#a8405e"
 
 # ------------------------------------------------------------ giant brain, 96 x 96
 def fesbio_brain(doc, i):
-    step = [(-6, 6), (6, -6), (0, 0)][i]
+    # walk: a wide contact step with the body sunk, then a passing step with
+    # the back foot lifted and the body up; the big eye darts between them
+    step = [(-9, 9), (5, -3), (0, 0)][i]
+    lift = [(0, 0), (6, 0), (0, 0)][i]
     firing = i == 2
     s = ""
-    for k, dx in enumerate(step):
+    for k, (dx, up) in enumerate(zip(step, lift)):
         x = 36 + k * 24
         col, shd = ("#a04a62", "#702a40") if k == 0 else ("#c8687e", "#8a3a52")
-        s += limb([(x, 64), (x + dx * 0.4, 70), (x + dx, 75)], col, shd, 7, sw=1.6)
-        s += shape(doc, poly_d([(x + dx - 7, 79), (x + dx - 5, 73.5), (x + dx + 6, 73.5), (x + dx + 10, 79)]), "#5a2a3a", None, sw=1.6)
-    bob = [0, -1.5, 1][i] - 4
+        s += limb([(x, 64), (x + dx * 0.4, 70 - up * 0.6), (x + dx, 75 - up)], col, shd, 7, sw=1.6)
+        s += shape(doc, poly_d([(x + dx - 7, 79 - up), (x + dx - 5, 73.5 - up), (x + dx + 6, 73.5 - up), (x + dx + 10, 79 - up)]),
+                   "#5a2a3a", None, sw=1.6)
+    bob = [1.5, -2, 1][i] - 4
     body = smooth_d([(10, 44 + bob), (16, 22 + bob), (32, 12 + bob), (52, 10 + bob), (72, 14 + bob), (86, 28 + bob),
                      (88, 48 + bob), (80, 64 + bob), (60, 72 + bob), (34, 72 + bob), (16, 64 + bob)], True, 0.35)
     s += shape(doc, body, "#ee93a8", "#b65a76", off=(5, 5), hl="#ffd4de", hl_d=ellipse_d(34, 20 + bob, 9, 3.5))
@@ -47,7 +51,7 @@ def fesbio_brain(doc, i):
     s += line([(22, 44 + bob), (30, 42 + bob), (34, 46 + bob)], "#6a3aa0", 1.6)
     s += line([(54, 60 + bob), (60, 56 + bob), (66, 60 + bob)], "#6a3aa0", 1.6)
     # three eyes, the big one in front
-    s += eye(70, 42 + bob, 11, (0.6, 0.15))
+    s += eye(70, 42 + bob, 11, [(0.6, 0.15), (0.3, 0.55), (0.6, 0.15)][i])
     s += eye(56, 30 + bob, 5, (0.7, 0.1))
     s += eye(80, 58 + bob, 4, (0.6, 0.2))
     s += line([(58, 29 + bob), (82, 33 + bob)], OUT, 3)
@@ -151,9 +155,17 @@ def fesbio_snake(doc, i):
 def marfes(doc, i):
     wave = [0, 3, -3, 1, -1][i]
     s = ""
-    # cloak flowing behind
-    cloak = smooth_d([(50, 40), (38, 60), (30, 100), (22, 136 + wave), (36, 128 - wave), (44, 144 + wave),
-                      (56, 132), (66, 146 - wave), (78, 134 + wave), (86, 142), (90, 110), (82, 64), (74, 40)], True, 0.35)
+    # cloak flowing behind: while she hovers a ripple runs along the hem
+    # from front to back on an even loop of three
+    p = i * 2 * math.pi / 3
+
+    def hem(k, x, y, alt):
+        if i < 3:
+            return (x - 1.5 * math.cos(p - k * 0.9), y + 4.5 * math.sin(p - k * 0.9))
+        return (x, y + alt)
+    cloak = smooth_d([(50, 40), (38, 60), (30, 100), hem(6, 22, 136, wave), hem(5, 36, 128, -wave), hem(4, 44, 144, wave),
+                      hem(3, 56, 132, 0), hem(2, 66, 146, -wave), hem(1, 78, 134, wave), hem(0, 86, 142, 0), (90, 110),
+                      (82, 64), (74, 40)], True, 0.35)
     s += shape(doc, cloak, CLOAK, CLOAK_SH, off=(4, 3), hl=CLOAK_HL, hl_d=ellipse_d(44, 80, 3, 14))
     s += line([(44, 120), (50, 96)], CLOAK_SH, 2) + line([(66, 126), (68, 100)], CLOAK_SH, 2)
     # body and gold trim
@@ -188,7 +200,9 @@ def marfes(doc, i):
         s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
         s += flat(circle_d(84, 81, 3.5), "#f0e8f0", 1.4)
         for k in range(3):
-            a = (i * 0.7 + k * 2.1)
+            # a third of a turn over the three hover frames: one knife moves
+            # on to the next one's place, so the orbit loops without a jump
+            a = i * 2 * math.pi / 9 + k * 2 * math.pi / 3
             kx, ky = 64 + math.cos(a) * 44, 84 + math.sin(a) * 18
             s += '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (f(kx), f(ky), f(-30 + k * 40),
                                                                          flat(poly_d([(-8, -1.5), (6, -1.5), (10, 0), (6, 1.5), (-8, 1.5)]), "#dfe6ee", 1.2))
@@ -327,11 +341,12 @@ def marfes2(doc, i):
 def build():
     # the brain rolls from foot to foot, and rears back with its mouth open to fire
     sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames",
-          motion=[(0, 1.03, 0.97, -3), (-1, 0.97, 1.03, 3), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
+          motion=[(0, 1.05, 0.95, -4), (0, 0.96, 1.04, 4), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
     sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
     # she bobs as she hovers, leans back to wind up a throw and lunges into it
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames",
-          motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, -1.5), (-1.5, 1.0, 1.0, 1.5), (3, 1.0, 0.98, -5),
+          motion=[(-3.5 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 2 * math.cos(k * 2 * math.pi / 3)) for k in range(3)] +
+                 [(3, 1.0, 0.98, -5),
                   (1, 1.02, 0.98, 6)], pivot=(64, 84))
     # the down-beat of her wings lifts the whole body
     sheet("marfes2", 640, 680, 2, marfes2, rim_width=3, motion=[(0, 1.0, 1.0, 0), (-3, 1.0, 1.0, 0)],

@@ -20,37 +20,48 @@ def eye(cx, cy, r, look=(0.4, 0), white="#fffaf0", iris="#d0202a", glint=True):
 
 # ------------------------------------------------------------ small walkers
 def brain(doc, i):
-    step = [(-2, 2), (0, 0), (2, -2)][i]
+    # contact, passing, contact: the legs stride wide with the body down,
+    # then one foot swings through lifted under a raised body
+    feet = [((6, 29.5), (25, 29.5)), ((14, 29.5), (19, 26)), ((23, 29.5), (8, 29.5))][i]
+    bob = [0.5, -1, 0.5][i]
     s = ""
-    for k, (x, dx) in enumerate(((12, step[0]), (20, step[1]))):
-        s += limb([(x, 20), (x + dx * 0.5, 25), (x + dx, 29.5)], "#c8687e" if k else "#a04a62", "#803048", 2.6, sw=1.1)
-        s += flat(ellipse_d(x + dx + 1.2, 30, 2.4, 1.3), OUT)
-    bob = [0, -0.8, 0][i]
+    for k, (x, (fx, fy)) in enumerate(zip((12, 20), feet)):
+        knee = ((x + fx) / 2 + 1.5, (20 + bob + fy) / 2)
+        s += limb([(x, 20 + bob), knee, (fx, fy)], "#c8687e" if k else "#a04a62", "#803048", 2.6, sw=1.1)
+        s += flat(ellipse_d(fx + 1.2, fy + 0.5, 2.4, 1.3), OUT)
     body = smooth_d([(4, 14 + bob), (7, 6 + bob), (14, 3 + bob), (22, 4 + bob), (28, 9 + bob), (28.5, 17 + bob),
                      (22, 22 + bob), (10, 22 + bob), (5, 19 + bob)], True, 0.35)
     s += shape(doc, body, "#ee93a8", "#b65a76", off=(2, 2.2), hl="#ffd0da", hl_d=ellipse_d(11, 7 + bob, 3, 1.3))
     for pts in ([(8, 10), (11, 8), (10, 13), (14, 12)], [(15, 6), (17, 9), (15, 12), (18, 15)],
                 [(6, 16), (10, 17), (13, 15)], [(20, 6), (23, 8), (21, 11)]):
         s += line([(x, y + bob) for x, y in pts], "#a04a62", 1.1)
-    s += eye(22.5, 14 + bob, 3.8, (0.6, 0.1))
+    s += eye(22.5, 14 + bob, 3.8, [(0.6, 0.1), (0.6, 0.5), (0.7, -0.2)][i])
     s += line([(19, 9.5 + bob), (26, 11 + bob)], OUT, 1.4)
     return s
 
 
 def met(doc, i):
-    step = [(-2, 1.5), (0, 0), (1.5, -2)][i]
+    # contact, passing, contact: the hat sinks over the eyes as a foot lands
+    # and the body stretches up out of it on the passing step; the hat lags
+    # behind the body's lean, so it rocks on the head
+    feet = [((7, 27.6), (24, 27.6)), ((13, 27.8), (19, 25.2)), ((23.5, 27.6), (8.5, 27.6))][i]
+    rise = [0.5, -3.2, 0.5][i]
+    lag = [4, -3, -6][i]
     s = ""
-    for x, dx in ((11, step[0]), (21, step[1])):
-        s += flat(ellipse_d(x + dx, 27.6, 3.6, 2.0), "#3a3040", 1.2)
-    s += shape(doc, ellipse_d(16, 22, 10, 7), "#4a5a88", "#2e3a60", off=(1.5, 1.5))
-    s += flat(ellipse_d(21, 22.5, 2.2, 2.6), "#ffffff", 1) + flat(ellipse_d(21.8, 23, 1.1, 1.4), OUT)
-    s += flat(ellipse_d(15.5, 22.5, 1.8, 2.4), "#ffffff", 1) + flat(ellipse_d(16.2, 23, 0.9, 1.3), OUT)
-    bob = [0, -0.6, 0][i]
+    for fx, fy in feet:
+        s += flat(ellipse_d(fx, fy, 3.6, 2.0), "#3a3040", 1.2)
+    s += shape(doc, ellipse_d(16, 22 + rise * 0.5, 10, 7 - rise * 0.25), "#4a5a88", "#2e3a60", off=(1.5, 1.5))
+    ey = 22.5 + rise * 0.8
+    lid = [0.6, 1.0, 0.6][i]
+    s += flat(ellipse_d(21, ey, 2.2, 2.6 * lid), "#ffffff", 1) + flat(ellipse_d(21.8, ey + 0.5 * lid, 1.1, 1.4 * lid), OUT)
+    s += flat(ellipse_d(15.5, ey, 1.8, 2.4 * lid), "#ffffff", 1) + flat(ellipse_d(16.2, ey + 0.5 * lid, 0.9, 1.3 * lid), OUT)
+    bob = rise
     helm = smooth_d([(2, 19 + bob), (4, 10 + bob), (12, 4 + bob), (22, 4 + bob), (29, 10 + bob), (30.5, 18 + bob),
                      (24, 17 + bob), (16, 17 + bob)], True, 0.35)
-    s += shape(doc, helm, "#f0bf34", "#b07e14", off=(2, 2), hl="#fff0a8", hl_d=ellipse_d(11, 8 + bob, 3.5, 1.5))
-    s += line([(4, 18.5 + bob), (16, 16.5 + bob), (30, 17.5 + bob)], OUT, 1.6)
-    s += line([(16, 4.5 + bob), (16, 16 + bob)], "#b07e14", 1.2)
+    hat = shape(doc, helm, "#f0bf34", "#b07e14", off=(2, 2), hl="#fff0a8", hl_d=ellipse_d(11, 8 + bob, 3.5, 1.5))
+    hat += line([(4, 18.5 + bob), (16, 16.5 + bob), (30, 17.5 + bob)], OUT, 1.6)
+    hat += line([(16, 4.5 + bob), (16, 16 + bob)], "#b07e14", 1.2)
+    s += '<g transform="rotate(%s 16 %s)">%s</g>' % (f(lag), f(17 + bob), hat)
     return s
 
 
@@ -64,15 +75,17 @@ def dummy(doc, i=0):
 
 # ------------------------------------------------------------ 64 x 64 kinds
 def togezo(doc, i):
-    step = [(-2.5, 2.5), (2.5, -2.5)][i]
+    # a stride with both feet down and the shell low, then a passing step
+    # with the shell up, the front foot lifted and the head drawn in
+    bob = [0.5, -3.5][i]
+    feet = [((15, 52.5), (45, 52.5)), ((27, 52.5), (35, 48.5))][i]
     s = ""
-    for x, dx in ((22, step[0]), (38, step[1])):
-        s += limb([(x, 46), (x + dx, 51.5)], "#e8c070", "#b08a40", 3.5, sw=1.2)
-        s += flat(ellipse_d(x + dx + 1, 52.5, 3.5, 1.8), "#b08a40", 1.2)
-    # head poking out in front
-    s += shape(doc, ellipse_d(45, 40, 7, 6), "#f0c878", "#b88e48", off=(1.5, 1.5))
-    s += flat(ellipse_d(48, 38.5, 1.4, 2), OUT) + line([(45, 35), (50, 36)], OUT, 1.2)
-    bob = [0, -1][i]
+    for k, (hx, (fx, fy)) in enumerate(zip((22, 38), feet)):
+        s += limb([(hx, 45 + bob), ((hx + fx) / 2, (45 + bob + fy) / 2 + 1), (fx, fy - 1)], "#e8c070", "#b08a40", 3.5, sw=1.2)
+        s += flat(ellipse_d(fx + 1, fy, 3.5, 1.8), "#b08a40", 1.2)
+    hx, hy = [(51, 40 + bob), (49, 36.5 + bob)][i]
+    s += shape(doc, ellipse_d(hx, hy, 7, 6), "#f0c878", "#b88e48", off=(1.5, 1.5))
+    s += flat(ellipse_d(hx + 3, hy - 1.5, 1.4, 2), OUT) + line([(hx, hy - 5), (hx + 5, hy - 4 - i * 1.5)], OUT, 1.2)
     shell = smooth_d([(x, y + bob) for x, y in [(15, 46), (15, 30), (22, 19), (34, 16), (44, 22), (48, 33), (47, 46)]],
                      True, 0.35)
     spikes = ""
@@ -91,35 +104,54 @@ def togezo(doc, i):
 
 
 def monoeye(doc, i):
-    sq = [(1.0, 1.0), (1.08, 0.94), (0.95, 1.05)][i]
-    w, h = 15 * sq[0], 28 * sq[1]
+    # squashed flat and squinting as it lands, stretched tall with the eye
+    # wide as it rises, then leaning forward; the tip trails the body
+    sq = [(1.16, 0.84), (0.88, 1.12), (1.0, 1.0)][i]
+    lag = [3, -4, 1][i]
+    w, h = 15 * sq[0], 26 * sq[1]
     base = 60
     s = ""
-    for k, dx in enumerate([(-3, 3), (0, 0), (3, -3)][i]):
+    for k, dx in enumerate([(-4, 4), (0, 1), (4, -4)][i]):
         x = 26 + k * 12 + dx
-        s += flat(ellipse_d(x, base - 1.5, 4.5, 2.4), "#5a2a7a", 1.3)
-    body = smooth_d([(32 - w, base - 2), (32 - w * 1.05, base - h), (32 - w * 0.6, base - h * 1.75),
-                     (32, base - h * 2 + 0.5), (32 + w * 0.6, base - h * 1.75), (32 + w * 1.05, base - h),
+        lift = 2.5 if (i == 1 and k == 0) else 0
+        s += flat(ellipse_d(x, base - 1.5 - lift, 4.5, 2.4), "#5a2a7a", 1.3)
+    body = smooth_d([(32 - w, base - 2), (32 - w * 1.05, base - h), (32 - w * 0.6 + lag * 0.5, base - h * 1.75),
+                     (32 + lag, base - h * 2 + 0.5), (32 + w * 0.6 + lag * 0.5, base - h * 1.75), (32 + w * 1.05, base - h),
                      (32 + w, base - 2)], True, 0.4)
-    s += shape(doc, body, "#8a4ab8", "#5a2a7a", off=(3, 2.5), hl="#c8a0ec", hl_d=ellipse_d(27, base - h * 1.6, 3.5, 2))
+    s += shape(doc, body, "#8a4ab8", "#5a2a7a", off=(3, 2.5), hl="#c8a0ec",
+               hl_d=ellipse_d(27 + lag * 0.5, base - h * 1.6, 3.5, 2))
     ey = base - h * 1.1
-    s += eye(35, ey, 9, (0.6, 0.1), iris="#e0c020")
-    s += line([(26, ey - 9), (36, ey - 11), (44, ey - 8)], OUT, 1.6)
-    s += flat(smooth_d([(30, base - 9), (38, base - 10), (40, base - 6), (32, base - 5.5)], True, 0.3), "#3a1450", 1)
+    r = 9 * [1.0, 1.08, 1.0][i]
+    s += eye(35, ey, r, [(0.6, 0.3), (0.5, -0.3), (0.8, 0.1)][i], iris="#e0c020")
+    if i == 0:  # the lid comes half down as it squashes
+        s += flat('M %s %s A %s %s 0 0 1 %s %s Z' % (f(35 - r), f(ey), f(r), f(r), f(35 + r), f(ey)), "#6a3494", 1.3)
+    brow = [2, -2.5, 0][i]
+    s += line([(26, ey - 9 + brow), (36, ey - 11 + brow), (44, ey - 8 + brow * 0.5)], OUT, 1.6)
+    mo = [(0, 0.7), (0, 1.5), (0, 1.0)][i]
+    s += flat(smooth_d([(30, base - 9), (38, base - 10), (40, base - 9 + 3 * mo[1]), (32, base - 8.5 + 3 * mo[1])], True, 0.3),
+              "#3a1450", 1)
     s += flat(poly_d([(33, base - 9.5), (35, base - 9.7), (34, base - 7.5)]), "#ffffff")
     return s
 
 
 def ghost(doc, i):
-    wave = [0, 2.5, -2.5][i]
+    # a wave runs down the tail from the body to its tip, the little arms
+    # paddle, and the whole ghost rises and sinks on a loop of three
+    p = i * 2 * math.pi / 3
+    def wv(k, a):
+        return a * math.sin(p - k * 1.1)
     body = smooth_d([(18, 30), (22, 16), (32, 11), (44, 14), (50, 26), (49, 38), (44, 46),
-                     (36, 49 + wave * 0.3), (28, 52 - wave * 0.4), (20, 54 + wave * 0.5), (12, 56 + wave),
-                     (15, 48), (13, 42), (16, 38)], True, 0.4)
+                     (36 + wv(0, 1), 49 + wv(0, 1.5)), (28 + wv(1, 1.5), 52 + wv(1, 2.5)),
+                     (20 + wv(2, 2), 54 + wv(2, 4)), (11 + wv(3, 2.5), 55 + wv(3, 4)),
+                     (15 + wv(2, 1.5), 48 + wv(2, 3)), (13 + wv(1, 1), 42 + wv(1, 1.5)), (16, 38)], True, 0.4)
     s = shape(doc, body, "#dce6ff", "#96a6d8", off=(3, 3), hl="#ffffff", hl_d=ellipse_d(28, 17, 5, 2.5))
-    s += flat(ellipse_d(38, 27, 2.6, 4), OUT) + flat(ellipse_d(46, 27, 2.2, 3.6), OUT)
-    s += flat(circle_d(37.3, 25.6, 0.9), "#ffffff")
-    s += flat(smooth_d([(39, 35), (44, 34.5), (43, 39), (40, 39.5)], True, 0.3), "#3a2a5a", 1)
-    arm = [(28, 34), (34 + (i - 1) * 1.5, 38), (38, 36 - (i == 1) * 2)]
+    look = [0, 1.2, -0.6][i]
+    s += flat(ellipse_d(38 + look, 27, 2.6, 4), OUT) + flat(ellipse_d(46 + look, 27, 2.2, 3.6), OUT)
+    s += flat(circle_d(37.3 + look, 25.6, 0.9), "#ffffff")
+    mouth = [3.5, 5.5, 4.2][i]
+    s += flat(smooth_d([(39, 35), (44, 34.5), (43, 35 + mouth), (40, 35.5 + mouth)], True, 0.3), "#3a2a5a", 1)
+    paddle = 4 * math.sin(p + 0.8)
+    arm = [(28, 34), (34, 38 + paddle * 0.4), (38 + paddle * 0.3, 35 + paddle)]
     s += line(arm, OUT, 4.6) + line(arm, "#b8c4f0", 2.6)
     return s
 
@@ -141,19 +173,27 @@ def wing(doc, root, ang, span, flip=False, far=False):
 
 
 def patapata(doc, i, float_icon=False):
-    ang = [-1.75, -2.75, 2.55][i]  # wings up, level, down (they beat behind the body)
+    # wings up, level, down (they beat behind the body). The body stretches
+    # under the raised wings and squashes as the down-beat lifts it; the
+    # ears and feet trail the body's rise and fall by a beat
+    ang = [-1.75, -2.75, 2.55][i]
     s = ""
     bob = [2, 0, -2][i]
+    sx, sy = [(0.95, 1.06), (1.0, 1.0), (1.07, 0.93)][i]
+    ear = [(-1, -3), (0, 0), (-2.5, 3)][i]
+    foot = [-2, 0, 1][i]
     s += wing(doc, (46, 42 + bob), ang + 0.35, 36, far=True)
-    s += flat(ellipse_d(44, 67 + bob, 3, 2), "#d89a30", 1.3) + flat(ellipse_d(54, 67 + bob, 3, 2), "#d89a30", 1.3)
-    s += flat(smooth_d([(38, 40 + bob), (36, 30 + bob), (43, 36 + bob)], True, 0.3), "#7a4ab8", 1.5)
-    s += flat(smooth_d([(52, 36 + bob), (57, 28 + bob), (58, 38 + bob)], True, 0.3), "#7a4ab8", 1.5)
-    s += shape(doc, circle_d(48, 50 + bob, 17), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
-               hl_d=ellipse_d(44, 39 + bob, 5, 2.5))
+    for fx in (44, 54):
+        s += flat(ellipse_d(fx - foot * 0.4, 67 + bob + foot, 3, 2), "#d89a30", 1.3)
+    s += flat(smooth_d([(38, 40 + bob), (36 + ear[0], 30 + bob + ear[1]), (43, 36 + bob)], True, 0.3), "#7a4ab8", 1.5)
+    s += flat(smooth_d([(52, 36 + bob), (57 + ear[0], 28 + bob + ear[1]), (58, 38 + bob)], True, 0.3), "#7a4ab8", 1.5)
+    s += shape(doc, ellipse_d(48, 50 + bob, 17 * sx, 17 * sy), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
+               hl_d=ellipse_d(44, 50 + bob - 11 * sy, 5, 2.5))
     s += wing(doc, (40, 46 + bob), ang, 40)
     s += eye(57, 48 + bob, 5, (0.6, 0.1), iris="#30b060")
     s += eye(48, 47 + bob, 4, (0.7, 0.1), iris="#30b060")
-    s += flat(smooth_d([(50, 57 + bob), (62, 56 + bob), (58, 61 + bob)], True, 0.3), "#3a1450", 1.2)
+    gape = [0, 2.5, 1][i]
+    s += flat(smooth_d([(50, 57 + bob), (62, 56 + bob), (58, 61 + bob + gape)], True, 0.3), "#3a1450", 1.2)
     s += flat(poly_d([(52, 57 + bob), (54, 57 + bob), (53, 59.5 + bob)]), "#ffffff")
     return s
 
@@ -165,98 +205,134 @@ ROBE, ROBE_SH, ROBE_HL = "#3e5266", "#263444", "#7890aa"
 
 
 def death(doc, i):
-    sway = [0, 1.5, -1.5][i]
+    # it glides on a loop of three: the hem ripples backwards from its front
+    # edge, the scythe swings a beat behind the body and the eyes flare
+    p = i * 2 * math.pi / 3
     s = ""
-    # scythe behind
-    s += line([(44, 8 + sway * 0.3), (40, 88)], OUT, 4.5) + line([(44, 8 + sway * 0.3), (40, 88)], "#7a5230", 2.4)
-    blade = smooth_d([(44, 9 + sway * 0.3), (52, 6), (60, 12), (62, 22), (56, 15), (47, 13)], True, 0.4)
-    s += shape(doc, blade, "#d0d8e4", "#8090a8", off=(1, 1.5), sw=1.6, hl="#ffffff", hl_d=ellipse_d(54, 9, 3, 1))
-    robe = smooth_d([(22, 30), (26, 12), (34, 8), (42, 13), (44, 30), (46, 60), (50, 88 + sway),
-                     (43, 84 - sway), (36, 90), (29, 85 + sway), (21, 90 - sway), (17, 84), (20, 60)], True, 0.35)
+    swing = 7 * math.sin(p - 1.2)
+    scythe = line([(44, 8), (40, 88)], OUT, 4.5) + line([(44, 8), (40, 88)], "#7a5230", 2.4)
+    blade = smooth_d([(44, 9), (52, 6), (60, 12), (62, 22), (56, 15), (47, 13)], True, 0.4)
+    scythe += shape(doc, blade, "#d0d8e4", "#8090a8", off=(1, 1.5), sw=1.6, hl="#ffffff", hl_d=ellipse_d(54, 9, 3, 1))
+    s += '<g transform="rotate(%s 42 46)">%s</g>' % (f(swing), scythe)
+
+    def hem(k, x, y):
+        a = math.sin(p - k * 1.0)
+        return (x - 1.5 - 2 * (k / 6) * (1 + math.cos(p - k * 1.0)), y + 3 * a)
+    robe = smooth_d([(22, 30), (26, 12), (34, 8), (42, 13), (44, 30), (46, 60), hem(0, 50, 88), hem(1, 43, 84),
+                     hem(2, 36, 90), hem(3, 29, 85), hem(4, 21, 90), hem(5, 16, 84), (19, 60)], True, 0.35)
     s += shape(doc, robe, ROBE, ROBE_SH, off=(3, 2), hl=ROBE_HL, hl_d=ellipse_d(28, 20, 3, 5))
     # hood opening with a skull face
     s += flat(smooth_d([(31, 16), (38, 14), (42, 22), (40, 32), (33, 32), (30, 24)], True, 0.4), "#0e0a16", 1.2)
     s += flat(ellipse_d(37, 23, 4.5, 5.5), "#e6e0d0", 1.2)
-    s += flat(circle_d(38.5, 22, 1.5), "#ff3040") + flat(circle_d(35, 22, 1.3), "#ff3040")
-    s += line([(35.5, 27), (39.5, 27)], OUT, 1)
-    # bony hand on the scythe
-    s += line([(30, 40), (36, 48), (42, 46)], OUT, 5) + line([(30, 40), (36, 48), (42, 46)], ROBE, 3)
-    s += flat(ellipse_d(42.5, 46, 2.5, 2.2), "#e6e0d0", 1.2)
-    s += line([(26, 44), (28, 80)], ROBE_SH, 1.2) + line([(33, 50), (34, 84)], ROBE_SH, 1.2)
+    glow = [1.5, 2.0, 1.2][i]
+    s += flat(circle_d(38.5, 22, glow), "#ff3040") + flat(circle_d(35, 22, glow * 0.87), "#ff3040")
+    s += line([(35.5, 27), (39.5, 27 + 0.6 * math.sin(p))], OUT, 1)
+    # bony hand on the scythe, the sleeve following its swing
+    hx, hy = 42 + 0.5 * swing * 0.3, 46 - 0.2 * swing
+    arm = [(30, 40), (35, 48 + 0.15 * swing), (hx, hy)]
+    s += line(arm, OUT, 5) + line(arm, ROBE, 3)
+    s += flat(ellipse_d(hx + 0.5, hy, 2.5, 2.2), "#e6e0d0", 1.2)
+    s += line([(26, 44), hem(4, 27, 80)], ROBE_SH, 1.2) + line([(33, 50), hem(2, 35, 84)], ROBE_SH, 1.2)
     return s
 
 
 # ------------------------------------------------------------ mecha 128 x 96
 def mecha(doc, i):
-    step = [(-3, 3), (0, 0), (3, -3)][i]
-    recoil = [0, 1.5, 0][i]
+    # a heavy three-beat gait: both feet planted wide with the body low, the
+    # back leg swung through under a raised body, the front foot reaching
+    # for the next step; the cannon and the antenna lag a beat behind
+    bob = [2.5, -2.5, 0][i]
+    feet = [((13, 84.5, 0), (49, 84.5, 0)), ((28, 78, -12), (40, 84.5, 0)), ((30, 84.5, 0), (52, 79, -14))][i]
     s = ""
-    # legs
-    for k, dx in enumerate(step):
-        x = 22 + k * 18 + dx
+    for k, (fx, fy, toe) in enumerate(feet):
+        hx, hy = 22 + k * 18, 64 + bob
         col, shd = ("#55606f", "#2c323c") if k == 0 else ("#7a8698", "#4a5262")
-        s += limb([(x + 2 - dx, 64), (x - 2, 72), (x, 79)], col, shd, 6, sw=1.5)
-        s += shape(doc, poly_d([(x - 7, 78), (x + 8, 78), (x + 10, 84.5), (x - 8, 84.5)]), col, shd, off=(1, 1), sw=1.5)
+        knee = ((hx + fx) / 2 + 4, (hy + fy - 6) / 2)
+        s += limb([(hx, hy), knee, (fx, fy - 5.5)], col, shd, 6, sw=1.5)
+        foot = poly_d([(fx - 7, fy - 6.5), (fx + 8, fy - 6.5), (fx + 10, fy), (fx - 8, fy)])
+        s += '<g transform="rotate(%s %s %s)">%s</g>' % (f(toe), f(fx), f(fy - 3),
+                                                         shape(doc, foot, col, shd, off=(1, 1), sw=1.5))
+    b = ""
     # boxy body centred at (32, 48)
     body = poly_d([(8, 20), (52, 18), (58, 26), (58, 64), (50, 70), (10, 70), (6, 62)])
-    s += shape(doc, body, "#8c98aa", "#56606e", off=(4, 4), hl="#c8d2e0", hl_d=poly_d([(11, 23), (48, 21), (48, 24), (11, 26)]))
-    s += flat(rect_d(14, 44, 30, 16), "#56606e", 1.3)
+    b += shape(doc, body, "#8c98aa", "#56606e", off=(4, 4), hl="#c8d2e0", hl_d=poly_d([(11, 23), (48, 21), (48, 24), (11, 26)]))
+    b += flat(rect_d(14, 44, 30, 16), "#56606e", 1.3)
     for y in (48, 52, 56):
-        s += line([(17, y), (41, y)], "#2c323c", 1.2)
-    # cockpit eye
-    s += flat(rect_d(30, 27, 22, 11), "#1e2430", 1.4)
-    s += flat(ellipse_d(44, 32.5, 5, 3.5), "#ff3a3a") + flat(ellipse_d(42.5, 31.5, 1.6, 1), "#ffd0d0")
-    # antenna
-    s += line([(14, 20), (10, 6)], OUT, 2.4) + flat(circle_d(10, 6, 2.5), "#ff3a3a", 1.2)
+        b += line([(17, y), (41, y)], "#2c323c", 1.2)
+    # cockpit eye, sweeping as it walks
+    b += flat(rect_d(30, 27, 22, 11), "#1e2430", 1.4)
+    ex = [44, 46, 42][i]
+    b += flat(ellipse_d(ex, 32.5, 5, 3.5), "#ff3a3a") + flat(ellipse_d(ex - 1.5, 31.5, 1.6, 1), "#ffd0d0")
+    # antenna whipping behind the body's bob, its lamp blinking
+    tip = [(12, 4), (7, 9), (9, 5)][i]
+    b += line([(14, 20), ((14 + tip[0]) / 2 + 1, 13), tip], OUT, 2.4)
+    b += flat(circle_d(tip[0], tip[1], 2.5), "#ff3a3a" if i != 1 else "#ffd0c0", 1.2)
+    s += '<g transform="translate(0,%s)">%s</g>' % (f(bob), b)
     # shoulder and cannon reaching forward
-    cx = -recoil
-    s += shape(doc, circle_d(50, 46, 9), "#7a8698", "#4a5262", off=(2, 2))
-    s += shape(doc, poly_d([(52 + cx, 40), (110 + cx, 40), (110 + cx, 52), (52 + cx, 54)]), "#6a7688", "#3e4654",
-               off=(0, 3), hl="#b8c4d4", hl_d=poly_d([(56 + cx, 42), (106 + cx, 42), (106 + cx, 44), (56 + cx, 44)]))
-    s += flat(rect_d(108 + cx, 37, 12, 18), "#4a5262", 1.6) + flat(ellipse_d(120 + cx, 46, 2, 5), "#1b1424")
+    cy = bob + [-1.5, 2.5, -1][i]
+    c = shape(doc, circle_d(50, 46, 9), "#7a8698", "#4a5262", off=(2, 2))
+    c += shape(doc, poly_d([(52, 40), (110, 40), (110, 52), (52, 54)]), "#6a7688", "#3e4654",
+               off=(0, 3), hl="#b8c4d4", hl_d=poly_d([(56, 42), (106, 42), (106, 44), (56, 44)]))
+    c += flat(rect_d(108, 37, 12, 18), "#4a5262", 1.6) + flat(ellipse_d(120, 46, 2, 5), "#1b1424")
     for x in (66, 78, 90):
-        s += line([(x + cx, 40), (x + cx, 53)], "#3e4654", 1.5)
-    if i == 1:
-        s += flat(star_d(125, 46, 4, 1.6, 6), FIRE_HOT, 1, FIRE_OUT)
-    s += flat(circle_d(50, 46, 3), "#c8d2e0", 1.2)
+        c += line([(x, 40), (x, 53)], "#3e4654", 1.5)
+    c += flat(circle_d(50, 46, 3), "#c8d2e0", 1.2)
+    s += '<g transform="translate(0,%s) rotate(%s 50 46)">%s</g>' % (f(cy), f([-1.5, 2, 0][i]), c)
     return s
 
 
 # ------------------------------------------------------------ marionette 64 x 96
 def marionette(doc, i):
-    sw_ = [-2, 2][i]
-    s = ""
-    # control bar and strings
-    s += flat(rect_d(16 + sw_, 4, 32, 4), "#8a6038", 1.4) + flat(rect_d(30 + sw_, 0, 4, 12), "#8a6038", 1.2)
-    for (ax, ay), (bx, by) in (((18 + sw_, 8), (22, 58)), ((46 + sw_, 8), (44, 58)), ((32 + sw_, 8), (32, 24)),
-                               ((24 + sw_, 8), (26, 82)), ((40 + sw_, 8), (39, 82))):
-        s += line([(ax, ay), (bx, by)], "#e8e0c8", 0.8, opacity=0.9)
-    # legs dangling
-    for x, dx in ((27, -sw_ * 0.6), (37, sw_ * 0.6)):
-        s += limb([(x, 66), (x + dx, 76), (x + dx * 0.5, 84)], "#c89a6a", "#8a6038", 3.6, sw=1.2)
-        s += flat(ellipse_d(x + dx * 0.5 + 1, 85, 3, 2), "#3a2430", 1.2)
-    # dress
-    dress = smooth_d([(26, 44), (38, 44), (44, 68 + sw_ * 0.3), (32, 71), (20, 68 - sw_ * 0.3)], True, 0.3)
+    # two dance poses pulled by the strings: the bar tips, one arm flies up,
+    # the other hand drops with the knife, the opposite knee kicks and the
+    # head and skirt swing the other way
+    side = [-1, 1][i]
+    bar = math.radians(-12 * side)
+
+    def on_bar(u):  # a point u pixels from the bar's middle
+        return (32 + math.cos(bar) * u, 6 + math.sin(bar) * u)
+    s = '<g transform="rotate(%s 32 6)">%s%s</g>' % (f(math.degrees(bar)), flat(rect_d(14, 4, 36, 4), "#8a6038", 1.4),
+                                                      flat(rect_d(30, 0, 4, 12), "#8a6038", 1.2))
+    back_hand, front_hand = [((17, 36), (45, 61)), ((20, 61), (47, 35))][i]
+    back_knee, front_knee = [((22, 70), (38, 76)), ((26, 76), (43, 70))][i]
+    for u, end in ((-16, back_hand), (16, front_hand), (0, (32 - 2 * side, 24)), (-9, back_knee), (9, front_knee)):
+        s += line([on_bar(u), end], "#e8e0c8", 0.8, opacity=0.9)
+    # legs: one dangling straight, one kicked up at the knee
+    for (hx, knee), up in (((27, back_knee), i == 0), ((37, front_knee), i == 1)):
+        foot = (knee[0] - 3 * side, knee[1] + 8) if up else (knee[0] + side, knee[1] + 9)
+        s += limb([(hx, 66), knee, foot], "#c89a6a", "#8a6038", 3.6, sw=1.2)
+        s += flat(ellipse_d(foot[0] + 1, foot[1] + 1, 3, 2), "#3a2430", 1.2)
+    # dress swinging against the kick
+    sk = 3.5 * side
+    dress = smooth_d([(26, 44), (38, 44), (44 - sk, 68 + sk * 0.5), (32 - sk, 71), (20 - sk, 68 - sk * 0.5)], True, 0.3)
     s += shape(doc, dress, "#a02850", "#681838", off=(2, 2), hl="#e06888", hl_d=ellipse_d(29, 50, 1.5, 3))
-    s += line([(20.5, 67), (32, 70), (43.5, 67)], "#f0e0c0", 2)
-    # arms
-    s += limb([(27, 47), (23, 53), (22, 58)], "#c89a6a", "#8a6038", 3, sw=1.2)
-    s += limb([(37, 47), (42, 53), (44, 58)], "#c89a6a", "#8a6038", 3, sw=1.2)
-    s += flat(rect_d(41.5, 55, 5, 8), "#d0d8e4", 1)  # a knife ready in hand
-    # head with a painted face and a crack
-    s += shape(doc, circle_d(32, 34, 10), "#f0dcc0", "#c0a080", off=(2, 2))
-    s += flat(smooth_d([(22, 32), (24, 24), (32, 21), (41, 24), (43, 31), (38, 27), (30, 26), (25, 29)], True, 0.3), "#2a1a30", 1.3)
-    s += flat(circle_d(36, 34, 1.8), OUT) + flat(circle_d(29.5, 34, 1.6), OUT)
-    s += flat(circle_d(36.5, 33.4, 0.6), "#ffffff")
-    s += flat(circle_d(38, 38, 1.6), "#f0a0b0", opacity=0.8)
-    s += line([(31, 39.5), (35, 39.5)], "#a02850", 1.1)
-    s += line([(28, 24.5), (27, 30), (29.5, 32)], OUT, 0.8)
-    s += line([(24, 40), (24, 44)], "#8a6038", 1) + line([(40, 40), (40, 44)], "#8a6038", 1)
+    s += line([(20.5 - sk, 67 - sk * 0.5), (32 - sk, 70), (43.5 - sk, 67 + sk * 0.5)], "#f0e0c0", 2)
+    # arms from the shoulders to the hands on the strings
+    for sh_, hand in (((27, 47), back_hand), ((37, 47), front_hand)):
+        elbow = ((sh_[0] + hand[0]) / 2 + (2 if hand[1] < 47 else 0) * (1 if hand[0] > 32 else -1),
+                 (sh_[1] + hand[1]) / 2)
+        s += limb([sh_, elbow, hand], "#c89a6a", "#8a6038", 3, sw=1.2)
+    kx, ky = front_hand
+    if i == 0:  # the knife hangs from the lowered hand
+        s += flat(rect_d(kx - 2.5, ky - 3, 5, 8), "#d0d8e4", 1)
+    else:  # raised high, about to throw
+        s += flat(poly_d([(kx - 2.5, ky + 2), (kx + 2.5, ky + 2), (kx + 1.5, ky - 8), (kx - 0.5, ky - 9)]), "#d0d8e4", 1)
+    # head with a painted face and a crack, tilting away from the raised arm
+    h = shape(doc, circle_d(32, 34, 10), "#f0dcc0", "#c0a080", off=(2, 2))
+    h += flat(smooth_d([(22, 32), (24, 24), (32, 21), (41, 24), (43, 31), (38, 27), (30, 26), (25, 29)], True, 0.3),
+              "#2a1a30", 1.3)
+    h += flat(circle_d(36, 34, 1.8), OUT) + flat(circle_d(29.5, 34, 1.6), OUT)
+    h += flat(circle_d(36.5, 33.4, 0.6), "#ffffff")
+    h += flat(circle_d(38, 38, 1.6), "#f0a0b0", opacity=0.8)
+    h += line([(31, 39.5), (35, 39.5 + 0.8 * side)], "#a02850", 1.1)
+    h += line([(28, 24.5), (27, 30), (29.5, 32)], OUT, 0.8)
+    h += line([(24, 40), (24, 44)], "#8a6038", 1) + line([(40, 40), (40, 44)], "#8a6038", 1)
+    s += '<g transform="rotate(%s 32 43)">%s</g>' % (f(-10 * side), h)
     return s
 
 
 # ------------------------------------------------------------ projectiles and hazards
-def fireball(doc, i=0, size=32, swirl=0.0):
+def fireball(doc, i=0, size=32, swirl=0.0, core=1.0):
     c = size / 2
     r = size * 0.44
     s = flat(circle_d(c, c, r), radial(doc, [(0, FIRE_HOT, 1), (0.7, FIRE, 1), (1, FIRE_OUT, 1)]))
@@ -266,8 +342,8 @@ def fireball(doc, i=0, size=32, swirl=0.0):
         rr = r * (1.0 if k % 2 == 0 else 0.78)
         tail.append((c + math.cos(a) * rr, c + math.sin(a) * rr))
     s = flat(poly_d(tail), FIRE, 1.6, FIRE_OUT)
-    s += flat(circle_d(c, c, r * 0.62), FIRE_HOT)
-    s += flat(circle_d(c - r * 0.15, c - r * 0.15, r * 0.32), FIRE_CORE)
+    s += flat(circle_d(c, c, r * 0.62 * core), FIRE_HOT)
+    s += flat(circle_d(c - r * 0.15, c - r * 0.15, r * 0.32 * core), FIRE_CORE)
     return s
 
 
@@ -286,8 +362,8 @@ def beam(doc):
 
 def burner(doc, i):
     """Flame jet pointing right, growing from a narrow root at the left."""
-    L = [52, 62, 58][i]
-    wob = [0, 1.2, -1.2][i]
+    L = [46, 63, 55][i]
+    wob = [0, 2.4, -2.4][i]
     outer = smooth_d([(8, 16), (14, 8 + wob), (26, 5), (L * 0.75, 7 - wob), (L, 16 + wob * 0.5),
                       (L * 0.75, 25 + wob), (26, 27), (14, 24 - wob)], True, 0.4)
     mid = smooth_d([(10, 16), (16, 11), (28, 9.5), (L * 0.7, 12), (L * 0.88, 16), (L * 0.7, 20), (28, 22.5), (16, 21)], True, 0.4)
@@ -296,13 +372,18 @@ def burner(doc, i):
     for k in range(3):
         x = 20 + k * 12 + i * 4
         s += flat(circle_d(x % (L - 6) + 6, 7 + (k * 9 + i * 5) % 18, 1.3), FIRE_HOT)
+    # a tongue of flame tearing off the tip, drifting out and shrinking
+    tx, ty, tr = [(52, 9, 3), (57, 22, 2.4), (60, 15, 1.5)][i]
+    s += flat(smooth_d([(tx - tr * 1.8, ty), (tx, ty - tr), (tx + tr * 1.4, ty), (tx, ty + tr)], True, 0.4),
+              FIRE_HOT, 1.2, FIRE_OUT)
     return s
 
 
 def guruguru(doc, i):
     # the twelve-point flame repeats every 60 degrees: three even steps
-    # through that make a loop that turns without a jump
-    return fireball(doc, 0, 32, swirl=i * math.pi / 9)
+    # through that make a loop that turns without a jump; the hot heart
+    # throbs as it turns
+    return fireball(doc, 0, 32, swirl=i * math.pi / 9, core=[1.0, 0.8, 1.18][i])
 
 
 # ------------------------------------------------------------ sheets
@@ -361,25 +442,29 @@ def build():
     # and rise on the passing frame, so a three-frame cycle reads as a gait.
     sheet("dummy", 32, 32, [0], dummy, title="Practice target")
     sheet("brain", 32, 32, [0, 1, 2], brain, title="Walking brain, 3 frames",
-          motion=[(0, 1.07, 0.93, -5), (-1.5, 0.94, 1.07, 0), (0, 1.07, 0.93, 5)], pivot=(16, 30))
+          motion=[(0, 1.07, 0.93, -5), (0, 0.97, 1.02, 0), (0, 1.07, 0.93, 5)], pivot=(16, 30))
     sheet("met", 32, 32, [0, 1, 2], met, title="Helmeted critter, 3 frames",
-          motion=[(0, 1.08, 0.92, -6), (-1.5, 0.95, 1.07, 0), (0, 1.08, 0.92, 6)], pivot=(16, 30))
+          motion=[(0, 1.1, 0.9, -7), (-1.5, 0.93, 1.09, 0), (0, 1.1, 0.9, 7)], pivot=(16, 30))
     sheet("togezo", 64, 64, [0, 1], togezo, title="Spiked shell, 2 frames",
-          motion=[(0, 1.06, 0.94, -5), (-2, 0.96, 1.05, 5)], pivot=(32, 54))
+          motion=[(0, 1.08, 0.92, 7), (-1, 0.95, 1.06, -5)], pivot=(32, 54))
     sheet("monoeye", 64, 64, [0, 1, 2], monoeye, title="One-eyed blob, 3 frames",
-          motion=[(0, 1.05, 0.95, -4), (-2, 0.96, 1.05, 0), (0, 1.05, 0.95, 4)], pivot=(32, 60))
+          motion=[(0, 1.0, 1.0, -3), (0, 1.0, 1.0, 0), (-1.5, 1.0, 1.0, 6)], pivot=(32, 60))
+    # floaters rise and sink on an even loop of three (no frame is a turning point)
     sheet("ghost", 64, 64, [0, 1, 2], ghost, title="Ghost, 3 frames",
-          motion=[(1.5, 1.0, 1.0, -5), (-2, 0.96, 1.05, 0), (0, 1.03, 0.97, 5)], pivot=(32, 34))
+          motion=[(-2 - 2.5 * math.sin(k * 2 * math.pi / 3), 1 + 0.05 * math.sin(k * 2 * math.pi / 3),
+                   1 - 0.05 * math.sin(k * 2 * math.pi / 3), 6 * math.cos(k * 2 * math.pi / 3)) for k in range(3)],
+          pivot=(32, 34))
     sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames",
           motion=[(0, 0.96, 1.05, -6), (0, 1.0, 1.0, 0), (0, 1.05, 0.95, 6)], pivot=(48, 50))
     sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96",
-          motion=[(0, 1.0, 1.0, -5), (-3, 0.97, 1.04, 0), (0, 1.0, 1.0, 5)], pivot=(32, 88))
-    # the mech's body dips and rocks back when its cannon fires
+          motion=[(-3 - 3 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 4 * math.cos(k * 2 * math.pi / 3)) for k in range(3)],
+          pivot=(32, 88))
+    # the mech only walks (it never fires), so no frame shows a muzzle flash
     sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
           title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)",
-          motion=[(0, 1.0, 1.0, 0), (1, 1.0, 0.97, -3), (0, 1.0, 1.0, 1.5)], pivot=(32, 84))
+          motion=[(0, 1.0, 1.0, 0), (0, 1.0, 1.0, 1.5), (0, 1.0, 1.0, -1)], pivot=(32, 84))
     sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96",
-          motion=[(0, 1.0, 1.0, -6), (0, 1.0, 1.0, 6)], pivot=(32, 4))
+          motion=[(0, 1.0, 1.0, -4), (-2, 1.0, 1.0, 4)], pivot=(32, 4))
     sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball", rim=RIM_FIRE, rim_width=2)
     sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right")
     sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right", rim=RIM_BEAM, rim_width=1.5)
