@@ -1,16 +1,23 @@
-// The set-in pieces of the shipped maps: a solid block deep inside a mass of
-// ground may show a scenery picture (its object code, over an empty chip)
-// instead of the fill, so that long walls read as architecture. Play must
-// never come near one: every cell within two of it, diagonals included, lies
-// in the map and is another such block or a plain solid block.
+// The pictures inside the masses of the shipped maps. A solid block deep
+// inside a mass of ground may show a scenery picture (its object code, over
+// an empty chip) instead of the fill, so that long walls read as
+// architecture; play must never come near one: every cell within two of it,
+// diagonals included, lies in the map and is another such block or a plain
+// solid block. The masses' shade, deep shade and piers are plain solid
+// blocks that only ever stand in for the fill inside a mass, the deep shade
+// never right under open air.
 #include "world/PlaceChip.h"
 #include "world/TileMapFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,14 +48,24 @@ bool PlainBlock(const world::MapCell& cell) {
     return special.count(code) == 0 && !HasChipCreator(code);
 }
 
+std::vector<std::pair<std::string, world::TileMapData>> ShippedMaps() {
+    std::vector<std::pair<std::string, world::TileMapData>> maps;
+    for (const auto& entry : fs::directory_iterator(std::string(VRELS_GAME_DIR) + "/map")) {
+        maps.emplace_back(entry.path().stem().string(), world::ReadTileMap(entry.path().string()));
+    }
+    return maps;
+}
+
+const world::MapCell& At(const world::TileMapData& map, int column, int row) {
+    return map.cells[static_cast<std::size_t>(column + row * map.width)];
+}
+
 TEST(SetInPieces, StayTwoCellsInsidePlainSolidGroundOnEveryShippedMap) {
     int pieces = 0;
     std::set<std::string> mapsWithPieces;
-    for (const auto& entry : fs::directory_iterator(std::string(VRELS_GAME_DIR) + "/map")) {
-        const std::string name = entry.path().stem().string();
-        const world::TileMapData map = world::ReadTileMap(entry.path().string());
-        const auto at = [&map](int column, int row) -> const world::MapCell& {
-            return map.cells[static_cast<std::size_t>(column + row * map.width)];
+    for (const auto& [name, map] : ShippedMaps()) {
+        const auto at = [&map = map](int column, int row) -> const world::MapCell& {
+            return At(map, column, row);
         };
         for (int row = 0; row < map.height; ++row) {
             for (int column = 0; column < map.width; ++column) {
@@ -77,6 +94,72 @@ TEST(SetInPieces, StayTwoCellsInsidePlainSolidGroundOnEveryShippedMap) {
     // wall of 4-3, the gilded brick of 5-1 and 5-2.
     for (const char* map : {"stage1_4", "stage4_3", "stage5_1", "stage5_2"}) {
         EXPECT_EQ(mapsWithPieces.count(map), 1u) << map << " has no set-in piece";
+    }
+}
+
+// The tiles of the wall masses (content/maps/src/levelkit.py, MASS_TILES):
+// shade, deep shade and pier of each look that has them.
+enum class Mass { Shade, Deep, Pier };
+const std::map<int, Mass>& MassTiles() {
+    static const std::map<int, Mass> tiles = {
+        {1305, Mass::Shade}, {1306, Mass::Deep}, {700, Mass::Pier},  // rooftops
+        {1307, Mass::Shade}, {1308, Mass::Deep}, {601, Mass::Pier},  // catacombs
+        {1309, Mass::Shade}, {1405, Mass::Deep}, {1406, Mass::Pier}, // embers
+        {1407, Mass::Shade}, {1408, Mass::Deep}, {1409, Mass::Pier}, // slate
+        {1505, Mass::Shade}, {1506, Mass::Deep}, {1507, Mass::Pier}, // frost
+        {1508, Mass::Shade}, {1509, Mass::Deep}, {909, Mass::Pier},  // gilded
+    };
+    return tiles;
+}
+
+TEST(WallMasses, ShadeAndPiersLieInsideMassesAndTheDeepShadeAwayFromTheLight) {
+    std::map<std::string, std::set<Mass>> worn;
+    for (const auto& [name, map] : ShippedMaps()) {
+        // Below the map is ground and beside it the edge column runs on;
+        // above it is open air.
+        const auto solid = [&map = map](int column, int row) {
+            if (row < 0) {
+                return false;
+            }
+            if (row >= map.height) {
+                return true;
+            }
+            const world::MapCell& cell = At(map, std::clamp(column, 0, map.width - 1), row);
+            return SetIn(cell) || PlainBlock(cell);
+        };
+        for (int row = 0; row < map.height; ++row) {
+            for (int column = 0; column < map.width; ++column) {
+                const world::MapCell& cell = At(map, column, row);
+                if (EmptyChip(cell)) {
+                    continue;
+                }
+                const auto tile = MassTiles().find(ChipCode(cell.chipX, cell.chipY));
+                if (tile == MassTiles().end()) {
+                    continue;
+                }
+                worn[name].insert(tile->second);
+                // The cells that make a cell the fill rather than an edge, a
+                // corner or an underside: its four sides and both cells
+                // diagonally above.
+                static const int around[][2] = {{-1, -1}, {0, -1}, {1, -1},
+                                                {-1, 0},  {1, 0},  {0, 1}};
+                for (const auto& [dx, dy] : around) {
+                    EXPECT_TRUE(solid(column + dx, row + dy))
+                        << name << ": the mass tile at " << column << "," << row
+                        << " lies beside open cell " << column + dx << "," << row + dy;
+                }
+                if (tile->second == Mass::Deep) {
+                    EXPECT_TRUE(solid(column, row - 2))
+                        << name << ": the deep shade at " << column << "," << row
+                        << " lies two rows under open air";
+                }
+            }
+        }
+    }
+    // The masses the players found plain wear shade, deep shade and piers.
+    for (const char* map :
+         {"stage1_2", "stage1_4", "stage2_2", "stage3_3", "stage4_3", "stage5_1", "stage5_2"}) {
+        EXPECT_EQ(worn[map].size(), 3u) << map << " lacks shade, deep shade or piers";
     }
 }
 

@@ -8,6 +8,7 @@ and ledges join up without hand-picking codes.
 
 Codes are those of docs/chips.md: code = sheet column x 100 + sheet row.
 """
+import random
 
 # Theme tile blocks: top-left code of the 3 x 5 block of solid tiles, the
 # seamless back wall, and the scenery a stage of that theme dresses with.
@@ -16,7 +17,7 @@ THEMES = {
     "roofs": dict(base=1000, wall=110),
     "mansion": dict(base=1300, wall=210),
     "catacombs": dict(base=1005, wall=310),
-    "clock": dict(base=1305, wall=410),
+    "clock": dict(base=None, wall=410),  # always worn under a world's look
     "throne": dict(base=1605, wall=510),
 }
 
@@ -35,6 +36,30 @@ LOOK_TILES = {
     "frost": [504, 506, 509, 602, 603, 604, 606, 607, 702, 703, 704, 706],
     "gilded": [707, 802, 803, 804, 806, 807, 809, 900, 903, 904, 906, 907],
 }
+
+# Wall masses: for each look whose masses players found plain, its fill in
+# shade (two rows under open air) and in deep shade (three and more), so a
+# mass darkens the further it lies from the light; a pier that rises through a
+# mass, cut off by nothing but its own ends; and a repair (a crack, a patch
+# of a second material) drawn into the deep shade and set in like a piece.
+# The shade, deep and pier tiles sit in the sheet's active rows (they are
+# plain solid blocks wherever they lie); the repairs are scenery pictures.
+MASS_TILES = {
+    "roofs": dict(shade=1305, deep=1306, pier=700, repair=431),
+    "catacombs": dict(shade=1307, deep=1308, pier=601, repair=1731),
+    "embers": dict(shade=1309, deep=1405, pier=1406, repair=1831),
+    "slate": dict(shade=1407, deep=1408, pier=1409, repair=1931),
+    "frost": dict(shade=1505, deep=1506, pier=1507),
+    "gilded": dict(shade=1508, deep=1509, pier=909),
+}
+# Depths (Stage.depth: light falls from above) from which a fill cell shows
+# the shade and the deep shade; columns from one pier to the next (seeded
+# within the range) and the fewest rows a pier rises; the share of deep
+# cells that take a repair.
+MASS_SHADE_DEPTH, MASS_DEEP_DEPTH = 2, 3
+MASS_PIER_SPACING = (6, 11)
+MASS_PIER_HEIGHT = 4
+MASS_REPAIR_SHARE = 0.05
 
 # Which look each world's stages wear, by the theme they are laid out in
 # ("*": every theme of that world without a line of its own). World 1 keeps
@@ -116,6 +141,8 @@ def theme_for(name, theme):
     """The tiles and back wall a stage wears: its world's look over its theme."""
     looks = WORLD_LOOKS[world_of(name)]
     look = looks.get(theme, looks.get("*", theme))
+    if look not in LOOK_TILES:
+        assert THEMES[look]["base"] is not None, f"{name}: the {look} theme has no tiles of its own"
     tiles = look_tiles(look) if look in LOOK_TILES else block_tiles(THEMES[look]["base"])
     return dict(THEMES[theme], tiles=tiles, look=look)
 
@@ -130,7 +157,7 @@ CRUMBLE, FLOATING = 501, 108
 GATE_TOP, GATE_LOW = 901, 902
 FIRE_CW, FIRE_CCW = 800, 801
 SPIKES, HANGING_SPIKES, SPIKE_BALL, SWINGING_BALL = 1700, 1800, 1900, 1901
-CRATE, IRON, STONE, GOLD = 600, 700, 601, 701
+CRATE, GOLD = 600, 701
 BRAIN, MET, TOGEZO, MECHA, DEATH, MONOEYE = 5, 105, 205, 305, 405, 505
 HOVERER, HOPPER, GHOST, MARIONETTE, TARGET = 605, 705, 805, 905, 6
 BURNER_L, BURNER_R, BURNER_U, BURNER_D = 7, 107, 207, 307
@@ -145,7 +172,7 @@ FIXED_KEYS = {
     EVENT1: "e", BOSS: "X", BOSS_GOAL: "Y", PLANK_L: "{", PLANK_M: "-", PLANK_R: "}",
     GRATING: "_", CRUMBLE: "x", FLOATING: "=", GATE_TOP: "B", GATE_LOW: "b", FIRE_CW: "g",
     FIRE_CCW: "h", SPIKES: "^", HANGING_SPIKES: "v", SPIKE_BALL: "*", SWINGING_BALL: "!",
-    CRATE: "k", IRON: "K", STONE: "n", GOLD: "N",
+    CRATE: "k", GOLD: "N",
     BRAIN: "1", MET: "2", TOGEZO: "3", MECHA: "4", DEATH: "5", MONOEYE: "6", HOVERER: "7",
     HOPPER: "8", GHOST: "9", MARIONETTE: "0", TARGET: "d",
     BURNER_L: "L", BURNER_R: "R", BURNER_U: "U", BURNER_D: "D", TURRET_L: "l", TURRET_R: "r",
@@ -161,7 +188,7 @@ NAMES = {
     FIRE_CW: "block with a fireball circling clockwise",
     FIRE_CCW: "block with a fireball circling anticlockwise", SPIKES: "spikes",
     HANGING_SPIKES: "hanging spikes", SPIKE_BALL: "spike ball", SWINGING_BALL: "swinging spike ball",
-    CRATE: "wooden crate", IRON: "iron block", STONE: "stone block", GOLD: "gold block",
+    CRATE: "wooden crate", GOLD: "gold block",
     BRAIN: "brain", MET: "met", TOGEZO: "togezo (shoot it, do not stomp)", MECHA: "mecha",
     DEATH: "death", MONOEYE: "monoeye", HOVERER: "hovering patapata", HOPPER: "patapata",
     GHOST: "ghost", MARIONETTE: "marionette", TARGET: "practice target",
@@ -233,6 +260,7 @@ class Stage:
         self.scenery = [[0] * width for _ in range(height)]
         self.objects = [[0] * width for _ in range(height)]  # items/enemies over scenery
         self.set_in = set()  # deep solid cells whose block shows a set-in piece
+        self.piers = set()   # fill cells that show the look's pier
         self.notes = []
         self.x = 0          # the layout cursor: next free column
         self.top = ground   # surface row under the cursor
@@ -384,6 +412,58 @@ class Stage:
             else:
                 x += 1
 
+    def depth(self, x, y, limit=MASS_DEEP_DEPTH):
+        """How deep (x, y) lies in shade, up to `limit`: light falls from
+        above, so an open cell r rows up and c columns aside lights it to
+        depth max(r, 2c); open cells below light nothing (under an overhang
+        a mass stays in shadow). Beside the map the edge column runs on;
+        above it is open air."""
+        best = limit
+        for cy in range(y - limit + 1, y + 1):
+            for cx in range(x - limit // 2, x + limit // 2 + 1):
+                d = max(y - cy, 2 * abs(cx - x))
+                if d < best and (cy < 0 or not self.solid[cy][min(max(cx, 0), self.width - 1)]):
+                    best = d
+        return best
+
+    def weather_masses(self):
+        """Makes the look's long masses read as built places: piers rise
+        through them every few columns (seeded), and a few deep cells take a
+        repair. Cells that are not plain fill (edges, set-in pieces, chips)
+        keep what they show; nothing changes what any cell does."""
+        tiles = MASS_TILES.get(self.theme["look"])
+        if not tiles:
+            return
+        rng = random.Random(self.name + " masses")
+        if "pier" in tiles:
+            x = rng.randint(*MASS_PIER_SPACING) // 2
+            while x < self.width:
+                if any((cx, y) in self.set_in for cx in (x - 1, x, x + 1) for y in range(self.height)):
+                    x += 1  # a pier does not run into a set-in piece or brush past one
+                    continue
+                # a pier keeps two cells of wall on either side and rises
+                # through masses, not through thin floors
+                column = [y for y in range(self.height) if self.plain_fill(x, y)
+                          and all(self.solid[y][min(max(cx, 0), self.width - 1)] for cx in (x - 2, x + 2))]
+                for run in runs(column):
+                    if len(run) >= MASS_PIER_HEIGHT:
+                        self.piers.update((x, y) for y in run)
+                x += rng.randint(*MASS_PIER_SPACING)
+        if "repair" in tiles:
+            for y in range(self.height):
+                for x in range(self.width):
+                    if (self.deep(x, y) and self.plain_fill(x, y) and rng.random() < MASS_REPAIR_SHARE
+                            and not any((cx, cy) in self.set_in or (cx, cy) in self.piers
+                                        for cy in range(y - 2, y + 3) for cx in range(x - 2, x + 3))):
+                        self.set_in.add((x, y))
+                        self.objects[y][x] = tiles["repair"]
+
+    def plain_fill(self, x, y):
+        """Whether the cell would show the look's fill: solid, no chip, no
+        object, no set-in piece, and solid on all eight sides."""
+        return (self.solid[y][x] and not self.chips[y][x] and not self.objects[y][x]
+                and (x, y) not in self.set_in and self.tile_at(x, y) == (1, 1))
+
     def note(self, text):
         self.notes.append(text)
 
@@ -428,10 +508,24 @@ class Stage:
                 elif (x, y) in self.set_in:
                     grid[y][x] = 0  # the block is its object code, with the piece's picture
                 elif self.solid[y][x]:
-                    grid[y][x] = tiles[self.tile_at(x, y)]
+                    grid[y][x] = self.mass_tile(x, y)
                 else:
                     grid[y][x] = self.scenery[y][x]
         return grid
+
+    def mass_tile(self, x, y):
+        """The tile a solid cell shows: the look's tile for its neighbours; a
+        fill cell in a mass with shading shows a pier or its depth's shade."""
+        offset = self.tile_at(x, y)
+        mass = MASS_TILES.get(self.theme["look"])
+        if offset != (1, 1) or not mass:
+            return self.theme["tiles"][offset]
+        if (x, y) in self.piers:
+            return mass["pier"]
+        depth = self.depth(x, y)
+        if depth >= MASS_DEEP_DEPTH:
+            return mass["deep"]
+        return mass["shade"] if depth >= MASS_SHADE_DEPTH else self.theme["tiles"][offset]
 
     def check(self):
         grid = self.code_grid()

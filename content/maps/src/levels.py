@@ -4187,6 +4187,7 @@ def main():
         s = make()
         world_haze(s)
         s.set_in_scenery(HAZED_VARIANTS.get(s.theme["look"]))
+        s.weather_masses()
         s.write(os.path.join(out, s.name + ".map"), SCENERY_NAMES)
         print(f"{s.name}: {s.width} x {s.height} (planned {s.planned})")
 

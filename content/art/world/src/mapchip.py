@@ -24,6 +24,32 @@ def R(x, y, w, h, fill, sw=0, stroke=OUT, op=None):
     return flat(rect_d(x, y, w, h), fill, sw, stroke, op)
 
 
+def tone(color, amount):
+    """The colour moved towards white (amount > 0) or black (amount < 0)."""
+    rgb = [int(color[i:i + 2], 16) for i in (1, 3, 5)]
+    target = 255 if amount > 0 else 0
+    return "#" + "".join("%02x" % round(c + (target - c) * abs(amount)) for c in rgb)
+
+
+def blocks_fill(base, face, shade, light, courses, seed):
+    """Stone laid in courses: (y, height, cuts) rows of blocks. A block runs
+    from one cut to the next and the last wraps round to the first, so the
+    tile's own edge is no joint and a long wall shows no seam every 32 px;
+    each block's face takes a slightly different tone (seeded), so the
+    courses do not read as one block repeated."""
+    rng = random.Random(seed)
+    s = R(0, 0, 32, 32, base)
+    for y, h, cuts in courses:
+        for x0, x1 in zip(cuts, cuts[1:] + [cuts[0] + 32]):
+            tint = tone(face, rng.uniform(-0.09, 0.07))
+            for shift in (0, -32):
+                a, b = x0 + shift, x1 + shift
+                s += flat(rect_d(a + 0.5, y + 0.5, b - a - 1, h - 1), tint)
+                s += line([(a + 1.5, y + h - 1.2), (b - 1.2, y + h - 1.2), (b - 1.2, y + 1.5)], shade, 1.1)
+                s += line([(a + 1.5, y + h - 2.5), (a + 1.5, y + 1.5), (b - 2.5, y + 1.5)], light, 0.8)
+    return s
+
+
 # ---------------------------------------------------------------- pixel font
 FONT = {
     "0": ["111", "101", "101", "101", "111"], "1": ["010", "110", "010", "010", "111"],
@@ -123,15 +149,18 @@ def forest_block():
 
 # --- rooftops: brick wall, terracotta shingles on top
 def roof_fill():
-    s = R(0, 0, 32, 32, "#7b4538")
+    # Running bond; each brick's face a little lighter or darker than the
+    # next (seeded), so a long wall is not one brick repeated.
+    rng = random.Random(2)
+    s = R(0, 0, 32, 32, "#4f2a22")
     for r in range(4):
         y = r * 8
         off = 0 if r % 2 == 0 else 8
-        s += line([(0, y + 0.5), (32, y + 0.5)], "#4f2a22", 1, cap="butt")
-        for x in (off, off + 16):
-            s += line([(x + 0.5, y), (x + 0.5, y + 8)], "#4f2a22", 1, cap="butt")
-        for x in (off + 2, off + 18):
-            s += R((x) % 32, y + 1.5, 5, 1.2, "#9a5a48")
+        tints = [tone("#7b4538", rng.uniform(-0.12, 0.06)) for _ in range(2)]
+        for k in (-1, 0, 1):  # the brick cut by the tile's edge is drawn on both sides
+            x = off + 16 * k
+            s += R(x + 1, y + 1, 15, 7, tints[k % 2])
+            s += R(x + 3, y + 1.5, 5, 1.2, "#9a5a48")
     return s
 
 
@@ -201,15 +230,11 @@ def mansion_block():
 
 # --- catacombs: irregular grey stone, worn lip on top
 def cata_fill():
-    s = R(0, 0, 32, 32, "#545b68")
-    blocks = [(0, 0, 14, 10), (14, 0, 18, 10), (0, 10, 9, 12), (9, 10, 13, 12), (22, 10, 10, 12),
-              (0, 22, 17, 10), (17, 22, 15, 10)]
-    for x, y, w, h in blocks:
-        s += flat(rect_d(x + 0.5, y + 0.5, w - 1, h - 1), "#646c7a")
-        s += line([(x + 1.5, y + h - 1.2), (x + w - 1.2, y + h - 1.2), (x + w - 1.2, y + 1.5)], "#434956", 1.2)
-        s += line([(x + 1.5, y + h - 2.5), (x + 1.5, y + 1.5), (x + w - 2.5, y + 1.5)], "#8a93a2", 0.9)
-    s += line([(24, 14), (27, 17), (26, 20)], "#3a3f4a", 0.8)
-    return s
+    # irregular grey ashlar in three courses whose blocks run across the
+    # tile's edges, so a long wall shows no grid of joints every 32 px
+    s = blocks_fill("#545b68", "#646c7a", "#434956", "#8a93a2", ((0, 10, [6, 20]), (10, 12, [3, 13, 25]), (22, 10, [9, 24])),
+                    6)
+    return s + line([(27, 14), (30, 17), (29, 20)], "#3a3f4a", 0.8)
 
 
 def cata_top(L, Rr):
@@ -239,7 +264,8 @@ def cata_block():
     return s
 
 
-# --- clock tower: sandstone blocks, riveted iron plates
+# --- clock tower: sandstone blocks (its back wall; every clock tower stage
+# wears its world's look, so the theme has no solid tiles of its own)
 def clock_fill():
     s = R(0, 0, 32, 32, "#8a7656")
     for x, y, w, h in ((0, 0, 16, 16), (16, 0, 16, 16), (8, 16, 16, 16), (-8, 16, 16, 16), (24, 16, 16, 16)):
@@ -255,31 +281,6 @@ def rivets(y, x0=4, x1=28, step=8):
     while x <= x1:
         s += flat(circle_d(x, y, 1.1), "#c8ccd4", 0.8)
         x += step
-    return s
-
-
-def clock_top(L, Rr):
-    s = R(0, 0, 32, 8, "#5e6878") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt") + line([(0, 1.5), (32, 1.5)], "#aab4c4", 1, cap="butt")
-    return s + rivets(4.5)
-
-
-def clock_bottom(L, Rr):
-    return R(0, 27, 32, 5, "#4e5866") + line([(0, 27), (32, 27)], OUT, 1, cap="butt") + rivets(29.5, 4, 28, 12)
-
-
-def clock_side(left):
-    x = 0 if left else 26
-    s = R(x, 0, 6, 32, "#5e6878") + line([(x + (6 if left else 0), 0), (x + (6 if left else 0), 32)], OUT, 1, cap="butt")
-    for y in (6, 16, 26):
-        s += flat(circle_d(x + 3, y, 1.1), "#c8ccd4", 0.8)
-    return s
-
-
-def clock_block():
-    s = R(0, 0, 32, 32, "#6c7688") + line([(2, 30), (30, 30), (30, 2)], "#464e5c", 2) + line([(2, 29), (2, 2), (29, 2)], "#aab4c4", 1.2)
-    s += line([(5, 5), (27, 27)], "#505a68", 3) + line([(27, 5), (5, 27)], "#505a68", 3)
-    for x, y in ((5, 5), (27, 5), (5, 27), (27, 27), (16, 16)):
-        s += flat(circle_d(x, y, 1.4), "#c8ccd4", 0.8)
     return s
 
 
@@ -326,8 +327,6 @@ THEMES = [
           block=mansion_block, lip="#a4203a"),
     Theme("catacombs", 10, 5, fill=cata_fill, top=cata_top, bottom=cata_bottom, side=cata_side, block=cata_block,
           lip="#8c8f96"),
-    Theme("clocktower", 13, 5, fill=clock_fill, top=clock_top, bottom=clock_bottom, side=clock_side,
-          block=clock_block, lip="#5e6878"),
     Theme("throne", 16, 5, fill=throne_fill, top=throne_top, bottom=throne_bottom, side=throne_side,
           block=throne_block, lip="#d2a23e"),
 ]
@@ -507,17 +506,11 @@ put(19, 0, spike_ball("#8e9ab0", "#4a5366", "#d4dcea", "#ffffff"))
 # the swinging one: red, so a player learns it moves
 put(19, 1, spike_ball("#d8404e", "#7c1f2e", "#ff9aa4", "#fff0f0"))
 
-# a few plain props that any theme can use
+# two plain props that any theme can use (the iron and stone blocks that
+# stood beside them gave their cells to the piers of the wall masses)
 crate = R(1, 1, 30, 30, "#a8783f", 2) + line([(3, 3), (29, 29)], "#6e4a22", 3) + line([(4, 4), (28, 28)], "#c89458", 1)
 crate += flat(rect_d(4, 4, 24, 24), "none", 1.5, "#6e4a22") + line([(2, 2.5), (30, 2.5)], "#d8ac70", 1)
 put(6, 0, crate)
-ironb = R(1, 1, 30, 30, "#6c7688", 2) + line([(3, 29), (29, 29), (29, 3)], "#464e5c", 2) + line([(3, 28), (3, 3), (28, 3)], "#aab4c4", 1.2)
-for x, y in ((6, 6), (26, 6), (6, 26), (26, 26)):
-    ironb += flat(circle_d(x, y, 1.6), "#c8ccd4", 0.8)
-put(7, 0, ironb)
-stoneb = R(1, 1, 30, 30, "#8e8a84", 2) + line([(3, 29), (29, 29), (29, 3)], "#5e5a56", 2) + line([(3, 28), (3, 3), (28, 3)], "#c4c0ba", 1.2)
-stoneb += line([(10, 10), (14, 15), (12, 20)], "#5e5a56", 1)
-put(6, 1, stoneb)
 goldb = R(1, 1, 30, 30, "#d2a23e", 2) + line([(3, 29), (29, 29), (29, 3)], "#8c6418", 2) + line([(3, 28), (3, 3), (28, 3)], "#fbe08a", 1.2)
 goldb += flat(star_d(16, 16, 6, 2.4, 4), "#fff3c0", 1)
 put(7, 1, goldb)
@@ -1087,7 +1080,7 @@ sc(1, 29, R(0, 0, 32, 32, "#0e0c16", op=0.5))
 # the sheet's spare active cells; the map kit lists where each tile sits.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "maps", "src"))
 from levelkit import (LOOK_TILES, TILE_OFFSETS, HAZE, HAZE_LEFT, HAZE_RIGHT, HAZE_UP, HAZE_DOWN,  # noqa: E402
-                      HAZED_VARIANTS)
+                      HAZED_VARIANTS, MASS_TILES)
 
 
 def put_look(t, codes):
@@ -1096,18 +1089,6 @@ def put_look(t, codes):
         L, Rr = dx == 0, dx == 2
         T, B = dy in (0, 3), dy in (2, 3)
         put(code // 100, code % 100, tile(t, T, L, Rr, B))
-
-
-def blocks_fill(base, face, shade, light, courses, seed):
-    """Stone laid in courses: (y, height, joints) rows of blocks."""
-    s = R(0, 0, 32, 32, base)
-    for y, h, joints in courses:
-        xs = [0] + joints + [32]
-        for x0, x1 in zip(xs, xs[1:]):
-            s += flat(rect_d(x0 + 0.5, y + 0.5, x1 - x0 - 1, h - 1), face)
-            s += line([(x0 + 1.5, y + h - 1.2), (x1 - 1.2, y + h - 1.2), (x1 - 1.2, y + 1.5)], shade, 1.1)
-            s += line([(x0 + 1.5, y + h - 2.5), (x0 + 1.5, y + 1.5), (x1 - 2.5, y + 1.5)], light, 0.8)
-    return s
 
 
 def rim_side(left, body, rim):
@@ -1140,9 +1121,11 @@ TRIAL_LOOK = Theme("chalk", 0, 0, fill=chalk_fill, top=chalk_top, bottom=chalk_b
 # --- world 2: ember-lit brick under a stone coping strewn with autumn
 # leaves. Built masonry, so it reads as a wall in the town, the theatre and
 # the charnel house alike; a few mortar seams glow with the world's embers.
-def embers_fill():
+def embers_fill(ornament=True):
     s = blocks_fill("#22140f", "#46261e", "#301812", "#704032", ((0, 8, [12, 28]), (8, 8, [4, 20]), (16, 8, [12, 28]),
                                                                  (24, 8, [4, 20])), 2)
+    if not ornament:
+        return s
     # one short seam of embers per tile, dim, so a deep wall glows faintly
     # rather than repeating a bright dash
     s += line([(21, 23.5), (25, 23.5)], "#ff7a2a", 2.2, opacity=0.25) + line([(21, 23.5), (25, 23.5)], "#e08a4a", 0.8)
@@ -1170,11 +1153,17 @@ EMBERS_LOOK = Theme("embers", 0, 0, fill=embers_fill, top=embers_top, bottom=emb
 
 # --- world 3: blue slate under thick moss, ivy hanging from the undersides
 def slate_fill():
+    # thin courses of slate, each a shade of its own; the joints waver and
+    # meet the next tile at the height they left this one
+    rng = random.Random(3)
     s = R(0, 0, 32, 32, "#485468")
-    for y in (6, 13, 21, 28):
-        s += line([(0, y), (32, y + 1.5)], "#34404f", 1.4, cap="butt") + line([(0, y + 1.4), (32, y + 2.9)], "#6a7890", 0.7,
-                                                                               cap="butt")
-    s += line([(9, 14), (12, 20)], "#34404f", 1) + line([(24, 22), (21, 28)], "#34404f", 1)
+    edges = (0, 6, 13, 21, 28, 32)
+    for y0, y1 in zip(edges, edges[1:]):
+        s += R(0, y0, 32, y1 - y0, tone("#485468", rng.uniform(-0.08, 0.06)))
+    for y in edges[1:-1]:
+        s += line([(0, y), (11, y + 1.2), (22, y + 0.3), (32, y)], "#34404f", 1.4, cap="butt")
+        s += line([(0, y + 1.4), (11, y + 2.6), (22, y + 1.7), (32, y + 1.4)], "#6a7890", 0.7, cap="butt")
+    s += line([(9, 14.5), (12, 20)], "#34404f", 1) + line([(24, 22.5), (21, 28)], "#34404f", 1)
     return s
 
 
@@ -1200,8 +1189,10 @@ SLATE_LOOK = Theme("slate", 0, 0, fill=slate_fill, top=slate_top, bottom=slate_b
 
 
 # --- world 4: moonlit frost, a snow cap over frozen blue stone, icicles below
-def frost_fill():
+def frost_fill(ornament=True):
     s = blocks_fill("#2c3650", "#36425e", "#242c42", "#6478a0", ((0, 10, [18]), (10, 11, [8, 26]), (21, 11, [14])), 4)
+    if not ornament:
+        return s
     for x, y in ((9, 6), (24, 17), (15, 26)):
         s += line([(x - 2, y), (x + 2, y)], "#b0d0ff", 0.8) + line([(x, y - 2), (x, y + 2)], "#b0d0ff", 0.8)
     return s
@@ -1226,11 +1217,13 @@ FROST_LOOK = Theme("frost", 0, 0, fill=frost_fill, top=frost_top, bottom=frost_b
 
 
 # --- world 5: gilded gothic, black basalt with gold trim and quatrefoils
-def gilded_fill():
+def gilded_fill(ornament=True):
     # Dressed basalt: each upper block carries a faint gilt quatrefoil, so a
     # deep wall reads as gothic masonry and not as a flat dark slab, while
     # the ornament stays quiet behind the play.
     s = blocks_fill("#2a2434", "#3a3248", "#1c1826", "#706088", ((0, 16, [10, 22]), (16, 16, [16])), 5)
+    if not ornament:
+        return s
     for dx, dy in ((0, -2), (2, 0), (0, 2), (-2, 0)):
         s += flat(circle_d(16 + dx, 8 + dy, 1.5), "#7a5e2a")
     return s + flat(circle_d(16, 8, 0.9), "#b08a3a")
@@ -1254,6 +1247,117 @@ GILDED_LOOK = Theme("gilded", 0, 0, fill=gilded_fill, top=gilded_top, bottom=gil
 for look in (TRIAL_LOOK, EMBERS_LOOK, SLATE_LOOK, FROST_LOOK, GILDED_LOOK):
     put_look(look, LOOK_TILES[look.name])
 
+
+
+# ---------------------------------------------------------------- wall masses
+# The fills of the masses players found plain, in shade and deep shade (the
+# map kit picks them by how deep a cell lies), a pier for the later worlds
+# and a repair for the deep inside. Shade veils the fill towards the night
+# and lowers its contrast with it, so the deep inside stays calm behind play.
+MASS_NIGHT = "#0c0a18"
+MASS_SHADE, MASS_DEEP = 0.26, 0.46
+
+
+def in_shade(drawing, amount):
+    return drawing + R(0, 0, 32, 32, MASS_NIGHT, op=amount)
+
+
+def pier(face, light, shade, joint, accent="", course=16):
+    """A pilaster as wide as the cell, laid in courses with their joints
+    staggered: lit on its left face, its right face in shadow, so a column
+    of them stands out of the wall at a larger scale than one tile. It
+    repeats upwards and downwards seamlessly."""
+    face = tone(face, -0.1)  # a shade under the lit fill, so it stays calm in the deep wall
+    s = R(0, 0, 32, 32, joint)
+    for i, y in enumerate(range(0, 32, course)):
+        s += R(2, y + 0.5, 28, course - 1, tone(face, -0.06 * (i % 2)))
+        x = 12 if i % 2 else 20
+        s += line([(x, y), (x, y + course)], joint, 1, cap="butt")
+        s += line([(5, y + 1.8), (25, y + 1.8)], light, 0.8, cap="butt", opacity=0.6)
+    s += R(2, 0, 3, 32, light, op=0.3) + R(26, 0, 4, 32, shade)
+    s += line([(1, 0), (1, 32)], OUT, 2, cap="butt") + line([(31, 0), (31, 32)], OUT, 2, cap="butt")
+    return s + accent
+
+
+def crack(points, color="#120c14", w=1.1):
+    return line(points, color, w) + line([(x + 0.8, y + 0.6) for x, y in points], "#ffffff", 0.5, opacity=0.12)
+
+
+def repair_roofs():
+    # a window long since bricked up: stone lintel and sill, the infill in
+    # darker, smaller bricks that do not course with the wall around them
+    s = roof_fill() + R(7, 7, 18, 18, "#3a1e18")
+    for r, y in enumerate(range(7, 25, 4)):
+        for x in range(7 - (3 if r % 2 else 0), 25, 6):
+            x0 = max(x + 0.5, 7.5)
+            s += R(x0, y + 0.5, min(x + 5.5, 24.5) - x0, 3, "#5e3228")
+    s += flat(rect_d(5, 3.5, 22, 4), "#8a8078", 1, "#2a1a16") + line([(6, 4.6), (26, 4.6)], "#b0a69a", 0.8, cap="butt")
+    s += flat(rect_d(5.5, 25, 21, 3), "#7a7068", 1, "#2a1a16")
+    return s + crack([(19, 7.5), (17, 13), (20, 18)], w=0.9)
+
+
+def repair_catacombs():
+    # a breach stopped with small red-brown bricks, a crack running off it
+    s = cata_fill() + R(7, 9, 18, 14, "#2a2024")
+    for r, y in enumerate((9.5, 14, 18.5)):
+        for x in range(7 - (4 if r % 2 else 0), 25, 8):
+            s += R(max(x + 0.5, 7.5), y + 0.5, min(7, 24.5 - max(x + 0.5, 7.5)), 3.5, "#6a4a40")
+    s += flat(rect_d(7, 9, 18, 14), "none", 1.2, "#2a2e36")
+    return s + crack([(25, 12), (28, 7), (27, 2)]) + crack([(7, 21), (4, 25), (5, 30)])
+
+
+def repair_embers():
+    # a wrought-iron tie plate holding a cracked wall together
+    s = embers_fill() + crack([(3, 4), (9, 10), (8, 15), (14, 20), (13, 26)])
+    s += flat(star_d(19, 15, 8, 2.6, 4, math.pi / 4), "#2e2a2c", 1.2)
+    s += flat(circle_d(19, 15, 2.4), "#4a4448", 1) + flat(circle_d(18.4, 14.4, 0.8), "#8a8088")
+    return s
+
+
+def repair_slate():
+    # a newer, paler block set into the slate, moss in the crack beside it
+    s = slate_fill() + flat(rect_d(14, 8, 14, 12), "#66748a", 1.2, "#2a3240")
+    s += line([(15.5, 18.5), (15.5, 9.5), (26.5, 9.5)], "#94a4bc", 0.9)
+    s += crack([(4, 3), (7, 12), (5, 20), (8, 29)])
+    return s + flat(smooth_d([(5, 12), (9, 14), (8, 19), (4, 18)], True, 0.5), "#3a6a34")
+
+
+MASS_LOOKS = {
+    "roofs": dict(fill=roof_fill, repair=repair_roofs,
+                  pier=lambda: pier("#5e342a", "#9a5a48", "#2e1812", "#2a1712", course=8)),
+    "catacombs": dict(fill=cata_fill, repair=repair_catacombs,
+                      pier=lambda: pier("#4e5562", "#8a93a2", "#262a32", "#22262e")),
+    "embers": dict(fill=embers_fill, plain=lambda: embers_fill(False), repair=repair_embers,
+                   pier=lambda: pier("#42302a", "#7a6254", "#1e1210", "#180c08",
+                                     R(11, 6, 10, 3, "#ff7a2a", op=0.12))),
+    "slate": dict(fill=slate_fill, repair=repair_slate,
+                  pier=lambda: pier("#4a586c", "#8a9ab4", "#242c3a", "#1c222e",
+                                    line([(9, 0), (9.5, 9), (8.5, 14)], "#4a7a40", 1.6))),
+    "frost": dict(fill=frost_fill, plain=lambda: frost_fill(False),
+                  pier=lambda: pier("#36425e", "#8aa4d0", "#1a2032", "#141a2a",
+                                    line([(5, 16.2), (25, 16.2)], "#dce8fa", 1.1, cap="butt"))),
+    "gilded": dict(fill=gilded_fill, plain=lambda: gilded_fill(False),
+                   pier=lambda: pier("#3a3248", "#6e6088", "#16121e", "#0e0a14",
+                                     line([(16, 3), (16, 13)], "#9a7a34", 1.2) + line([(16, 19), (16, 29)], "#9a7a34", 1.2))),
+}
+
+
+def wall_masses():
+    for look, codes in MASS_TILES.items():
+        art = MASS_LOOKS[look]
+        put(codes["shade"] // 100, codes["shade"] % 100, in_shade(art["fill"](), MASS_SHADE))
+        # the deep inside drops the fill's ornament (quatrefoils, ember seams,
+        # rime), so the ornament runs as a band along the lit top courses
+        # and the deep wall is plain masonry in shadow
+        plain = art.get("plain", art["fill"])
+        put(codes["deep"] // 100, codes["deep"] % 100, in_shade(plain(), MASS_DEEP))
+        if "pier" in codes:
+            put(codes["pier"] // 100, codes["pier"] % 100, art["pier"]())
+        if "repair" in codes:
+            put(codes["repair"] // 100, codes["repair"] % 100, in_shade(art["repair"](), MASS_DEEP))
+
+
+wall_masses()
 
 # ---------------------------------------------------------------- world props (row 22)
 def world_props():
