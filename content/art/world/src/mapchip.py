@@ -890,8 +890,10 @@ big = gear(32, 32, 28, 14)
 for i, (c, r) in enumerate(((0, 23), (1, 23), (0, 24), (1, 24))):
     x, y = (i % 2) * 32, (i // 2) * 32
     sc(c, r, dark('<g transform="translate(%d,%d)">%s</g>' % (-x, -y, big), 0.3))
-sc(2, 23, dark(gear(16, 16, 13, 9, "#8a95a8"), 0.3))
-sc(3, 23, dark(gear(16, 16, 9, 7, "#b08a3a"), 0.3))
+# The loose gears hang in the air as far-off clockwork: veiled deeper than the
+# props at hand, so that nobody takes them for a saw blade or a pickup.
+sc(2, 23, dark(gear(16, 16, 13, 9, "#8a95a8"), 0.55))
+sc(3, 23, dark(gear(16, 16, 9, 7, "#b08a3a"), 0.55))
 pend = line([(16, 0), (16, 32)], OUT, 3) + line([(16, 0), (16, 32)], "#b08a3a", 1.5)
 sc(2, 24, dark(pend, 0.3))
 bob = line([(16, 0), (16, 12)], OUT, 3) + line([(16, 0), (16, 12)], "#b08a3a", 1.5)
