@@ -1467,7 +1467,7 @@ def flake(x, y, r, col="#eef4ff"):
 # to turn the night forest's blue to the world's own, faint enough that the
 # backdrop's shapes and everything in front still read.
 HAZE_TINT = {"embers": ("#9a4a34", 0.26), "slate": ("#4a8a56", 0.28), "frost": ("#3a8098", 0.26),
-             "chalk": ("#706650", 0.24), "gilded": ("#8a6420", 0.24)}
+             "chalk": ("#a0587a", 0.24), "gilded": ("#8a6420", 0.24)}
 
 
 def haze(look, mask=0):
