@@ -474,7 +474,7 @@ def skull_shelf(px, sy, bone):
 
 def torch(doc, x, y):
     # the flame is small and dull orange; the light lies on the wall round it
-    s = pool(doc, x, y + 30, 200, "#ff8a30", 0.2, 1.0)
+    s = pool(doc, x, y + 30, 200, "#ff8a30", 0.26, 1.0)
     s += flat(rect_d(x - 5, y, 10, 50), "#3a2a1e") + flat(rect_d(x - 10, y - 2, 20, 8), "#2a1e16")
     s += flat(smooth_d([(x - 11, y + 2), (x - 4, y - 22), (x, y - 38), (x + 5, y - 20), (x + 11, y + 2)], True, 0.4), "#b86a2c")
     s += flat(smooth_d([(x - 5, y + 2), (x, y - 20), (x + 5, y + 2)], True, 0.4), "#d89048", opacity=0.8)
@@ -673,7 +673,7 @@ def bg6():
     s += flat(circle_d(cx, 360, 420), g)
     # coloured light falling from the glass across the dais and the carpet
     for k, (c, x0, x1) in enumerate((("#c05070", -150, -50), ("#5070d0", -50, 50), ("#c0a050", 50, 150))):
-        s += shaft(doc, ((cx + x0, 260), (cx + x1, 260)), ((cx + x0 * 2.6 - 120, 900), (cx + x1 * 2.6 - 120, 900)), c, 0.09)
+        s += shaft(doc, ((cx + x0, 260), (cx + x1, 260)), ((cx + x0 * 2.6 - 120, 900), (cx + x1 * 2.6 - 120, 900)), c, 0.13)
     # statues in niches between the far columns: the left and right of the hall differ
     for x in (180, 1100):
         s += flat(arch_d(x - 60, 120, 420, 780), "#140c20")
