@@ -29,7 +29,7 @@ def rimmed(shape, rim, dx, dy, op=1.0):
     """A silhouette with a thin edge of light on the side facing the light
     (dx, dy): the shape in the rim colour, then its body moved away from the
     light on top, so the edge shows only inside the shape's own outline."""
-    edge = re.sub(r' opacity="[^"]*"', "", re.sub(r'fill="[^"]*"', 'fill="%s"' % rim, shape))
+    edge = re.sub(r' opacity="[^"]*"', "", re.sub(r'fill="(?!none")[^"]*"', 'fill="%s"' % rim, shape))
     return '<g opacity="%s">%s</g><g transform="translate(%s,%s)">%s</g>' % (op, edge, -dx, -dy, shape)
 
 
@@ -155,8 +155,6 @@ def pool(doc, x, y, r, color, op, sy=1.0):
 
 
 def vignette(doc, strength=0.55):
-    # wider than tall, so the start and the goal of a stage are not much
-    # darker than its middle
     g = radial(doc, [(0, "#000000", 0), (0.7, "#000000", strength * 0.4), (1, "#000000", strength)], 0.5, 0.5, 0.75)
     return flat(rect_d(0, 0, W, H), g)
 
