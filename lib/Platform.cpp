@@ -206,16 +206,40 @@ Window::~Window() {
     Destroy();
 }
 
+namespace {
+
+// The desktop's size on the given display, or false (logged) when SDL cannot
+// tell it.
+bool DesktopSize(int display, int& width, int& height) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(display, &mode) != 0) {
+        Log("SDL_GetDesktopDisplayMode failed: %s\n", SDL_GetError());
+        return false;
+    }
+    width = mode.w;
+    height = mode.h;
+    return true;
+}
+
+} // namespace
+
 bool Window::Create(const std::string& title, bool fullScreen, int scale) {
     if (scale < 1) {
         scale = 1;
     }
     Uint32 flags = SDL_WINDOW_SHOWN;
+    int width = 640 * scale;
+    int height = 480 * scale;
     if (fullScreen) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        // A full-screen window starts at the desktop's size: on an X display
+        // without a window manager nobody resizes it, and SDL would draw a
+        // desktop-sized picture into a window of the scaled size, showing
+        // only one magnified corner of it.
+        DesktopSize(0, width, height);
     }
     impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                     640 * scale, 480 * scale, flags);
+                                     width, height, flags);
     if (!impl_->window) {
         Log("SDL_CreateWindow failed: %s\n", SDL_GetError());
         std::fprintf(stderr, "SDL_CreateWindow failed: %s\n", SDL_GetError());
@@ -267,6 +291,19 @@ bool Window::SetFullScreen(bool fullScreen) {
     }
     if (fullScreen == impl_->fullScreen) {
         return true;
+    }
+    if (fullScreen) {
+        // The window takes the desktop's size first, for the same reason as
+        // at creation; leaving full screen gives it its scale again.
+        const int display = SDL_GetWindowDisplayIndex(impl_->window);
+        int width = 0;
+        int height = 0;
+        if (display < 0) {
+            Log("SDL_GetWindowDisplayIndex failed: %s\n", SDL_GetError());
+        } else if (DesktopSize(display, width, height)) {
+            SDL_SetWindowPosition(impl_->window, 0, 0);
+            SDL_SetWindowSize(impl_->window, width, height);
+        }
     }
     if (SDL_SetWindowFullscreen(impl_->window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) !=
         0) {
