@@ -23,34 +23,40 @@ cat >"$work/check.sh" <<'CHECK'
 #!/bin/sh
 set -u
 cd "$1"
-SDL_AUDIODRIVER=dummy VRELS_NO_DIALOGS=1 ./vrels >/dev/null 2>&1 &
+# The real X window, whatever driver the rest of the suite runs headless with.
+SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy VRELS_NO_DIALOGS=1 ./vrels >/dev/null 2>&1 &
 pid=$!
 # SDL may make its window again when the renderer wants another visual, so
 # the window is looked up afresh each time.
 window() {
     xdotool search --onlyvisible --name "Vrel's Skarov" 2>/dev/null | tail -n 1
 }
+# The window's size once it is WIDTHxHEIGHT, or what it still is after 15 s.
 geometry() {
-    sleep 1
-    xdotool getwindowgeometry "$(window)" 2>/dev/null | sed -n 's/^ *Geometry: //p'
+    size=""
+    for _ in $(seq 1 75); do
+        size=$(xdotool getwindowgeometry "$(window)" 2>/dev/null | sed -n 's/^ *Geometry: //p')
+        [ "$size" = "$1" ] && break
+        sleep 0.2
+    done
+    echo "${size:-no window}"
 }
-for _ in $(seq 1 100); do
+# (it may vanish for a moment while SDL makes it again).
+for _ in $(seq 1 600); do
     [ -n "$(window)" ] && break
     sleep 0.1
 done
-if [ -z "$(window)" ]; then
-    echo "FAIL: no game window appeared"
-    kill "$pid" 2>/dev/null
-    exit 1
-fi
 status=0
-first=$(geometry)
+first=$(geometry 1024x768)
 [ "$first" = "1024x768" ] || { echo "FAIL: full screen at start is $first, not 1024x768"; status=1; }
-xdotool key --window "$(window)" alt+Return
-windowed=$(geometry)
+# Keys go through the X test extension to the window under the pointer, once
+# the game has settled into its first scene.
+sleep 3
+xdotool key alt+Return
+windowed=$(geometry 640x480)
 [ "$windowed" = "640x480" ] || { echo "FAIL: windowed is $windowed, not 640x480"; status=1; }
-xdotool key --window "$(window)" alt+Return
-again=$(geometry)
+xdotool key alt+Return
+again=$(geometry 1024x768)
 [ "$again" = "1024x768" ] || { echo "FAIL: full screen again is $again, not 1024x768"; status=1; }
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
