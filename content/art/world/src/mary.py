@@ -16,8 +16,8 @@ import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d,
                     ellipse_d, circle_d, rot, ik, lerp, star_d, f)
 
-DRESS, DRESS_SH, DRESS_HL = "#7b8cf0", "#4c56b0", "#d2dcff"
-DRESS_FAR, DRESS_FAR_SH = "#5560bc", "#2e3478"  # the far arm, a step darker
+DRESS, DRESS_SH, DRESS_HL = "#7c9cfc", "#6282e2", "#d6e2ff"
+DRESS_FAR, DRESS_FAR_SH = "#5c6cc8", "#3a4698"  # the far arm, a step darker
 WHITE, WHITE_SH = "#ffffff", "#cfd6ee"
 SKIN, SKIN_SH = "#ffe0c8", "#f2bea4"
 HAIR, HAIR_SH, HAIR_HL = "#4c4a80", "#2a2850", "#b4ccff"
@@ -98,7 +98,7 @@ def leg(doc, hip, foot, shin_len=11.5, thigh_len=11.5, bend=-1, far=False, foot_
 def arm(doc, shoulder, hand, far=False, l1=8.5, l2=8.5, bend=1):
     elbow = ik(shoulder, hand, l1, l2, bend)
     base, sh = (DRESS_FAR, DRESS_FAR_SH) if far else (DRESS, DRESS_SH)
-    s = limb([shoulder, elbow, hand], base, sh, 4.0, sw=1.2)
+    s = limb([shoulder, elbow, hand], base, sh, 4.0 if far else 4.8, sw=1.2)  # the near sleeve puffed
     # white cuff near the hand
     cuff = lerp(elbow, hand, 0.72)
     s += line([cuff, lerp(elbow, hand, 0.9)], OUT, 5.6, cap="butt")
@@ -109,8 +109,8 @@ def arm(doc, shoulder, hand, far=False, l1=8.5, l2=8.5, bend=1):
 
 def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kneel=False):
     wx, wy = waist
-    half_top = 6.0
-    half_hem = 13.0 + flare * 4
+    half_top = 6.5
+    half_hem = 14.0 + flare * 4
     lift = flare * 3
     hy = hem_y - lift
     back = (wx - half_hem + sway - 1, hy)
@@ -134,9 +134,9 @@ def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kneel=False):
     s += flat(smooth_d([(back[0] + 1, back[1] - 3)] + lace + [(front[0] - 1, front[1] - 3)], True, 0.3),
               WHITE, sw=1.2)
     s += shape(doc, d, DRESS, DRESS_SH, off=(3, 2), hl=DRESS_HL,
-               hl_d=poly_d([(wx - 3, wy + 2), (wx - 1.5, wy + 2), (wx - 4, hy - 3), (wx - 6, hy - 3)]), sw=2)
+               hl_d=poly_d([(wx - 3, wy + 2), (wx - 2, wy + 2), (wx - 4.4, hy - 3), (wx - 5.8, hy - 3)]), sw=2)
     # apron over the front of the skirt
-    ap = smooth_d([(wx + 0.5, wy + 0.5), (wx + 6.5, wy + 0.5), (wx + 9.5 + flare * 2 + sway * 0.5, hy - 3),
+    ap = smooth_d([(wx + 0.5, wy + 0.5), (wx + 5.5, wy + 0.5), (wx + 8.5 + flare * 2 + sway * 0.5, hy - 3),
                    (wx + 4 + sway, hy - 1.6), (wx - 1 + sway * 0.7, hy - 2.6)], True, 0.25)
     s += shape(doc, ap, WHITE, WHITE_SH, off=(1.6, 1.2), sw=1.5)
     return s
@@ -299,7 +299,7 @@ def stand(i, shoot=False):
     # Idle: she breathes, the shoulders, head and gun rising and settling.
     breath = 0.0 if shoot else [0.0, 1.2, 0.6][i]
     g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), STAND_MUZZLE[1] - breath * 0.8))
-    return dict(hip=(31, 41), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=50, breath=breath,
+    return dict(hip=(31, 41), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=51, breath=breath,
                 hair=(0.5 * i, -breath * 0.6), flash=(1 + (i % 2)) if shoot else 0)
 
 
