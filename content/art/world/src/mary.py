@@ -26,7 +26,7 @@ GUN, GUN_SH, GUN_HL = "#66728a", "#343c4c", "#b8c6dc"
 STOCK, STOCK_SH = "#f2f0fa", "#b4b4d4"
 SHOE = "#3a3660"
 RIM = "#f0ecff"  # the pale rim around her silhouette
-EYE = "#4c6ad8"
+EYE = "#6a5ab8"  # the violet eyes of her portraits
 FLASH1, FLASH2 = "#fff7c2", "#ffb030"
 
 MUZZLE = (12.5, -2.0)  # muzzle in the gun's own frame (origin at the grip)
