@@ -7,10 +7,11 @@ bottom edge, the body centred at x 32, facing right. The muzzle of the
 gun sits at (57, 25) standing and (57, 32) crouching when she fires, so
 the flash ends at the frame edge, 32 px in front of the feet.
 
-The stages are night scenes, so her black dress and hair are drawn in
-lifted violet tones with bright highlights, and every frame gets a
-pale rim around the whole silhouette that keeps her outline readable on
-the darkest backdrop.
+The stages are night scenes, so the black dress and hair of her portraits
+are drawn here as a light periwinkle dress and an indigo with a cool sheen,
+bright enough to separate from every backdrop by themselves, and every frame
+gets a pale rim around the whole silhouette as well. Her head is drawn a
+size up so the face and headdress read at game size.
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d,
