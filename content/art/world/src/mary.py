@@ -7,25 +7,27 @@ bottom edge, the body centred at x 32, facing right. The muzzle of the
 gun sits at (57, 25) standing and (57, 32) crouching when she fires, so
 the flash ends at the frame edge, 32 px in front of the feet.
 
-The stages are night scenes, so her black dress and hair are drawn in
-lifted violet tones with bright highlights, and every frame gets a
-pale rim around the whole silhouette that keeps her outline readable on
-the darkest backdrop.
+The stages are night scenes, so the black dress and hair of her portraits
+are drawn here as a light periwinkle dress and an indigo with a cool sheen,
+bright enough to separate from every backdrop by themselves, and every frame
+gets a pale rim around the whole silhouette as well. Her head is drawn a
+size up so the face and headdress read at game size.
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d,
                     ellipse_d, circle_d, rot, ik, lerp, star_d, f)
 
-DRESS, DRESS_SH, DRESS_HL = "#5c5494", "#37315c", "#b4a8ec"
-WHITE, WHITE_SH = "#f4f1ea", "#c9c6d8"
+DRESS, DRESS_SH, DRESS_HL = "#7c9cfc", "#6282e2", "#d6e2ff"
+DRESS_FAR, DRESS_FAR_SH = "#5c6cc8", "#3a4698"  # the far arm, a step darker
+WHITE, WHITE_SH = "#ffffff", "#cfd6ee"
 SKIN, SKIN_SH = "#ffe0c8", "#f2bea4"
-HAIR, HAIR_SH, HAIR_HL = "#40334f", "#251c30", "#9a82c4"
-RED, RED_SH = "#d8324a", "#9c1f36"
-GUN, GUN_SH, GUN_HL = "#55606f", "#2c323c", "#a3b0c2"
-STOCK, STOCK_SH = "#ece8f3", "#aea7c4"
-SHOE = "#3a3148"
+HAIR, HAIR_SH, HAIR_HL = "#4c4a80", "#2a2850", "#b4ccff"
+RED, RED_SH = "#e8384e", "#a41f38"
+GUN, GUN_SH, GUN_HL = "#66728a", "#343c4c", "#b8c6dc"
+STOCK, STOCK_SH = "#f2f0fa", "#b4b4d4"
+SHOE = "#3a3660"
 RIM = "#f0ecff"  # the pale rim around her silhouette
-EYE = "#6a58a0"
+EYE = "#6a5ab8"  # the violet eyes of her portraits
 FLASH1, FLASH2 = "#fff7c2", "#ffb030"
 
 MUZZLE = (12.5, -2.0)  # muzzle in the gun's own frame (origin at the grip)
@@ -81,7 +83,7 @@ def muzzle_flash(doc, muzzle, kind):
 
 def leg(doc, hip, foot, shin_len=11.5, thigh_len=11.5, bend=-1, far=False, foot_ang=0.0):
     knee = ik(hip, foot, thigh_len, shin_len, bend)
-    base, sh = (STOCK_SH, "#8f87a8") if far else (STOCK, STOCK_SH)
+    base, sh = (STOCK_SH, "#8a8cb4") if far else (STOCK, STOCK_SH)
     ankle = (foot[0] - math.sin(foot_ang) * 2.5, foot[1] - 2.8)
     knee = ik(hip, ankle, thigh_len, shin_len - 2.5, bend)
     s = limb([hip, knee, ankle], base, sh, 3.8, sw=1.2)
@@ -89,15 +91,15 @@ def leg(doc, hip, foot, shin_len=11.5, thigh_len=11.5, bend=-1, far=False, foot_
     shoe = poly_d([(-2.6, -2.6), (2.0, -2.8), (4.6, -1.2), (4.6, 0.6), (-2.6, 0.6)])
     s += '<g transform="translate(%s,%s) rotate(%s)">%s</g>' % (
         f(foot[0]), f(foot[1] - 0.9), f(math.degrees(foot_ang)),
-        shape(doc, shoe, SHOE if not far else "#262030", None, sw=1.2,
-              hl="#7a7294", hl_d=poly_d([(0, -2), (2.2, -2.1), (2.8, -1.4), (0.4, -1.4)])))
+        shape(doc, shoe, SHOE if not far else "#242444", None, sw=1.2,
+              hl="#8c90c8", hl_d=poly_d([(0, -2), (2.2, -2.1), (2.8, -1.4), (0.4, -1.4)])))
     return s
 
 
 def arm(doc, shoulder, hand, far=False, l1=8.5, l2=8.5, bend=1):
     elbow = ik(shoulder, hand, l1, l2, bend)
-    base, sh = (DRESS_SH, "#17141f") if far else (DRESS, DRESS_SH)
-    s = limb([shoulder, elbow, hand], base, sh, 4.0, sw=1.2)
+    base, sh = (DRESS_FAR, DRESS_FAR_SH) if far else (DRESS, DRESS_SH)
+    s = limb([shoulder, elbow, hand], base, sh, 4.0 if far else 4.8, sw=1.2)  # the near sleeve puffed
     # white cuff near the hand
     cuff = lerp(elbow, hand, 0.72)
     s += line([cuff, lerp(elbow, hand, 0.9)], OUT, 5.6, cap="butt")
@@ -108,8 +110,8 @@ def arm(doc, shoulder, hand, far=False, l1=8.5, l2=8.5, bend=1):
 
 def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kneel=False):
     wx, wy = waist
-    half_top = 6.0
-    half_hem = 12.0 + flare * 4
+    half_top = 6.5
+    half_hem = 14.0 + flare * 4
     lift = flare * 3
     hy = hem_y - lift
     back = (wx - half_hem + sway - 1, hy)
@@ -133,9 +135,9 @@ def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kneel=False):
     s += flat(smooth_d([(back[0] + 1, back[1] - 3)] + lace + [(front[0] - 1, front[1] - 3)], True, 0.3),
               WHITE, sw=1.2)
     s += shape(doc, d, DRESS, DRESS_SH, off=(3, 2), hl=DRESS_HL,
-               hl_d=poly_d([(wx - 3, wy + 2), (wx - 1.5, wy + 2), (wx - 4, hy - 3), (wx - 6, hy - 3)]), sw=2)
+               hl_d=poly_d([(wx - 3, wy + 2), (wx - 2, wy + 2), (wx - 4.4, hy - 3), (wx - 5.8, hy - 3)]), sw=2)
     # apron over the front of the skirt
-    ap = smooth_d([(wx + 0.5, wy + 0.5), (wx + 6.5, wy + 0.5), (wx + 9.5 + flare * 2 + sway * 0.5, hy - 3),
+    ap = smooth_d([(wx + 0.5, wy + 0.5), (wx + 5.5, wy + 0.5), (wx + 8.5 + flare * 2 + sway * 0.5, hy - 3),
                    (wx + 4 + sway, hy - 1.6), (wx - 1 + sway * 0.7, hy - 2.6)], True, 0.25)
     s += shape(doc, ap, WHITE, WHITE_SH, off=(1.6, 1.2), sw=1.5)
     return s
@@ -146,7 +148,8 @@ def torso(doc, waist, shoulder):
     sx, sy = shoulder
     d = smooth_d([(sx - 5, sy + 0.5), (sx + 3.5, sy), (sx + 5.5, sy + 2.5), (wx + 6, wy - 0.5),
                   (wx + 6.5, wy + 1.2), (wx - 6, wy + 1.2), (wx - 5.5, wy - 1), (sx - 6, sy + 3)], True, 0.3)
-    s = shape(doc, d, DRESS, DRESS_SH, off=(2, 1.5), sw=2)
+    s = shape(doc, d, DRESS, DRESS_SH, off=(2, 1.5), sw=2, hl=DRESS_HL,
+              hl_d=poly_d([(sx - 4, sy + 2.5), (sx - 2.8, sy + 2), (wx - 3.4, wy - 0.5), (wx - 4.8, wy - 0.5)]))
     # apron bib and strap
     bib = poly_d([(sx - 0.5, sy + 3), (sx + 4.5, sy + 2.6), (wx + 5.5, wy + 0.8), (wx + 0.2, wy + 0.8)])
     s += shape(doc, bib, WHITE, WHITE_SH, off=(1.2, 1), sw=1.2)
@@ -173,6 +176,9 @@ def collar(doc, neck):
     return s
 
 
+HEAD_SCALE = 1.12  # the head drawn a size up around the neck: face and headdress read at game size
+
+
 def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
     cx, cy = c
     hs = hair_sway
@@ -186,6 +192,9 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
     # back of the hair
     parts.append(shape(doc, ellipse_d(cx - 0.5, cy - 0.5, 8.2, 7.8), HAIR, HAIR_SH, off=(-1.5, 1.8), sw=2,
                        hl=HAIR_HL, hl_d=ellipse_d(cx - 3, cy - 5, 2.6, 1.1)))
+    # a cool sheen ring across the crown, catching the light on every stage
+    parts.append(line([(cx - 7.6, cy + 0.5), (cx - 6.8, cy - 2.6), (cx - 4.6, cy - 5.0), (cx - 1.6, cy - 6.2)],
+                      HAIR_HL, 1.1, opacity=0.85))
     # face
     fd = smooth_d([(cx - 1, cy - 3), (cx + 5.5, cy - 3.5), (cx + 7.2, cy + 0.5), (cx + 6.5, cy + 4.2),
                    (cx + 3.5, cy + 7), (cx + 0.5, cy + 6.8), (cx - 2, cy + 4)], True, 0.35)
@@ -227,7 +236,8 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
         parts.append(line([(ex - 1.6, ey - 3.0), (ex + 1.6, ey - 2.4)], OUT, 0.9))  # level, set brow
         parts.append(line([(ex + 2.6, ey - 2.4), (ex + 4.3, ey - 2.7)], OUT, 0.8))
         parts.append(line([(cx + 4.8, cy + 5.2), (cx + 6.0, cy + 5.0)], "#7a2030", 0.8))
-    return '<g transform="rotate(%s,%s,%s)">%s</g>' % (f(tilt), f(cx), f(cy + 6), "".join(parts))
+    return '<g transform="rotate(%s,%s,%s) translate(%s,%s) scale(%s) translate(%s,%s)">%s</g>' % (
+        f(tilt), f(cx), f(cy + 6), f(cx), f(cy + 6), f(HEAD_SCALE), f(-cx), f(-cy - 6), "".join(parts))
 
 
 def frame(doc, p):
@@ -237,7 +247,7 @@ def frame(doc, p):
     breath = p.get("breath", 0.0)  # idle breathing lifts the shoulders, not the hips
     shoulder = (waist[0] + math.sin(lean) * 10, waist[1] - math.cos(lean) * 10 - breath)
     neck = (shoulder[0] + 1, shoulder[1] - 1)
-    hc = (neck[0] + 1.2 + math.sin(lean) * 6, neck[1] - 7.5)
+    hc = (neck[0] + 1.2 + math.sin(lean) * 6, neck[1] - 6.4)  # set low: the larger head keeps clear of the cell top
     grip, gang = p["grip"], p.get("gang", 0.0)
     mag = p.get("mag", True)
     near_hand = p.get("near_hand", gun_world(grip, gang, (-1.2, 1.2)))
@@ -254,8 +264,12 @@ def frame(doc, p):
     fb, ff = p["feet"]
     s.append(leg(doc, (hip[0] - 1.5, hip[1]), fb, far=True, foot_ang=p.get("fang", (0, 0))[0],
                  bend=p.get("kbend", (-1, -1))[0]))
-    s.append(leg(doc, (hip[0] + 1.5, hip[1]), ff, foot_ang=p.get("fang", (0, 0))[1], bend=p.get("kbend", (-1, -1))[1]))
+    near_leg = leg(doc, (hip[0] + 1.5, hip[1]), ff, foot_ang=p.get("fang", (0, 0))[1],
+                   bend=p.get("kbend", (-1, -1))[1])
+    # a knee pulled up high comes out in front of the skirt
+    s.append("" if p.get("knee_front") else near_leg)
     s.append(skirt(doc, waist, p.get("hem", hip[1] + 9), p.get("flare", 0.0), p.get("sway", 0.0)))
+    s.append(near_leg if p.get("knee_front") else "")
     s.append(torso(doc, waist, shoulder))
     s.append(collar(doc, neck))
     if not p.get("head_first"):
@@ -286,31 +300,38 @@ def stand(i, shoot=False):
     # Idle: she breathes, the shoulders, head and gun rising and settling.
     breath = 0.0 if shoot else [0.0, 1.2, 0.6][i]
     g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), STAND_MUZZLE[1] - breath * 0.8))
-    return dict(hip=(31, 41), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=50, breath=breath,
+    return dict(hip=(31, 41), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=51, breath=breath,
                 hair=(0.5 * i, -breath * 0.6), flash=(1 + (i % 2)) if shoot else 0)
 
 
-# A walk of four frames: contact, passing, contact, passing. The far arm
-# swings against the far leg; the near hand carries the gun one-handed and
-# bobs with the step. Firing switches to the two-handed aim.
-WALK = [  # far foot, near foot, hip dy, skirt sway, foot angles, far hand, gun sway, lean, head tilt
-    ((21.5, 63.2), (42.0, 63.2), 2.6, -2.0, (0.35, -0.2), (42.5, 37.5), -0.16, 0.17, 2.5),
-    ((34.0, 55.0), (31.0, 63.2), -2.0, 0.0, (0.5, 0.0), (32.5, 43.5), 0.04, 0.04, -2.0),
-    ((42.0, 63.2), (21.5, 63.2), 2.6, 2.0, (-0.2, 0.35), (19.0, 37.0), 0.16, 0.17, 2.5),
-    ((31.0, 63.2), (34.0, 55.0), -2.0, 0.0, (0.0, 0.5), (32.5, 43.5), 0.04, 0.04, -2.0),
+# A walk of four frames: contact, passing, contact, passing. The body sits
+# 2.6 px lower on the contact frames than on the passing ones, and the skirt
+# and hair follow that bob a frame late, so they swing rather than ride.
+WALK = [  # far foot, near foot, hip dy, foot angles, far hand, gun sway, lean, head tilt
+    ((21.5, 63.2), (42.0, 63.2), 1.8, (0.35, -0.2), (42.5, 38.0), -0.16, 0.17, 2.5),
+    ((34.0, 56.0), (31.0, 63.2), -0.8, (0.5, 0.0), (33.5, 43.5), 0.04, 0.04, -2.0),
+    ((42.0, 63.2), (21.5, 63.2), 1.8, (-0.2, 0.35), (19.0, 37.5), 0.16, 0.17, 2.5),
+    ((31.0, 63.2), (34.0, 56.0), -0.8, (0.0, 0.5), (30.5, 43.5), 0.04, 0.04, -2.0),
 ]
+# Skirt sway of each frame: it swings the way the legs went on the frame before.
+WALK_SWAY = [1.2, -2.4, -1.2, 2.4]
 
 
 def walk(i, shoot=False):
     # The whole upper body rides the step: down and leaning in on the
     # contact frames, up and upright on the passing ones, the head nodding
-    # with it, so the gun and shoulders move as much as the legs.
-    fb, ff, dy, sway, fa, hand, gsway, lean, nod = WALK[i % 4]
-    p = dict(hip=(31.5, 40.5 + dy), feet=(fb, ff), hem=49.5 + dy, sway=sway, fang=fa,
-             hair=(-2.0 - 1.5 * (i % 2), dy * 1.8), lean=lean, tilt=nod)
+    # with it. Shooting, she holds the gun out level in the near hand while
+    # the rest of her keeps walking, the free arm swinging a little less.
+    fb, ff, dy, fa, hand, gsway, lean, nod = WALK[i % 4]
+    before = WALK[(i + 3) % 4][2]  # the bob of the frame before: skirt and hair lag it
+    p = dict(hip=(31.5, 41.5 + dy), feet=(fb, ff), hem=50.5 + before, sway=WALK_SWAY[i % 4], fang=fa,
+             hair=(-2.0 - 1.5 * (i % 2) + WALK_SWAY[i % 4] * 0.4, -before * 2.2), lean=lean, tilt=nod)
     if shoot:
-        g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.5))
-        p.update(grip=g, flash=1 + (i % 2))
+        # a level aim; the muzzle rides a third of the bob and kicks back on its flash frames
+        g = grip_for_muzzle((STAND_MUZZLE[0] - (0.9 if i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.35))
+        shoulder_x = 31.7 + math.sin(lean) * 10
+        p.update(grip=g, flash=1 + (i % 2), lean=lean * 0.6,
+                 far_hand=(lerp((shoulder_x, 44.0), hand, 0.75)))
     else:
         g = grip_for_muzzle((55.0 + gsway * 12, 28.0 + dy * 1.4), gsway)
         p.update(grip=g, gang=gsway, far_hand=hand, flash=0)
@@ -327,34 +348,43 @@ def crouch(i, shoot=False):
 
 
 AIR = [
-    # rise 0..1: the near knee pulled up high, the far leg trailing, the free
-    # arm thrown up, hair streaming down behind her
-    dict(feet=((24.5, 61.5), (39.5, 49.5)), kbend=(-1, -1), hair=(2, 7), flare=0.0, hem=49, lean=0.14,
-         far_hand=(45.0, 11.5), fang=(0.7, 0.2)),
-    dict(feet=((25.5, 62.0), (39.0, 51.5)), kbend=(-1, -1), hair=(1.5, 6), flare=0.1, hem=49, lean=0.12,
-         far_hand=(44.0, 13.0), fang=(0.6, 0.2)),
-    # fall 2..4: legs reaching down and apart, skirt puffed up, hair lifting,
-    # the free arm out behind for balance
-    dict(feet=((23.0, 63.5), (40.0, 62.0)), hair=(-1, -6), flare=0.9, hem=49, lean=-0.06,
-         far_hand=(16.5, 27.5), fang=(0.4, 0.1)),
-    dict(feet=((23.5, 63.6), (39.5, 62.8)), hair=(-1.5, -7), flare=1.0, hem=49, lean=-0.07,
-         far_hand=(16.0, 26.0), fang=(0.4, 0.1)),
-    dict(feet=((24.0, 63.6), (39.0, 63.6)), hair=(-2, -7.5), flare=1.0, hem=49, lean=-0.07,
-         far_hand=(16.5, 25.0), fang=(0.4, 0.1)),
+    # rise 0..1: tucked, both knees pulled up, the free arm thrown up, the
+    # gun tipped up, skirt and hair trailing down below her
+    dict(feet=((25.5, 57.0), (41.0, 51.5)), kbend=(-1, -1), hair=(2.5, 8.5), flare=-0.3, hem=51, lean=0.12,
+         far_hand=(46.0, 12.5), fang=(0.7, 0.5), gang=-0.2, knee_front=True),
+    dict(feet=((27.0, 55.0), (42.0, 49.5)), kbend=(-1, -1), hair=(1.5, 6.5), flare=-0.2, hem=50.5, lean=0.1,
+         far_hand=(45.0, 11.0), fang=(0.8, 0.6), gang=-0.14, knee_front=True),
+    # fall 2: the top of the arc, knees easing down, everything floating level
+    dict(feet=((26.0, 59.5), (38.5, 57.5)), hair=(0.0, -1.5), flare=0.5, hem=48.5, lean=0.0,
+         far_hand=(20.0, 21.0), fang=(0.5, 0.3), gang=-0.04),
+    # fall 3..4: stretched, legs reaching down for the ground, the skirt
+    # billowing up, hair lifting, the free arm out behind for balance
+    dict(feet=((24.0, 63.6), (38.5, 63.4)), hair=(-2.0, -8.5), flare=1.25, hem=48, lean=-0.08,
+         far_hand=(15.5, 23.5), fang=(0.5, 0.2), gang=0.04),
+    dict(feet=((23.5, 63.6), (39.0, 63.6)), hair=(-2.5, -10.0), flare=1.45, hem=47.5, lean=-0.08,
+         far_hand=(15.0, 21.5), fang=(0.45, 0.15), gang=0.04),
+]
+
+# Firing in the air, rising or falling: braced with both hands on a level
+# gun, the near knee drawn up and the far leg kicked back, the skirt flared
+# and the hair streaming back; only the flutter and the recoil change.
+AIR_SHOOT = [
+    dict(feet=((23.0, 61.0), (39.5, 55.0)), hair=(-3.0, -3.0), flare=0.85, sway=0.6, hem=48.5, lean=-0.04),
+    dict(feet=((23.0, 61.4), (39.5, 55.5)), hair=(-3.5, -4.2), flare=0.95, sway=-0.6, hem=48.2, lean=-0.04),
+    dict(feet=((23.5, 60.8), (39.5, 54.6)), hair=(-2.6, -2.2), flare=0.75, sway=0.0, hem=48.8, lean=-0.04),
 ]
 
 
 def air(i, shoot=False):
-    a = dict(AIR[i])
     p = dict(hip=(31, 41), lean=0.0)
     if shoot:
-        a.pop("far_hand")
-        p["grip"] = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if i % 2 == 0 else 0), STAND_MUZZLE[1]))
+        p.update(AIR_SHOOT[i])
+        p["grip"] = grip_for_muzzle((STAND_MUZZLE[0] - (0.9 if i % 2 == 0 else 0), STAND_MUZZLE[1]))
+        p["fang"] = (0.5, 0.2)
         p["flash"] = 1 + (i % 2)
     else:
-        p["grip"] = grip_for_muzzle((55.0, 27.0 if i < 2 else 26.0), -0.05)
-        p["gang"] = -0.05
-    p.update(a)
+        p.update(AIR[i])
+        p["grip"] = grip_for_muzzle((55.0, 27.5 - p["gang"] * 10), p["gang"])
     return p
 
 
@@ -432,7 +462,7 @@ def build():
     for i in range(5):
         cells[(3, i)] = air(i)
     for i in range(3):
-        cells[(3, 6 + i)] = air(2 + i, shoot=True)
+        cells[(3, 6 + i)] = air(i, shoot=True)
     for i in range(9):
         cells[(4, i)] = reload_upper(stand(0), i)
         cells[(5, i)] = reload_upper(walk(i % 4), i)
