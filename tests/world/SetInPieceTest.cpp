@@ -5,7 +5,8 @@
 // diagonals included, lies in the map and is another such block or a plain
 // solid block. The masses' shade, deep shade and piers are plain solid
 // blocks that only ever stand in for the fill inside a mass, the deep shade
-// never right under open air.
+// never right under open air; where they are scenery pictures they are set
+// in like the pieces (over an empty chip), but count as masonry, not pieces.
 #include "world/PlaceChip.h"
 #include "world/TileMapFile.h"
 
@@ -30,14 +31,48 @@ bool EmptyChip(const world::MapCell& cell) {
     return cell.Empty() || (cell.chipX == 0 && cell.chipY == 0);
 }
 
+// The tiles of the wall masses (content/maps/src/levelkit.py, MASS_TILES):
+// shade, deep shade and pier of each look that has them.
+enum class Mass { Shade, Deep, Pier };
+const std::map<int, Mass>& MassTiles() {
+    static const std::map<int, Mass> tiles = {
+        {1305, Mass::Shade}, {1306, Mass::Deep}, {700, Mass::Pier},  // rooftops
+        {1307, Mass::Shade}, {1308, Mass::Deep}, {601, Mass::Pier},  // catacombs
+        {1309, Mass::Shade}, {1405, Mass::Deep}, {1406, Mass::Pier}, // embers
+        {1407, Mass::Shade}, {1408, Mass::Deep}, {1409, Mass::Pier}, // slate
+        {1505, Mass::Shade}, {1506, Mass::Deep}, {1507, Mass::Pier}, // frost
+        {1508, Mass::Shade}, {1509, Mass::Deep}, {909, Mass::Pier},  // gilded
+        {10, Mass::Shade},   {210, Mass::Deep},  {310, Mass::Pier},  // chalk (set in)
+        {29, Mass::Shade},   {129, Mass::Deep},  {318, Mass::Pier},  // mansion (set in)
+        {510, Mass::Shade},                                          // throne (set in)
+    };
+    return tiles;
+}
+
+// The code a solid block shows: its active chip, or its object code over an
+// empty chip; 0 for scenery, which is no block.
+int Shown(const world::MapCell& cell) {
+    if (EmptyChip(cell)) {
+        return cell.objectCode;
+    }
+    return cell.chipY / 32 >= FirstSceneryRow ? 0 : ChipCode(cell.chipX, cell.chipY);
+}
+
+bool MassTile(const world::MapCell& cell) {
+    return MassTiles().count(Shown(cell)) == 1 && (EmptyChip(cell) || cell.objectCode == 0);
+}
+
 bool SetIn(const world::MapCell& cell) {
-    return EmptyChip(cell) && cell.objectCode % 100 >= FirstSceneryRow;
+    return EmptyChip(cell) && cell.objectCode % 100 >= FirstSceneryRow && !MassTile(cell);
 }
 
 // Active codes that make something other than a plain solid block: platforms,
 // jets, markers, events, gates, fire blocks, hazards (docs/maps.md); items and
 // enemies register creators.
 bool PlainBlock(const world::MapCell& cell) {
+    if (MassTile(cell)) {
+        return true;
+    }
     static const std::set<int> special = {2,   3,   102, 103, 501, 108,  901,  902,  800, 801,
                                           7,   107, 207, 307, 407, 507,  9,    109,  709, 608,
                                           708, 808, 908, 609, 8,   1700, 1800, 1900, 1901};
@@ -97,21 +132,6 @@ TEST(SetInPieces, StayTwoCellsInsidePlainSolidGroundOnEveryShippedMap) {
     }
 }
 
-// The tiles of the wall masses (content/maps/src/levelkit.py, MASS_TILES):
-// shade, deep shade and pier of each look that has them.
-enum class Mass { Shade, Deep, Pier };
-const std::map<int, Mass>& MassTiles() {
-    static const std::map<int, Mass> tiles = {
-        {1305, Mass::Shade}, {1306, Mass::Deep}, {700, Mass::Pier},  // rooftops
-        {1307, Mass::Shade}, {1308, Mass::Deep}, {601, Mass::Pier},  // catacombs
-        {1309, Mass::Shade}, {1405, Mass::Deep}, {1406, Mass::Pier}, // embers
-        {1407, Mass::Shade}, {1408, Mass::Deep}, {1409, Mass::Pier}, // slate
-        {1505, Mass::Shade}, {1506, Mass::Deep}, {1507, Mass::Pier}, // frost
-        {1508, Mass::Shade}, {1509, Mass::Deep}, {909, Mass::Pier},  // gilded
-    };
-    return tiles;
-}
-
 TEST(WallMasses, ShadeAndPiersLieInsideMassesAndTheDeepShadeAwayFromTheLight) {
     std::map<std::string, std::set<Mass>> worn;
     for (const auto& [name, map] : ShippedMaps()) {
@@ -130,13 +150,10 @@ TEST(WallMasses, ShadeAndPiersLieInsideMassesAndTheDeepShadeAwayFromTheLight) {
         for (int row = 0; row < map.height; ++row) {
             for (int column = 0; column < map.width; ++column) {
                 const world::MapCell& cell = At(map, column, row);
-                if (EmptyChip(cell)) {
+                if (!MassTile(cell)) {
                     continue;
                 }
-                const auto tile = MassTiles().find(ChipCode(cell.chipX, cell.chipY));
-                if (tile == MassTiles().end()) {
-                    continue;
-                }
+                const auto tile = MassTiles().find(Shown(cell));
                 worn[name].insert(tile->second);
                 // The cells that make a cell the fill rather than an edge, a
                 // corner or an underside: its four sides and both cells
@@ -156,11 +173,14 @@ TEST(WallMasses, ShadeAndPiersLieInsideMassesAndTheDeepShadeAwayFromTheLight) {
             }
         }
     }
-    // The masses the players found plain wear shade, deep shade and piers.
-    for (const char* map :
-         {"stage1_2", "stage1_4", "stage2_2", "stage3_3", "stage4_3", "stage5_1", "stage5_2"}) {
+    // The masses the players found plain wear shade, deep shade and piers:
+    // the trial's chalk from its first course on, the mansion's panelling;
+    // the throne room's floor, one row deep, its shade.
+    for (const char* map : {"stage1_2", "stage1_3", "stage1_4", "stage2_2", "stage3_3", "stage4_3",
+                            "stage5_1", "stage5_2", "trial1_1", "trial1_3"}) {
         EXPECT_EQ(worn[map].size(), 3u) << map << " lacks shade, deep shade or piers";
     }
+    EXPECT_EQ(worn["stage5_boss"], std::set<Mass>{Mass::Shade});
 }
 
 } // namespace

@@ -10,15 +10,16 @@ Codes are those of docs/chips.md: code = sheet column x 100 + sheet row.
 """
 import random
 
-# Theme tile blocks: top-left code of the 3 x 5 block of solid tiles, the
-# seamless back wall, and the scenery a stage of that theme dresses with.
+# Theme tile blocks: top-left code of the 3 x 5 block of solid tiles, and
+# the seamless back wall behind rooms (only the rooftops' attics have one;
+# the other themes' old back walls gave their cells to the wall masses).
 THEMES = {
-    "forest": dict(base=200, wall=10),
+    "forest": dict(base=200, wall=None),
     "roofs": dict(base=1000, wall=110),
-    "mansion": dict(base=1300, wall=210),
-    "catacombs": dict(base=1005, wall=310),
-    "clock": dict(base=None, wall=410),  # always worn under a world's look
-    "throne": dict(base=1605, wall=510),
+    "mansion": dict(base=1300, wall=None),
+    "catacombs": dict(base=1005, wall=None),
+    "clock": dict(base=None, wall=None),  # always worn under a world's look
+    "throne": dict(base=1605, wall=None),
 }
 
 # The tile sets drawn for the later worlds and the trial course sit in the
@@ -42,8 +43,12 @@ LOOK_TILES = {
 # mass darkens the further it lies from the light; a pier that rises through a
 # mass, cut off by nothing but its own ends; and a repair (a crack, a patch
 # of a second material) drawn into the deep shade and set in like a piece.
-# The shade, deep and pier tiles sit in the sheet's active rows (they are
-# plain solid blocks wherever they lie); the repairs are scenery pictures.
+# Most shade, deep and pier tiles sit in the sheet's active rows (plain solid
+# blocks wherever they lie). The active rows are full, so the trial's chalk,
+# the mansion's panelling and the throne room's marble have theirs in
+# scenery cells no stage used: the kit sets those in like the pieces (see
+# `weather_masses`). The repairs are scenery pictures too. The throne room's
+# masses are one row deep (its floor), so it has only the shade.
 MASS_TILES = {
     "roofs": dict(shade=1305, deep=1306, pier=700, repair=431),
     "catacombs": dict(shade=1307, deep=1308, pier=601, repair=1731),
@@ -51,7 +56,23 @@ MASS_TILES = {
     "slate": dict(shade=1407, deep=1408, pier=1409, repair=1931),
     "frost": dict(shade=1505, deep=1506, pier=1507),
     "gilded": dict(shade=1508, deep=1509, pier=909),
+    "chalk": dict(shade=10, deep=210, pier=310, repair=410),
+    "mansion": dict(shade=29, deep=129, pier=318),
+    "throne": dict(shade=510),
 }
+# What the map legends call each of those tiles.
+MASS_LOOK_NAMES = {
+    "roofs": "rooftop brick", "catacombs": "catacomb stone", "embers": "ember brick", "slate": "slate",
+    "frost": "frozen stone", "gilded": "gilded basalt", "chalk": "chalk", "mansion": "wood panelling",
+    "throne": "throne marble",
+}
+MASS_TILE_NAMES = {
+    code: f"{MASS_LOOK_NAMES[look]}, " + {"shade": "in shade", "deep": "in deep shade", "pier": "pier",
+                                          "repair": "repair"}[part]
+    for look, parts in MASS_TILES.items() for part, code in parts.items()
+}
+# Chips from this row down are scenery: never solid unless set in.
+FIRST_SCENERY_ROW = 10
 # Depths (Stage.depth: light falls from above) from which a fill cell shows
 # the shade and the deep shade; columns from one pier to the next (seeded
 # within the range) and the fewest rows a pier rises; the share of deep
@@ -354,6 +375,7 @@ class Stage:
 
     def wall(self, x0, x1, y0, y1):
         """The theme's back wall behind the cells (indoor stages)."""
+        assert self.theme["wall"], f"{self.name}: the {self.kind} theme has no back wall"
         for y in range(y0, y1):
             for x in range(x0, x1):
                 self.scen(x, y, self.theme["wall"])
@@ -457,6 +479,16 @@ class Stage:
                                         for cy in range(y - 2, y + 3) for cx in range(x - 2, x + 3))):
                         self.set_in.add((x, y))
                         self.objects[y][x] = tiles["repair"]
+        # Mass tiles drawn in scenery cells are set in: the block keeps an
+        # empty chip and shows its object code, so it stays the solid block
+        # it was and every object comes in the same order.
+        for y in range(self.height):
+            for x in range(self.width):
+                if self.plain_fill(x, y):
+                    code = self.mass_tile(x, y)
+                    if code % 100 >= FIRST_SCENERY_ROW:
+                        self.set_in.add((x, y))
+                        self.objects[y][x] = code
 
     def plain_fill(self, x, y):
         """Whether the cell would show the look's fill: solid, no chip, no
@@ -524,7 +556,7 @@ class Stage:
             return mass["pier"]
         depth = self.depth(x, y)
         if depth >= MASS_DEEP_DEPTH:
-            return mass["deep"]
+            return mass.get("deep", mass["shade"])
         return mass["shade"] if depth >= MASS_SHADE_DEPTH else self.theme["tiles"][offset]
 
     def check(self):
@@ -555,7 +587,7 @@ class Stage:
                 name = TILE_NAMES[tile_codes[code]]
             else:
                 keys[code] = next(k for k in free if k not in keys.values())
-                name = scenery_names.get(code, "scenery")
+                name = MASS_TILE_NAMES.get(code) or scenery_names.get(code, "scenery")
             value = "empty" if code == 0 else str(code)
             legend.append(f'"{keys[code]}" = {value}'.ljust(24) + f"# {name}")
         assert len(set(keys.values())) == len(keys), self.name

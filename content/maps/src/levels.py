@@ -17,8 +17,7 @@ import sys
 from levelkit import *  # noqa: F401,F403
 
 SCENERY_NAMES = {
-    10: "back wall: soil", 110: "back wall: brick", 210: "back wall: wood panels",
-    310: "back wall: stone", 410: "back wall: sandstone", 510: "back wall: marble",
+    110: "back wall: brick",
     11: "dead tree, branches", 12: "dead tree, trunk", 13: "dead tree, roots",
     211: "bush, left half", 311: "bush, right half", 212: "mushrooms", 312: "grass tuft",
     411: "wooden fence", 412: "gravestone on a mound", 511: "hanging lantern",
@@ -27,7 +26,8 @@ SCENERY_NAMES = {
     414: "cloud, middle", 514: "cloud, right", 315: "full moon", 415: "stars",
     17: "arched window, top", 18: "arched window, bottom", 117: "pillar capital",
     118: "pillar shaft", 119: "pillar base", 217: "portrait", 317: "candelabra",
-    218: "chandelier", 318: "wallpaper", 417: "brass wall torch", 418: "blue vase",
+    218: "chandelier", 417: "brass wall torch", 418: "blue vase", 517: "bookshelf, top",
+    518: "bookshelf, bottom",
     20: "gravestone with a cross", 120: "cracked gravestone", 220: "small gravestone",
     320: "pile of skulls", 420: "cobweb", 520: "iron torch", 21: "archway, left half",
     121: "archway, right half", 221: "wall niche with a skull", 321: "hanging chains",
@@ -185,7 +185,7 @@ def ground_strip(s, code):
 
 
 # Scenery that covers its whole cell: the haze need not fade out towards it.
-OPAQUE_SCENERY = {10, 110, 210, 310, 410, 510, 318, 29}
+OPAQUE_SCENERY = {110}
 
 
 def world_haze(s):

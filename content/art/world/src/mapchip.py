@@ -193,9 +193,22 @@ def roof_block():
 
 
 # --- mansion: wood wainscot panels, red carpet with gold trim on top
-def mansion_fill():
+def mansion_fill(ornament=True):
     s = R(0, 0, 32, 32, "#6a3b26")
     s += flat(rect_d(4, 4, 24, 24), "#7d4830", 1.2, "#3e2014")
+    if not ornament:
+        # the deep wainscot: plain tongue-and-groove boards without the
+        # panels' frames, so a tall wall of it is no grid of squares; each
+        # board a slightly different tone (seeded), its butt joint at a
+        # height of its own
+        rng = random.Random(13)
+        s = R(0, 0, 32, 32, "#4a2616")
+        for x in range(0, 32, 8):
+            s += R(x + 0.6, 0, 7, 32, tone("#6e3e28", rng.uniform(-0.08, 0.05)))
+            s += line([(x + 1.4, 0), (x + 1.4, 32)], "#8a5536", 0.6, cap="butt", opacity=0.6)
+            y = rng.uniform(4, 28)
+            s += line([(x + 0.6, y), (x + 7.6, y)], "#4a2616", 0.9, cap="butt")
+        return s
     s += line([(5, 27), (27, 27), (27, 5)], "#4a2616", 1.2)
     s += line([(5, 26), (5, 5), (26, 5)], "#a66a45", 1.0)
     s += flat(rect_d(9, 9, 14, 14), "#70402a")
@@ -616,9 +629,9 @@ def backwall(fill_fn, amount=0.55):
     return fill_fn() + R(0, 0, 32, 32, "#0c0a18", op=amount)
 
 
-# row 10: back walls of every theme (seamless, darker than the solid tiles)
-for i, fn in enumerate([forest_fill, roof_fill, mansion_fill, cata_fill, clock_fill, throne_fill]):
-    sc(i, 10, backwall(fn))
+# row 10: the rooftops' back wall behind the attics of 3-2 (seamless, darker
+# than the solid tiles); the row's other cells hold wall masses
+sc(1, 10, backwall(roof_fill))
 
 
 # forest (rows 11..13)
@@ -822,11 +835,6 @@ for x in (6, 16, 26):
     chand += flat(circle_d(x, 4 if x != 16 else 10, 1.6), "#ffcf60")
 chand += flat(poly_d([(14, 20), (18, 20), (16, 26)]), "#a0d0ff", 1)
 sc(2, 18, chand)
-wallpaper = R(0, 0, 32, 32, "#4a2a3a")
-for x, y in ((8, 8), (24, 24), (24, 8), (8, 24)):
-    wallpaper += flat(star_d(x, y, 3.5, 1.4, 4), "#6a3c50")
-wallpaper += line([(16, 0), (16, 32)], "#5a3446", 1, cap="butt")
-sc(3, 18, dark(wallpaper, 0.3))
 sc(4, 17, wall_torch("#d7a944"))
 vase = (shape(doc, smooth_d([(12, 31), (9, 22), (11, 14), (13, 10), (12, 6), (20, 6), (19, 10), (21, 14), (23, 22), (20, 31)], True, 0.4),
               "#3a5a9a", "#243c6a", off=(2, 1.5), sw=1.5) + line([(11, 18), (21, 18)], "#e0e8ff", 1.2))
@@ -1072,9 +1080,6 @@ stand += flat(rect_d(13, 2, 6, 10), "#f0e8d8", 1.2) + flat(circle_d(16, 0, 3), "
 for k, (c, r) in enumerate(((7, 26), (7, 27))):
     sc(c, r, dark('<g transform="translate(0,%d)">%s</g>' % (-32 * k, stand), 0.2))
 
-# a plain dark fill for filling the gaps between decorations
-sc(0, 29, R(0, 0, 32, 32, "#0e0c16"))
-sc(1, 29, R(0, 0, 32, 32, "#0e0c16", op=0.5))
 
 
 # ---------------------------------------------------------------- world looks
@@ -1324,6 +1329,34 @@ def repair_slate():
     return s + flat(smooth_d([(5, 12), (9, 14), (8, 19), (4, 18)], True, 0.5), "#3a6a34")
 
 
+def repair_chalk():
+    # a breach filled with knapped flints in mortar, as chalk country mends
+    # its walls: dark nodules of every size with pale rinds, laid roughly in
+    # rows, and a crack running off the patch
+    s = chalk_fill() + flat(smooth_d([(6, 9), (17, 6), (27, 10), (26, 23), (15, 26), (5, 21)], True, 0.35),
+                            "#7e7768", 1.2, "#3e382f")
+    rng = random.Random(7)
+    for y, xs in ((10.5, (10, 15.5, 21, 25)), (16, (8.5, 13, 18.5, 23.5)), (21, (9.5, 15, 20.5))):
+        for x in xs:
+            x, y0 = x + rng.uniform(-0.8, 0.8), y + rng.uniform(-0.8, 0.8)
+            rx, ry, a = rng.uniform(1.6, 2.7), rng.uniform(1.2, 1.9), rng.uniform(-25, 25)
+            d = ellipse_d(x, y0, rx, ry)
+            s += ('<g transform="rotate(%s %s %s)">' % (f(a), f(x), f(y0)) + flat(ellipse_d(x, y0, rx + 0.5, ry + 0.5), "#b4aa94")
+                  + flat(d, tone("#34363e", rng.uniform(-0.15, 0.2))) + '</g>')
+    return s + crack([(27, 12), (29, 6), (28, 1)]) + crack([(8, 23), (5, 28), (6, 32)])
+
+
+def wood_pier(face, light, shade, groove):
+    """A fluted pilaster of dark wood standing out of the panelling: lit on
+    its left face, its right face in shadow, three flutes running its
+    height; it repeats upwards and downwards seamlessly."""
+    s = R(0, 0, 32, 32, face) + R(2, 0, 3, 32, light, op=0.35) + R(26, 0, 4, 32, shade)
+    for x in (10, 16, 22):
+        s += line([(x, 0), (x, 32)], groove, 2.2, cap="butt") + line([(x + 1.6, 0), (x + 1.6, 32)], light, 0.7,
+                                                                        cap="butt", opacity=0.45)
+    return s + line([(1, 0), (1, 32)], OUT, 2, cap="butt") + line([(31, 0), (31, 32)], OUT, 2, cap="butt")
+
+
 MASS_LOOKS = {
     "roofs": dict(fill=roof_fill, repair=repair_roofs,
                   pier=lambda: pier("#5e342a", "#9a5a48", "#2e1812", "#2a1712", course=8)),
@@ -1341,22 +1374,29 @@ MASS_LOOKS = {
     "gilded": dict(fill=gilded_fill, plain=lambda: gilded_fill(False),
                    pier=lambda: pier("#3a3248", "#6e6088", "#16121e", "#0e0a14",
                                      line([(16, 3), (16, 13)], "#9a7a34", 1.2) + line([(16, 19), (16, 29)], "#9a7a34", 1.2))),
+    # the trial's limestone is the palest wall of all: it goes a little
+    # further into the night, so the first course a player sees stays calm
+    "chalk": dict(fill=chalk_fill, repair=repair_chalk, shade_amount=0.3, deep_amount=0.52,
+                  pier=lambda: pier("#746c5e", "#a89e88", "#3a352e", "#2e2a24")),
+    "mansion": dict(fill=mansion_fill, plain=lambda: mansion_fill(False),
+                    pier=lambda: wood_pier("#5a321f", "#a66a45", "#2e170d", "#2a140a")),
+    "throne": dict(fill=throne_fill),
 }
 
 
 def wall_masses():
     for look, codes in MASS_TILES.items():
         art = MASS_LOOKS[look]
-        put(codes["shade"] // 100, codes["shade"] % 100, in_shade(art["fill"](), MASS_SHADE))
+        shade, deep = art.get("shade_amount", MASS_SHADE), art.get("deep_amount", MASS_DEEP)
         # the deep inside drops the fill's ornament (quatrefoils, ember seams,
-        # rime), so the ornament runs as a band along the lit top courses
-        # and the deep wall is plain masonry in shadow
+        # rime, raised panels), so the ornament runs as a band along the lit
+        # top courses and the deep wall is plain masonry in shadow
         plain = art.get("plain", art["fill"])
-        put(codes["deep"] // 100, codes["deep"] % 100, in_shade(plain(), MASS_DEEP))
-        if "pier" in codes:
-            put(codes["pier"] // 100, codes["pier"] % 100, art["pier"]())
-        if "repair" in codes:
-            put(codes["repair"] // 100, codes["repair"] % 100, in_shade(art["repair"](), MASS_DEEP))
+        pictures = {"shade": lambda: in_shade(art["fill"](), shade), "deep": lambda: in_shade(plain(), deep),
+                    "pier": lambda: art["pier"](), "repair": lambda: in_shade(art["repair"](), deep)}
+        for part, code in codes.items():
+            assert (code // 100, code % 100) not in chips, f"{look} {part}: cell {code} is taken"
+            put(code // 100, code % 100, pictures[part]())
 
 
 wall_masses()
