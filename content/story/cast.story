@@ -4,7 +4,8 @@
 #
 # Every line picture is set in one font on a dark outline with a soft
 # shadow, so it reads on the half-transparent black veil and over the
-# portraits it overlaps; the fill colour tells who speaks.
+# portraits it overlaps; the fill colour and the NAME on top of each box
+# tell who speaks.
 #
 # Vrel            the heroine: head (and only) maid of Quillaby Manor, dry,
 #                 owed three months' wages; "Skarov" is her submachine gun.

@@ -2,6 +2,7 @@
 
 #include "TextLayer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -21,6 +22,22 @@ constexpr double kShadowOffset = 2.0;
 constexpr double kPlateAlpha = 0.72;
 constexpr double kPlateRadius = 5.0;
 constexpr double kPlateEdgeAlpha = 0.6;
+
+// The speaker's name tops the plate in small letters of their colour, so a
+// line is never taken for the portrait it happens to pass over.
+constexpr double kNameSize = 11.0;
+// The name's row overlaps the text's leading by this much.
+constexpr double kNameTuck = 2.0;
+
+artgen::TextStyle NameStyle(const Speaker& speaker) {
+    artgen::TextStyle style;
+    style.font = "DejaVu Sans Condensed Bold";
+    style.size = kNameSize;
+    style.fill = speaker.fill;
+    style.outline = artgen::Colour{0.05, 0.03, 0.08, 1.0};
+    style.outlineWidth = 1.5;
+    return style;
+}
 
 artgen::TextStyle LineStyle(const Speaker& speaker) {
     artgen::TextStyle style;
@@ -89,8 +106,17 @@ std::unique_ptr<artgen::Canvas> RenderLine(const Line& line, const Speaker& spea
     pango_layout_get_extents(layout.get(), nullptr, &logical);
     const double textWidth = double(logical.width) / PANGO_SCALE;
     const double textHeight = double(logical.height) / PANGO_SCALE;
-    const int width = static_cast<int>(std::ceil(textWidth + 2.0 * kPad + kShadowOffset));
-    const int height = static_cast<int>(std::ceil(textHeight + 2.0 * kPad + kShadowOffset));
+    const artgen::TextStyle nameStyle = NameStyle(speaker);
+    artgen::LayoutPtr nameLayout =
+        artgen::MakeTextLayout(scratch.Context(), nameStyle, speaker.name);
+    PangoRectangle nameLogical;
+    pango_layout_get_extents(nameLayout.get(), nullptr, &nameLogical);
+    const double nameWidth = double(nameLogical.width) / PANGO_SCALE;
+    const double nameRow = double(nameLogical.height) / PANGO_SCALE - kNameTuck;
+    const int width =
+        static_cast<int>(std::ceil(std::max(textWidth, nameWidth) + 2.0 * kPad + kShadowOffset));
+    const int height =
+        static_cast<int>(std::ceil(nameRow + textHeight + 2.0 * kPad + kShadowOffset));
     if (width > kMaxLineWidth) {
         throw std::runtime_error(line.origin + ": line '" + line.name + "' is " +
                                  std::to_string(width) + " pixels wide; shorten it");
@@ -103,7 +129,12 @@ std::unique_ptr<artgen::Canvas> RenderLine(const Line& line, const Speaker& spea
     cairo_t* cr = canvas->Context();
     PaintPlate(cr, width, height, speaker.fill);
     cairo_save(cr);
-    cairo_translate(cr, kPad - double(logical.x) / PANGO_SCALE, kPad);
+    cairo_translate(cr, kPad - double(nameLogical.x) / PANGO_SCALE, kPad - kNameTuck);
+    artgen::LayoutPtr name = artgen::MakeTextLayout(cr, nameStyle, speaker.name);
+    artgen::PaintText(cr, name.get(), nameStyle);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_translate(cr, kPad - double(logical.x) / PANGO_SCALE, kPad + nameRow);
     PaintHalo(cr, final.get());
     artgen::PaintText(cr, final.get(), style);
     cairo_restore(cr);

@@ -12,7 +12,7 @@ namespace storygen {
 
 struct Speaker {
     std::string key;  // the word the lines name the speaker by
-    std::string name; // shown nowhere; keeps the cast list readable
+    std::string name; // tops each of their lines' plates
     artgen::Colour fill;
 };
 

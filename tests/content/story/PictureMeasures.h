@@ -50,3 +50,16 @@ inline InkMeasure MeasureInk(const TgaImage& image) {
     }
     return m;
 }
+
+// The rows of a picture that hold light ink (the fill of its letters).
+inline std::vector<bool> LightRows(const TgaImage& image) {
+    std::vector<bool> rows(static_cast<size_t>(image.height), false);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width && !rows[static_cast<size_t>(y)]; ++x) {
+            rows[static_cast<size_t>(y)] =
+                image.At(x, y, 3) >= 250 &&
+                Luminance(image.At(x, y, 0), image.At(x, y, 1), image.At(x, y, 2)) > 0.3;
+        }
+    }
+    return rows;
+}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -67,6 +68,15 @@ TEST(StoryPictures, EveryScriptedLineExistsAndFitsTheReadingBand) {
         EXPECT_GE(image.At(3, midY, 3), 150) << "no plate behind the line";
         EXPECT_LT(image.At(3, midY, 0) + image.At(3, midY, 1) + image.At(3, midY, 2), 3 * 64);
         EXPECT_LT(image.At(0, 0, 3), 64) << "the plate's corners are rounded";
+        // The speaker's name tops the box as a small row of its own: light
+        // ink near the top, then a clear row before the line's text.
+        const std::vector<bool> rows = LightRows(image);
+        const auto name = std::find(rows.begin(), rows.end(), true);
+        ASSERT_NE(name, rows.end());
+        EXPECT_LE(name - rows.begin(), 8) << "no name at the top of the box";
+        const auto gap = std::find(name, rows.end(), false);
+        EXPECT_LE(gap - name, 11) << "the name runs into the text";
+        EXPECT_NE(std::find(gap, rows.end(), true), rows.end()) << "no text under the name";
     }
 }
 
