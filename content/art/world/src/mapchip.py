@@ -514,8 +514,9 @@ def spike_ball(body, shade, hl, glint):
     return '<g filter="url(#hazardrim)">%s</g>' % s
 
 
-# the standing spike ball: steel
-put(19, 0, spike_ball("#8e9ab0", "#4a5366", "#d4dcea", "#ffffff"))
+# the standing spike ball: blackened iron under pale spikes, a dark core that
+# stands out on the grey stone of the catacombs where a steel one vanished
+put(19, 0, spike_ball("#454a5c", "#1c1f2a", "#a8b2c6", "#ffffff"))
 # the swinging one: red, so a player learns it moves
 put(19, 1, spike_ball("#d8404e", "#7c1f2e", "#ff9aa4", "#fff0f0"))
 
