@@ -62,7 +62,7 @@ SCENERY_NAMES = {
     329: "willow crown, top-left", 429: "willow crown, top-right", 529: "willow crown, bottom-left",
     629: "willow crown, bottom-right", 729: "willow trunk", 829: "willow strands", 929: "reeds",
     1029: "ivy curtain, head", 1129: "ivy curtain", 1229: "ivy curtain, ends", 1329: "fireflies",
-    1429: "fireflies", 1529: "mist", 1629: "mist", 319: "icicle fringe", 419: "frosted chain",
+    1429: "fireflies", 1529: "mist", 1629: "mist", 319: "rime fringe", 419: "frosted chain",
     519: "frozen lantern", 719: "frozen window, top", 819: "frozen window, bottom", 919: "frost ferns",
 }
 

@@ -1765,12 +1765,15 @@ def world_towns():
         pts_ = [(x, y + amp * math.sin(2 * math.pi * x / 64 + y)) for x in range(-4, 69, 4)]
         mist += line(pts_, "#c8e0d0", w, opacity=op)
     placed("slate", [(15, 29, 0, 0), (16, 29, 1, 0)], mist, 0.2)
-    # world 4: a fringe of icicles under a ceiling (tiles to the sides)
-    fringe = R(0, 0, 32, 3, "#dce8fa") + line([(0, 3), (32, 3)], "#8aa4c8", 1, cap="butt")
-    for x, h in ((2, 9), (6, 17), (10, 7), (13, 22), (17, 11), (21, 26), (25, 9), (29, 15)):
-        fringe += flat(poly_d([(x - 2.2, 2), (x + 2.2, 2), (x, h)]), "#bcd6f4", 0.9, "#3a5a7a")
-        fringe += line([(x - 0.8, 4), (x - 0.2, h - 4)], "#ffffff", 0.7)
-    placed("frost", [(3, 19, 0, 0)], fringe, 0.2)
+    # world 4: a fringe of rime under a ceiling (tiles to the sides): a
+    # rounded lip of frost with short, blunt, glassy drips, blue rather than
+    # white and without outlines, so it never reads as the hanging spikes
+    fringe = flat(smooth_d([(-2, 0), (34, 0), (34, 4), (26, 6), (18, 4.5), (10, 6.5), (2, 4.5), (-2, 5)], True, 0.4),
+                  "#8aa8c8")
+    for x, h in ((4, 9), (9, 6), (15, 11), (21, 7), (27, 10)):
+        fringe += flat(smooth_d([(x - 2.4, 4), (x + 2.4, 4), (x + 0.8, h - 1), (x, h), (x - 0.8, h - 1)], True, 0.4),
+                       "#7a98bc", opacity=0.8)
+    placed("frost", [(3, 19, 0, 0)], fringe, 0.4)
     # a chain hung with frost (repeatable) and its end: a frozen lantern
     chain = ""
     for y in range(-4, 36, 8):
