@@ -98,12 +98,12 @@ WORLD_LOOKS = {
 # its sky takes the world's colour: sixteen chips per world, one for every
 # set of sides on which the haze fades out (towards an item, an enemy or a
 # prop that wears no haze): HAZE_LEFT + HAZE_RIGHT + HAZE_UP + HAZE_DOWN.
-# Every prop now has a hazed copy, so no map used the fading chips; worlds 3
-# and 4 keep only the full haze and gave the other cells to their towns'
+# Every prop now has a hazed copy, so no map used the fading chips; worlds 2,
+# 3 and 4 keep only the full haze and gave the other cells to their towns'
 # scenery (WORLD_TOWNS in levels.py).
 HAZE_LEFT, HAZE_RIGHT, HAZE_UP, HAZE_DOWN = 1, 2, 4, 8
 HAZE = {
-    "embers": [c * 100 + 28 for c in range(1, 17)],
+    "embers": [128],
     "slate": [229],
     "frost": [219],
     "chalk": [c * 100 + 25 for c in range(3, 19)],

@@ -62,6 +62,8 @@ SCENERY_NAMES = {
     329: "willow crown, top-left", 429: "willow crown, top-right", 529: "willow crown, bottom-left",
     629: "willow crown, bottom-right", 729: "willow trunk", 829: "willow strands", 929: "reeds",
     1029: "ivy curtain, head", 1129: "ivy curtain", 1229: "ivy curtain, ends", 1329: "fireflies",
+    228: "smokestack, top", 328: "smokestack", 428: "smokestack, foot", 528: "smoke", 628: "iron chain",
+    728: "ember lantern", 828: "foundry window, top", 928: "foundry window, bottom", 1028: "sparks",
     1429: "fireflies", 1529: "mist", 1629: "mist", 319: "rime fringe", 419: "frosted chain",
     519: "frozen lantern", 719: "frozen window, top", 819: "frozen window, bottom", 919: "frost ferns",
 }
@@ -258,13 +260,16 @@ WORLD_BACKDROPS = {
                   hazed={FENCE_TOP, FENCE, *FENCE_DRESSED}),
 }
 
-# World towns: the rooftops, halls, crypts and clock towers of worlds 3 and 4
+# World towns: the rooftops, halls, crypts and clock towers of worlds 2 to 4
 # share world 1's backdrops and layouts; these large pieces of their own make
 # each one a place of its world. Codes in docs/chips.md ("World towns").
 WILLOW = (329, 429, 529, 629)                # 2 x 2: top-left, top-right, bottom-left, bottom-right
 WILLOW_TRUNK, WILLOW_STRANDS, REEDS = 729, 829, 929
 IVY_HEAD, IVY, IVY_END = 1029, 1129, 1229
 FIREFLIES, MIST = (1329, 1429), (1529, 1629)
+SMOKESTACK_TOP, SMOKESTACK, SMOKESTACK_FOOT, SMOKE = 228, 328, 428, 528
+EMBER_CHAIN, EMBER_LANTERN, SPARKS = 628, 728, 1028
+FOUNDRY_WINDOW = (828, 928)                  # top, bottom
 ICICLE_FRINGE, FROST_CHAIN, FROZEN_LANTERN = 319, 419, 519
 FROZEN_WINDOW = (719, 819)                   # top, bottom
 FROST_FERNS = 919
@@ -282,6 +287,39 @@ def hang(s, x, y, head, body, end, length):
     rows = rows[:next((i for i, r in enumerate(rows) if r != y + i), len(rows))]
     for i, r in enumerate(rows):
         s.scen(x, r, head if i == 0 else end if i == len(rows) - 1 else body)
+
+
+def foundry_town(s, rng):
+    """World 2: smokestacks rising from the grounds, ember lanterns hanging
+    from the ceilings, foundry windows glowing on the walls, sparks."""
+    x = rng.randrange(3, 8) if s.kind in ("roofs", "clock") else s.width   # stacks stand outdoors only
+    while x < s.width - 2:
+        raised = False
+        for top in tops(s, x):
+            rows, reached = column_up(s, x, top)
+            if len(rows) >= 6 and (reached or len(rows) >= 8):
+                rows = rows[:rng.randrange(6, 12)]
+                s.scen(x, rows[0], SMOKESTACK_FOOT)
+                for y in rows[1:-1]:
+                    s.scen(x, y, SMOKESTACK)
+                s.scen(x, rows[-1], SMOKESTACK_TOP)
+                if free(s, x + 1, rows[-1] - 1):
+                    s.scen(x + 1, rows[-1] - 1, SMOKE)
+                raised = True
+                break
+        x += rng.randrange(9, 16) if raised else 1
+    for x, y in under_ceilings(s):
+        if rng.random() < 0.08 and free(s, x, y + 1):
+            hang(s, x, y, EMBER_CHAIN, EMBER_CHAIN, EMBER_LANTERN, rng.randrange(2, 4))
+    for x, top in list(standing_spots(s)):
+        if rng.random() < 0.15 and all(free(s, x, top - k) for k in range(2, 6)):
+            s.scen(x, top - 5, FOUNDRY_WINDOW[0])
+            s.scen(x, top - 4, FOUNDRY_WINDOW[1])
+    for y in range(s.height):
+        for x in range(s.width):
+            # few and high: orange specks near her path could pass for fireballs
+            if free(s, x, y) and y < s.surface(x) - 4 and rng.random() < 0.01:
+                s.scen(x, y, SPARKS)
 
 
 def drowned_town(s, rng):
@@ -347,6 +385,9 @@ def frozen_town(s, rng):
 # Per world: its town's large pieces, the strip on its ground tops, and its
 # chips drawn over the world's haze.
 WORLD_TOWNS = {
+    "embers": dict(pieces=foundry_town, strip=LEAF_LITTER,
+                   hazed={SMOKESTACK_TOP, SMOKESTACK, SMOKESTACK_FOOT, SMOKE, EMBER_CHAIN, EMBER_LANTERN, SPARKS,
+                          *FOUNDRY_WINDOW}),
     "slate": dict(pieces=drowned_town, strip=REEDS,
                   hazed={*WILLOW, WILLOW_TRUNK, WILLOW_STRANDS, REEDS, IVY_HEAD, IVY, IVY_END, *FIREFLIES, *MIST}),
     "frost": dict(pieces=frozen_town, strip=SNOW_BANK,

@@ -9,7 +9,7 @@ import os
 import random
 import sys
 from svgkit import (Doc, OUT, shape, flat, line, poly_d, smooth_d, ellipse_d, circle_d,
-                    rect_d, star_d, radial, f)
+                    rect_d, star_d, radial, linear, f)
 
 doc = Doc(640, 1024, "Map chip sheet: 32 x 32 chips, code = column * 100 + row")
 doc.defs.append('<clipPath id="cell"><rect x="0" y="0" width="32" height="32"/></clipPath>')
@@ -1684,13 +1684,14 @@ def world_backdrops():
 world_backdrops()
 
 
-# ---------------------------------------------------------------- world towns (rows 29, 19)
-# The rooftops, halls and crypts of worlds 3 and 4 share world 1's backdrops
-# and layouts; these pieces make them their own places. World 3 is a drowned
+# ---------------------------------------------------------------- world towns (rows 28, 29, 19)
+# The rooftops, halls and crypts of worlds 2 to 4 share world 1's backdrops
+# and layouts; these pieces make them their own places. World 2 is a foundry
+# town (below, after world 4). World 3 is a drowned
 # town: weeping willows, ivy curtains down from every ceiling, reeds on every
 # ledge, fireflies. World 4 is a town in hard frost: icicle fringes under
 # every ceiling, frosted chains, frozen windows. They sit in the cells of the
-# two worlds' fading hazes, which no map used, and are veiled as the rest.
+# three worlds' fading hazes, which no map used, and are veiled as the rest.
 def placed(look, cells, draw, veil):
     """One drawing spread over cells named with their offsets in it: (column,
     row, dx, dy) shows the drawing's part from (dx, dy) * 32 px."""
@@ -1806,6 +1807,53 @@ def world_towns():
         for y in range(14, 32, 4):
             ferns += line([(x0 + 1, y), (x0 - 3, y - 3)], "#c4daf4", 0.8) + line([(x0 + 1.4, y), (x0 + 5, y - 3)], "#c4daf4", 0.8)
     placed("frost", [(9, 19, 0, 0)], ferns, 0.25)
+    # world 2: a foundry town. A brick smokestack (top with its glowing lip
+    # and smoke, repeatable shaft, foot), drifting smoke, an ember lantern on
+    # its chain (repeatable), a foundry window glowing with the furnace
+    # behind (top, bottom), rising sparks
+    def stack(part):
+        s_ = R(8, 0, 16, 32, "#4a2a22") + line([(8, 0), (8, 32)], OUT, 2, cap="butt") + line([(24, 0), (24, 32)], OUT, 2, cap="butt")
+        for y in range(2, 32, 6):
+            s_ += line([(9, y), (23, y)], "#2e1a16", 1, cap="butt")
+        s_ += R(9, 0, 3, 32, "#7a4a36", op=0.5)
+        if part == "top":
+            s_ = R(8, 12, 16, 20, "#4a2a22") + line([(8, 12), (8, 32)], OUT, 2, cap="butt") + line([(24, 12), (24, 32)], OUT, 2, cap="butt")
+            s_ += R(9, 12, 3, 20, "#7a4a36", op=0.5) + flat(rect_d(6, 9, 20, 4), "#3a221c", 1.3)
+            s_ += line([(8, 9.5), (24, 9.5)], "#ff8a3a", 1.4, cap="butt")
+            s_ += flat(circle_d(16, 8, 8), radial(doc, [(0, "#ff7a2a", 0.45), (1, "#ff7a2a", 0)]))
+            for x, y, r in ((14, 4, 4), (19, 1, 3.4), (12, -1, 3)):
+                s_ += flat(circle_d(x, y, r), "#5a5058", opacity=0.7)
+        if part == "foot":
+            s_ += flat(rect_d(5, 24, 22, 8), "#3a221c", 1.3) + R(13, 26, 6, 6, "#ff8a3a", op=0.7)
+        return s_
+    placed("embers", [(2, 28, 0, 0)], stack("top"), 0.3)
+    placed("embers", [(3, 28, 0, 0)], stack("shaft"), 0.3)
+    placed("embers", [(4, 28, 0, 0)], stack("foot"), 0.3)
+    smoke = ""
+    for x, y, r, op in ((6, 20, 6, 0.35), (14, 14, 8, 0.3), (24, 9, 7, 0.25), (30, 5, 5, 0.2)):
+        smoke += flat(circle_d(x, y, r), "#6a5e66", opacity=op)
+    placed("embers", [(5, 28, 0, 0)], smoke, 0.3)
+    chain_ = ""
+    for y in range(-4, 36, 8):
+        chain_ += flat(ellipse_d(16, y, 2.6, 4.4), "none", 1.6, "#3a302c")
+    placed("embers", [(6, 28, 0, 0)], chain_, 0.25)
+    lantern = flat(ellipse_d(16, -2, 2.6, 4.4), "none", 1.6, "#3a302c") + flat(poly_d([(10, 9), (22, 9), (16, 4)]), "#2e2420", 1.2)
+    lantern += flat(rect_d(11, 9, 10, 13), "#2e2420", 1.3) + flat(rect_d(13, 11, 6, 9), "#ffb04a")
+    lantern += flat(circle_d(16, 15, 12), radial(doc, [(0, "#ff9a3a", 0.4), (1, "#ff9a3a", 0)]))
+    placed("embers", [(7, 28, 0, 0)], lantern, 0.15)
+    window = flat(smooth_d([(5, 64), (5, 12), (16, 3), (27, 12), (27, 64)], True, 0.2), "#2e1c18", 1.6)
+    window += flat(smooth_d([(8, 60), (8, 13), (16, 7), (24, 13), (24, 60)], True, 0.2),
+                   linear(doc, [(0, "#ffb04a", 1), (1, "#c8401e", 1)]))
+    for y in (22, 34, 46):
+        window += line([(8, y), (24, y)], "#2e1c18", 1.6, cap="butt")
+    window += line([(16, 7), (16, 60)], "#2e1c18", 1.6) + R(4, 59, 24, 5, "#3a221c")
+    placed("embers", [(8, 28, 0, 0), (9, 28, 0, 1)], window, 0.3)
+    rng_ = random.Random(71)
+    sparks = ""
+    for _ in range(4):
+        x, y = rng_.uniform(5, 27), rng_.uniform(5, 27)
+        sparks += line([(x, y), (x - 0.8, y + 3)], "#ff9a3a", 1.2, opacity=0.6) + flat(circle_d(x, y, 1), "#ffd070")
+    placed("embers", [(10, 28, 0, 0)], sparks, 0.4)
 
 
 world_towns()
