@@ -98,11 +98,14 @@ WORLD_LOOKS = {
 # its sky takes the world's colour: sixteen chips per world, one for every
 # set of sides on which the haze fades out (towards an item, an enemy or a
 # prop that wears no haze): HAZE_LEFT + HAZE_RIGHT + HAZE_UP + HAZE_DOWN.
+# Every prop now has a hazed copy, so no map used the fading chips; worlds 2,
+# 3 and 4 keep only the full haze and gave the other cells to their towns'
+# scenery (WORLD_TOWNS in levels.py).
 HAZE_LEFT, HAZE_RIGHT, HAZE_UP, HAZE_DOWN = 1, 2, 4, 8
 HAZE = {
-    "embers": [c * 100 + 28 for c in range(1, 17)],
-    "slate": [c * 100 + 29 for c in range(2, 18)],
-    "frost": [c * 100 + 19 for c in (2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18)],
+    "embers": [128],
+    "slate": [229],
+    "frost": [219],
     "chalk": [c * 100 + 25 for c in range(3, 19)],
     "gilded": [610, 710, 810, 910, 1010, 1110, 1210, 1310, 1410, 1510, 1610, 1710, 1810, 1910, 911, 1011],
 }
@@ -253,7 +256,7 @@ SET_IN_SPACING_ROWS = 8
 SET_IN_MARGIN = 2
 
 # Keys left for scenery, in the order they are handed out.
-SCENERY_KEYS = "wWtTiIqQpPMJfFuUcEHAOZyVsEQ:;',`\"&?$%*ABHVZ"
+SCENERY_KEYS = "wWtTiIqQpPMJfFuUcEHAOZyVsEQ:;',`\"&?$%*ABHVZKn"
 
 
 def runs(values):
@@ -577,7 +580,9 @@ class Stage:
         tile_codes = {code: offset for offset, code in tiles.items() if offset not in LOOK_FALLBACK}
         for offset in LOOK_FALLBACK:
             tile_codes.setdefault(tiles[offset], offset)
-        free = iter(k for k in SCENERY_KEYS)
+        # A map with more scenery than SCENERY_KEYS holds borrows the keys of
+        # fixed codes that it does not use (its legend still names each one).
+        free = iter(SCENERY_KEYS + "".join(FIXED_KEYS[c] for c in sorted(FIXED_KEYS) if c and c not in used))
         for code in sorted(used, key=lambda c: (c not in FIXED_KEYS, c not in tile_codes, c)):
             if code in FIXED_KEYS:
                 keys[code] = FIXED_KEYS[code]

@@ -59,6 +59,13 @@ SCENERY_NAMES = {
     1131: "snowflakes", 1230: "aurora", 1330: "aurora", 1430: "aurora", 1231: "yard fence, top",
     1331: "yard fence", 1431: "yard fence with a chalk target", 1531: "yard fence with a straw butt",
     1631: "yard fence with a hay bale",
+    329: "willow crown, top-left", 429: "willow crown, top-right", 529: "willow crown, bottom-left",
+    629: "willow crown, bottom-right", 729: "willow trunk", 829: "willow strands", 929: "reeds",
+    1029: "ivy curtain, head", 1129: "ivy curtain", 1229: "ivy curtain, ends", 1329: "fireflies",
+    228: "smokestack, top", 328: "smokestack", 428: "smokestack, foot", 528: "smoke", 628: "iron chain",
+    728: "ember lantern", 828: "foundry window, top", 928: "foundry window, bottom", 1028: "sparks",
+    1429: "fireflies", 1529: "mist", 1629: "mist", 319: "rime fringe", 419: "frosted chain",
+    519: "frozen lantern", 719: "frozen window, top", 819: "frozen window, bottom", 919: "frost ferns",
 }
 
 for _look, _codes in HAZE.items():
@@ -211,7 +218,9 @@ def world_haze(s):
             if s.chips[y][x] and not s.objects[y][x]:
                 s.objects[y][x], s.chips[y][x] = s.chips[y][x], 0
                 s.scenery[y][x] = 0  # a prop the chip hid: the haze takes its place
-    hazed = set(HAZE[look]) | (backdrop["hazed"] if backdrop else set()) | set(variants.values()) | OPAQUE_SCENERY
+    town = WORLD_TOWNS.get(look)
+    hazed = (set(HAZE[look]) | (backdrop["hazed"] if backdrop else set()) | (town["hazed"] if town else set())
+             | set(variants.values()) | OPAQUE_SCENERY)
     cells = [(x, y) for y in range(s.height) for x in range(s.width) if free(s, x, y)]
     for x, y in cells:
         s.scenery[y][x] = HAZE[look][0]
@@ -224,7 +233,7 @@ def world_haze(s):
     for x, y in cells:
         mask = ((0 if clear(x - 1, y) else HAZE_LEFT) | (0 if clear(x + 1, y) else HAZE_RIGHT)
                 | (0 if clear(x, y - 1) else HAZE_UP) | (0 if clear(x, y + 1) else HAZE_DOWN))
-        s.scenery[y][x] = HAZE[look][mask]
+        s.scenery[y][x] = HAZE[look][mask] if mask < len(HAZE[look]) else HAZE[look][0]
         if motifs and not mask and y < s.surface(x) - 3 and rng.random() < 0.1:
             s.scenery[y][x] = rng.choice(motifs)
 
@@ -249,6 +258,140 @@ WORLD_BACKDROPS = {
                   hazed={*SNOWY_FIR, FROZEN_FALL, FALL_FOOT, SNOW_BANK, SNOWFLAKES, *AURORA}),
     "chalk": dict(trees=yard_fence, strip=None, sky=((), None),
                   hazed={FENCE_TOP, FENCE, *FENCE_DRESSED}),
+}
+
+# World towns: the rooftops, halls, crypts and clock towers of worlds 2 to 4
+# share world 1's backdrops and layouts; these large pieces of their own make
+# each one a place of its world. Codes in docs/chips.md ("World towns").
+WILLOW = (329, 429, 529, 629)                # 2 x 2: top-left, top-right, bottom-left, bottom-right
+WILLOW_TRUNK, WILLOW_STRANDS, REEDS = 729, 829, 929
+IVY_HEAD, IVY, IVY_END = 1029, 1129, 1229
+FIREFLIES, MIST = (1329, 1429), (1529, 1629)
+SMOKESTACK_TOP, SMOKESTACK, SMOKESTACK_FOOT, SMOKE = 228, 328, 428, 528
+EMBER_CHAIN, EMBER_LANTERN, SPARKS = 628, 728, 1028
+FOUNDRY_WINDOW = (828, 928)                  # top, bottom
+ICICLE_FRINGE, FROST_CHAIN, FROZEN_LANTERN = 319, 419, 519
+FROZEN_WINDOW = (719, 819)                   # top, bottom
+FROST_FERNS = 919
+
+
+def under_ceilings(s):
+    """Free cells right under a solid one: ceilings and ledges' undersides."""
+    return [(x, y) for y in range(1, s.height) for x in range(s.width) if s.solid[y - 1][x] and free(s, x, y)]
+
+
+def hang(s, x, y, head, body, end, length):
+    """A hanging piece from (x, y) down: its head, its body, its end; it stops
+    short of the first cell that is not free."""
+    rows = [r for r in range(y, min(y + length, s.height)) if free(s, x, r)]
+    rows = rows[:next((i for i, r in enumerate(rows) if r != y + i), len(rows))]
+    for i, r in enumerate(rows):
+        s.scen(x, r, head if i == 0 else end if i == len(rows) - 1 else body)
+
+
+def foundry_town(s, rng):
+    """World 2: smokestacks rising from the grounds, ember lanterns hanging
+    from the ceilings, foundry windows glowing on the walls, sparks."""
+    x = rng.randrange(3, 8) if s.kind in ("roofs", "clock") else s.width   # stacks stand outdoors only
+    while x < s.width - 2:
+        raised = False
+        for top in tops(s, x):
+            rows, reached = column_up(s, x, top)
+            if len(rows) >= 6 and (reached or len(rows) >= 8):
+                rows = rows[:rng.randrange(6, 12)]
+                s.scen(x, rows[0], SMOKESTACK_FOOT)
+                for y in rows[1:-1]:
+                    s.scen(x, y, SMOKESTACK)
+                s.scen(x, rows[-1], SMOKESTACK_TOP)
+                if free(s, x + 1, rows[-1] - 1):
+                    s.scen(x + 1, rows[-1] - 1, SMOKE)
+                raised = True
+                break
+        x += rng.randrange(9, 16) if raised else 1
+    for x, y in under_ceilings(s):
+        if rng.random() < 0.08 and free(s, x, y + 1):
+            hang(s, x, y, EMBER_CHAIN, EMBER_CHAIN, EMBER_LANTERN, rng.randrange(2, 4))
+    for x, top in list(standing_spots(s)):
+        if rng.random() < 0.15 and all(free(s, x, top - k) for k in range(2, 6)):
+            s.scen(x, top - 5, FOUNDRY_WINDOW[0])
+            s.scen(x, top - 4, FOUNDRY_WINDOW[1])
+    for y in range(s.height):
+        for x in range(s.width):
+            # few and high: orange specks near her path could pass for fireballs
+            if free(s, x, y) and y < s.surface(x) - 4 and rng.random() < 0.01:
+                s.scen(x, y, SPARKS)
+
+
+def drowned_town(s, rng):
+    """World 3: weeping willows on the grounds, ivy curtains down from the
+    ceilings, fireflies and low mist in the open."""
+    x = rng.randrange(2, 6)
+    while x < s.width - 3:
+        planted = False
+        for top in tops(s, x):
+            height = rng.randrange(3, 6)   # crown and trunk, above the roots' cell
+            crown = top - height
+            cells = [(x + dx, y) for dx in (0, 1) for y in range(crown, top + 1)]
+            if crown >= 0 and s.solid[top + 1][x + 1] and all(free(s, cx, cy) for cx, cy in cells):
+                for code, (cx, cy) in zip(WILLOW, ((x, crown), (x + 1, crown), (x, crown + 1), (x + 1, crown + 1))):
+                    s.scen(cx, cy, code)
+                for y in range(crown + 2, top + 1):
+                    s.scen(x, y, WILLOW_TRUNK)
+                    s.scen(x + 1, y, WILLOW_STRANDS)
+                planted = True
+                break
+        x += rng.randrange(7, 13) if planted else 1
+    for x, y in under_ceilings(s):
+        if free(s, x, y) and rng.random() < 0.3:
+            hang(s, x, y, IVY_HEAD, IVY, IVY_END, rng.randrange(2, 5))
+    for y in range(s.height):
+        for x in range(s.width):
+            if free(s, x, y) and y < s.surface(x) - 2 and rng.random() < 0.025:
+                s.scen(x, y, rng.choice(FIREFLIES))
+    for x in range(1, s.width - 2):
+        for top in tops(s, x):
+            if top > 0 and rng.random() < 0.12 and top in tops(s, x + 1) and free(s, x, top - 1) and free(s, x + 1, top - 1):
+                s.scen(x, top - 1, MIST[0])
+                s.scen(x + 1, top - 1, MIST[1])
+
+
+def frozen_town(s, rng):
+    """World 4: icicles under every ceiling, frosted chains and frozen
+    lanterns hanging in the halls, tall frozen windows on the walls, frozen
+    falls where a ground meets a ceiling, frost ferns at the walls' feet."""
+    fall_at = rng.randrange(4, 10)
+    for x in range(1, s.width - 1):
+        for top in tops(s, x):
+            rows, reached = column_up(s, x, top)
+            if x >= fall_at and reached and 4 <= len(rows) <= 12 and rows[-1] > 0:
+                s.scen(x, rows[0], FALL_FOOT)
+                for y in rows[1:]:
+                    s.scen(x, y, FROZEN_FALL)
+                fall_at = x + rng.randrange(14, 24)
+    for x, y in under_ceilings(s):
+        if rng.random() < 0.07 and free(s, x, y + 1) and free(s, x, y + 2):
+            hang(s, x, y, FROST_CHAIN, FROST_CHAIN, FROZEN_LANTERN, rng.randrange(2, 5))
+        else:
+            s.scen(x, y, ICICLE_FRINGE)
+    for x, top in list(standing_spots(s)):
+        if rng.random() < 0.12 and all(free(s, x, top - k) for k in range(2, 6)):
+            s.scen(x, top - 5, FROZEN_WINDOW[0])
+            s.scen(x, top - 4, FROZEN_WINDOW[1])
+        elif (rng.random() < 0.5 and free(s, x, top - 1)
+              and (s.solid[top - 1][x - 1] or s.solid[top - 1][x + 1])):
+            s.scen(x, top - 1, FROST_FERNS)
+
+
+# Per world: its town's large pieces, the strip on its ground tops, and its
+# chips drawn over the world's haze.
+WORLD_TOWNS = {
+    "embers": dict(pieces=foundry_town, strip=LEAF_LITTER,
+                   hazed={SMOKESTACK_TOP, SMOKESTACK, SMOKESTACK_FOOT, SMOKE, EMBER_CHAIN, EMBER_LANTERN, SPARKS,
+                          *FOUNDRY_WINDOW}),
+    "slate": dict(pieces=drowned_town, strip=REEDS,
+                  hazed={*WILLOW, WILLOW_TRUNK, WILLOW_STRANDS, REEDS, IVY_HEAD, IVY, IVY_END, *FIREFLIES, *MIST}),
+    "frost": dict(pieces=frozen_town, strip=SNOW_BANK,
+                  hazed={ICICLE_FRINGE, FROST_CHAIN, FROZEN_LANTERN, *FROZEN_WINDOW, FROST_FERNS}),
 }
 
 # ---- dressing: scenery in free cells, so the themes read at a glance ----
@@ -289,10 +432,14 @@ def sky(s, rng, moon=True):
 def dress(s, kind, seed=None, density=0.22):
     rng = random.Random(seed or s.name)
     backdrop = WORLD_BACKDROPS.get(s.theme["look"]) if kind == "forest" else None
+    town = WORLD_TOWNS.get(s.theme["look"]) if kind != "forest" and not s.name.endswith("boss") else None
     if backdrop:
         # a forest of another world: its own trees first, then only its own props
         own_rng = random.Random(s.name + " backdrop")
         backdrop["trees"](s, own_rng)
+    if town:
+        # a town of another world: its own large pieces first
+        town["pieces"](s, random.Random(s.name + " town"))
     spots = list(standing_spots(s))
     if kind in ("forest", "roofs", "clock") and not backdrop:
         sky(s, rng, moon=kind != "roofs" or rng.random() < 0.5)
@@ -388,6 +535,8 @@ def dress(s, kind, seed=None, density=0.22):
     if backdrop:
         ground_strip(s, backdrop["strip"])
         sky_band(s, backdrop["sky"][1])
+    if town:
+        ground_strip(s, town["strip"])
 
 
 STAGES = []

@@ -9,7 +9,7 @@ import os
 import random
 import sys
 from svgkit import (Doc, OUT, shape, flat, line, poly_d, smooth_d, ellipse_d, circle_d,
-                    rect_d, star_d, radial, f)
+                    rect_d, star_d, radial, linear, f)
 
 doc = Doc(640, 1024, "Map chip sheet: 32 x 32 chips, code = column * 100 + row")
 doc.defs.append('<clipPath id="cell"><rect x="0" y="0" width="32" height="32"/></clipPath>')
@@ -1682,6 +1682,181 @@ def world_backdrops():
 
 
 world_backdrops()
+
+
+# ---------------------------------------------------------------- world towns (rows 28, 29, 19)
+# The rooftops, halls and crypts of worlds 2 to 4 share world 1's backdrops
+# and layouts; these pieces make them their own places. World 2 is a foundry
+# town (below, after world 4). World 3 is a drowned
+# town: weeping willows, ivy curtains down from every ceiling, reeds on every
+# ledge, fireflies. World 4 is a town in hard frost: icicle fringes under
+# every ceiling, frosted chains, frozen windows. They sit in the cells of the
+# three worlds' fading hazes, which no map used, and are veiled as the rest.
+def placed(look, cells, draw, veil):
+    """One drawing spread over cells named with their offsets in it: (column,
+    row, dx, dy) shows the drawing's part from (dx, dy) * 32 px."""
+    for c, r, dx, dy in cells:
+        sc(c, r, haze(look) + dark('<g transform="translate(%d,%d)">%s</g>' % (-32 * dx, -32 * dy, draw), veil))
+
+
+def willow_leaves(x0, y0, x1, y1, rng, strands):
+    """Hanging willow strands between x0 and x1, from y0 down to about y1."""
+    s_ = ""
+    for _ in range(strands):
+        x = rng.uniform(x0, x1)
+        top = y0 + rng.uniform(0, 6)
+        bottom = y1 - rng.uniform(0, 8)
+        sway = rng.uniform(-2.5, 2.5)
+        pts_ = [(x, top), (x + sway * 0.5, (top + bottom) / 2), (x + sway, bottom)]
+        s_ += line(pts_, "#1e3a20", 2.6) + line(pts_, rng.choice(["#5a8a3a", "#6a9a44", "#4a7a34"]), 1.3)
+    return s_
+
+
+def world_towns():
+    # world 3: a weeping willow's crown (2 x 2, its trunk on the left column)
+    rng = random.Random(31)
+    crown = ""
+    for x, y, r, col in ((18, 30, 16, "#2e5a2a"), (42, 26, 18, "#365f2c"), (30, 14, 14, "#3e6a32"),
+                         (10, 18, 10, "#2a4e26")):
+        crown += flat(circle_d(x, y, r + 1.4), OUT) + flat(circle_d(x, y, r), col)
+    crown += line([(16, 64), (16, 40)], OUT, 9) + line([(16, 64), (16, 40)], "#3a3228", 6)
+    crown += willow_leaves(0, 14, 62, 64, rng, 26)
+    placed("slate", [(3, 29, 0, 0), (4, 29, 1, 0), (5, 29, 0, 1), (6, 29, 1, 1)], crown, 0.3)
+    # its trunk (repeatable) with strands hanging past it, and strands alone
+    # (repeatable) that hang under the crown's right half
+    trunk_ = line([(16, 0), (16, 32)], OUT, 9, cap="butt") + line([(16, 0), (16, 32)], "#3a3228", 6, cap="butt")
+    trunk_ += line([(14, 0), (14, 32)], "#5a4e3e", 1.2, cap="butt") + willow_leaves(2, -6, 30, 34, random.Random(32), 6)
+    placed("slate", [(7, 29, 0, 0)], trunk_, 0.3)
+    placed("slate", [(8, 29, 0, 0)], willow_leaves(0, -6, 32, 34, random.Random(33), 9), 0.3)
+    # reeds and a film of standing water on a ground top (tile to the sides)
+    reeds = R(0, 29, 32, 3, "#2a4a4e") + line([(2, 29.5), (30, 29.5)], "#6a9aa0", 0.8, cap="butt")
+    for x, h, col in ((3, 14, "#4a7a34"), (7, 20, "#5a8a3a"), (11, 12, "#3e6a2e"), (16, 22, "#5a8a3a"),
+                      (20, 15, "#4a7a34"), (25, 19, "#6a9a44"), (29, 13, "#3e6a2e")):
+        reeds += line([(x, 31), (x + 1, 31 - h)], "#1e3a20", 2.2) + line([(x, 31), (x + 1, 31 - h)], col, 1.1)
+    for x, h in ((7, 20), (16, 22), (25, 19)):
+        reeds += flat(ellipse_d(x + 1, 31 - h + 2.5, 1.3, 3), "#6a4a2a", 0.6)
+    placed("slate", [(9, 29, 0, 0)], reeds, 0.3)
+    # an ivy curtain down from a ceiling: its thick head, its tendrils
+    # (repeatable), their loose ends
+    def ivy(head, tail, seed):
+        rng_ = random.Random(seed)
+        s_ = R(0, 0, 32, 5, "#1e3a20") if head else ""
+        for x in (3, 9, 14, 20, 26, 30):
+            x += rng_.uniform(-1.5, 1.5)
+            bottom = rng_.uniform(10, 24) if tail else 32
+            s_ += line([(x, 0), (x + rng_.uniform(-1, 1), bottom)], "#1e3a20", 1.6)
+            for y in range(3 + rng_.randrange(4), int(bottom) - 1, 6):
+                s_ += flat(ellipse_d(x + (2.2 if (y // 6) % 2 else -2.2), y, 2.6, 1.5),
+                           rng_.choice(["#3e7a34", "#4e8a3e", "#5a9a44"]), 0.6)
+        return s_
+    placed("slate", [(10, 29, 0, 0)], ivy(True, False, 41), 0.3)
+    placed("slate", [(11, 29, 0, 0)], ivy(False, False, 42), 0.3)
+    placed("slate", [(12, 29, 0, 0)], ivy(False, True, 43), 0.3)
+    # fireflies: a few pale green-gold sparks with a soft glow
+    for c, seed in ((13, 51), (14, 52)):
+        rng_ = random.Random(seed)
+        flies = ""
+        for _ in range(3):
+            x, y = rng_.uniform(5, 27), rng_.uniform(5, 27)
+            flies += flat(circle_d(x, y, 4.5), "#d8f070", opacity=0.18) + flat(circle_d(x, y, 1.4), "#f0ffa0")
+        sc(c, 29, haze("slate") + dark(flies, 0.1))
+    # mist lying low over water: two cells of wisps that follow one another
+    mist = ""
+    for y, amp, w, op in ((14, 3, 7, 0.16), (22, 2, 5, 0.2), (8, 2, 4, 0.12)):
+        pts_ = [(x, y + amp * math.sin(2 * math.pi * x / 64 + y)) for x in range(-4, 69, 4)]
+        mist += line(pts_, "#c8e0d0", w, opacity=op)
+    placed("slate", [(15, 29, 0, 0), (16, 29, 1, 0)], mist, 0.2)
+    # world 4: a fringe of rime under a ceiling (tiles to the sides): a
+    # rounded lip of frost with short, blunt, glassy drips, blue rather than
+    # white and without outlines, so it never reads as the hanging spikes
+    fringe = flat(smooth_d([(-2, 0), (34, 0), (34, 4), (26, 6), (18, 4.5), (10, 6.5), (2, 4.5), (-2, 5)], True, 0.4),
+                  "#8aa8c8")
+    for x, h in ((4, 9), (9, 6), (15, 11), (21, 7), (27, 10)):
+        fringe += flat(smooth_d([(x - 2.4, 4), (x + 2.4, 4), (x + 0.8, h - 1), (x, h), (x - 0.8, h - 1)], True, 0.4),
+                       "#7a98bc", opacity=0.8)
+    placed("frost", [(3, 19, 0, 0)], fringe, 0.4)
+    # a chain hung with frost (repeatable) and its end: a frozen lantern
+    chain = ""
+    for y in range(-4, 36, 8):
+        chain += flat(ellipse_d(16, y, 2.8, 4.6), "none", 1.6, "#6a7a90") + flat(ellipse_d(16, y, 2.8, 4.6), "none", 0.6, "#dce8fa")
+    chain += flat(poly_d([(14.4, 10), (17.6, 10), (16, 18)]), "#dce8fa", 0.6, "#3a5a7a")
+    placed("frost", [(4, 19, 0, 0)], chain, 0.25)
+    lamp = ""
+    for y in (-4, 4):
+        lamp += flat(ellipse_d(16, y, 2.8, 4.6), "none", 1.6, "#6a7a90")
+    lamp += flat(rect_d(10, 9, 12, 14), "#3a4a5e", 1.3) + flat(rect_d(12.5, 11.5, 7, 9), "#9ad0f0")
+    lamp += flat(circle_d(16, 16, 11), radial(doc, [(0, "#aee0ff", 0.35), (1, "#aee0ff", 0)]))
+    lamp += flat(poly_d([(9, 8), (23, 8), (16, 4)]), "#dce8fa", 1) + flat(poly_d([(14, 23), (18, 23), (16, 31)]), "#cfe2ff", 0.8, "#3a5a7a")
+    placed("frost", [(5, 19, 0, 0)], lamp, 0.15)
+    # a tall window glazed with frost ferns, cold light behind (top, bottom)
+    win = flat(smooth_d([(5, 64), (5, 14), (16, 2), (27, 14), (27, 64)], True, 0.2), "#4a5a74", 1.6)
+    win += flat(smooth_d([(8, 61), (8, 15), (16, 6), (24, 15), (24, 61)], True, 0.2), "#6a9ac8")
+    win += line([(16, 6), (16, 61)], "#4a5a74", 1.6) + line([(8, 34), (24, 34)], "#4a5a74", 1.6)
+    rng_ = random.Random(61)
+    for _ in range(9):
+        x, y = rng_.uniform(9, 23), rng_.uniform(12, 58)
+        for k in range(4):
+            a = rng_.uniform(0, 2 * math.pi)
+            win += line([(x, y), (x + 4 * math.cos(a), y + 4 * math.sin(a))], "#eef6ff", 0.8, opacity=0.8)
+    win += R(4, 58, 24, 6, "#dce8fa") + line([(4, 58), (28, 58)], "#ffffff", 1, cap="butt")
+    placed("frost", [(7, 19, 0, 0), (8, 19, 0, 1)], win, 0.25)
+    # a snow cap along a wall's foot in a hall: frost ferns climbing the wall
+    ferns = ""
+    for x0 in (4, 14, 24):
+        ferns += line([(x0, 32), (x0 + 2, 12)], "#dce8fa", 1.2)
+        for y in range(14, 32, 4):
+            ferns += line([(x0 + 1, y), (x0 - 3, y - 3)], "#c4daf4", 0.8) + line([(x0 + 1.4, y), (x0 + 5, y - 3)], "#c4daf4", 0.8)
+    placed("frost", [(9, 19, 0, 0)], ferns, 0.25)
+    # world 2: a foundry town. A brick smokestack (top with its glowing lip
+    # and smoke, repeatable shaft, foot), drifting smoke, an ember lantern on
+    # its chain (repeatable), a foundry window glowing with the furnace
+    # behind (top, bottom), rising sparks
+    def stack(part):
+        s_ = R(8, 0, 16, 32, "#4a2a22") + line([(8, 0), (8, 32)], OUT, 2, cap="butt") + line([(24, 0), (24, 32)], OUT, 2, cap="butt")
+        for y in range(2, 32, 6):
+            s_ += line([(9, y), (23, y)], "#2e1a16", 1, cap="butt")
+        s_ += R(9, 0, 3, 32, "#7a4a36", op=0.5)
+        if part == "top":
+            s_ = R(8, 12, 16, 20, "#4a2a22") + line([(8, 12), (8, 32)], OUT, 2, cap="butt") + line([(24, 12), (24, 32)], OUT, 2, cap="butt")
+            s_ += R(9, 12, 3, 20, "#7a4a36", op=0.5) + flat(rect_d(6, 9, 20, 4), "#3a221c", 1.3)
+            s_ += line([(8, 9.5), (24, 9.5)], "#ff8a3a", 1.4, cap="butt")
+            s_ += flat(circle_d(16, 8, 8), radial(doc, [(0, "#ff7a2a", 0.45), (1, "#ff7a2a", 0)]))
+            for x, y, r in ((14, 4, 4), (19, 1, 3.4), (12, -1, 3)):
+                s_ += flat(circle_d(x, y, r), "#5a5058", opacity=0.7)
+        if part == "foot":
+            s_ += flat(rect_d(5, 24, 22, 8), "#3a221c", 1.3) + R(13, 26, 6, 6, "#ff8a3a", op=0.7)
+        return s_
+    placed("embers", [(2, 28, 0, 0)], stack("top"), 0.3)
+    placed("embers", [(3, 28, 0, 0)], stack("shaft"), 0.3)
+    placed("embers", [(4, 28, 0, 0)], stack("foot"), 0.3)
+    smoke = ""
+    for x, y, r, op in ((6, 20, 6, 0.35), (14, 14, 8, 0.3), (24, 9, 7, 0.25), (30, 5, 5, 0.2)):
+        smoke += flat(circle_d(x, y, r), "#6a5e66", opacity=op)
+    placed("embers", [(5, 28, 0, 0)], smoke, 0.3)
+    chain_ = ""
+    for y in range(-4, 36, 8):
+        chain_ += flat(ellipse_d(16, y, 2.6, 4.4), "none", 1.6, "#3a302c")
+    placed("embers", [(6, 28, 0, 0)], chain_, 0.25)
+    lantern = flat(ellipse_d(16, -2, 2.6, 4.4), "none", 1.6, "#3a302c") + flat(poly_d([(10, 9), (22, 9), (16, 4)]), "#2e2420", 1.2)
+    lantern += flat(rect_d(11, 9, 10, 13), "#2e2420", 1.3) + flat(rect_d(13, 11, 6, 9), "#ffb04a")
+    lantern += flat(circle_d(16, 15, 12), radial(doc, [(0, "#ff9a3a", 0.4), (1, "#ff9a3a", 0)]))
+    placed("embers", [(7, 28, 0, 0)], lantern, 0.15)
+    window = flat(smooth_d([(5, 64), (5, 12), (16, 3), (27, 12), (27, 64)], True, 0.2), "#2e1c18", 1.6)
+    window += flat(smooth_d([(8, 60), (8, 13), (16, 7), (24, 13), (24, 60)], True, 0.2),
+                   linear(doc, [(0, "#ffb04a", 1), (1, "#c8401e", 1)]))
+    for y in (22, 34, 46):
+        window += line([(8, y), (24, y)], "#2e1c18", 1.6, cap="butt")
+    window += line([(16, 7), (16, 60)], "#2e1c18", 1.6) + R(4, 59, 24, 5, "#3a221c")
+    placed("embers", [(8, 28, 0, 0), (9, 28, 0, 1)], window, 0.3)
+    rng_ = random.Random(71)
+    sparks = ""
+    for _ in range(4):
+        x, y = rng_.uniform(5, 27), rng_.uniform(5, 27)
+        sparks += line([(x, y), (x - 0.8, y + 3)], "#ff9a3a", 1.2, opacity=0.6) + flat(circle_d(x, y, 1), "#ffd070")
+    placed("embers", [(10, 28, 0, 0)], sparks, 0.4)
+
+
+world_towns()
 
 
 # ---------------------------------------------------------------- key signs (row 16)
