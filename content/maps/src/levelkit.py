@@ -99,7 +99,7 @@ WORLD_LOOKS = {
 # set of sides on which the haze fades out (towards an item, an enemy or a
 # prop that wears no haze): HAZE_LEFT + HAZE_RIGHT + HAZE_UP + HAZE_DOWN.
 # Every prop now has a hazed copy, so no map used the fading chips; worlds 2,
-# 3 and 4 keep only the full haze and gave the other cells to their towns'
+# 3, 4 and 5 keep only the full haze and gave the other cells to their towns'
 # scenery (WORLD_TOWNS in levels.py).
 HAZE_LEFT, HAZE_RIGHT, HAZE_UP, HAZE_DOWN = 1, 2, 4, 8
 HAZE = {
@@ -107,7 +107,7 @@ HAZE = {
     "slate": [229],
     "frost": [219],
     "chalk": [c * 100 + 25 for c in range(3, 19)],
-    "gilded": [610, 710, 810, 910, 1010, 1110, 1210, 1310, 1410, 1510, 1610, 1710, 1810, 1910, 911, 1011],
+    "gilded": [610],
 }
 
 # The props, signs and sky pieces that a world's hazy stages use, each drawn

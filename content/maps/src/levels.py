@@ -66,6 +66,11 @@ SCENERY_NAMES = {
     728: "ember lantern", 828: "foundry window, top", 928: "foundry window, bottom", 1028: "sparks",
     1429: "fireflies", 1529: "mist", 1629: "mist", 319: "rime fringe", 419: "frosted chain",
     519: "frozen lantern", 719: "frozen window, top", 819: "frozen window, bottom", 919: "frost ferns",
+    710: "gilt statue in a niche, top", 810: "gilt statue in a niche, bottom", 910: "banner, head",
+    1010: "banner", 1110: "banner, tail", 1210: "chandelier chain", 1310: "chandelier",
+    1410: "stained glass, top", 1510: "stained glass, bottom", 1610: "gilded cornice",
+    1710: "gilded cornice with cobwebs", 1810: "gold curtain, head", 1910: "gold curtain",
+    911: "gold curtain, torn hem", 1011: "candelabrum", 1128: "gilt dust",
 }
 
 for _look, _codes in HAZE.items():
@@ -382,6 +387,49 @@ def frozen_town(s, rng):
             s.scen(x, top - 1, FROST_FERNS)
 
 
+GILT_STATUE = (710, 810)                     # top, bottom
+BANNER_HEAD, BANNER, BANNER_TAIL = 910, 1010, 1110
+CHANDELIER_CHAIN, CHANDELIER = 1210, 1310
+STAINED_GLASS = (1410, 1510)                 # top, bottom
+CORNICE, CORNICE_COBWEB = 1610, 1710
+CURTAIN_HEAD, CURTAIN, CURTAIN_TORN = 1810, 1910, 911
+CANDELABRUM, GILT_DUST = 1011, 1128
+
+
+def gilded_court(s, rng):
+    """World 5: a court in decline. Gilt statues in niches stand on the
+    grounds, banners (and, indoors, chandeliers and torn gold curtains) hang
+    from the ceilings under a gilded cornice, stained glass glows on the
+    walls, and the halls and crypts keep tall candelabra."""
+    indoors = s.kind in ("mansion", "catacombs")
+    statue_at = rng.randrange(3, 8)
+    for x, top in list(standing_spots(s)):
+        if x >= statue_at and rng.random() < 0.25 and free(s, x - 1, top - 1) and free(s, x + 1, top - 1):
+            s.scen(x, top - 2, GILT_STATUE[0])
+            s.scen(x, top - 1, GILT_STATUE[1])
+            statue_at = x + rng.randrange(8, 14)
+        elif rng.random() < 0.12 and all(free(s, x, top - k) for k in range(2, 6)):
+            s.scen(x, top - 5, STAINED_GLASS[0])
+            s.scen(x, top - 4, STAINED_GLASS[1])
+        elif indoors and rng.random() < 0.08:
+            s.scen(x, top - 1, CANDELABRUM)
+    for x, y in under_ceilings(s):
+        if not free(s, x, y):
+            continue
+        r = rng.random()
+        room = all(free(s, x, y + k) for k in (1, 2, 3))
+        if room and r < 0.06:
+            hang(s, x, y, BANNER_HEAD, BANNER, BANNER_TAIL, rng.randrange(3, 6))
+        elif room and indoors and r < 0.1:
+            hang(s, x, y, CHANDELIER_CHAIN, CHANDELIER_CHAIN, CHANDELIER, rng.randrange(2, 4))
+        elif room and indoors and r < 0.13 and free(s, x + 1, y):
+            length = rng.randrange(2, 5)
+            for cx in (x, x + 1):
+                hang(s, cx, y, CURTAIN_HEAD, CURTAIN, CURTAIN_TORN, length)
+        else:
+            s.scen(x, y, CORNICE_COBWEB if r > 0.85 else CORNICE)
+
+
 # Per world: its town's large pieces, the strip on its ground tops, and its
 # chips drawn over the world's haze.
 WORLD_TOWNS = {
@@ -392,6 +440,10 @@ WORLD_TOWNS = {
                   hazed={*WILLOW, WILLOW_TRUNK, WILLOW_STRANDS, REEDS, IVY_HEAD, IVY, IVY_END, *FIREFLIES, *MIST}),
     "frost": dict(pieces=frozen_town, strip=SNOW_BANK,
                   hazed={ICICLE_FRINGE, FROST_CHAIN, FROZEN_LANTERN, *FROZEN_WINDOW, FROST_FERNS}),
+    "gilded": dict(pieces=gilded_court, strip=GILT_DUST,
+                   hazed={*GILT_STATUE, BANNER_HEAD, BANNER, BANNER_TAIL, CHANDELIER_CHAIN, CHANDELIER,
+                          *STAINED_GLASS, CORNICE, CORNICE_COBWEB, CURTAIN_HEAD, CURTAIN, CURTAIN_TORN,
+                          CANDELABRUM, GILT_DUST}),
 }
 
 # ---- dressing: scenery in free cells, so the themes read at a glance ----

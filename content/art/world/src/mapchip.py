@@ -1859,6 +1859,156 @@ def world_towns():
 world_towns()
 
 
+# ---------------------------------------------------------------- world 5's court (rows 10, 11, 28)
+# World 5's rooftops, halls, crypts and clock tower are a gilded court in
+# decline: gilt statues in their niches, long heraldic banners and torn gold
+# curtains down from the ceilings, chandeliers hung with cobwebs, stained
+# glass glowing on the walls, a gilded cornice under every ceiling, tall
+# candelabra, gilt dust on the floors. They sit in the cells of world 5's
+# fading hazes, which no map used, and are veiled as the rest.
+GILT, GILT_LIGHT, GILT_SHADE = "#d8a840", "#f8e098", "#7a5a1c"
+BANNER_RED, BANNER_SHADE = "#6a1a2a", "#420e1c"
+
+
+def cobweb(x, y, r, corner):
+    """A corner web: threads fanning from (x, y) with sagging rings; `corner`
+    is +1 to fan to the right, -1 to the left."""
+    s_ = ""
+    for k in range(5):
+        a = k * math.pi / 8
+        s_ += line([(x, y), (x + corner * r * math.cos(a), y + r * math.sin(a))], "#c8c4cc", 0.6, opacity=0.7)
+    for ring in (0.4, 0.7, 1.0):
+        pts_ = [(x + corner * r * ring * math.cos(k * math.pi / 16), y + r * ring * math.sin(k * math.pi / 16))
+                for k in range(9)]
+        s_ += line(pts_, "#c8c4cc", 0.5, opacity=0.6)
+    return s_
+
+
+def gilded_court():
+    # a gilt statue in its niche (top, bottom): a robed figure holding a
+    # laurel, on a plinth, in a dark rounded niche framed with gold
+    statue = flat(smooth_d([(3, 64), (3, 12), (16, 1), (29, 12), (29, 64)], True, 0.2), "#2a2036", 1.4)
+    statue += line([(3, 64), (3, 12)], GILT_SHADE, 1.2) + line([(29, 64), (29, 12)], GILT_SHADE, 1.2)
+    statue += flat(smooth_d([(5, 13), (16, 3), (27, 13)], False, 0.3), "none", 1.4, GILT)
+    statue += flat(rect_d(7, 54, 18, 10), "#4a4050", 1.3) + line([(7, 55), (25, 55)], GILT, 1.4, cap="butt")
+    robe = [(9, 54), (10, 40), (12, 24), (20, 24), (22, 40), (23, 54)]
+    statue += flat(smooth_d(robe, True, 0.3), GILT, 1.3) + flat(circle_d(16, 18, 4.4), GILT, 1.3)
+    statue += flat(smooth_d([(9, 54), (10, 40), (12, 24), (14, 24), (13, 40), (13, 54)], True, 0.3), GILT_SHADE)
+    statue += line([(18, 26), (19, 40), (19, 53)], GILT_LIGHT, 1.1) + line([(15, 32), (16, 53)], GILT_SHADE, 0.9)
+    statue += line([(20, 26), (24, 18), (25, 11)], OUT, 4) + line([(20, 26), (24, 18), (25, 11)], GILT, 2.4)
+    statue += flat(ellipse_d(25, 7.5, 4, 2.6), "none", 1.4, GILT_LIGHT) + flat(circle_d(17.2, 16.8, 1.3), GILT_LIGHT)
+    statue += cobweb(4, 13, 8, 1)
+    placed("gilded", [(7, 10, 0, 0), (8, 10, 0, 1)], statue, 0.3)
+    # a long heraldic banner from its gilt rod: head with the rod and a
+    # crowned device, its cloth (repeatable), its swallowtail end, frayed
+    def banner(part):
+        s_ = R(7, 0, 18, 32, BANNER_RED) + R(7, 0, 3, 32, BANNER_SHADE) + line([(7, 0), (7, 32)], OUT, 1.4, cap="butt")
+        s_ += line([(25, 0), (25, 32)], OUT, 1.4, cap="butt") + line([(10.5, 0), (10.5, 32)], GILT_SHADE, 1, cap="butt")
+        s_ += line([(21.5, 0), (21.5, 32)], GILT_SHADE, 1, cap="butt")
+        if part == "head":
+            s_ = R(7, 5, 18, 27, BANNER_RED) + R(7, 5, 3, 27, BANNER_SHADE)
+            s_ += flat(rect_d(7, 5, 18, 27), "none", 1.4) + line([(10.5, 6), (10.5, 32)], GILT_SHADE, 1, cap="butt")
+            s_ += line([(21.5, 6), (21.5, 32)], GILT_SHADE, 1, cap="butt")
+            s_ += line([(16, 0), (16, 3)], GILT_SHADE, 1.2) + line([(3, 4), (29, 4)], OUT, 3.6) + line([(3, 4), (29, 4)], GILT, 2)
+            s_ += flat(circle_d(3, 4, 2), GILT, 0.8) + flat(circle_d(29, 4, 2), GILT, 0.8)
+            s_ += flat(poly_d([(11, 17), (12, 11), (14, 14), (16, 10), (18, 14), (20, 11), (21, 17)]), GILT, 0.9)
+            s_ += flat(smooth_d([(12, 19), (20, 19), (19, 28), (16, 31), (13, 28)], True, 0.3), GILT_SHADE, 0.9)
+            s_ += line([(16, 20), (16, 29)], GILT, 1) + line([(13, 23), (19, 23)], GILT, 1)
+        if part == "tail":
+            s_ = flat(poly_d([(7, 0), (25, 0), (25, 22), (16, 13), (7, 22)]), BANNER_RED, 1.4)
+            s_ += flat(poly_d([(7, 0), (10, 0), (10, 19), (7, 22)]), BANNER_SHADE)
+            s_ += line([(10.5, 0), (10.5, 18)], GILT_SHADE, 1, cap="butt") + line([(21.5, 0), (21.5, 18)], GILT_SHADE, 1, cap="butt")
+            for x, y in ((7, 22), (25, 22), (12, 17.5), (21, 18.5)):
+                s_ += line([(x, y), (x + 0.5, y + 4)], GILT_SHADE, 0.8)
+        return s_
+    placed("gilded", [(9, 10, 0, 0)], banner("head"), 0.3)
+    placed("gilded", [(10, 10, 0, 0)], banner("cloth"), 0.3)
+    placed("gilded", [(11, 10, 0, 0)], banner("tail"), 0.3)
+    # a chandelier's chain (repeatable) and the chandelier: gilt arms, a few
+    # candles still lit, a cobweb slung from arm to arm
+    chain = ""
+    for y in range(-4, 36, 8):
+        chain += flat(ellipse_d(16, y, 2.4, 4.2), "none", 1.5, GILT_SHADE)
+    placed("gilded", [(12, 10, 0, 0)], chain, 0.3)
+    chand = flat(ellipse_d(16, -3, 2.4, 4.2), "none", 1.5, GILT_SHADE) + line([(16, 1), (16, 20)], GILT, 2.2)
+    chand += flat(smooth_d([(3, 16), (9, 22), (16, 23), (23, 22), (29, 16)], False, 0.35), "none", 3.6, OUT)
+    chand += flat(smooth_d([(3, 16), (9, 22), (16, 23), (23, 22), (29, 16)], False, 0.35), "none", 2, GILT)
+    chand += flat(ellipse_d(16, 23, 4, 3), GILT, 1.2) + flat(poly_d([(14.5, 26), (17.5, 26), (16, 30)]), GILT_SHADE, 0.8)
+    for x, lit in ((3, True), (9.5, False), (16, True), (22.5, True), (29, False)):
+        y = 16 if x in (3, 29) else 12
+        chand += flat(rect_d(x - 1.3, y - 6, 2.6, 6), "#e8e0d0", 0.7) + flat(rect_d(x - 2.5, y - 1, 5, 2), GILT, 0.7)
+        if lit:
+            chand += flat(circle_d(x, y - 8, 4.5), radial(doc, [(0, "#ffd070", 0.35), (1, "#ffd070", 0)]))
+            chand += flat(ellipse_d(x, y - 8, 1, 1.8), "#ffe8a0")
+    chand += line([(3, 16), (9, 19.5), (16, 20.5)], "#c8c4cc", 0.5, opacity=0.6)
+    chand += line([(3, 16), (5, 24), (9, 21)], "#c8c4cc", 0.5, opacity=0.5)
+    placed("gilded", [(13, 10, 0, 0)], chand, 0.25)
+    # a tall stained-glass window glowing from within (top, bottom)
+    glass = flat(smooth_d([(5, 64), (5, 14), (16, 2), (27, 14), (27, 64)], True, 0.2), GILT_SHADE, 1.6)
+    panes = ((8, 15, 24, 34, "#7a3aa8"), (8, 34, 24, 61, "#2a5aa0"))
+    for x0, y0, x1, y1, col in panes:
+        glass += R(x0, y0, x1 - x0, y1 - y0, col)
+    glass += flat(smooth_d([(8, 16), (16, 6), (24, 16)], True, 0.3), "#a83a4a")
+    glass += flat(circle_d(16, 22, 5), "#d8a840") + flat(circle_d(16, 22, 2.4), "#a83a4a")
+    for x, y, col in ((12, 42, "#3a8a5a"), (20, 42, "#a83a4a"), (12, 52, "#d8a840"), (20, 52, "#3a8a5a")):
+        glass += R(x - 3, y - 4, 6, 8, col, op=0.85)
+    glass += line([(16, 6), (16, 61)], GILT_SHADE, 1.4) + line([(8, 34), (24, 34)], GILT_SHADE, 1.4)
+    glass += line([(8, 47), (24, 47)], GILT_SHADE, 1.2) + line([(8, 28), (24, 28)], GILT_SHADE, 1)
+    glass += flat(rect_d(8, 15, 16, 46), linear(doc, [(0, "#fff0c0", 0.3), (1, "#fff0c0", 0)]))
+    glass += R(4, 59, 24, 5, "#4a4050") + line([(4, 59), (28, 59)], GILT, 1, cap="butt")
+    glass += line([(20, 54), (23, 58)], "#1e1426", 1) + line([(20, 54), (24, 52)], "#1e1426", 0.9)   # a cracked pane
+    placed("gilded", [(14, 10, 0, 0), (15, 10, 0, 1)], glass, 0.3)
+    # a gilded cornice under a ceiling (tiles to the sides): a moulding with
+    # dentils, and the same with a cobweb hanging from it
+    cornice = R(0, 0, 32, 5, "#3a3046") + line([(0, 5), (32, 5)], GILT, 2, cap="butt")
+    cornice += line([(0, 2), (32, 2)], GILT_SHADE, 0.9, cap="butt")
+    for x in range(2, 32, 8):
+        cornice += R(x, 6, 4, 3, GILT_SHADE)
+    placed("gilded", [(16, 10, 0, 0)], cornice, 0.3)
+    placed("gilded", [(17, 10, 0, 0)], cornice + cobweb(30, 6, 13, -1) + cobweb(1, 6, 7, 1), 0.3)
+    # a torn gold curtain from a ceiling: its swag under a gilt pelmet, its
+    # folds (repeatable), its torn hem
+    def curtain(part):
+        s_ = R(2, 0, 28, 32, "#9a6a1e")
+        for x in (6, 13, 20, 27):
+            s_ += line([(x, 0), (x, 32)], "#6a4614", 2.4, cap="butt") + line([(x + 2.4, 0), (x + 2.4, 32)], "#c8962e", 1, cap="butt")
+        if part == "head":
+            s_ += R(0, 0, 32, 7, "#3a3046") + line([(0, 7), (32, 7)], GILT, 2, cap="butt")
+            for x in range(4, 32, 8):
+                s_ += flat(poly_d([(x - 2, 8), (x + 2, 8), (x, 12)]), GILT, 0.6)
+        if part == "end":
+            hem = [(2, 0), (30, 0), (30, 14), (26, 22), (23, 12), (19, 27), (15, 15), (11, 24), (8, 11), (4, 19), (2, 13)]
+            clip = doc.uid("torn")
+            s_ = '<clipPath id="%s"><path d="%s"/></clipPath><g clip-path="url(#%s)">%s</g>' % (clip, poly_d(hem), clip, s_)
+            s_ += flat(poly_d(hem), "none", 1.1, "#3a2410")
+            s_ += line([(19, 27), (20, 31)], "#9a6a1e", 0.8) + line([(11, 24), (10.5, 29)], "#9a6a1e", 0.8)
+        return s_
+    placed("gilded", [(18, 10, 0, 0)], curtain("head"), 0.35)
+    placed("gilded", [(19, 10, 0, 0)], curtain("folds"), 0.35)
+    placed("gilded", [(9, 11, 0, 0)], curtain("end"), 0.35)
+    # a tall standing candelabrum, one candle guttered out
+    cand = flat(poly_d([(10, 32), (22, 32), (18, 28), (14, 28)]), GILT, 1.2) + line([(16, 28), (16, 12)], OUT, 3.6)
+    cand += line([(16, 28), (16, 12)], GILT, 2) + flat(smooth_d([(7, 6), (9, 12), (16, 13), (23, 12), (25, 6)], False, 0.35), "none", 3.4, OUT)
+    cand += flat(smooth_d([(7, 6), (9, 12), (16, 13), (23, 12), (25, 6)], False, 0.35), "none", 1.8, GILT)
+    for x, y, lit in ((7, 6, True), (16, 9, True), (25, 6, False)):
+        cand += flat(rect_d(x - 1.3, y - 5, 2.6, 5), "#e8e0d0", 0.7)
+        if lit:
+            cand += flat(circle_d(x, y - 7, 4), radial(doc, [(0, "#ffd070", 0.35), (1, "#ffd070", 0)]))
+            cand += flat(ellipse_d(x, y - 7, 0.9, 1.6), "#ffe8a0")
+    cand += line([(16, 22), (19, 24)], GILT_LIGHT, 0.8)
+    placed("gilded", [(10, 11, 0, 0)], cand, 0.3)
+    # gilt dust along a floor (tiles to the sides): grey dust with flakes of
+    # fallen gold leaf, flat and small so that no fleck passes for a coin
+    dust = flat(smooth_d([(-2, 32), (-1, 29.5), (8, 28.8), (17, 29.6), (26, 28.6), (34, 29.4), (34, 32)], True, 0.3),
+                "#4a4452")
+    for x, y, w in ((3, 30, 2.4), (10, 29.6, 1.6), (15, 30.4, 2.2), (22, 29.8, 1.4), (28, 30.2, 2)):
+        dust += line([(x, y), (x + w, y - 0.4)], GILT, 0.9, cap="butt")
+    placed("gilded", [(11, 28, 0, 0)], dust, 0.3)
+
+
+gilded_court()
+
+
 # ---------------------------------------------------------------- key signs (row 16)
 # Signs that teach the default keys (arrow keys, X to jump, Z to shoot) as
 # pictograms: a board on a post, kept bright so they read at a glance.
