@@ -71,6 +71,7 @@ SCENERY_NAMES = {
     1410: "stained glass, top", 1510: "stained glass, bottom", 1610: "gilded cornice",
     1710: "gilded cornice with cobwebs", 1810: "gold curtain, head", 1910: "gold curtain",
     911: "gold curtain, torn hem", 1011: "candelabrum", 1128: "gilt dust",
+    1228: "gilded spire, top", 1328: "gilded spire", 1428: "gilded spire, foot",
 }
 
 for _look, _codes in HAZE.items():
@@ -394,21 +395,38 @@ STAINED_GLASS = (1410, 1510)                 # top, bottom
 CORNICE, CORNICE_COBWEB = 1610, 1710
 CURTAIN_HEAD, CURTAIN, CURTAIN_TORN = 1810, 1910, 911
 CANDELABRUM, GILT_DUST = 1011, 1128
+SPIRE_TOP, SPIRE, SPIRE_FOOT = 1228, 1328, 1428
 
 
 def gilded_court(s, rng):
     """World 5: a court in decline. Gilt statues in niches stand on the
     grounds, banners (and, indoors, chandeliers and torn gold curtains) hang
     from the ceilings under a gilded cornice, stained glass glows on the
-    walls, and the halls and crypts keep tall candelabra."""
+    walls, and the halls and crypts keep tall candelabra. Outdoors, gilded
+    spires rise over the roofs instead of the windows, which would float
+    in the sky."""
     indoors = s.kind in ("mansion", "catacombs")
+    x = s.width if indoors else rng.randrange(4, 9)
+    while x < s.width - 2:
+        raised = False
+        for top in tops(s, x):
+            rows, reached = column_up(s, x, top)
+            if len(rows) >= 6 and (reached or len(rows) >= 8):
+                rows = rows[:rng.randrange(5, 10)]
+                s.scen(x, rows[0], SPIRE_FOOT)
+                for y in rows[1:-1]:
+                    s.scen(x, y, SPIRE)
+                s.scen(x, rows[-1], SPIRE_TOP)
+                raised = True
+                break
+        x += rng.randrange(10, 17) if raised else 1
     statue_at = rng.randrange(3, 8)
     for x, top in list(standing_spots(s)):
         if x >= statue_at and rng.random() < 0.25 and free(s, x - 1, top - 1) and free(s, x + 1, top - 1):
             s.scen(x, top - 2, GILT_STATUE[0])
             s.scen(x, top - 1, GILT_STATUE[1])
             statue_at = x + rng.randrange(8, 14)
-        elif rng.random() < 0.12 and all(free(s, x, top - k) for k in range(2, 6)):
+        elif indoors and rng.random() < 0.12 and all(free(s, x, top - k) for k in range(2, 6)):
             s.scen(x, top - 5, STAINED_GLASS[0])
             s.scen(x, top - 4, STAINED_GLASS[1])
         elif indoors and rng.random() < 0.08:
@@ -443,7 +461,7 @@ WORLD_TOWNS = {
     "gilded": dict(pieces=gilded_court, strip=GILT_DUST,
                    hazed={*GILT_STATUE, BANNER_HEAD, BANNER, BANNER_TAIL, CHANDELIER_CHAIN, CHANDELIER,
                           *STAINED_GLASS, CORNICE, CORNICE_COBWEB, CURTAIN_HEAD, CURTAIN, CURTAIN_TORN,
-                          CANDELABRUM, GILT_DUST}),
+                          CANDELABRUM, GILT_DUST, SPIRE_TOP, SPIRE, SPIRE_FOOT}),
 }
 
 # ---- dressing: scenery in free cells, so the themes read at a glance ----

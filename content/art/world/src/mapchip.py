@@ -1861,9 +1861,9 @@ world_towns()
 
 # ---------------------------------------------------------------- world 5's court (rows 10, 11, 28)
 # World 5's rooftops, halls, crypts and clock tower are a gilded court in
-# decline: gilt statues in their niches, long heraldic banners and torn gold
-# curtains down from the ceilings, chandeliers hung with cobwebs, stained
-# glass glowing on the walls, a gilded cornice under every ceiling, tall
+# decline: gilt statues in their niches, gilded spires over the roofs, long
+# heraldic banners and torn gold curtains down from the ceilings,
+# chandeliers hung with cobwebs, stained glass glowing on the walls, a gilded cornice under every ceiling, tall
 # candelabra, gilt dust on the floors. They sit in the cells of world 5's
 # fading hazes, which no map used, and are veiled as the rest.
 GILT, GILT_LIGHT, GILT_SHADE = "#d8a840", "#f8e098", "#7a5a1c"
@@ -2004,6 +2004,26 @@ def gilded_court():
     for x, y, w in ((3, 30, 2.4), (10, 29.6, 1.6), (15, 30.4, 2.2), (22, 29.8, 1.4), (28, 30.2, 2)):
         dust += line([(x, y), (x + w, y - 0.4)], GILT, 0.9, cap="butt")
     placed("gilded", [(11, 28, 0, 0)], dust, 0.3)
+    # a gilded spire rising over the rooftops and the tower's face: its
+    # finial (a gilt orb on a pointed cap), its fluted shaft (repeatable)
+    # banded in gold, its plinth
+    def spire(part):
+        s_ = R(8, 0, 16, 32, "#4e4660") + line([(8, 0), (8, 32)], OUT, 1.6, cap="butt")
+        s_ += line([(24, 0), (24, 32)], OUT, 1.6, cap="butt")
+        for x in (13, 16, 19):
+            s_ += line([(x, 0), (x, 32)], "#342e40", 1, cap="butt")
+        s_ += R(9, 0, 3, 32, "#6e6684") + R(8, 13, 16, 4, GILT) + line([(8, 13.5), (24, 13.5)], GILT_LIGHT, 0.8, cap="butt")
+        if part == "top":
+            s_ = flat(poly_d([(7, 32), (25, 32), (16, 9)]), GILT, 1.4) + flat(poly_d([(16, 9), (25, 32), (18, 32)]), GILT_SHADE)
+            s_ += line([(10, 30), (15, 13)], GILT_LIGHT, 1.1) + R(6, 28, 20, 4, "#4e4660", 1.2)
+            s_ += line([(16, 9), (16, 5)], GILT, 1.6) + flat(circle_d(16, 4, 3), GILT, 1.1)
+            s_ += flat(circle_d(15, 3, 1), GILT_LIGHT)
+        if part == "foot":
+            s_ += flat(rect_d(4, 20, 24, 12), "#3a3046", 1.3) + line([(4, 21), (28, 21)], GILT, 1.6, cap="butt")
+        return s_
+    placed("gilded", [(12, 28, 0, 0)], spire("top"), 0.3)
+    placed("gilded", [(13, 28, 0, 0)], spire("shaft"), 0.3)
+    placed("gilded", [(14, 28, 0, 0)], spire("foot"), 0.3)
 
 
 gilded_court()
