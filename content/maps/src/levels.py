@@ -295,25 +295,35 @@ def hang(s, x, y, head, body, end, length):
         s.scen(x, r, head if i == 0 else end if i == len(rows) - 1 else body)
 
 
-def foundry_town(s, rng):
-    """World 2: smokestacks rising from the grounds, ember lanterns hanging
-    from the ceilings, foundry windows glowing on the walls, sparks."""
-    x = rng.randrange(3, 8) if s.kind in ("roofs", "clock") else s.width   # stacks stand outdoors only
+def raise_columns(s, rng, x, heights, gaps, pieces):
+    """Tall columns (foot, repeatable body, top) rising from the grounds from
+    column x on, through free cells only: their heights drawn from the range
+    `heights`, the columns between them from `gaps`. Yields each one's column
+    and top row once it stands."""
+    foot, body, top_piece = pieces
     while x < s.width - 2:
         raised = False
         for top in tops(s, x):
             rows, reached = column_up(s, x, top)
             if len(rows) >= 6 and (reached or len(rows) >= 8):
-                rows = rows[:rng.randrange(6, 12)]
-                s.scen(x, rows[0], SMOKESTACK_FOOT)
+                rows = rows[:rng.randrange(*heights)]
+                s.scen(x, rows[0], foot)
                 for y in rows[1:-1]:
-                    s.scen(x, y, SMOKESTACK)
-                s.scen(x, rows[-1], SMOKESTACK_TOP)
-                if free(s, x + 1, rows[-1] - 1):
-                    s.scen(x + 1, rows[-1] - 1, SMOKE)
+                    s.scen(x, y, body)
+                s.scen(x, rows[-1], top_piece)
+                yield x, rows[-1]
                 raised = True
                 break
-        x += rng.randrange(9, 16) if raised else 1
+        x += rng.randrange(*gaps) if raised else 1
+
+
+def foundry_town(s, rng):
+    """World 2: smokestacks rising from the grounds, ember lanterns hanging
+    from the ceilings, foundry windows glowing on the walls, sparks."""
+    x = rng.randrange(3, 8) if s.kind in ("roofs", "clock") else s.width   # stacks stand outdoors only
+    for x, top in raise_columns(s, rng, x, (6, 12), (9, 16), (SMOKESTACK_FOOT, SMOKESTACK, SMOKESTACK_TOP)):
+        if free(s, x + 1, top - 1):
+            s.scen(x + 1, top - 1, SMOKE)
     for x, y in under_ceilings(s):
         if rng.random() < 0.08 and free(s, x, y + 1):
             hang(s, x, y, EMBER_CHAIN, EMBER_CHAIN, EMBER_LANTERN, rng.randrange(2, 4))
@@ -407,19 +417,8 @@ def gilded_court(s, rng):
     in the sky."""
     indoors = s.kind in ("mansion", "catacombs")
     x = s.width if indoors else rng.randrange(4, 9)
-    while x < s.width - 2:
-        raised = False
-        for top in tops(s, x):
-            rows, reached = column_up(s, x, top)
-            if len(rows) >= 6 and (reached or len(rows) >= 8):
-                rows = rows[:rng.randrange(5, 10)]
-                s.scen(x, rows[0], SPIRE_FOOT)
-                for y in rows[1:-1]:
-                    s.scen(x, y, SPIRE)
-                s.scen(x, rows[-1], SPIRE_TOP)
-                raised = True
-                break
-        x += rng.randrange(10, 17) if raised else 1
+    for _ in raise_columns(s, rng, x, (5, 10), (10, 17), (SPIRE_FOOT, SPIRE, SPIRE_TOP)):
+        pass
     statue_at = rng.randrange(3, 8)
     for x, top in list(standing_spots(s)):
         if x >= statue_at and rng.random() < 0.25 and free(s, x - 1, top - 1) and free(s, x + 1, top - 1):
