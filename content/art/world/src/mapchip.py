@@ -1907,7 +1907,7 @@ def gilded_court():
         s_ += line([(21.5, 0), (21.5, 32)], GILT_SHADE, 1, cap="butt")
         if part == "head":
             s_ = R(7, 5, 18, 27, BANNER_RED) + R(7, 5, 3, 27, BANNER_SHADE)
-            s_ += flat(rect_d(7, 5, 18, 27), "none", 1.4) + line([(10.5, 6), (10.5, 32)], GILT_SHADE, 1, cap="butt")
+            s_ += line([(7, 32), (7, 5), (25, 5), (25, 32)], OUT, 1.4, cap="butt") + line([(10.5, 6), (10.5, 32)], GILT_SHADE, 1, cap="butt")
             s_ += line([(21.5, 6), (21.5, 32)], GILT_SHADE, 1, cap="butt")
             s_ += line([(16, 0), (16, 3)], GILT_SHADE, 1.2) + line([(3, 4), (29, 4)], OUT, 3.6) + line([(3, 4), (29, 4)], GILT, 2)
             s_ += flat(circle_d(3, 4, 2), GILT, 0.8) + flat(circle_d(29, 4, 2), GILT, 0.8)
@@ -1980,7 +1980,7 @@ def gilded_court():
             hem = [(2, 0), (30, 0), (30, 14), (26, 22), (23, 12), (19, 27), (15, 15), (11, 24), (8, 11), (4, 19), (2, 13)]
             clip = doc.uid("torn")
             s_ = '<clipPath id="%s"><path d="%s"/></clipPath><g clip-path="url(#%s)">%s</g>' % (clip, poly_d(hem), clip, s_)
-            s_ += flat(poly_d(hem), "none", 1.1, "#3a2410")
+            s_ += line(hem[2:], "#3a2410", 1.1)
             s_ += line([(19, 27), (20, 31)], "#9a6a1e", 0.8) + line([(11, 24), (10.5, 29)], "#9a6a1e", 0.8)
         return s_
     placed("gilded", [(18, 10, 0, 0)], curtain("head"), 0.35)
