@@ -327,8 +327,11 @@ def foundry_town(s, rng):
     for x, y in under_ceilings(s):
         if rng.random() < 0.08 and free(s, x, y + 1):
             hang(s, x, y, EMBER_CHAIN, EMBER_CHAIN, EMBER_LANTERN, rng.randrange(2, 4))
+    # windows only where a room's back wall stands behind them: on the roofs
+    # they would hang in the open sky
+    indoors = s.kind in ("mansion", "catacombs")
     for x, top in list(standing_spots(s)):
-        if rng.random() < 0.15 and all(free(s, x, top - k) for k in range(2, 6)):
+        if indoors and rng.random() < 0.15 and all(free(s, x, top - k) for k in range(2, 6)):
             s.scen(x, top - 5, FOUNDRY_WINDOW[0])
             s.scen(x, top - 4, FOUNDRY_WINDOW[1])
     for y in range(s.height):
@@ -389,8 +392,9 @@ def frozen_town(s, rng):
             hang(s, x, y, FROST_CHAIN, FROST_CHAIN, FROZEN_LANTERN, rng.randrange(2, 5))
         else:
             s.scen(x, y, ICICLE_FRINGE)
+    indoors = s.kind in ("mansion", "catacombs")   # no windows in the open sky
     for x, top in list(standing_spots(s)):
-        if rng.random() < 0.12 and all(free(s, x, top - k) for k in range(2, 6)):
+        if indoors and rng.random() < 0.12 and all(free(s, x, top - k) for k in range(2, 6)):
             s.scen(x, top - 5, FROZEN_WINDOW[0])
             s.scen(x, top - 4, FROZEN_WINDOW[1])
         elif (rng.random() < 0.5 and free(s, x, top - 1)
@@ -518,7 +522,8 @@ def dress(s, kind, seed=None, density=0.22):
             continue
         if props and rng.random() < (1.0 if backdrop else 0.4):
             ground, _, wall = props
-            if wall and rng.random() < 0.3 and free(s, x, top - 3):
+            # wall pieces need a room's wall behind them, not the open sky
+            if wall and kind in ("mansion", "catacombs", "throne") and rng.random() < 0.3 and free(s, x, top - 3):
                 s.scen(x, top - 3, rng.choice(wall))
             else:
                 s.scen(x, top - 1, rng.choice(ground))
