@@ -317,6 +317,12 @@ def raise_columns(s, rng, x, heights, gaps, pieces):
         x += rng.randrange(*gaps) if raised else 1
 
 
+def boss_fight(s):
+    """Boss arenas keep their air clear of motes: in a fight, every small
+    bright thing in the air has to be a shot."""
+    return s.name.endswith("boss")
+
+
 def foundry_town(s, rng):
     """World 2: smokestacks rising from the grounds, ember lanterns hanging
     from the ceilings, foundry windows glowing on the walls, sparks."""
@@ -337,7 +343,7 @@ def foundry_town(s, rng):
     for y in range(s.height):
         for x in range(s.width):
             # few and high: orange specks near her path could pass for fireballs
-            if free(s, x, y) and y < s.surface(x) - 4 and rng.random() < 0.01:
+            if free(s, x, y) and y < s.surface(x) - 4 and rng.random() < 0.01 and not boss_fight(s):
                 s.scen(x, y, SPARKS)
 
 
@@ -365,7 +371,7 @@ def drowned_town(s, rng):
             hang(s, x, y, IVY_HEAD, IVY, IVY_END, rng.randrange(2, 5))
     for y in range(s.height):
         for x in range(s.width):
-            if free(s, x, y) and y < s.surface(x) - 2 and rng.random() < 0.025:
+            if free(s, x, y) and y < s.surface(x) - 2 and rng.random() < 0.025 and not boss_fight(s):
                 s.scen(x, y, rng.choice(FIREFLIES))
     for x in range(1, s.width - 2):
         for top in tops(s, x):
@@ -505,7 +511,7 @@ def sky(s, rng, moon=True):
 def dress(s, kind, seed=None, density=0.22):
     rng = random.Random(seed or s.name)
     backdrop = WORLD_BACKDROPS.get(s.theme["look"]) if kind == "forest" else None
-    town = WORLD_TOWNS.get(s.theme["look"]) if kind != "forest" and not s.name.endswith("boss") else None
+    town = WORLD_TOWNS.get(s.theme["look"]) if kind != "forest" else None
     if backdrop:
         # a forest of another world: its own trees first, then only its own props
         own_rng = random.Random(s.name + " backdrop")
