@@ -15,6 +15,39 @@ namespace {
 constexpr double kMaxWiden = 1.12;
 constexpr double kEdgeMargin = 0.25;
 
+// The narrowest advances leave a glyph a few pixels of room. A full outline
+// on both sides of a stem there left a fill under a pixel wide, which menus
+// drawn at 0.6 scale lost entirely ("i" and "l" read as dark bars). Such
+// glyphs get a thinner outline, never less than kMinOutline, and the round
+// ones squeezed hard into them ("c", "s") have their fill stroked a little
+// bolder, so every stem keeps a fill about two pixels wide in the sheet.
+// Wider glyphs keep their counters open: bolder, "e" and "o" filled in.
+constexpr double kOutlineShareOfRoom = 0.2;
+constexpr double kMinOutline = 0.75;
+constexpr double kNarrowRoom = 6.0;
+constexpr double kHardSqueeze = 0.75;
+constexpr double kMaxEmbolden = 0.6;
+
+// Outline and fill emboldening for one glyph: each widens the ink by twice
+// its value.
+struct GlyphPen {
+    double outline;
+    double embolden;
+};
+
+GlyphPen PenForRoom(double room, double inkWidth, double styleOutline) {
+    GlyphPen pen{styleOutline, 0.0};
+    if (styleOutline <= 0.0) {
+        return pen;
+    }
+    pen.outline = std::min(styleOutline, std::max(kMinOutline, room * kOutlineShareOfRoom));
+    const double squeeze = (room - 2.0 * pen.outline) / inkWidth;
+    if (room < kNarrowRoom && squeeze < kHardSqueeze) {
+        pen.embolden = std::min(kMaxEmbolden, (kHardSqueeze - squeeze) * 1.5);
+    }
+    return pen;
+}
+
 void SetSource(cairo_t* cr, const Colour& c) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
 }
@@ -24,11 +57,12 @@ void SetSource(cairo_t* cr, const Colour& c) {
 // squeezed: the outline pen stays round, so thin squeezed stems keep an
 // outline as wide on their sides as on their tops.
 void PaintSqueezedGlyph(cairo_t* cr, PangoLayout* layout, const TextStyle& style, double left,
-                        double baseline, double squeeze, double inkX) {
-    const double outline = style.outlineWidth;
+                        double baseline, double squeeze, double inkX, const GlyphPen& pen) {
+    const double outline = pen.outline;
+    const double embolden = pen.embolden;
     cairo_save(cr);
     cairo_new_path(cr);
-    cairo_translate(cr, left + outline, baseline);
+    cairo_translate(cr, left + outline + embolden, baseline);
     cairo_scale(cr, squeeze, 1.0);
     cairo_translate(cr, -inkX, -TextBaseline(layout));
     pango_cairo_update_layout(cr, layout);
@@ -44,7 +78,7 @@ void PaintSqueezedGlyph(cairo_t* cr, PangoLayout* layout, const TextStyle& style
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     if (outline > 0.0) {
         SetSource(cr, style.outline);
-        cairo_set_line_width(cr, outline * 2.0);
+        cairo_set_line_width(cr, (outline + embolden) * 2.0);
         cairo_stroke_preserve(cr);
     }
     if (style.fillBottom) {
@@ -61,6 +95,10 @@ void PaintSqueezedGlyph(cairo_t* cr, PangoLayout* layout, const TextStyle& style
     } else {
         SetSource(cr, style.fill);
     }
+    if (embolden > 0.0) {
+        cairo_set_line_width(cr, embolden * 2.0);
+        cairo_stroke_preserve(cr);
+    }
     cairo_fill(cr);
     cairo_restore(cr);
 }
@@ -74,7 +112,6 @@ void DrawFontSheet(Canvas& canvas, const FontSheet& font) {
         const std::string text(1, static_cast<char>(code));
         LayoutPtr layout = MakeTextLayout(cr, font.style, text);
         const InkBox ink = TextInk(layout.get());
-        const double outline = font.style.outlineWidth;
 
         // The glyph starts one pixel into its cell and must end one pixel
         // before the next glyph begins at the tightest spacing: the first
@@ -82,8 +119,10 @@ void DrawFontSheet(Canvas& canvas, const FontSheet& font) {
         // A small margin keeps the faint antialiased edge inside too.
         const double room =
             std::floor(vrels::GlyphAdvance(ch) * kTightestSpacing) - 1.0 - kEdgeMargin;
-        const double squeeze = std::min(kMaxWiden, (room - 2.0 * outline) / ink.width);
-        const double drawnWidth = ink.width * squeeze + 2.0 * outline;
+        const GlyphPen pen = PenForRoom(room, ink.width, font.style.outlineWidth);
+        const double border = 2.0 * (pen.outline + pen.embolden);
+        const double squeeze = std::min(kMaxWiden, (room - border) / ink.width);
+        const double drawnWidth = ink.width * squeeze + border;
         const double baseline = font.baseline - kOffsetScale * vrels::GlyphOffset(ch);
 
         const int cellX = (code % 16) * kGlyphCell;
@@ -95,7 +134,8 @@ void DrawFontSheet(Canvas& canvas, const FontSheet& font) {
         cairo_clip(cr);
         // Narrow glyphs that did not fill their room sit in its middle.
         const double left = cellX + 1.0 + std::max(0.0, (room - drawnWidth) / 2.0);
-        PaintSqueezedGlyph(cr, layout.get(), font.style, left, cellY + baseline, squeeze, ink.x);
+        PaintSqueezedGlyph(cr, layout.get(), font.style, left, cellY + baseline, squeeze, ink.x,
+                           pen);
         cairo_restore(cr);
     }
     CheckCairo(cr, "drawing the font sheet");

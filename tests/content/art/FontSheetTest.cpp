@@ -1,6 +1,7 @@
 // The bitmap fonts: each glyph fits the advance the text code gives it at the
-// tightest spacing the game draws with, letters and digits fill it, and after
-// the code's vertical offsets every glyph stands on one baseline.
+// tightest spacing the game draws with, letters and digits fill it, thin
+// stems keep a visible fill, and after the code's vertical offsets every
+// glyph stands on one baseline.
 #include "TgaFile.h"
 #include "ui/FontMetrics.h"
 
@@ -99,6 +100,35 @@ TEST_P(FontSheet, GlyphsShareOneBaselineAfterTheirOffsets) {
     const double median = sorted[sorted.size() / 2];
     for (size_t i = 0; i < flat.size(); ++i) {
         EXPECT_NEAR(baselines[i], median, 1.5) << "glyph '" << flat[i] << "'";
+    }
+}
+
+TEST_P(FontSheet, ThinStemsKeepAFillBetweenTheirOutlines) {
+    // The narrowest letters get a few pixels of room. If the outline takes it
+    // all, menus drawn at 0.6 scale show "i" and "l" as dark bars ("Tr|al",
+    // "C earBonus"): through the middle of the glyph, every row must keep two
+    // pixels of opaque fill, lighter than the outline by far.
+    const std::string thin = "ilIj1t|";
+    for (const char c : thin) {
+        const int code = static_cast<unsigned char>(c);
+        const InkBox ink = GlyphInk(font_, code, 128);
+        ASSERT_GE(ink.right, 0) << c;
+        const int cellX = (code % 16) * 32, cellY = (code / 16) * 32;
+        const int third = (ink.bottom - ink.top) / 3;
+        int thinnest = 32;
+        for (int y = ink.top + third; y <= ink.bottom - third; ++y) {
+            int fill = 0;
+            for (int x = 0; x < 32; ++x) {
+                const int px = cellX + x, py = cellY + y;
+                const int brightest =
+                    std::max({font_.At(px, py, 0), font_.At(px, py, 1), font_.At(px, py, 2)});
+                if (font_.At(px, py, 3) >= 200 && brightest >= 150) {
+                    ++fill;
+                }
+            }
+            thinnest = std::min(thinnest, fill);
+        }
+        EXPECT_GE(thinnest, 2) << "glyph '" << c << "' keeps too little fill in its stem";
     }
 }
 
