@@ -45,6 +45,7 @@ const std::map<int, Mass>& MassTiles() {
         {10, Mass::Shade},   {210, Mass::Deep},  {310, Mass::Pier},  // chalk (set in)
         {29, Mass::Shade},   {129, Mass::Deep},  {318, Mass::Pier},  // mansion (set in)
         {510, Mass::Shade},                                          // throne (set in)
+        {1019, Mass::Shade}, {1119, Mass::Deep}, {1219, Mass::Pier}, // forest soil, a root (set in)
     };
     return tiles;
 }
@@ -174,10 +175,11 @@ TEST(WallMasses, ShadeAndPiersLieInsideMassesAndTheDeepShadeAwayFromTheLight) {
         }
     }
     // The masses the players found plain wear shade, deep shade and piers:
-    // the trial's chalk from its first course on, the mansion's panelling;
-    // the throne room's floor, one row deep, its shade.
-    for (const char* map : {"stage1_2", "stage1_3", "stage1_4", "stage2_2", "stage3_3", "stage4_3",
-                            "stage5_1", "stage5_2", "trial1_1", "trial1_3"}) {
+    // the trial's chalk from its first course on, the mansion's panelling,
+    // the forest soil of 1-1 with its roots; the throne room's floor, one
+    // row deep, its shade.
+    for (const char* map : {"stage1_1", "stage1_2", "stage1_3", "stage1_4", "stage2_2", "stage3_3",
+                            "stage4_3", "stage5_1", "stage5_2", "trial1_1", "trial1_3"}) {
         EXPECT_EQ(worn[map].size(), 3u) << map << " lacks shade, deep shade or piers";
     }
     EXPECT_EQ(worn["stage5_boss"], std::set<Mass>{Mass::Shade});

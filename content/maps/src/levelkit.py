@@ -50,6 +50,7 @@ LOOK_TILES = {
 # `weather_masses`). The repairs are scenery pictures too. The throne room's
 # masses are one row deep (its floor), so it has only the shade.
 MASS_TILES = {
+    "forest": dict(shade=1019, deep=1119, pier=1219),
     "roofs": dict(shade=1305, deep=1306, pier=700, repair=431),
     "catacombs": dict(shade=1307, deep=1308, pier=601, repair=1731),
     "embers": dict(shade=1309, deep=1405, pier=1406, repair=1831),
@@ -62,6 +63,7 @@ MASS_TILES = {
 }
 # What the map legends call each of those tiles.
 MASS_LOOK_NAMES = {
+    "forest": "forest soil",
     "roofs": "rooftop brick", "catacombs": "catacomb stone", "embers": "ember brick", "slate": "slate",
     "frost": "frozen stone", "gilded": "gilded basalt", "chalk": "chalk", "mansion": "wood panelling",
     "throne": "throne marble",
@@ -71,6 +73,7 @@ MASS_TILE_NAMES = {
                                           "repair": "repair"}[part]
     for look, parts in MASS_TILES.items() for part, code in parts.items()
 }
+MASS_TILE_NAMES[MASS_TILES["forest"]["pier"]] = "forest soil, a root"
 # Chips from this row down are scenery: never solid unless set in.
 FIRST_SCENERY_ROW = 10
 # Depths (Stage.depth: light falls from above) from which a fill cell shows
@@ -79,6 +82,9 @@ FIRST_SCENERY_ROW = 10
 # cells that take a repair.
 MASS_SHADE_DEPTH, MASS_DEEP_DEPTH = 2, 3
 MASS_PIER_SPACING = (6, 11)
+# Looks whose "pier" is a root in the earth: it shows only in the deep shade,
+# where the soil is as dark as it is.
+MASS_PIERS_DEEP_ONLY = {"forest"}
 MASS_PIER_HEIGHT = 4
 MASS_REPAIR_SHARE = 0.05
 
@@ -456,7 +462,8 @@ class Stage:
         through them every few columns (seeded), and a few deep cells take a
         repair. Cells that are not plain fill (edges, set-in pieces, chips)
         keep what they show; nothing changes what any cell does."""
-        tiles = MASS_TILES.get(self.theme["look"])
+        look = self.theme["look"]
+        tiles = MASS_TILES.get(look)
         if not tiles:
             return
         rng = random.Random(self.name + " masses")
@@ -469,7 +476,8 @@ class Stage:
                 # a pier keeps two cells of wall on either side and rises
                 # through masses, not through thin floors
                 column = [y for y in range(self.height) if self.plain_fill(x, y)
-                          and all(self.solid[y][min(max(cx, 0), self.width - 1)] for cx in (x - 2, x + 2))]
+                          and all(self.solid[y][min(max(cx, 0), self.width - 1)] for cx in (x - 2, x + 2))
+                          and (look not in MASS_PIERS_DEEP_ONLY or self.depth(x, y) >= MASS_DEEP_DEPTH)]
                 for run in runs(column):
                     if len(run) >= MASS_PIER_HEIGHT:
                         self.piers.update((x, y) for y in run)

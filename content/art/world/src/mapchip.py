@@ -95,12 +95,18 @@ def edge_lines(T, L, Rr, B, color=OUT, w=2):
 
 
 # --- forest: dark soil with pebbles, grass on top, roots below
-def forest_fill():
+def forest_fill(pebbles=True):
     s = R(0, 0, 32, 32, "#4d3428")
     rnd = random.Random(11)
     for i in range(7):
         x, y = rnd.uniform(4, 28), rnd.uniform(4, 28)
         s += flat(ellipse_d(x, y, rnd.uniform(1.5, 3), rnd.uniform(1, 2)), "#3a251c")
+    if not pebbles:
+        # deep earth: no bright pebbles, only the soil's layers, which wrap
+        # round the tile so a wide mass reads as one bank of strata
+        for y, dy in ((9, 1.6), (22, -1.4)):
+            s += line([(0, y), (8, y + dy), (16, y), (24, y - dy), (32, y)], "#5e4234", 1.1, opacity=0.7)
+        return s
     for x, y, r in ((9, 12, 3.2), (23, 22, 2.6), (16, 27, 1.8)):
         s += flat(ellipse_d(x, y, r, r * 0.75), "#7d6d66", 1.2) + flat(ellipse_d(x - 0.8, y - 0.6, r * 0.4, r * 0.25), "#b1a49c")
     s += flat(ellipse_d(26, 9, 1.2, 0.8), "#6b4a38")
@@ -1358,7 +1364,24 @@ def wood_pier(face, light, shade, groove):
     return s + line([(1, 0), (1, 32)], OUT, 2, cap="butt") + line([(31, 0), (31, 32)], OUT, 2, cap="butt")
 
 
+def root_column():
+    """An old tree's root running down through the earth: it wanders a
+    little, throws off rootlets and meets itself at the cell's top and
+    bottom, so a column of them reads as one root reaching deep."""
+    s = forest_fill(False)
+    path = [(16, 0), (14.5, 8), (17.5, 17), (15, 25), (16, 32)]
+    s += line(path, OUT, 6.4) + line(path, "#6e4a32", 4.2)
+    s += line([(x - 1.1, y) for x, y in path], "#9a6e4c", 1.2, opacity=0.7)
+    for a, b in (((15, 8), (8, 13)), ((17, 17), (25, 21)), ((15.5, 24), (10, 29))):
+        mid = ((a[0] + b[0]) / 2, (a[1] + b[1]) / 2 - 1.5)
+        s += line([a, mid, b], OUT, 2.6) + line([a, mid, b], "#6e4a32", 1.2)
+    # it runs through the deep shade only, and wears it a little lighter
+    return in_shade(s, MASS_DEEP - 0.1)
+
+
 MASS_LOOKS = {
+    # world 1's forest soil: its "pier" is an old tree's root
+    "forest": dict(fill=forest_fill, plain=lambda: forest_fill(False), pier=root_column),
     "roofs": dict(fill=roof_fill, repair=repair_roofs,
                   pier=lambda: pier("#5e342a", "#9a5a48", "#2e1812", "#2a1712", course=8)),
     "catacombs": dict(fill=cata_fill, repair=repair_catacombs,
