@@ -464,4 +464,73 @@ TEST_F(StandOut, TheHeroinesDressNeverSharesABossColour) {
     }
 }
 
+// Whether a colour is the saturated red of spilt blood: a hue within 15
+// degrees of pure red, strongly saturated and not near black.
+bool BloodRed(int r, int g, int b) {
+    const int high = std::max({r, g, b}), low = std::min({r, g, b});
+    if (high < 80 || high != r || high - low < 0.6 * high) {
+        return false;
+    }
+    const double hue = 60.0 * (g - b) / (high - low); // -60..60 around red
+    return std::abs(hue) < 15.0;
+}
+
+// A defeated enemy pops in a white flash with warm outlined stars and a pale
+// puff: from its opening to its peak, as the game draws it (alpha blended at
+// 0.8), a good share of its pixels must hold 3:1 against the backdrop right
+// under them on every backdrop: the pale parts on dark stone and night sky,
+// the dark outlines where it bursts over the pale moon, where white cannot
+// stand out. No frame may splash blood red.
+TEST_F(StandOut, TheDefeatPopFlashesBrightAndSpillsNoRed) {
+    constexpr double kDrawAlpha = 0.8;
+    constexpr double kMinShareApart = 0.3;
+    const Sheet pop{"gfx/blood.tga", 96, 96, 8, 2};
+    const std::vector<Frame> frames = FramesOf(pop);
+    ASSERT_EQ(frames.size(), 16u);
+    for (const Frame& frame : frames) {
+        int solid = 0, red = 0;
+        for (size_t i = 0; i < frame.rgba.size(); i += 4) {
+            if (frame.rgba[i + 3] >= kSolid) {
+                ++solid;
+                red += BloodRed(frame.rgba[i], frame.rgba[i + 1], frame.rgba[i + 2]) ? 1 : 0;
+            }
+        }
+        EXPECT_LE(red, solid / 100) << frame.name << ": " << red << " blood-red pixels";
+    }
+    for (const auto& [path, image] : backdrops_) {
+        const LumaField field(image);
+        for (const Spot& spot : SpotsFor(field, pop.frameW, pop.frameH)) {
+            for (int index = 1; index <= 3; ++index) {
+                const Frame& frame = frames[index];
+                int solid = 0, apart = 0;
+                for (int y = 0; y < frame.h; ++y) {
+                    for (int x = 0; x < frame.w; ++x) {
+                        if (frame.Alpha(x, y) < kSolid) {
+                            continue;
+                        }
+                        const double a = kDrawAlpha * frame.Alpha(x, y) / 255.0;
+                        double mixed[3], back[3];
+                        for (int c = 0; c < 3; ++c) {
+                            back[c] = image.At(spot.x + x, spot.y + y, c);
+                            mixed[c] =
+                                frame.rgba[(static_cast<size_t>(y) * frame.w + x) * 4 + c] * a +
+                                back[c] * (1.0 - a);
+                        }
+                        ++solid;
+                        apart += colour::ContrastRatio(
+                                     colour::Luminance(mixed[0], mixed[1], mixed[2]),
+                                     colour::Luminance(back[0], back[1], back[2])) >= kMinContrast
+                                     ? 1
+                                     : 0;
+                    }
+                }
+                ASSERT_GT(solid, 0) << frame.name << " is empty";
+                EXPECT_GE(apart, kMinShareApart * solid)
+                    << frame.name << " on " << path << " (" << spot.kind << " spot " << spot.x
+                    << "," << spot.y << "): " << apart << " of " << solid << " pixels stand apart";
+            }
+        }
+    }
+}
+
 } // namespace
