@@ -533,4 +533,67 @@ TEST_F(StandOut, TheDefeatPopFlashesBrightAndSpillsNoRed) {
     }
 }
 
+// The window of a picture's size where red stands out most over green and
+// blue: on the throne room, the throne's tall back and the carpet.
+Spot ReddestSpot(const TgaImage& image, int w, int h) {
+    Spot reddest{"reddest", 0, 0};
+    double most = -1e9;
+    for (int y = 0; y + h <= image.height; y += 16) {
+        for (int x = 0; x + w <= image.width; x += 16) {
+            double redness = 0.0;
+            for (int dy = 0; dy < h; dy += 4) {
+                for (int dx = 0; dx < w; dx += 4) {
+                    redness += image.At(x + dx, y + dy, 0) -
+                               0.5 * (image.At(x + dx, y + dy, 1) + image.At(x + dx, y + dy, 2));
+                }
+            }
+            if (redness > most) {
+                most = redness;
+                reddest.x = x;
+                reddest.y = y;
+            }
+        }
+    }
+    return reddest;
+}
+
+// The last boss's first form fights in front of the throne room's wine-red
+// throne and carpet: her rim must carry her outline at 3:1 over two rings
+// there too, and her body inside it must be clearly lighter than the red
+// behind it, or the game's see-through drawing melts the two together (her
+// darker crimson and gown held only 2.7:1 on average there).
+TEST_F(StandOut, TheSorceressStandsApartFromTheThroneBehindHer) {
+    constexpr double kMinBodyContrast = 3.5;
+    const Sheet sorceress{"gfx/enemy/marfes.tga", 128, 160, 5, 1};
+    const TgaImage& throneRoom = backdrops_.at("gfx/bg/bg6.tga");
+    const Spot spot = ReddestSpot(throneRoom, sorceress.frameW, sorceress.frameH);
+    for (const Frame& frame : FramesOf(sorceress)) {
+        for (int ring = 0; ring <= 1; ++ring) {
+            EXPECT_GE(RingContrast(frame, throneRoom, spot.x, spot.y, ring), kMinContrast)
+                << frame.name << " ring " << ring << " on the throne room's reddest spot " << spot.x
+                << "," << spot.y;
+        }
+        // inside the rim, her body as a whole must differ from the red behind it
+        const std::vector<int> depth = RingDepths(frame, 3);
+        double bodySum = 0.0, backSum = 0.0;
+        int count = 0;
+        for (int y = 0; y < frame.h; ++y) {
+            for (int x = 0; x < frame.w; ++x) {
+                if (frame.Alpha(x, y) < 255 || depth[static_cast<size_t>(y) * frame.w + x] != -1) {
+                    continue;
+                }
+                const uint8_t* p = &frame.rgba[(static_cast<size_t>(y) * frame.w + x) * 4];
+                bodySum += colour::Luminance(p[0], p[1], p[2]);
+                backSum += colour::Luminance(throneRoom.At(spot.x + x, spot.y + y, 0),
+                                             throneRoom.At(spot.x + x, spot.y + y, 1),
+                                             throneRoom.At(spot.x + x, spot.y + y, 2));
+                ++count;
+            }
+        }
+        ASSERT_GT(count, 0) << frame.name;
+        EXPECT_GE(colour::ContrastRatio(bodySum / count, backSum / count), kMinBodyContrast)
+            << frame.name << ": her body melts into the throne room's red";
+    }
+}
+
 } // namespace

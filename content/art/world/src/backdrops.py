@@ -696,12 +696,14 @@ def bg6():
     s += flat(poly_d([(cx - 260, 840), (cx - 200, 760), (cx + 200, 760), (cx + 260, 840)]), "#2a1c3a")
     s += flat(poly_d([(cx - 200, 760), (cx - 160, 720), (cx + 160, 720), (cx + 200, 760)]), "#34244a")
     throne = flat(smooth_d([(cx - 70, 720), (cx - 70, 520), (cx - 40, 450), (cx, 420), (cx + 40, 450), (cx + 70, 520), (cx + 70, 720)], True, 0.4),
-                  "#3a0a1a")
+                  "#2e0c22")
     s += rimmed(throne, "#7a4a8a", 0, -2, 0.5)
-    s += flat(smooth_d([(cx - 50, 720), (cx - 50, 540), (cx, 470), (cx + 50, 540), (cx + 50, 720)], True, 0.4), "#6a1028")
+    # the throne's back and the carpet are a deep, cool wine: the sorceress
+    # fights in front of them in her rosier crimson, drawn see-through
+    s += flat(smooth_d([(cx - 50, 720), (cx - 50, 540), (cx, 470), (cx + 50, 540), (cx + 50, 720)], True, 0.4), "#4a1438")
     s += flat(poly_d([(cx - 40, 430), (cx - 24, 390), (cx - 8, 420), (cx, 380), (cx + 8, 420), (cx + 24, 390), (cx + 40, 430)]), "#a0802a")
     # carpet running towards the viewer
-    s += flat(poly_d([(cx - 90, 760), (cx + 90, 760), (cx + 300, 960), (cx - 300, 960)]), "#4a0a1a")
+    s += flat(poly_d([(cx - 90, 760), (cx + 90, 760), (cx + 300, 960), (cx - 300, 960)]), "#3a0c28")
     s += line([(cx - 90, 760), (cx - 300, 960)], "#8a6a20", 4) + line([(cx + 90, 760), (cx + 300, 960)], "#8a6a20", 4)
     s += flat(rect_d(0, 840, W, 120), "#140a1e", opacity=0.55)
     # braziers of violet fire, their light pooled on the floor
