@@ -464,4 +464,158 @@ TEST_F(StandOut, TheHeroinesDressNeverSharesABossColour) {
     }
 }
 
+// Whether a colour is the saturated red of spilt blood: a hue within 15
+// degrees of pure red, strongly saturated and not near black.
+bool BloodRed(int r, int g, int b) {
+    const int high = std::max({r, g, b}), low = std::min({r, g, b});
+    if (high < 80 || high != r || high - low < 0.6 * high) {
+        return false;
+    }
+    const double hue = 60.0 * (g - b) / (high - low); // -60..60 around red
+    return std::abs(hue) < 15.0;
+}
+
+// A defeated enemy pops in a white flash with warm outlined stars and a pale
+// puff: from its opening to its peak, as the game draws it (alpha blended at
+// 0.8), a good share of its pixels must hold 3:1 against the backdrop right
+// under them on every backdrop: the pale parts on dark stone and night sky,
+// the dark outlines where it bursts over the pale moon, where white cannot
+// stand out. No frame may splash blood red.
+TEST_F(StandOut, TheDefeatPopFlashesBrightAndSpillsNoRed) {
+    constexpr double kDrawAlpha = 0.8;
+    constexpr double kMinShareApart = 0.3;
+    const Sheet pop{"gfx/blood.tga", 96, 96, 8, 2};
+    const std::vector<Frame> frames = FramesOf(pop);
+    ASSERT_EQ(frames.size(), 16u);
+    for (const Frame& frame : frames) {
+        int solid = 0, red = 0;
+        for (size_t i = 0; i < frame.rgba.size(); i += 4) {
+            if (frame.rgba[i + 3] >= kSolid) {
+                ++solid;
+                red += BloodRed(frame.rgba[i], frame.rgba[i + 1], frame.rgba[i + 2]) ? 1 : 0;
+            }
+        }
+        EXPECT_LE(red, solid / 100) << frame.name << ": " << red << " blood-red pixels";
+    }
+    for (const auto& [path, image] : backdrops_) {
+        const LumaField field(image);
+        for (const Spot& spot : SpotsFor(field, pop.frameW, pop.frameH)) {
+            for (int index = 1; index <= 3; ++index) {
+                const Frame& frame = frames[index];
+                int solid = 0, apart = 0;
+                for (int y = 0; y < frame.h; ++y) {
+                    for (int x = 0; x < frame.w; ++x) {
+                        if (frame.Alpha(x, y) < kSolid) {
+                            continue;
+                        }
+                        const double a = kDrawAlpha * frame.Alpha(x, y) / 255.0;
+                        double mixed[3], back[3];
+                        for (int c = 0; c < 3; ++c) {
+                            back[c] = image.At(spot.x + x, spot.y + y, c);
+                            mixed[c] =
+                                frame.rgba[(static_cast<size_t>(y) * frame.w + x) * 4 + c] * a +
+                                back[c] * (1.0 - a);
+                        }
+                        ++solid;
+                        apart += colour::ContrastRatio(
+                                     colour::Luminance(mixed[0], mixed[1], mixed[2]),
+                                     colour::Luminance(back[0], back[1], back[2])) >= kMinContrast
+                                     ? 1
+                                     : 0;
+                    }
+                }
+                ASSERT_GT(solid, 0) << frame.name << " is empty";
+                EXPECT_GE(apart, kMinShareApart * solid)
+                    << frame.name << " on " << path << " (" << spot.kind << " spot " << spot.x
+                    << "," << spot.y << "): " << apart << " of " << solid << " pixels stand apart";
+            }
+        }
+    }
+}
+
+// The window of a picture's size where red stands out most over green and
+// blue: on the throne room, the throne's tall back and the carpet.
+Spot ReddestSpot(const TgaImage& image, int w, int h) {
+    Spot reddest{"reddest", 0, 0};
+    double most = -1e9;
+    for (int y = 0; y + h <= image.height; y += 16) {
+        for (int x = 0; x + w <= image.width; x += 16) {
+            double redness = 0.0;
+            for (int dy = 0; dy < h; dy += 4) {
+                for (int dx = 0; dx < w; dx += 4) {
+                    redness += image.At(x + dx, y + dy, 0) -
+                               0.5 * (image.At(x + dx, y + dy, 1) + image.At(x + dx, y + dy, 2));
+                }
+            }
+            if (redness > most) {
+                most = redness;
+                reddest.x = x;
+                reddest.y = y;
+            }
+        }
+    }
+    return reddest;
+}
+
+// The last boss's first form fights in front of the throne room's wine-red
+// throne and carpet: her rim must carry her outline at 3:1 over two rings
+// there too, and her body inside it must be clearly lighter than the red
+// behind it, or the game's see-through drawing melts the two together (her
+// darker crimson and gown held only 2.7:1 on average there).
+TEST_F(StandOut, TheSorceressStandsApartFromTheThroneBehindHer) {
+    constexpr double kMinBodyContrast = 3.5;
+    const Sheet sorceress{"gfx/enemy/marfes.tga", 128, 160, 5, 1};
+    const TgaImage& throneRoom = backdrops_.at("gfx/bg/bg6.tga");
+    const Spot spot = ReddestSpot(throneRoom, sorceress.frameW, sorceress.frameH);
+    for (const Frame& frame : FramesOf(sorceress)) {
+        for (int ring = 0; ring <= 1; ++ring) {
+            EXPECT_GE(RingContrast(frame, throneRoom, spot.x, spot.y, ring), kMinContrast)
+                << frame.name << " ring " << ring << " on the throne room's reddest spot " << spot.x
+                << "," << spot.y;
+        }
+        // inside the rim, her body as a whole must differ from the red behind it
+        const std::vector<int> depth = RingDepths(frame, 3);
+        double bodySum = 0.0, backSum = 0.0;
+        int count = 0;
+        for (int y = 0; y < frame.h; ++y) {
+            for (int x = 0; x < frame.w; ++x) {
+                if (frame.Alpha(x, y) < 255 || depth[static_cast<size_t>(y) * frame.w + x] != -1) {
+                    continue;
+                }
+                const uint8_t* p = &frame.rgba[(static_cast<size_t>(y) * frame.w + x) * 4];
+                bodySum += colour::Luminance(p[0], p[1], p[2]);
+                backSum += colour::Luminance(throneRoom.At(spot.x + x, spot.y + y, 0),
+                                             throneRoom.At(spot.x + x, spot.y + y, 1),
+                                             throneRoom.At(spot.x + x, spot.y + y, 2));
+                ++count;
+            }
+        }
+        ASSERT_GT(count, 0) << frame.name;
+        EXPECT_GE(colour::ContrastRatio(bodySum / count, backSum / count), kMinBodyContrast)
+            << frame.name << ": her body melts into the throne room's red";
+    }
+}
+
+// The catacomb backdrop stands behind three boss fights: the detail in its
+// niches (skulls, stacked bones, a crypt gate) must not lift the part of the
+// picture a one-screen map shows, its lower half. Its brightest pixel and
+// the spread of its luminance stay at or under what the plain backdrop had
+// (0.057 and 0.0075 in linear luminance when its skull shelves were flat
+// blobs; 0.049 and 0.0065 now).
+TEST_F(StandOut, TheCatacombStaysCalmBehindPlay) {
+    constexpr double kMaxBrightest = 0.057, kMaxSpread = 0.0075;
+    const TgaImage& catacomb = backdrops_.at("gfx/bg/bg4.tga");
+    const LumaField field(catacomb);
+    const int top = catacomb.height / 2, height = catacomb.height - top;
+    double brightest = 0.0;
+    for (int y = top; y < catacomb.height; ++y) {
+        for (int x = 0; x < catacomb.width; ++x) {
+            brightest = std::max(brightest, field.Mean(x, y, 1, 1));
+        }
+    }
+    const double spread = std::sqrt(field.Spread(0, top, catacomb.width, height));
+    EXPECT_LE(brightest, kMaxBrightest) << "the catacomb's play band has a brighter pixel";
+    EXPECT_LE(spread, kMaxSpread) << "the catacomb's play band is busier";
+}
+
 } // namespace

@@ -12,7 +12,7 @@ a bullet or a pickup.
 import math
 import random
 import re
-from svgkit import Doc, flat, line, poly_d, smooth_d, circle_d, rect_d, star_d, radial, linear, group
+from svgkit import Doc, flat, line, poly_d, smooth_d, circle_d, rect_d, star_d, radial, linear, group, f
 
 W, H = 1280, 960
 
@@ -461,12 +461,60 @@ def arch_d(x, w, top, base):
     return smooth_d([(x, base), (x, top + w * 0.5), (x + w / 2, top), (x + w, top + w * 0.5), (x + w, base)], True, 0.4)
 
 
-def skull_shelf(px, sy, bone):
-    s = flat(rect_d(px - 50, sy + 28, 100, 8), "#2a2f38")
-    for dx in (-34, 0, 34):
-        s += flat(smooth_d([(px + dx - 12, sy + 26), (px + dx - 13, sy + 6), (px + dx, sy - 4), (px + dx + 13, sy + 6),
-                            (px + dx + 12, sy + 26)], True, 0.4), bone)
-        s += flat(circle_d(px + dx - 5, sy + 12, 3.5), "#0a0a0c") + flat(circle_d(px + dx + 5, sy + 12, 3.5), "#0a0a0c")
+def skull(x, y, tilt, bone, shade):
+    """A skull 26 px wide facing out of its niche, its top at y: a cranium lit
+    from the torches above, deep eye sockets, a nose hole and a row of teeth,
+    so it reads as a skull and not as a pale blob at the game's size."""
+    cranium = smooth_d([(x - 12, y + 15), (x - 13, y + 6), (x - 7, y - 1), (x, y - 2), (x + 7, y - 1), (x + 13, y + 6),
+                        (x + 12, y + 15), (x + 8, y + 19), (x - 8, y + 19)], True, 0.4)
+    jaw = smooth_d([(x - 8, y + 18), (x + 8, y + 18), (x + 7, y + 25), (x, y + 27), (x - 7, y + 25)], True, 0.4)
+    s = flat(jaw, shade) + flat(cranium, bone)
+    # the side away from the light and the cheek under the sockets in shade
+    s += flat(smooth_d([(x + 4, y), (x + 12, y + 6), (x + 12, y + 15), (x + 7, y + 19), (x + 9, y + 10)], True, 0.4), shade)
+    for side in (-1, 1):
+        s += flat(smooth_d([(x + side * 2, y + 8), (x + side * 6, y + 6), (x + side * 10, y + 9), (x + side * 9, y + 14),
+                            (x + side * 4, y + 14)], True, 0.45), "#060608")
+    s += flat(poly_d([(x, y + 14), (x + 2, y + 18), (x - 2, y + 18)]), "#060608")
+    s += flat(rect_d(x - 6, y + 19.5, 12, 3.5), "#0c0c0e")
+    for k in range(-2, 3):
+        s += flat(rect_d(x + k * 2.4 - 0.9, y + 19.5, 1.8, 3), bone if k < 1 else shade)
+    return group(s, extra=' rotate(%s %s %s)' % (tilt, x, y + 14)) if tilt else s
+
+
+def skull_shelf(px, sy, bone, shade):
+    """Three skulls in a round-headed niche cut into the wall, on a stone
+    ledge, with long bones stacked under them."""
+    s = flat(arch_d(px - 52, 104, sy - 40, sy + 34), "#262a32")
+    s += flat(arch_d(px - 46, 92, sy - 34, sy + 30), "#07080b")
+    for k in range(3):  # long bones stacked crosswise at the back
+        y = sy + 23 - k * 3.5
+        s += line([(px - 40, y), (px + 40, y)], "#2c2b28", 3)
+        for x in (px - 40, px + 40):
+            s += flat(circle_d(x, y - 1, 2.2), "#34332f") + flat(circle_d(x, y + 1.2, 2.2), "#34332f")
+    for dx, tilt in ((-30, -6), (0, 0), (30, 8)):
+        s += skull(px + dx, sy + 2, tilt, bone, shade)
+    s += flat(rect_d(px - 54, sy + 30, 108, 7), "#2a2f38") + line([(px - 53, sy + 30.5), (px + 53, sy + 30.5)], "#383d46", 1.5)
+    s += flat(rect_d(px - 54, sy + 37, 108, 3), "#0c0e12")
+    return s
+
+
+def crypt_gate(x, w, top, base):
+    """An iron gate closing an ossuary arch: bars with a faint edge of
+    torchlight, two cross rails and a ring for a lock, dark against the
+    blackness of the crypt behind."""
+    s = ""
+    for k in range(1, int(w // 16)):
+        bx = x + k * 16
+        # a bar ends in a spike where it meets the arch's round head
+        t = abs((bx - (x + w / 2)) / (w / 2))
+        head = top + w * 0.5 * (1 - math.sqrt(max(0.0, 1 - t * t))) + 4
+        s += line([(bx, head + 8), (bx, base)], "#1e2229", 4, cap="butt")
+        s += line([(bx - 1.2, head + 8), (bx - 1.2, base)], "#2e333b", 1.2, cap="butt")
+        s += flat(poly_d([(bx - 3.5, head + 9), (bx, head), (bx + 3.5, head + 9)]), "#262a31")
+    for y in (top + w * 0.62, base - 130):
+        s += flat(rect_d(x + 4, y, w - 8, 7), "#1e2229") + line([(x + 5, y + 0.8), (x + w - 5, y + 0.8)], "#30353d", 1.2)
+    s += line([(x + w / 2 - 10, base - 118), (x + w / 2 - 10, base - 100)], "#1a1d23", 3)
+    s += '<circle cx="%s" cy="%s" r="6" fill="none" stroke="#2e333b" stroke-width="2.5"/>' % (f(x + w / 2 - 10), f(base - 94))
     return s
 
 
@@ -483,6 +531,7 @@ def bg4():
     doc = Doc(W, H, "Catacombs")
     rnd = random.Random(4)
     air = "#3a4450"  # the cold grey damp of the tunnels
+    cracks = random.Random(41)
     s = flat(rect_d(0, 0, W, H), linear(doc, [(0, "#0c0e12", 1), (0.5, "#1a1e26", 1), (1, "#0a0b0e", 1)]))
     # the wall of stone blocks
     for y in range(0, H, 40):
@@ -490,6 +539,14 @@ def bg4():
         for x in range(-80, W + 80, 80):
             c = rnd.choice(("#1c2028", "#20252e", "#181b22"))
             s += flat(rect_d(x + off + 2, y + 2, 76, 36), c)
+            # each block's upper edge catches a little light, its lower
+            # edge sinks into the mortar, so the stones read as cut blocks
+            s += line([(x + off + 3, y + 3), (x + off + 77, y + 3)], "#242a33", 1.5, cap="butt")
+            s += line([(x + off + 3, y + 37), (x + off + 77, y + 37)], "#12141a", 1.5, cap="butt")
+            if cracks.random() < 0.12:  # a crack running down from a corner
+                cx0 = x + off + cracks.uniform(10, 60)
+                s += line([(cx0, y + 3), (cx0 + cracks.uniform(-6, 6), y + 14), (cx0 + cracks.uniform(-8, 8), y + 26)],
+                          "#101217", 1.5)
     # far plane: a long gallery seen through a great arch on the left, its
     # arches smaller and greyer the further they go, a grey light at its end
     vx, vy = 330, 560
@@ -509,9 +566,10 @@ def bg4():
     for x in (880, 1200):
         s += flat(arch_d(x - 80, 160, 380, 820), "#2a2f38") + flat(arch_d(x - 64, 128, 400, 820), "#06070a")
         s += flat(arch_d(x - 40, 80, 460, 820), "#0e1014")
+    s += crypt_gate(1200 - 64, 128, 400, 820)
     for px in (720, 1040):
         for sy in (420, 540, 660):
-            s += skull_shelf(px, sy, "#5a564e")
+            s += skull_shelf(px, sy, "#4e4b44", "#35332e")
     for x in (720, 1040):
         s += torch(doc, x, 330)
     # a sarcophagus on its plinth in front of the middle arch
@@ -696,12 +754,14 @@ def bg6():
     s += flat(poly_d([(cx - 260, 840), (cx - 200, 760), (cx + 200, 760), (cx + 260, 840)]), "#2a1c3a")
     s += flat(poly_d([(cx - 200, 760), (cx - 160, 720), (cx + 160, 720), (cx + 200, 760)]), "#34244a")
     throne = flat(smooth_d([(cx - 70, 720), (cx - 70, 520), (cx - 40, 450), (cx, 420), (cx + 40, 450), (cx + 70, 520), (cx + 70, 720)], True, 0.4),
-                  "#3a0a1a")
+                  "#2e0c22")
     s += rimmed(throne, "#7a4a8a", 0, -2, 0.5)
-    s += flat(smooth_d([(cx - 50, 720), (cx - 50, 540), (cx, 470), (cx + 50, 540), (cx + 50, 720)], True, 0.4), "#6a1028")
+    # the throne's back and the carpet are a deep, cool wine: the sorceress
+    # fights in front of them in her rosier crimson, drawn see-through
+    s += flat(smooth_d([(cx - 50, 720), (cx - 50, 540), (cx, 470), (cx + 50, 540), (cx + 50, 720)], True, 0.4), "#4a1438")
     s += flat(poly_d([(cx - 40, 430), (cx - 24, 390), (cx - 8, 420), (cx, 380), (cx + 8, 420), (cx + 24, 390), (cx + 40, 430)]), "#a0802a")
     # carpet running towards the viewer
-    s += flat(poly_d([(cx - 90, 760), (cx + 90, 760), (cx + 300, 960), (cx - 300, 960)]), "#4a0a1a")
+    s += flat(poly_d([(cx - 90, 760), (cx + 90, 760), (cx + 300, 960), (cx - 300, 960)]), "#3a0c28")
     s += line([(cx - 90, 760), (cx - 300, 960)], "#8a6a20", 4) + line([(cx + 90, 760), (cx + 300, 960)], "#8a6a20", 4)
     s += flat(rect_d(0, 840, W, 120), "#140a1e", opacity=0.55)
     # braziers of violet fire, their light pooled on the floor

@@ -4,15 +4,15 @@ drawn around the frame's centre, which is where the game positions it.
 """
 import math
 from svgkit import (Doc, OUT, shape, flat, line, limb, poly_d, smooth_d, ellipse_d, circle_d,
-                    star_d, radial, lerp, rim_filter, f)
+                    star_d, radial, linear, lerp, rim_filter, f)
 from enemies import eye, pose, FIRE, FIRE_HOT, FIRE_CORE, RIM_FOE
 
 
-def sheet(name, fw, fh, n, fn, title, rim_width=1.5, motion=None, pivot=None):
+def sheet(name, fw, fh, n, fn, title, rim_width=1.5, motion=None, pivot=None, rim=RIM_FOE):
     doc = Doc(fw * n, fh, title)
     # each frame is clipped to its own cell so nothing bleeds into a neighbour
     doc.defs.append('<clipPath id="cellclip"><rect x="0" y="0" width="%d" height="%d"/></clipPath>' % (fw, fh))
-    ref = rim_filter(doc, "rim", RIM_FOE, rim_width)
+    ref = rim_filter(doc, "rim", rim, rim_width)
     for i in range(n):
         body = pose(fn(doc, i), motion[i] if motion else None, pivot or (fw / 2, fh))
         doc.add('<g id="frame%d" transform="translate(%d,0)"><g clip-path="url(#cellclip)"><g filter="%s">%s</g></g></g>'
@@ -23,6 +23,16 @@ def sheet(name, fw, fh, n, fn, title, rim_width=1.5, motion=None, pivot=None):
 # The sorceress's cloak and hood are crimson: the heroine's dress is a muted
 # purple, and the two must never read as one shape when they cross.
 CLOAK, CLOAK_SH, CLOAK_HL = "#6a1630", "#400c1c", "#a8405e"
+
+# The sorceress fights in the throne room, in front of its wine-red curtains
+# and carpet, and the game draws her see-through: her cloak is a lighter,
+# rosier crimson than the last form's, her gown a lifted violet, and a cool
+# moonlight runs down her back edges inside a cool pale rim, so she stays a
+# shape of her own against the reds behind her.
+SORC_CLOAK, SORC_CLOAK_SH, SORC_CLOAK_HL = "#a42a52", "#6a1634", "#e87a9a"
+SORC_GOWN, SORC_GOWN_SH = "#7e50a8", "#54307a"
+SORC_MOONLIGHT = "#cfe2ff"
+RIM_SORCERESS = "#e4f0ff"
 
 
 # ------------------------------------------------------------ giant brain, 96 x 96
@@ -152,6 +162,15 @@ def fesbio_snake(doc, i):
 
 
 # ------------------------------------------------------------ marfes, 128 x 160
+def moonlit_edge(doc, d, reach):
+    """A band of cool light inside a shape's outline on its left, back side,
+    fading out across `reach` of its width: moonlight from behind her."""
+    cid = doc.uid("c")
+    doc.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, d))
+    g = linear(doc, [(0, SORC_MOONLIGHT, 0.95), (reach, SORC_MOONLIGHT, 0)], 0, 0, 1, 0)
+    return '<g clip-path="url(#%s)"><path d="%s" fill="none" stroke="%s" stroke-width="6"/></g>' % (cid, d, g)
+
+
 def marfes(doc, i):
     wave = [0, 3, -3, 1, -1][i]
     s = ""
@@ -166,10 +185,12 @@ def marfes(doc, i):
     cloak = smooth_d([(50, 40), (38, 60), (30, 100), hem(6, 22, 136, wave), hem(5, 36, 128, -wave), hem(4, 44, 144, wave),
                       hem(3, 56, 132, 0), hem(2, 66, 146, -wave), hem(1, 78, 134, wave), hem(0, 86, 142, 0), (90, 110),
                       (82, 64), (74, 40)], True, 0.35)
-    s += shape(doc, cloak, CLOAK, CLOAK_SH, off=(4, 3), hl=CLOAK_HL, hl_d=ellipse_d(44, 80, 3, 14))
-    s += line([(44, 120), (50, 96)], CLOAK_SH, 2) + line([(66, 126), (68, 100)], CLOAK_SH, 2)
+    s += shape(doc, cloak, SORC_CLOAK, SORC_CLOAK_SH, off=(4, 3), hl=SORC_CLOAK_HL, hl_d=ellipse_d(44, 80, 3, 14), sw=0)
+    s += moonlit_edge(doc, cloak, 0.55)
+    s += flat(cloak, "none", 2)
+    s += line([(44, 120), (50, 96)], SORC_CLOAK_SH, 2) + line([(66, 126), (68, 100)], SORC_CLOAK_SH, 2)
     # body and gold trim
-    s += shape(doc, smooth_d([(52, 44), (74, 44), (80, 84), (72, 104), (54, 104), (48, 84)], True, 0.35), "#5a2a7a", "#3a1a54",
+    s += shape(doc, smooth_d([(52, 44), (74, 44), (80, 84), (72, 104), (54, 104), (48, 84)], True, 0.35), SORC_GOWN, SORC_GOWN_SH,
                off=(3, 2))
     s += line([(52, 70), (63, 84), (76, 70)], "#d2a23e", 2.5) + line([(50, 90), (63, 98), (78, 90)], "#d2a23e", 3)
     s += flat(circle_d(63, 62, 4), "#c02840", 1.4)
@@ -183,21 +204,21 @@ def marfes(doc, i):
             p1 = (86 + math.cos(a) * 15, 22 + math.sin(a) * 15)
             s += line([p0, p1], "#ffc0f0", 1.4, opacity=0.45)
         arm = [(70, 50), (80, 36), (86, 22)]
-        s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
+        s += limb(arm, SORC_GOWN, SORC_GOWN_SH, 6, sw=1.6)
         for a in (-1.9, -1.55, -1.2):
             tip = (86 + math.cos(a) * 22, 22 + math.sin(a) * 22)
             s += line([(86, 22), tip], OUT, 4) + line([(86, 22), tip], "#dfe6ee", 2)
         s += flat(circle_d(86, 22, 3.5), "#f0e8f0", 1.4)
     elif i == 4:
         arm = [(70, 52), (88, 56), (104, 54)]
-        s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
+        s += limb(arm, SORC_GOWN, SORC_GOWN_SH, 6, sw=1.6)
         s += flat(circle_d(104, 54, 3.5), "#f0e8f0", 1.4)
         for k, y in enumerate((46, 56, 66)):
             s += line([(110 + k * 3, y), (124, y - 2 + k * 2)], "#dfe6ee", 2, opacity=0.9)
             s += line([(96, y + 1), (108, y + 1)], "#ffffff", 1, opacity=0.5)
     else:
         arm = [(70, 52), (80, 68 + wave * 0.3), (84, 80)]
-        s += limb(arm, "#5a2a7a", "#3a1a54", 6, sw=1.6)
+        s += limb(arm, SORC_GOWN, SORC_GOWN_SH, 6, sw=1.6)
         s += flat(circle_d(84, 81, 3.5), "#f0e8f0", 1.4)
         for k in range(3):
             # a third of a turn over the three hover frames: one knife moves
@@ -215,7 +236,7 @@ def marfes(doc, i):
     s += line([(69, 35), (70, 42)], "#7a4a9a", 1.4) + line([(62, 41), (68, 41)], "#7a4a9a", 1.4)
     # hood around the mask
     s += flat(smooth_d([(48, 40), (48, 24), (58, 14), (70, 12), (82, 20), (84, 32), (79, 28), (74, 19), (60, 18), (53, 28), (52, 42)], True, 0.35),
-              CLOAK, 1.6)
+              SORC_CLOAK, 1.6)
     return s
 
 
@@ -348,7 +369,7 @@ def build():
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames",
           motion=[(-3.5 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 2 * math.cos(k * 2 * math.pi / 3)) for k in range(3)] +
                  [(3, 1.0, 0.98, -5),
-                  (1, 1.02, 0.98, 6)], pivot=(64, 84))
+                  (1, 1.02, 0.98, 6)], pivot=(64, 84), rim=RIM_SORCERESS, rim_width=2.5)
     # the down-beat of her wings lifts the whole body
     sheet("marfes2", 640, 680, 2, marfes2, rim_width=3, motion=[(0, 1.0, 1.0, 0), (-6, 1.0, 1.0, 0)],
           pivot=(320, 340),
