@@ -20,8 +20,8 @@ def sheet(name, fw, fh, n, fn, title, rim_width=1.5, motion=None, pivot=None, ri
     print(doc.save("enemy/%s.svg" % name))
 
 
-# The sorceress's cloak and hood are crimson: the heroine's dress is a muted
-# purple, and the two must never read as one shape when they cross.
+# The sorceress's cloak and hood are crimson: the heroine's dress is a light
+# periwinkle, and the two must never read as one shape when they cross.
 CLOAK, CLOAK_SH, CLOAK_HL = "#6a1630", "#400c1c", "#a8405e"
 
 # The sorceress fights in the throne room, in front of its wine-red curtains
