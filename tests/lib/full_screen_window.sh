@@ -23,6 +23,10 @@ cat >"$work/check.sh" <<'CHECK'
 #!/bin/sh
 set -u
 cd "$1"
+# A lock of its own: the game lets one copy run per player, and a copy
+# started by another test (or a player's) must not make this one bow out.
+export XDG_RUNTIME_DIR="$1/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 # The real X window, whatever driver the rest of the suite runs headless with.
 SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy VRELS_NO_DIALOGS=1 ./vrels >/dev/null 2>&1 &
 pid=$!
@@ -44,6 +48,7 @@ geometry() {
 # (it may vanish for a moment while SDL makes it again).
 for _ in $(seq 1 600); do
     [ -n "$(window)" ] && break
+    kill -0 "$pid" 2>/dev/null || { echo "FAIL: the game ended before it showed a window"; exit 1; }
     sleep 0.1
 done
 status=0
