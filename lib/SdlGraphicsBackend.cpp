@@ -168,8 +168,16 @@ struct SdlGraphicsState {
     SDL_Renderer* renderer = nullptr;
     SDL_BlendMode blends[5] = {};
     SDL_Texture* placeholder = nullptr;
+    // A window of any other size than 640 x 480 gets the frame drawn into
+    // this 640 x 480 picture first, which is then scaled onto the window
+    // whole. Scaling every draw instead filtered each tile against its
+    // neighbours in the sheet and lined the tile grid with faint seams.
+    SDL_Texture* frame = nullptr;
+    bool frameFailed = false; // could not be made: draw onto the window
+    bool drawingToFrame = false;
     bool lost = false;
-    // The output is exactly 640 x 480: no scaling, no letterbox bars.
+    // The frame is drawn exactly 640 x 480 (to a 640 x 480 output, or into
+    // the frame picture): no scaling, no letterbox bars.
     bool unscaled = false;
     // The frame has not been cleared yet: a first draw that covers the screen
     // opaquely makes the clear unnecessary.
@@ -256,6 +264,9 @@ SdlGraphicsBackend::~SdlGraphicsBackend() {
     if (state_) {
         if (state_->placeholder) {
             SDL_DestroyTexture(state_->placeholder);
+        }
+        if (state_->frame) {
+            SDL_DestroyTexture(state_->frame);
         }
         if (state_->renderer) {
             SDL_DestroyRenderer(state_->renderer);
@@ -347,13 +358,69 @@ std::shared_ptr<BackendTexture> SdlGraphicsBackend::LoadTexture(const std::strin
     return std::make_shared<SdlTexture>(texture, nearest, tw, th, imageWidth, imageHeight, opaque);
 }
 
+bool SdlGraphicsBackend::DrawIntoFrame() {
+    SdlGraphicsState& s = *state_;
+    if (!s.frame && !s.frameFailed) {
+        s.frame = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                    640, 480);
+        if (!s.frame || SDL_SetTextureBlendMode(s.frame, SDL_BLENDMODE_NONE) != 0) {
+            LogSdlFailure("SDL_CreateTexture (the 640 x 480 frame)");
+            if (s.frame) {
+                SDL_DestroyTexture(s.frame);
+                s.frame = nullptr;
+            }
+            s.frameFailed = true; // scale every draw instead, seams and all
+        }
+    }
+    if (!s.frame) {
+        return false;
+    }
+    if (SDL_SetRenderTarget(s.renderer, s.frame) != 0) {
+        LogSdlFailure("SDL_SetRenderTarget (the 640 x 480 frame)");
+        return false;
+    }
+    return true;
+}
+
+void SdlGraphicsBackend::ShowFrame() {
+    SdlGraphicsState& s = *state_;
+    if (!s.drawingToFrame) {
+        return;
+    }
+    s.drawingToFrame = false;
+    if (SDL_SetRenderTarget(s.renderer, nullptr) != 0) {
+        LogSdlFailure("SDL_SetRenderTarget (the window)");
+    }
+    int w = 0;
+    int h = 0;
+    if (SDL_GetRendererOutputSize(s.renderer, &w, &h) != 0) {
+        LogSdlFailure("SDL_GetRendererOutputSize");
+    }
+    // Whole multiples keep every pixel square and sharp; between them the
+    // picture is filtered so that pixels do not come out in uneven widths.
+    const int whole = std::min(w / 640, h / 480);
+    const bool sharp = whole >= 1 && (w == 640 * whole || h == 480 * whole);
+    if (SDL_SetTextureScaleMode(s.frame, sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear) != 0) {
+        LogSdlFailure("SDL_SetTextureScaleMode (the 640 x 480 frame)");
+    }
+    // The letterbox bars.
+    if (SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255) != 0 || SDL_RenderClear(s.renderer) != 0) {
+        LogSdlFailure("SDL_RenderClear (the window)");
+    }
+    if (SDL_RenderCopy(s.renderer, s.frame, nullptr, nullptr) != 0) {
+        LogSdlFailure("SDL_RenderCopy (the 640 x 480 frame)");
+    }
+}
+
 void SdlGraphicsBackend::BeginFrame() {
     int w = 0;
     int h = 0;
     if (SDL_GetRendererOutputSize(state_->renderer, &w, &h) != 0) {
         LogSdlFailure("SDL_GetRendererOutputSize");
     }
-    state_->unscaled = state_->shortcuts && w == 640 && h == 480;
+    const bool exact = w == 640 && h == 480;
+    state_->drawingToFrame = !exact && DrawIntoFrame();
+    state_->unscaled = state_->shortcuts && (exact || state_->drawingToFrame);
     state_->clearPending = true;
     state_->lastOpaqueTexture = nullptr;
     if (!state_->unscaled) {
@@ -376,6 +443,7 @@ void SdlGraphicsBackend::ClearIfPending() {
 
 bool SdlGraphicsBackend::Present() {
     ClearIfPending();
+    ShowFrame();
     SDL_RenderPresent(state_->renderer);
     return !state_->lost;
 }
@@ -462,6 +530,12 @@ bool SdlGraphicsBackend::Reset() {
         SDL_DestroyTexture(state_->placeholder);
     }
     state_->placeholder = CreatePlaceholder(state_->renderer);
+    if (state_->frame) {
+        // Made again at the next frame that needs it.
+        SDL_DestroyTexture(state_->frame);
+        state_->frame = nullptr;
+    }
+    state_->drawingToFrame = false;
     state_->lost = false;
     return true;
 }
@@ -495,6 +569,33 @@ std::string EncodePng(SDL_Surface* surface) {
 
 bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
     ClearIfPending();
+    if (state_->drawingToFrame) {
+        // The frame itself, at the game's size, whatever the window's.
+        SDL_Surface* surface =
+            SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888);
+        if (!surface) {
+            LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
+            return false;
+        }
+        std::string png;
+        if (SDL_RenderReadPixels(state_->renderer, nullptr, SDL_PIXELFORMAT_ARGB8888,
+                                 surface->pixels, surface->pitch) != 0) {
+            LogSdlFailure("SDL_RenderReadPixels");
+        } else {
+            // The frame picture keeps an alpha channel that darkening draws
+            // lower; the window it is shown on has none.
+            auto* row = static_cast<Uint8*>(surface->pixels);
+            for (int y = 0; y < surface->h; ++y, row += surface->pitch) {
+                auto* pixel = reinterpret_cast<Uint32*>(row);
+                for (int x = 0; x < surface->w; ++x) {
+                    pixel[x] |= 0xFF000000u;
+                }
+            }
+            png = EncodePng(surface);
+        }
+        SDL_FreeSurface(surface);
+        return !png.empty() && WriteFileSafely(pngFile, png);
+    }
     int w = 0;
     int h = 0;
     if (SDL_GetRendererOutputSize(state_->renderer, &w, &h) != 0) {

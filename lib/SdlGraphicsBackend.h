@@ -1,9 +1,10 @@
 #pragma once
 // Draws through SDL_Renderer: every quad with SDL_RenderGeometry, blend modes
 // composed with SDL_ComposeCustomBlendMode, 640 x 480 logical size with
-// aspect-correct letterboxing. Draws are batched; where it leaves the pixels
-// unchanged, a draw samples nearest, skips blending, spares the clear or is
-// left out as a repeat of the opaque draw just before it.
+// aspect-correct letterboxing. A window of another size gets each frame drawn
+// at 640 x 480 first and scaled whole (sharp at whole multiples). Draws are batched; where it
+// leaves the pixels unchanged, a draw samples nearest, skips blending, spares the clear or is left
+// out as a repeat of the opaque draw just before it.
 #include "lib/GraphicsBackend.h"
 
 #include <memory>
@@ -42,6 +43,11 @@ private:
     SdlGraphicsBackend() = default;
     // Clears the frame unless a draw already made the clear unnecessary.
     void ClearIfPending();
+    // Points the draws at the 640 x 480 frame picture, making it first;
+    // false when it cannot be had.
+    bool DrawIntoFrame();
+    // Scales the frame picture onto the window, after a frame drawn into it.
+    void ShowFrame();
     std::unique_ptr<SdlGraphicsState> state_;
 };
 

@@ -1,6 +1,7 @@
 // The renderer's shortcuts (nearest sampling for one-to-one draws, no blending
 // for opaque pictures, no clear under a covering backdrop) must not change a
-// single pixel: the same frames drawn with and without them are compared.
+// single pixel: the same frames drawn with and without them are compared; nor
+// may the window's size, which only scales the finished frame.
 #include "lib/Platform.h"
 #include "lib/SdlGraphicsBackend.h"
 
@@ -103,11 +104,6 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder = pattern;
         ASSERT_TRUE(vrels::platform::Startup());
-        ASSERT_TRUE(window.Create("shortcuts", false, 1));
-        std::string error;
-        backend = vrels::SdlGraphicsBackend::Create(&window, false, &error);
-        ASSERT_TRUE(backend) << error;
-
         WriteTga(folder + "/backdrop.tga", 640, 480, [](int x, int y) {
             return 0xFF000000u | static_cast<std::uint32_t>(((x * 7) & 255) << 16 |
                                                             ((y * 5) & 255) << 8 | ((x ^ y) & 255));
@@ -119,18 +115,29 @@ protected:
         WriteTga(folder + "/tile.tga", 32, 32, [](int x, int y) {
             return 0xFF000000u | static_cast<std::uint32_t>((x * 8) << 8 | (y * 8));
         });
+        Open(1);
+    }
+    // A window of 640 x 480 times `scale`, its back end and the pictures.
+    void Open(int scale) {
+        ASSERT_TRUE(window.Create("shortcuts", false, scale));
+        std::string error;
+        backend = vrels::SdlGraphicsBackend::Create(&window, false, &error);
+        ASSERT_TRUE(backend) << error;
         vrels::ImageInfo info;
         backdrop = backend->LoadTexture(folder + "/backdrop.tga", false, &info, &error);
         sprites = backend->LoadTexture(folder + "/sprites.tga", false, &info, &error);
         tile = backend->LoadTexture(folder + "/tile.tga", true, &info, &error);
         ASSERT_TRUE(backdrop && sprites && tile) << error;
     }
-    void TearDown() override {
+    void Close() {
         backdrop.reset();
         sprites.reset();
         tile.reset();
         backend.reset();
         window.Destroy();
+    }
+    void TearDown() override {
+        Close();
         if (!HasFailure()) {
             std::error_code ignored;
             std::filesystem::remove_all(folder, ignored);
@@ -144,7 +151,11 @@ protected:
 
     // Everything a frame of the game does, once over the backdrop and once
     // over a cleared screen.
-    std::string Frame(bool withBackdrop, const std::string& name) {
+    // The frame picture of a scaled window is drawn upside down (and turned
+    // over when shown), so a draw whose edge lies exactly on a row of pixel
+    // centres may take the row on its other side; `halfPixelEdges` leaves
+    // that draw out.
+    std::string Frame(bool withBackdrop, const std::string& name, bool halfPixelEdges = true) {
         backend->BeginFrame();
         if (withBackdrop) {
             // Twice, as the stage does: the repeat may be left out.
@@ -155,7 +166,9 @@ protected:
             const float x = static_cast<float>(20 + i * 70);
             Draw(sprites, Place(x, 40, 1, 16 * (i % 4), 0, 16 * (i % 4) + 16, 16, 64, 32));
             Draw(sprites, Place(x, 80, 1, 0, 16, 32, 32, 64, 32, true));
-            Draw(sprites, Place(x + 0.25f, 120.5f, 1, 0, 0, 16, 16, 64, 32));
+            if (halfPixelEdges) {
+                Draw(sprites, Place(x + 0.25f, 120.5f, 1, 0, 0, 16, 16, 64, 32));
+            }
             Draw(sprites, Place(x, 160, 2, 16, 0, 32, 16, 64, 32));
             Draw(sprites, Place(x, 220, 0.75f, 0, 0, 32, 32, 64, 32));
             Draw(sprites, Turned(Place(x, 270, 1, 0, 0, 32, 32, 64, 32), 0.3f));
@@ -197,4 +210,22 @@ TEST_F(RendererShortcuts, FramesAreTheSamePixelForPixel) {
     EXPECT_TRUE(plainCovered == fastCovered) << "see " << folder;
     EXPECT_TRUE(plainCleared == fastCleared) << "the frame after the backdrop must be cleared";
     EXPECT_FALSE(plainCovered == plainCleared);
+}
+
+// A window of any other size draws the frame at the game's 640 x 480 and
+// scales it whole: the very frame of the 640 x 480 window, pixel for pixel.
+// Scaling each draw instead let every tile of a sheet filter in its
+// neighbours' edges and drew faint lines along the tile grid.
+TEST_F(RendererShortcuts, AWindowOfAnotherSizeDrawsTheSameFrame) {
+    const std::string exact = Frame(true, "exact", false);
+    const std::string cleared = Frame(false, "exact-cleared", false);
+    for (const int scale : {2, 3}) {
+        Close();
+        Open(scale);
+        EXPECT_TRUE(Frame(true, "scaled", false) == exact) << "at " << scale << "x, see " << folder;
+        EXPECT_TRUE(Frame(false, "scaled-cleared", false) == cleared) << "at " << scale << "x";
+        backend->SetShortcuts(false);
+        EXPECT_TRUE(Frame(true, "scaled-plain", false) == exact)
+            << "at " << scale << "x, without shortcuts";
+    }
 }
