@@ -387,30 +387,38 @@ def crouch(i, shoot=False):
 
 
 AIR = [
-    # rise 0..1: tucked, both knees pulled up, the free arm thrown up, the
-    # gun tipped up, skirt and hair trailing down below her
-    dict(feet=((25.5, 57.0), (41.0, 51.5)), kbend=(-1, -1), hair=(2.5, 8.5), flare=-0.3, hem=51, lean=0.12,
-         far_hand=(46.0, 12.5), fang=(0.7, 0.5), gang=-0.2, knee_front=True),
-    dict(feet=((27.0, 55.0), (42.0, 49.5)), kbend=(-1, -1), hair=(1.5, 6.5), flare=-0.2, hem=50.5, lean=0.1,
-         far_hand=(45.0, 11.0), fang=(0.8, 0.6), gang=-0.14, knee_front=True),
-    # fall 2: the top of the arc, knees easing down, everything floating level
-    dict(feet=((26.0, 59.5), (38.5, 57.5)), hair=(0.0, -1.5), flare=0.5, hem=48.5, lean=0.0,
-         far_hand=(20.0, 21.0), fang=(0.5, 0.3), gang=-0.04),
+    # rise 0: the launch, the near knee coming up in front of the skirt, the
+    # far leg still trailing from the push-off, the free arm thrown up, skirt
+    # and hair dragged down below her
+    dict(feet=((23.5, 61.5), (40.5, 53.5)), kbend=(-1, -1), hair=(2.5, 6.5), flare=-0.4, hem=52, lean=0.1,
+         far_hand=(48.5, 14.5), fang=(0.9, 0.5), gang=-0.16, knee_front=True, strings=(2.0, 4.0), sway=-1.0),
+    # rise 1: the full tuck, both knees pulled high, the hair and skirt
+    # streaming down further as she climbs
+    dict(feet=((28.0, 53.0), (42.0, 49.0)), kbend=(-1, -1), hair=(3.5, 10.5), flare=-0.55, hem=53, lean=0.16,
+         far_hand=(47.0, 9.0), fang=(0.8, 0.7), gang=-0.24, knee_front=True, strings=(3.0, 6.0), sway=-1.8),
+    # fall 2: the top of the arc, the knees opening, everything floating
+    # level, the hem starting to lift
+    dict(feet=((25.5, 60.0), (38.5, 58.0)), hair=(-0.5, -3.0), flare=0.6, billow=0.5, hem=48.5, lean=0.0,
+         far_hand=(18.0, 20.0), fang=(0.5, 0.3), gang=-0.04, strings=(-1.0, -2.0)),
     # fall 3..4: stretched, legs reaching down for the ground, the skirt
-    # billowing up, hair lifting, the free arm out behind for balance
-    dict(feet=((24.0, 63.6), (38.5, 63.4)), hair=(-2.0, -8.5), flare=1.25, hem=48, lean=-0.08,
-         far_hand=(15.5, 23.5), fang=(0.5, 0.2), gang=0.04),
-    dict(feet=((23.5, 63.6), (39.0, 63.6)), hair=(-2.5, -10.0), flare=1.45, hem=47.5, lean=-0.08,
-         far_hand=(15.0, 21.5), fang=(0.45, 0.15), gang=0.04),
+    # billowing up and turning its lace out, the hair lifting higher, the
+    # free arm raised out behind for balance
+    dict(feet=((24.0, 63.6), (38.5, 63.4)), hair=(-2.0, -9.0), flare=1.2, billow=1.3, hem=48, lean=-0.08,
+         far_hand=(14.5, 19.5), fang=(0.6, 0.25), gang=0.04, strings=(-2.0, -5.0)),
+    dict(feet=((23.0, 63.6), (39.5, 63.6)), hair=(-2.8, -12.0), flare=1.5, billow=2.2, hem=47.5, lean=-0.1,
+         far_hand=(13.5, 15.5), fang=(0.7, 0.2), gang=0.06, strings=(-2.5, -7.0)),
 ]
 
 # Firing in the air, rising or falling: braced with both hands on a level
 # gun, the near knee drawn up and the far leg kicked back, the skirt flared
-# and the hair streaming back; only the flutter and the recoil change.
+# wide and the hair streaming back; the flutter and the recoil change.
 AIR_SHOOT = [
-    dict(feet=((23.0, 61.0), (39.5, 55.0)), hair=(-3.0, -3.0), flare=0.85, sway=0.6, hem=48.5, lean=-0.04),
-    dict(feet=((23.0, 61.4), (39.5, 55.5)), hair=(-3.5, -4.2), flare=0.95, sway=-0.6, hem=48.2, lean=-0.04),
-    dict(feet=((23.5, 60.8), (39.5, 54.6)), hair=(-2.6, -2.2), flare=0.75, sway=0.0, hem=48.8, lean=-0.04),
+    dict(feet=((22.0, 61.0), (40.0, 54.5)), hair=(-4.0, -3.0), flare=1.0, billow=0.9, sway=1.0, hem=48.5,
+         lean=-0.06, strings=(-3.0, -2.0)),
+    dict(feet=((22.0, 61.6), (40.0, 55.2)), hair=(-5.0, -5.0), flare=1.15, billow=1.4, sway=-1.0, hem=48.2,
+         lean=-0.06, strings=(-4.0, -4.0)),
+    dict(feet=((22.5, 60.6), (40.0, 54.2)), hair=(-3.2, -1.5), flare=0.85, billow=0.5, sway=0.0, hem=48.8,
+         lean=-0.06, strings=(-2.0, -0.5)),
 ]
 
 
