@@ -395,7 +395,7 @@ AIR = [
     # rise 1: the full tuck, both knees pulled high, the hair and skirt
     # streaming down further as she climbs
     dict(feet=((28.0, 53.0), (42.0, 49.0)), kbend=(-1, -1), hair=(3.5, 10.5), flare=-0.55, hem=53, lean=0.16,
-         far_hand=(47.0, 9.0), fang=(0.8, 0.7), gang=-0.24, knee_front=True, strings=(3.0, 6.0), sway=-1.8),
+         far_hand=(45.0, 6.5), fang=(0.8, 0.7), gang=-0.24, knee_front=True, strings=(3.0, 6.0), sway=-1.8),
     # fall 2: the top of the arc, the knees opening, everything floating
     # level, the hem starting to lift
     dict(feet=((25.5, 60.0), (38.5, 58.0)), hair=(-0.5, -3.0), flare=0.6, billow=0.5, hem=48.5, lean=0.0,
