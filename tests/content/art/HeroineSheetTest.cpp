@@ -161,7 +161,7 @@ TEST_F(HeroineSheet, BothWalksSitLowerOnContactThanOnPassing) {
     }
 }
 
-// Each of the four walk cells is held for five updates, so each pose must
+// Each of the four walk cells is held for six updates, so each pose must
 // read on its own: on contact both feet are on the ground, wide apart; on
 // passing one foot is lifted off it; the free arm swings well out behind
 // her on the second contact, walking or firing.

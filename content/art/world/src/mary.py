@@ -151,7 +151,8 @@ def torso(doc, waist, shoulder, twist=0.0, strings=(0.0, 0.0)):
     wx, wy = waist
     sx, sy = shoulder
     sx += twist * 0.6
-    d = smooth_d([(sx - 5 - twist * 0.4, sy + 0.5), (sx + 3.5, sy), (sx + 5.5 + twist * 0.3, sy + 2.5), (wx + 6, wy - 0.5),
+    d = smooth_d([(sx - 5 - twist * 0.4, sy + 0.5), (sx + 3.5, sy), (sx + 5.5 + twist * 0.3, sy + 2.5),
+                  (wx + 6, wy - 0.5),
                   (wx + 6.5, wy + 1.2), (wx - 6, wy + 1.2), (wx - 5.5, wy - 1), (sx - 6, sy + 3)], True, 0.3)
     s = shape(doc, d, DRESS, DRESS_SH, off=(2, 1.5), sw=2, hl=DRESS_HL,
               hl_d=poly_d([(sx - 4, sy + 2.5), (sx - 2.8, sy + 2), (wx - 3.4, wy - 0.5), (wx - 4.8, wy - 0.5)]))
@@ -333,7 +334,7 @@ def stand(i, shoot=False):
 
 
 # A walk of four frames in the manner of limited animation, each pose held
-# for five updates, so each is pushed: contact with the legs wide apart and
+# for six updates, so each is pushed: contact with the legs wide apart and
 # the body down, passing with the swinging knee lifted high and the body up,
 # 3.6 px higher. The chest turns against the hips (the shoulder over the
 # leg that is back comes forward), the free arm swings against the legs, and
