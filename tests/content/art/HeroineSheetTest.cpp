@@ -1,6 +1,7 @@
 // The heroine's sheet as the game cuts it: 64 x 64 cells drawn with the
 // cell's bottom edge at her feet. Her figure fills the cell without being
-// clipped, her walks bob, and her poses in the air read apart.
+// clipped, her walk steps are strong poses that bob, and her poses in the
+// air read apart.
 #include "TgaFile.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -71,6 +74,49 @@ protected:
         return visible == 0 ? 0.0 : static_cast<double>(differing) / visible;
     }
 
+    // The solid stretches of one row of a cell, as [first, last] columns:
+    // on the bottom row, the feet standing on the ground.
+    std::vector<std::pair<int, int>> Runs(Cell cell, int y) const {
+        std::vector<std::pair<int, int>> runs;
+        bool inside = false;
+        for (int x = 0; x < kCell; ++x) {
+            const bool solid = sheet.At(cell.column * kCell + x, cell.row * kCell + y, 3) >= kSolid;
+            if (solid && !inside) {
+                runs.push_back({x, x});
+            } else if (solid) {
+                runs.back().second = x;
+            }
+            inside = solid;
+        }
+        return runs;
+    }
+
+    // The first column her silhouette reaches between two rows: at the
+    // height of the arms, how far the free arm swings out behind her.
+    int Left(Cell cell, int fromY, int toY) const {
+        int left = kCell;
+        for (int y = fromY; y < toY; ++y) {
+            for (int x = 0; x < left; ++x) {
+                if (sheet.At(cell.column * kCell + x, cell.row * kCell + y, 3) >= kSolid) {
+                    left = x;
+                }
+            }
+        }
+        return left;
+    }
+
+    // The widest row of her silhouette: the skirt billowing out in a fall.
+    int Widest(Cell cell) const {
+        int widest = 0;
+        for (int y = 0; y < kCell; ++y) {
+            const auto runs = Runs(cell, y);
+            if (!runs.empty()) {
+                widest = std::max(widest, runs.back().second - runs.front().first + 1);
+            }
+        }
+        return widest;
+    }
+
     TgaImage sheet;
 };
 
@@ -101,12 +147,13 @@ TEST_F(HeroineSheet, EveryFrameClearsTheCellTopAndGroundFramesStandOnTheBottomEd
 }
 
 // Contact steps (columns 0 and 2 of each walk) sit lower than the passing
-// steps (1 and 3), whether she fires or not.
+// steps (1 and 3), whether she fires or not: a bob of three pixels or more
+// reads at game size, where two looked like a shuffle.
 TEST_F(HeroineSheet, BothWalksSitLowerOnContactThanOnPassing) {
     for (const int first : {0, 4}) {
         for (const int contact : {0, 2}) {
             for (const int passing : {1, 3}) {
-                EXPECT_GE(Top({1, first + contact}) - Top({1, first + passing}), 2)
+                EXPECT_GE(Top({1, first + contact}) - Top({1, first + passing}), 3)
                     << "walk from column " << first << ": contact " << contact << " and passing "
                     << passing;
             }
@@ -114,15 +161,43 @@ TEST_F(HeroineSheet, BothWalksSitLowerOnContactThanOnPassing) {
     }
 }
 
+// Each of the four walk cells is held for six updates, so each pose must
+// read on its own: on contact both feet are on the ground, wide apart; on
+// passing one foot is lifted off it; the free arm swings well out behind
+// her on the second contact, walking or firing.
+TEST_F(HeroineSheet, EveryWalkStepIsAStrongPose) {
+    for (const int first : {0, 4}) {
+        for (const int contact : {0, 2}) {
+            const auto feet = Runs({1, first + contact}, kCell - 1);
+            ASSERT_EQ(feet.size(), 2u) << "contact column " << first + contact;
+            EXPECT_GE(feet[1].first + feet[1].second - feet[0].first - feet[0].second, 2 * 24)
+                << "contact column " << first + contact << ": the stride is too short";
+        }
+        for (const int passing : {1, 3}) {
+            EXPECT_EQ(Runs({1, first + passing}, kCell - 1).size(), 1u)
+                << "passing column " << first + passing << " keeps both feet down";
+        }
+        EXPECT_GE(Left({1, first}, 26, 44) - Left({1, first + 2}, 26, 44), 5)
+            << "walk from column " << first << ": the free arm hardly swings";
+    }
+}
+
 // Rising (row 3, columns 0-1) is a tuck and the stretched fall (3-4) its
-// opposite; firing in the air (6-8) is a braced pose of its own, not the
-// falling pose with the gun raised.
+// opposite; each cell of the rise and of the fall moves on from the last;
+// firing in the air (6-8) is a braced pose of its own, not the falling pose
+// with the gun raised.
 TEST_F(HeroineSheet, RisingFallingAndFiringInTheAirArePosesOfTheirOwn) {
     for (const int rising : {0, 1}) {
         for (const int falling : {3, 4}) {
             EXPECT_GE(Difference({3, rising}, {3, falling}), 0.6) << rising << " and " << falling;
         }
     }
+    // the tuck tightens from one rising cell to the next, and the skirt
+    // billows wider in each falling cell
+    EXPECT_GE(Difference({3, 0}, {3, 1}), 0.6);
+    EXPECT_LT(Widest({3, 2}), Widest({3, 3}));
+    EXPECT_LT(Widest({3, 3}), Widest({3, 4}));
+    EXPECT_GE(Widest({3, 4}) - Widest({3, 2}), 7);
     for (int i = 0; i < 3; ++i) {
         for (const int falling : {2, 3, 4}) {
             EXPECT_GE(Difference({3, 6 + i}, {3, falling}), 0.45)

@@ -108,18 +108,20 @@ def arm(doc, shoulder, hand, far=False, l1=8.5, l2=8.5, bend=1):
     return s
 
 
-def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kneel=False):
+def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kick=0.0, billow=0.0):
+    """kick lifts the front of the hem over a knee swung up under it;
+    billow turns both edges of the hem up, as air rushes under it."""
     wx, wy = waist
     half_top = 6.5
     half_hem = 14.0 + flare * 4
     lift = flare * 3
     hy = hem_y - lift
-    back = (wx - half_hem + sway - 1, hy)
-    front = (wx + half_hem + sway + 1, hy - 1)
+    back = (wx - half_hem + sway - 1 - billow * 0.5, hy - billow * 3.0)
+    front = (wx + half_hem + sway + 1 + kick * 0.6 + billow * 0.5, hy - 1 - kick - billow * 3.0)
     pts = [(wx - half_top, wy), (wx + half_top + 1, wy),
-           (wx + half_top + 4 + flare * 2, wy + (hy - wy) * 0.5),
+           (wx + half_top + 4 + flare * 2 + kick * 0.5, wy + (hy - wy) * 0.5),
            front,
-           (wx + sway + 5, hy + 1.2), (wx + sway, hy + 0.6), (wx + sway - 5, hy + 1.4),
+           (wx + sway + 5, hy + 1.2 - kick * 1.1), (wx + sway, hy + 0.6 - kick * 0.5), (wx + sway - 5, hy + 1.4),
            back,
            (wx - half_top - 3 - flare * 2, wy + (hy - wy) * 0.5)]
     d = smooth_d(pts, True, 0.35)
@@ -143,10 +145,14 @@ def skirt(doc, waist, hem_y, flare=0.0, sway=0.0, kneel=False):
     return s
 
 
-def torso(doc, waist, shoulder):
+def torso(doc, waist, shoulder, twist=0.0, strings=(0.0, 0.0)):
+    """twist turns the chest against the hips (positive: the near shoulder
+    forward); strings swings the apron strings' ends behind her."""
     wx, wy = waist
     sx, sy = shoulder
-    d = smooth_d([(sx - 5, sy + 0.5), (sx + 3.5, sy), (sx + 5.5, sy + 2.5), (wx + 6, wy - 0.5),
+    sx += twist * 0.6
+    d = smooth_d([(sx - 5 - twist * 0.4, sy + 0.5), (sx + 3.5, sy), (sx + 5.5 + twist * 0.3, sy + 2.5),
+                  (wx + 6, wy - 0.5),
                   (wx + 6.5, wy + 1.2), (wx - 6, wy + 1.2), (wx - 5.5, wy - 1), (sx - 6, sy + 3)], True, 0.3)
     s = shape(doc, d, DRESS, DRESS_SH, off=(2, 1.5), sw=2, hl=DRESS_HL,
               hl_d=poly_d([(sx - 4, sy + 2.5), (sx - 2.8, sy + 2), (wx - 3.4, wy - 0.5), (wx - 4.8, wy - 0.5)]))
@@ -154,12 +160,16 @@ def torso(doc, waist, shoulder):
     bib = poly_d([(sx - 0.5, sy + 3), (sx + 4.5, sy + 2.6), (wx + 5.5, wy + 0.8), (wx + 0.2, wy + 0.8)])
     s += shape(doc, bib, WHITE, WHITE_SH, off=(1.2, 1), sw=1.2)
     s += line([(sx - 2.5, sy + 0.5), (wx - 2.5, wy)], WHITE_SH, 1.4)
-    # apron bow at the back of the waist
-    bx, by = wx - 7, wy
+    # apron bow at the back of the waist, its two strings trailing
+    bx, by = wx - 7 - twist * 0.3, wy
+    tx, ty = strings
+    for spread in (0.0, 2.2):
+        tail = [(bx + 1, by + 0.5), (bx - 1.5 + tx * 0.5 - spread, by + 3 + ty * 0.5),
+                (bx - 2 + tx - spread * 1.4, by + 6 + ty)]
+        s += line(tail, OUT, 3.0)
+        s += line(tail, WHITE if spread else WHITE_SH, 1.3)
     s += shape(doc, poly_d([(bx + 1.5, by), (bx - 3.5, by - 3.2), (bx - 4.2, by + 0.2), (bx - 3, by + 3)]),
                WHITE, WHITE_SH, off=(0.8, 0.8), sw=1.2)
-    s += line([(bx + 1, by + 0.5), (bx - 1.5, by + 5.5)], OUT, 3.2)
-    s += line([(bx + 1, by + 0.5), (bx - 1.5, by + 5.5)], WHITE_SH, 1.4)
     return s
 
 
@@ -182,6 +192,7 @@ HEAD_SCALE = 1.12  # the head drawn a size up around the neck: face and headdres
 def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
     cx, cy = c
     hs = hair_sway
+    rb = (max(-2.5, min(2.5, hs[0] * 0.45)), max(-3.0, min(2.5, hs[1] * 0.35)))  # the ribbon's tails
     parts = []
     # long straight hair falling down her back, swinging with her motion
     tail = smooth_d([(cx - 7.5, cy - 3), (cx - 9.5 + hs[0] * 0.3, cy + 3 + hs[1] * 0.2),
@@ -215,6 +226,12 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
                        (cx + 3, cy - 8.7)], WHITE_SH, 0.8))
     # red ribbon bow at the side of the headdress
     rx, ry = cx - 5.2, cy - 6.8
+    # its two tails flutter behind with the hair, a beat after her
+    for spread in (0.0, 1.6):
+        end = (rx - 3.2 - spread + rb[0], ry + 3.6 + spread * 0.6 + rb[1])
+        tail = [(rx, ry), lerp((rx, ry), end, 0.5), end]
+        parts.append(line(tail, OUT, 2.6))
+        parts.append(line(tail, RED if spread else RED_SH, 1.2))
     parts.append(shape(doc, poly_d([(rx, ry), (rx - 2.5, ry - 3), (rx - 3.4, ry + 0.2)]), RED, None, sw=1))
     parts.append(shape(doc, poly_d([(rx, ry), (rx + 1, ry - 3.4), (rx + 2.4, ry - 0.4)]), RED, None, sw=1))
     parts.append(shape(doc, circle_d(rx, ry, 1.1), RED_SH, None, sw=0.8))
@@ -226,6 +243,13 @@ def head(doc, c, tilt=0.0, face="normal", hair_sway=(0.0, 0.0)):
             parts.append(line([(x0 - 1.3, ey - 1.5), (x0 + 1.3, ey + 1.5)], OUT, 1.2))
             parts.append(line([(x0 - 1.3, ey + 1.5), (x0 + 1.3, ey - 1.5)], OUT, 1.2))
         parts.append(flat(ellipse_d(cx + 5.0, cy + 4.9, 1.3, 1.5), "#7a2030", 0.8))
+    elif face == "blink":
+        # eyes shut for a moment in the idle: two lashes curved down
+        parts.append(line([(ex - 1.4, ey + 0.2), (ex, ey + 0.9), (ex + 1.3, ey + 0.3)], OUT, 1.0))
+        parts.append(line([(ex + 2.7, ey + 0.2), (ex + 3.5, ey + 0.8), (ex + 4.2, ey + 0.3)], OUT, 0.9))
+        parts.append(line([(ex - 1.6, ey - 2.6), (ex + 1.6, ey - 2.2)], OUT, 0.9))
+        parts.append(line([(ex + 2.6, ey - 2.2), (ex + 4.3, ey - 2.5)], OUT, 0.8))
+        parts.append(line([(cx + 4.8, cy + 5.2), (cx + 6.0, cy + 5.0)], "#7a2030", 0.8))
     else:
         parts.append(flat(ellipse_d(ex, ey, 1.2, 1.9), OUT))
         parts.append(flat(ellipse_d(ex + 0.1, ey + 0.5, 0.85, 1.1), EYE))
@@ -256,7 +280,8 @@ def frame(doc, p):
     s.append(head(doc, hc, p.get("tilt", 0.0), p.get("face", "normal"), p.get("hair", (0, 0))) if p.get("head_first")
              else "")
     # far arm behind everything
-    s.append(arm(doc, (shoulder[0] - 1.5, shoulder[1] + 1), far_hand, far=True, bend=p.get("far_bend", 1)))
+    twist = p.get("twist", 0.0)  # the chest turned against the hips: the shoulders move apart
+    s.append(arm(doc, (shoulder[0] - 1.5 - twist, shoulder[1] + 1), far_hand, far=True, bend=p.get("far_bend", 1)))
     if p.get("held_mag"):
         hm = p["held_mag"]
         s.append(magazine(doc, (far_hand[0] - 0.5, far_hand[1] - 1 + hm[0]), hm[1]))
@@ -268,15 +293,17 @@ def frame(doc, p):
                    bend=p.get("kbend", (-1, -1))[1])
     # a knee pulled up high comes out in front of the skirt
     s.append("" if p.get("knee_front") else near_leg)
-    s.append(skirt(doc, waist, p.get("hem", hip[1] + 9), p.get("flare", 0.0), p.get("sway", 0.0)))
+    s.append(skirt(doc, waist, p.get("hem", hip[1] + 9), p.get("flare", 0.0), p.get("sway", 0.0),
+                   p.get("kick", 0.0), p.get("billow", 0.0)))
     s.append(near_leg if p.get("knee_front") else "")
-    s.append(torso(doc, waist, shoulder))
+    s.append(torso(doc, waist, shoulder, twist, p.get("strings", (0.0, 0.0))))
     s.append(collar(doc, neck))
     if not p.get("head_first"):
         s.append(head(doc, hc, p.get("tilt", 0.0), p.get("face", "normal"), p.get("hair", (0, 0))))
     if p.get("gun", True):
         s.append(gun(doc, grip, gang, mag=mag, recoil=p.get("recoil", 0.0)))
-    s.append(arm(doc, (shoulder[0] + 0.5, shoulder[1] + 1), near_hand, far=False, bend=p.get("near_bend", 1)))
+    s.append(arm(doc, (shoulder[0] + 0.5 + twist, shoulder[1] + 1), near_hand, far=False,
+                 bend=p.get("near_bend", 1)))
     if p.get("drop_mag"):
         dm = p["drop_mag"]
         s.append(magazine(doc, (dm[0], dm[1]), dm[2]))
@@ -300,38 +327,51 @@ def stand(i, shoot=False):
     # Idle: she breathes, the shoulders, head and gun rising and settling.
     breath = 0.0 if shoot else [0.0, 1.2, 0.6][i]
     g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), STAND_MUZZLE[1] - breath * 0.8))
+    # the hair sways back and forth a beat behind the breath; she blinks as she breathes out
     return dict(hip=(31, 41), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=51, breath=breath,
-                hair=(0.5 * i, -breath * 0.6), flash=(1 + (i % 2)) if shoot else 0)
+                hair=([0.0, -1.2, 1.0][i], -breath * 0.8), flash=(1 + (i % 2)) if shoot else 0,
+                face="blink" if i == 2 and not shoot else "normal")
 
 
-# A walk of four frames: contact, passing, contact, passing. The body sits
-# 2.6 px lower on the contact frames than on the passing ones, and the skirt
-# and hair follow that bob a frame late, so they swing rather than ride.
-WALK = [  # far foot, near foot, hip dy, foot angles, far hand, gun sway, lean, head tilt
-    ((21.5, 63.2), (42.0, 63.2), 1.8, (0.35, -0.2), (42.5, 38.0), -0.16, 0.17, 2.5),
-    ((34.0, 56.0), (31.0, 63.2), -0.8, (0.5, 0.0), (33.5, 43.5), 0.04, 0.04, -2.0),
-    ((42.0, 63.2), (21.5, 63.2), 1.8, (-0.2, 0.35), (19.0, 37.5), 0.16, 0.17, 2.5),
-    ((31.0, 63.2), (34.0, 56.0), -0.8, (0.0, 0.5), (30.5, 43.5), 0.04, 0.04, -2.0),
+# A walk of four frames in the manner of limited animation, each pose held
+# for six updates, so each is pushed: contact with the legs wide apart and
+# the body down, passing with the swinging knee lifted high and the body up,
+# 3.6 px higher. The chest turns against the hips (the shoulder over the
+# leg that is back comes forward), the free arm swings against the legs, and
+# the hair, the headdress ribbon, the apron strings and the skirt's hem
+# follow each move a frame late, so they swing rather than ride.
+WALK = [  # far foot, near foot, hip dy, foot angles, far hand, gun sway, lean, head tilt, twist
+    ((18.5, 63.2), (45.0, 63.2), 2.6, (0.45, -0.3), (45.0, 39.5), -0.18, 0.14, 2.5, -1.2),
+    ((40.0, 56.0), (30.0, 63.2), -1.0, (0.7, 0.0), (27.0, 44.0), 0.04, 0.03, -2.5, 0.0),
+    ((45.0, 63.2), (18.5, 63.2), 2.6, (-0.3, 0.45), (16.0, 36.5), 0.18, 0.14, 2.5, 1.2),
+    ((30.0, 63.2), (41.0, 55.5), -1.0, (0.0, 0.7), (36.0, 44.5), 0.04, 0.03, -2.5, 0.0),
 ]
-# Skirt sway of each frame: it swings the way the legs went on the frame before.
-WALK_SWAY = [1.2, -2.4, -1.2, 2.4]
+# Skirt sway of each frame: it swings the way the legs went on the frame
+# before; on the passing frames the raised knee kicks the front of the hem up.
+WALK_SWAY = [2.0, -2.6, -2.0, 2.6]
+WALK_KICK = [0.0, 4.5, 0.0, 5.0]
 
 
 def walk(i, shoot=False):
     # The whole upper body rides the step: down and leaning in on the
     # contact frames, up and upright on the passing ones, the head nodding
     # with it. Shooting, she holds the gun out level in the near hand while
-    # the rest of her keeps walking, the free arm swinging a little less.
-    fb, ff, dy, fa, hand, gsway, lean, nod = WALK[i % 4]
+    # the rest of her keeps walking; the gun arm rides the bob by a pixel.
+    fb, ff, dy, fa, hand, gsway, lean, nod, twist = WALK[i % 4]
     before = WALK[(i + 3) % 4][2]  # the bob of the frame before: skirt and hair lag it
-    p = dict(hip=(31.5, 41.5 + dy), feet=(fb, ff), hem=50.5 + before, sway=WALK_SWAY[i % 4], fang=fa,
-             hair=(-2.0 - 1.5 * (i % 2) + WALK_SWAY[i % 4] * 0.4, -before * 2.2), lean=lean, tilt=nod)
+    moved = dy - before  # down (+) onto contact, up (-) into passing
+    passing = i % 2
+    p = dict(hip=(31.5, 41.5 + dy), feet=(fb, ff), hem=50.5 + before * 0.8 + dy * 0.2, sway=WALK_SWAY[i % 4],
+             kick=WALK_KICK[i % 4], fang=fa, lean=lean, tilt=nod, twist=twist,
+             # the hair lifts as she drops and drags down as she rises, and
+             # streams back further on the rise
+             hair=(-2.0 - 2.5 * passing + WALK_SWAY[i % 4] * 0.5, -moved * 1.6),
+             strings=(-1.5 - 1.5 * passing + WALK_SWAY[(i + 3) % 4] * 0.6, -moved * 0.9),
+             near_bend=1, far_bend=1)
     if shoot:
-        # a level aim; the muzzle rides a third of the bob and kicks back on its flash frames
-        g = grip_for_muzzle((STAND_MUZZLE[0] - (0.9 if i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.35))
-        shoulder_x = 31.7 + math.sin(lean) * 10
-        p.update(grip=g, flash=1 + (i % 2), lean=lean * 0.6,
-                 far_hand=(lerp((shoulder_x, 44.0), hand, 0.75)))
+        # a level aim; the muzzle rides the bob by a pixel and kicks back on its flash frames
+        g = grip_for_muzzle((STAND_MUZZLE[0] - (0.9 if i % 2 == 0 else 0), STAND_MUZZLE[1] + dy * 0.28))
+        p.update(grip=g, flash=1 + (i % 2), lean=lean * 0.7, far_hand=hand)
     else:
         g = grip_for_muzzle((55.0 + gsway * 12, 28.0 + dy * 1.4), gsway)
         p.update(grip=g, gang=gsway, far_hand=hand, flash=0)
@@ -348,30 +388,38 @@ def crouch(i, shoot=False):
 
 
 AIR = [
-    # rise 0..1: tucked, both knees pulled up, the free arm thrown up, the
-    # gun tipped up, skirt and hair trailing down below her
-    dict(feet=((25.5, 57.0), (41.0, 51.5)), kbend=(-1, -1), hair=(2.5, 8.5), flare=-0.3, hem=51, lean=0.12,
-         far_hand=(46.0, 12.5), fang=(0.7, 0.5), gang=-0.2, knee_front=True),
-    dict(feet=((27.0, 55.0), (42.0, 49.5)), kbend=(-1, -1), hair=(1.5, 6.5), flare=-0.2, hem=50.5, lean=0.1,
-         far_hand=(45.0, 11.0), fang=(0.8, 0.6), gang=-0.14, knee_front=True),
-    # fall 2: the top of the arc, knees easing down, everything floating level
-    dict(feet=((26.0, 59.5), (38.5, 57.5)), hair=(0.0, -1.5), flare=0.5, hem=48.5, lean=0.0,
-         far_hand=(20.0, 21.0), fang=(0.5, 0.3), gang=-0.04),
+    # rise 0: the launch, the near knee coming up in front of the skirt, the
+    # far leg still trailing from the push-off, the free arm thrown up, skirt
+    # and hair dragged down below her
+    dict(feet=((23.5, 61.5), (40.5, 53.5)), kbend=(-1, -1), hair=(2.5, 6.5), flare=-0.4, hem=52, lean=0.1,
+         far_hand=(48.5, 14.5), fang=(0.9, 0.5), gang=-0.16, knee_front=True, strings=(2.0, 4.0), sway=-1.0),
+    # rise 1: the full tuck, both knees pulled high, the hair and skirt
+    # streaming down further as she climbs
+    dict(feet=((28.0, 53.0), (42.0, 49.0)), kbend=(-1, -1), hair=(3.5, 10.5), flare=-0.55, hem=53, lean=0.16,
+         far_hand=(45.0, 6.5), fang=(0.8, 0.7), gang=-0.24, knee_front=True, strings=(3.0, 6.0), sway=-1.8),
+    # fall 2: the top of the arc, the knees opening, everything floating
+    # level, the hem starting to lift
+    dict(feet=((25.5, 60.0), (38.5, 58.0)), hair=(-0.5, -3.0), flare=0.6, billow=0.5, hem=48.5, lean=0.0,
+         far_hand=(18.0, 20.0), fang=(0.5, 0.3), gang=-0.04, strings=(-1.0, -2.0)),
     # fall 3..4: stretched, legs reaching down for the ground, the skirt
-    # billowing up, hair lifting, the free arm out behind for balance
-    dict(feet=((24.0, 63.6), (38.5, 63.4)), hair=(-2.0, -8.5), flare=1.25, hem=48, lean=-0.08,
-         far_hand=(15.5, 23.5), fang=(0.5, 0.2), gang=0.04),
-    dict(feet=((23.5, 63.6), (39.0, 63.6)), hair=(-2.5, -10.0), flare=1.45, hem=47.5, lean=-0.08,
-         far_hand=(15.0, 21.5), fang=(0.45, 0.15), gang=0.04),
+    # billowing up and turning its lace out, the hair lifting higher, the
+    # free arm raised out behind for balance
+    dict(feet=((24.0, 63.6), (38.5, 63.4)), hair=(-2.0, -9.0), flare=1.2, billow=1.3, hem=48, lean=-0.08,
+         far_hand=(14.5, 19.5), fang=(0.6, 0.25), gang=0.04, strings=(-2.0, -5.0)),
+    dict(feet=((23.0, 63.6), (39.5, 63.6)), hair=(-2.8, -12.0), flare=1.5, billow=2.2, hem=47.5, lean=-0.1,
+         far_hand=(13.5, 15.5), fang=(0.7, 0.2), gang=0.06, strings=(-2.5, -7.0)),
 ]
 
 # Firing in the air, rising or falling: braced with both hands on a level
 # gun, the near knee drawn up and the far leg kicked back, the skirt flared
-# and the hair streaming back; only the flutter and the recoil change.
+# wide and the hair streaming back; the flutter and the recoil change.
 AIR_SHOOT = [
-    dict(feet=((23.0, 61.0), (39.5, 55.0)), hair=(-3.0, -3.0), flare=0.85, sway=0.6, hem=48.5, lean=-0.04),
-    dict(feet=((23.0, 61.4), (39.5, 55.5)), hair=(-3.5, -4.2), flare=0.95, sway=-0.6, hem=48.2, lean=-0.04),
-    dict(feet=((23.5, 60.8), (39.5, 54.6)), hair=(-2.6, -2.2), flare=0.75, sway=0.0, hem=48.8, lean=-0.04),
+    dict(feet=((22.0, 61.0), (40.0, 54.5)), hair=(-4.0, -3.0), flare=1.0, billow=0.9, sway=1.0, hem=48.5,
+         lean=-0.06, strings=(-3.0, -2.0)),
+    dict(feet=((22.0, 61.6), (40.0, 55.2)), hair=(-5.0, -5.0), flare=1.15, billow=1.4, sway=-1.0, hem=48.2,
+         lean=-0.06, strings=(-4.0, -4.0)),
+    dict(feet=((22.5, 60.6), (40.0, 54.2)), hair=(-3.2, -1.5), flare=0.85, billow=0.5, sway=0.0, hem=48.8,
+         lean=-0.06, strings=(-2.0, -0.5)),
 ]
 
 
