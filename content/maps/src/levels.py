@@ -66,7 +66,7 @@ SCENERY_NAMES = {
     728: "ember lantern", 828: "foundry window, top", 928: "foundry window, bottom", 1028: "sparks",
     1429: "fireflies", 1529: "mist", 1629: "mist", 319: "rime fringe", 419: "frosted chain",
     519: "frozen lantern", 719: "frozen window, top", 819: "frozen window, bottom", 919: "frost ferns",
-    710: "gilt statue in a niche, top", 810: "gilt statue in a niche, bottom", 910: "banner, head",
+    710: "gilt armillary sphere in a niche, top", 810: "gilt armillary sphere in a niche, bottom", 910: "banner, head",
     1010: "banner", 1110: "banner, tail", 1210: "chandelier chain", 1310: "chandelier",
     1410: "stained glass, top", 1510: "stained glass, bottom", 1610: "gilded cornice",
     1710: "gilded cornice with cobwebs", 1810: "gold curtain, head", 1910: "gold curtain",
@@ -408,7 +408,7 @@ def frozen_town(s, rng):
             s.scen(x, top - 1, FROST_FERNS)
 
 
-GILT_STATUE = (710, 810)                     # top, bottom
+GILT_SPHERE = (710, 810)                     # top, bottom
 BANNER_HEAD, BANNER, BANNER_TAIL = 910, 1010, 1110
 CHANDELIER_CHAIN, CHANDELIER = 1210, 1310
 STAINED_GLASS = (1410, 1510)                 # top, bottom
@@ -419,7 +419,7 @@ SPIRE_TOP, SPIRE, SPIRE_FOOT = 1228, 1328, 1428
 
 
 def gilded_court(s, rng):
-    """World 5: a court in decline. Gilt statues in niches stand on the
+    """World 5: a court in decline. Gilt armillary spheres in niches stand on the
     grounds, banners (and, indoors, chandeliers and torn gold curtains) hang
     from the ceilings under a gilded cornice, stained glass glows on the
     walls, and the halls and crypts keep tall candelabra. Outdoors, gilded
@@ -429,12 +429,12 @@ def gilded_court(s, rng):
     x = s.width if indoors else rng.randrange(4, 9)
     for _ in raise_columns(s, rng, x, (5, 10), (10, 17), (SPIRE_FOOT, SPIRE, SPIRE_TOP)):
         pass
-    statue_at = rng.randrange(3, 8)
+    sphere_at = rng.randrange(3, 8)
     for x, top in list(standing_spots(s)):
-        if x >= statue_at and rng.random() < 0.25 and free(s, x - 1, top - 1) and free(s, x + 1, top - 1):
-            s.scen(x, top - 2, GILT_STATUE[0])
-            s.scen(x, top - 1, GILT_STATUE[1])
-            statue_at = x + rng.randrange(8, 14)
+        if x >= sphere_at and rng.random() < 0.25 and free(s, x - 1, top - 1) and free(s, x + 1, top - 1):
+            s.scen(x, top - 2, GILT_SPHERE[0])
+            s.scen(x, top - 1, GILT_SPHERE[1])
+            sphere_at = x + rng.randrange(8, 14)
         elif indoors and rng.random() < 0.12 and all(free(s, x, top - k) for k in range(2, 6)):
             s.scen(x, top - 5, STAINED_GLASS[0])
             s.scen(x, top - 4, STAINED_GLASS[1])
@@ -468,7 +468,7 @@ WORLD_TOWNS = {
     "frost": dict(pieces=frozen_town, strip=SNOW_BANK,
                   hazed={ICICLE_FRINGE, FROST_CHAIN, FROZEN_LANTERN, *FROZEN_WINDOW, FROST_FERNS}),
     "gilded": dict(pieces=gilded_court, strip=GILT_DUST,
-                   hazed={*GILT_STATUE, BANNER_HEAD, BANNER, BANNER_TAIL, CHANDELIER_CHAIN, CHANDELIER,
+                   hazed={*GILT_SPHERE, BANNER_HEAD, BANNER, BANNER_TAIL, CHANDELIER_CHAIN, CHANDELIER,
                           *STAINED_GLASS, CORNICE, CORNICE_COBWEB, CURTAIN_HEAD, CURTAIN, CURTAIN_TORN,
                           CANDELABRUM, GILT_DUST, SPIRE_TOP, SPIRE, SPIRE_FOOT}),
 }

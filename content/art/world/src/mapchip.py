@@ -877,8 +877,23 @@ arch_l = R(0, 0, 32, 32, "#3b404a") + flat(smooth_d([(32, 32), (32, 6), (20, 10)
 sc(0, 21, dark(arch_l, 0.2))
 arch_r = R(0, 0, 32, 32, "#3b404a") + flat(smooth_d([(0, 32), (0, 6), (12, 10), (20, 20), (22, 32)], False, 0.4) + "Z", "#12141a")
 sc(1, 21, dark(arch_r, 0.2))
-niche = backwall(cata_fill, 0.45) + flat(smooth_d([(8, 30), (8, 12), (16, 6), (24, 12), (24, 30)], True, 0.4), "#15171d", 1.4)
-niche += flat(ellipse_d(16, 25, 5, 4), "#c8c0ac", 1) + flat(circle_d(14, 24, 1), OUT) + flat(circle_d(18, 24, 1), OUT)
+# A skull in a shallow niche. The recess is stone in shadow, not a black
+# hole, and the skull has a cranium, sockets, teeth and bones under it: a
+# pale round face with two dots in a dark hood read to a player as some
+# creature peering out of the wall.
+niche = backwall(cata_fill, 0.45) + flat(smooth_d([(7, 31), (7, 12), (16, 5), (25, 12), (25, 31)], True, 0.4), "#2c3038", 1.4)
+niche += flat(smooth_d([(8.5, 15), (16, 7), (23.5, 15), (16, 11.5)], True, 0.4), "#1c1f26")
+niche += line([(7.5, 28.5), (24.5, 28.5)], "#4a505c", 1.2, cap="butt")
+for a, b in (((9, 29.5), (22, 28.8)), ((11, 27), (24, 26.6))):   # bones laid along the shelf
+    niche += line([a, b], OUT, 3.2) + line([a, b], "#c8c0ac", 1.8)
+    for x, y in (a, b):
+        niche += flat(circle_d(x, y - 0.6, 1.2), "#c8c0ac", 0.8) + flat(circle_d(x, y + 0.6, 1.2), "#c8c0ac", 0.8)
+niche += shape(doc, smooth_d([(11, 22), (11.5, 17), (16, 14), (20.5, 17), (21, 22), (19, 24.5), (13, 24.5)], True, 0.35),
+               "#d2cab6", "#9a927e", off=(1.5, 1.5), sw=1.2)
+niche += flat(rect_d(13.2, 23.6, 5.6, 3.2), "#c8c0ac", 1.1) + line([(14.8, 24), (14.8, 26.6)], OUT, 0.7)
+niche += line([(16.2, 24), (16.2, 26.6)], OUT, 0.7) + line([(17.6, 24), (17.6, 26.6)], OUT, 0.7)
+niche += flat(ellipse_d(14, 19.6, 1.6, 1.9), "#1a1418") + flat(ellipse_d(18, 19.6, 1.6, 1.9), "#1a1418")
+niche += flat(poly_d([(16, 21.2), (15.2, 23), (16.8, 23)]), "#1a1418")
 sc(2, 21, niche)
 chains = ""
 for x in (10, 22):
@@ -1908,18 +1923,30 @@ def cobweb(x, y, r, corner):
 
 
 def gilded_court():
-    # a gilt statue in its niche (top, bottom): a robed figure holding a
-    # laurel, on a plinth, in a dark rounded niche framed with gold
-    statue = flat(smooth_d([(3, 64), (3, 12), (16, 1), (29, 12), (29, 64)], True, 0.2), "#2a2036", 1.4)
+    # a gilt armillary sphere on a fluted pedestal (top, bottom), in a
+    # rounded niche framed with gold. No figure: a robed gilt statue in a
+    # dark niche read to a player as one more hooded foe.
+    statue = flat(smooth_d([(3, 64), (3, 12), (16, 1), (29, 12), (29, 64)], True, 0.2), "#352a42", 1.4)
     statue += line([(3, 64), (3, 12)], GILT_SHADE, 1.2) + line([(29, 64), (29, 12)], GILT_SHADE, 1.2)
     statue += flat(smooth_d([(5, 13), (16, 3), (27, 13)], False, 0.3), "none", 1.4, GILT)
     statue += flat(rect_d(7, 54, 18, 10), "#4a4050", 1.3) + line([(7, 55), (25, 55)], GILT, 1.4, cap="butt")
-    robe = [(9, 54), (10, 40), (12, 24), (20, 24), (22, 40), (23, 54)]
-    statue += flat(smooth_d(robe, True, 0.3), GILT, 1.3) + flat(circle_d(16, 18, 4.4), GILT, 1.3)
-    statue += flat(smooth_d([(9, 54), (10, 40), (12, 24), (14, 24), (13, 40), (13, 54)], True, 0.3), GILT_SHADE)
-    statue += line([(18, 26), (19, 40), (19, 53)], GILT_LIGHT, 1.1) + line([(15, 32), (16, 53)], GILT_SHADE, 0.9)
-    statue += line([(20, 26), (24, 18), (25, 11)], OUT, 4) + line([(20, 26), (24, 18), (25, 11)], GILT, 2.4)
-    statue += flat(ellipse_d(25, 7.5, 4, 2.6), "none", 1.4, GILT_LIGHT) + flat(circle_d(17.2, 16.8, 1.3), GILT_LIGHT)
+    pedestal = [(11, 54), (12.5, 50), (13.5, 36), (12, 33), (20, 33), (18.5, 36), (19.5, 50), (21, 54)]
+    statue += flat(smooth_d(pedestal, True, 0.2), GILT, 1.3)
+    statue += flat(smooth_d([(11, 54), (12.5, 50), (13.5, 36), (12, 33), (14.5, 33), (15, 36), (14.5, 50), (14, 54)],
+                            True, 0.2), GILT_SHADE)
+    statue += line([(17, 36), (17.4, 51)], GILT_LIGHT, 0.9) + line([(16, 36), (16, 51)], GILT_SHADE, 0.7)
+    statue += line([(16, 33), (16, 29.5)], OUT, 3) + line([(16, 33), (16, 29.5)], GILT, 1.6)
+    # the sphere: a meridian ring, the equator, the tilted band of the
+    # zodiac, a small globe at its heart and a finial on top
+    statue += flat(circle_d(16, 21, 8.4), "none", 1.2, OUT) + flat(circle_d(16, 21, 8.4), "none", 0, GILT)
+    statue += line([(16 + 8.4 * math.cos(a * math.pi / 18), 21 + 8.4 * math.sin(a * math.pi / 18)) for a in range(37)],
+                   GILT, 1.6)
+    statue += flat(ellipse_d(16, 21, 8.4, 2.6), "none", 1.1, GILT_LIGHT)
+    statue += ('<g transform="rotate(-28 16 21)">' + flat(ellipse_d(16, 21, 8.6, 3.2), "none", 1.6, GILT_SHADE)
+               + flat(ellipse_d(16, 21, 8.6, 3.2), "none", 0.8, GILT) + '</g>')
+    statue += flat(ellipse_d(16, 21, 2.4, 8.4), "none", 0.9, GILT_SHADE)
+    statue += flat(circle_d(16, 21, 2.6), "#5a6ea0", 1) + flat(circle_d(15.2, 20.2, 0.9), "#a8bce8")
+    statue += line([(16, 12.6), (16, 10)], GILT, 1.2) + flat(circle_d(16, 9.2, 1.3), GILT_LIGHT, 0.8)
     statue += cobweb(4, 13, 8, 1)
     placed("gilded", [(7, 10, 0, 0), (8, 10, 0, 1)], statue, 0.3)
     # a long heraldic banner from its gilt rod: head with the rod and a
