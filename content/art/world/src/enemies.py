@@ -158,18 +158,25 @@ def ghost(doc, i):
 
 # ------------------------------------------------------------ patapata 96 x 96
 def wing(doc, root, ang, span, flip=False, far=False):
-    # a bat wing: fingers along an arc
+    # a bat wing: a membrane of a lighter, rosier lilac than the body between
+    # dark finger bones, so the wing reads as a shape of its own as it beats
+    # (the same purple as the body made wing and body one tilting blob)
     pts = [root]
+    tips = []
     for k in range(4):
         a = ang + (k - 1.5) * 0.38
         r = span * (1.0 if k in (1, 2) else 0.85)
-        pts.append((root[0] + math.cos(a) * r * (-1 if flip else 1), root[1] + math.sin(a) * r))
+        tips.append((root[0] + math.cos(a) * r * (-1 if flip else 1), root[1] + math.sin(a) * r))
+        pts.append(tips[-1])
         if k < 3:
             a2 = ang + (k - 1) * 0.38
             pts.append((root[0] + math.cos(a2) * r * 0.62 * (-1 if flip else 1), root[1] + math.sin(a2) * r * 0.62))
     pts.append((root[0] + 4, root[1] + 6))
-    base, sh = ("#5a3a8a", "#3a2260") if not far else ("#3a2260", "#24143e")
-    return shape(doc, poly_d(pts), base, sh, off=(2, 2), sw=1.8)
+    base, sh, bone = ("#b07ad0", "#8450a8", "#3a1c58") if not far else ("#6a4090", "#4a2870", "#24143e")
+    s = shape(doc, poly_d(pts), base, sh, off=(2, 2), sw=1.8)
+    for tip in tips:
+        s += line([root, tip], bone, 1.5)
+    return s
 
 
 def patapata(doc, i, float_icon=False):
