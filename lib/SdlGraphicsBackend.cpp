@@ -569,19 +569,52 @@ std::string EncodePng(SDL_Surface* surface) {
 
 bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
     ClearIfPending();
-    if (state_->drawingToFrame) {
-        // The frame itself, at the game's size, whatever the window's.
-        SDL_Surface* surface =
-            SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888);
-        if (!surface) {
-            LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
+    // A frame drawn into the frame picture is read whole, at the game's size
+    // whatever the window's; otherwise the window, where its letterboxed
+    // picture lies.
+    const bool fromWindow = !state_->drawingToFrame;
+    SDL_Rect area{0, 0, 640, 480};
+    if (fromWindow) {
+        int w = 0;
+        int h = 0;
+        if (SDL_GetRendererOutputSize(state_->renderer, &w, &h) != 0) {
+            LogSdlFailure("SDL_GetRendererOutputSize");
             return false;
         }
-        std::string png;
-        if (SDL_RenderReadPixels(state_->renderer, nullptr, SDL_PIXELFORMAT_ARGB8888,
-                                 surface->pixels, surface->pitch) != 0) {
-            LogSdlFailure("SDL_RenderReadPixels");
-        } else {
+        SDL_Rect viewport;
+        SDL_RenderGetViewport(state_->renderer, &viewport);
+        float sx = 1;
+        float sy = 1;
+        SDL_RenderGetScale(state_->renderer, &sx, &sy);
+        area = SDL_Rect{static_cast<int>(viewport.x * sx), static_cast<int>(viewport.y * sy),
+                        static_cast<int>(viewport.w * sx), static_cast<int>(viewport.h * sy)};
+        if (area.w <= 0 || area.h <= 0) {
+            area = SDL_Rect{0, 0, w, h};
+        }
+    }
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) {
+        LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
+        return false;
+    }
+    // Reading the window uses output coordinates; drop the logical scaling for it.
+    if (fromWindow && (SDL_RenderSetLogicalSize(state_->renderer, 0, 0) != 0 ||
+                       SDL_RenderSetScale(state_->renderer, 1, 1) != 0 ||
+                       SDL_RenderSetViewport(state_->renderer, nullptr) != 0)) {
+        LogSdlFailure("Resetting the renderer's scaling for a capture");
+    }
+    const int read =
+        SDL_RenderReadPixels(state_->renderer, fromWindow ? &area : nullptr,
+                             SDL_PIXELFORMAT_ARGB8888, surface->pixels, surface->pitch);
+    if (fromWindow && SDL_RenderSetLogicalSize(state_->renderer, 640, 480) != 0) {
+        LogSdlFailure("SDL_RenderSetLogicalSize");
+    }
+    std::string png;
+    if (read != 0) {
+        LogSdlFailure("SDL_RenderReadPixels");
+    } else {
+        if (!fromWindow) {
             // The frame picture keeps an alpha channel that darkening draws
             // lower; the window it is shown on has none.
             auto* row = static_cast<Uint8*>(surface->pixels);
@@ -591,48 +624,7 @@ bool SdlGraphicsBackend::CaptureFrame(const std::string& pngFile) {
                     pixel[x] |= 0xFF000000u;
                 }
             }
-            png = EncodePng(surface);
         }
-        SDL_FreeSurface(surface);
-        return !png.empty() && WriteFileSafely(pngFile, png);
-    }
-    int w = 0;
-    int h = 0;
-    if (SDL_GetRendererOutputSize(state_->renderer, &w, &h) != 0) {
-        LogSdlFailure("SDL_GetRendererOutputSize");
-        return false;
-    }
-    SDL_Rect viewport;
-    SDL_RenderGetViewport(state_->renderer, &viewport);
-    float sx = 1;
-    float sy = 1;
-    SDL_RenderGetScale(state_->renderer, &sx, &sy);
-    SDL_Rect area{static_cast<int>(viewport.x * sx), static_cast<int>(viewport.y * sy),
-                  static_cast<int>(viewport.w * sx), static_cast<int>(viewport.h * sy)};
-    if (area.w <= 0 || area.h <= 0) {
-        area = SDL_Rect{0, 0, w, h};
-    }
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!surface) {
-        LogSdlFailure("SDL_CreateRGBSurfaceWithFormat");
-        return false;
-    }
-    // Reading pixels uses output coordinates; drop the logical scaling for it.
-    if (SDL_RenderSetLogicalSize(state_->renderer, 0, 0) != 0 ||
-        SDL_RenderSetScale(state_->renderer, 1, 1) != 0 ||
-        SDL_RenderSetViewport(state_->renderer, nullptr) != 0) {
-        LogSdlFailure("Resetting the renderer's scaling for a capture");
-    }
-    const int read = SDL_RenderReadPixels(state_->renderer, &area, SDL_PIXELFORMAT_ARGB8888,
-                                          surface->pixels, surface->pitch);
-    if (SDL_RenderSetLogicalSize(state_->renderer, 640, 480) != 0) {
-        LogSdlFailure("SDL_RenderSetLogicalSize");
-    }
-    std::string png;
-    if (read != 0) {
-        LogSdlFailure("SDL_RenderReadPixels");
-    } else {
         png = EncodePng(surface);
     }
     SDL_FreeSurface(surface);
