@@ -735,14 +735,19 @@ sc(5, 12, torch())
 
 # rooftops (rows 14..16)
 def chimney(part):
+    """A chimney stack behind the rooftop: deeper veiled than the roof, with
+    soft brick-brown edges instead of the ink outline that solid ground
+    wears, so a player does not take it for a pillar that blocks the way."""
+    edge = "#3a2622"
     s = roof_fill() if part == 1 else ""
     if part == 1:
-        s = '<g clip-path="url(#chim)">%s</g>' % s + line([(4, 0), (4, 32)], OUT, 2, cap="butt") + line([(28, 0), (28, 32)], OUT, 2, cap="butt")
+        s = '<g clip-path="url(#chim)">%s</g>' % s + line([(4, 0), (4, 32)], edge, 2, cap="butt") + line([(28, 0), (28, 32)], edge, 2, cap="butt")
     else:
         s += '<g clip-path="url(#chim)">%s</g>' % roof_fill()
-        s += flat(rect_d(2, 6, 28, 6), "#9b8f86", 1.6) + line([(4, 12), (4, 32)], OUT, 2, cap="butt") + line([(28, 12), (28, 32)], OUT, 2, cap="butt")
-        s += flat(rect_d(8, 1, 6, 5), "#6a5a50", 1.2) + flat(rect_d(18, 2, 6, 4), "#6a5a50", 1.2)
-    return dark(s, 0.3)
+        s += flat(rect_d(2, 6, 28, 6), "#9b8f86", 1.6, stroke=edge) + line([(4, 12), (4, 32)], edge, 2, cap="butt")
+        s += line([(28, 12), (28, 32)], edge, 2, cap="butt")
+        s += flat(rect_d(8, 1, 6, 5), "#6a5a50", 1.2, stroke=edge) + flat(rect_d(18, 2, 6, 4), "#6a5a50", 1.2, stroke=edge)
+    return dark(s, 0.5)
 
 
 doc.defs.append('<clipPath id="chim"><rect x="4" y="0" width="24" height="32"/></clipPath>')
@@ -1619,10 +1624,15 @@ def world_backdrops():
                          rng.choice(["#e8902a", "#f0b030", "#c84a1e", "#d8702a"]))
         hazed("embers", [(c, 30)], fall, 0.35)
     # world 3: a pale ash trunk (plain and ivy-wrapped, both repeatable), its
-    # roots, fern undergrowth (tiles to the sides), drifting spores
+    # roots, fern undergrowth (tiles to the sides), drifting spores. The trunks
+    # stand behind the play: soft edges instead of the ink outline that the
+    # platforms and actors wear, and a deeper veil, so a trunk crossing a
+    # ledge never reads as a post in front of it.
+    ASH, ASH_LIT, ASH_SHADE, ASH_EDGE = "#8e8c7a", "#a8a692", "#6c6a5a", "#3e4238"
+
     def ash(ivy):
-        s_ = R(5, 0, 22, 32, "#a8a48e") + line([(5, 0), (5, 32)], OUT, 2, cap="butt") + line([(27, 0), (27, 32)], OUT, 2, cap="butt")
-        s_ += line([(9, 0), (9, 32)], "#c8c4ae", 2, cap="butt") + line([(23, 0), (23, 32)], "#807c68", 3, cap="butt")
+        s_ = R(5, 0, 22, 32, ASH) + line([(5, 0), (5, 32)], ASH_EDGE, 2, cap="butt") + line([(27, 0), (27, 32)], ASH_EDGE, 2, cap="butt")
+        s_ += line([(9, 0), (9, 32)], ASH_LIT, 2, cap="butt") + line([(23, 0), (23, 32)], ASH_SHADE, 3, cap="butt")
         for y, x in ((6, 9), (15, 13), (25, 8)):
             s_ += line([(x, y), (x + 9, y + 1)], "#5a5848", 1.2)
         if ivy:
@@ -1631,19 +1641,19 @@ def world_backdrops():
             for k, (x, y) in enumerate(vine_[1:-1]):
                 s_ += flat(ellipse_d(x + (3 if k % 2 else -3), y, 3.2, 1.9), "#4a9a3e", 0.8)
         return s_
-    hazed("slate", [(5, 30)], ash(False), 0.35)
-    hazed("slate", [(6, 30)], ash(True), 0.35)
-    roots = flat(poly_d([(5, -2), (27, -2), (27, 20), (33, 32), (-1, 32), (5, 20)]), "#a8a48e", 2)
-    roots += line([(9, 0), (8, 24)], "#c8c4ae", 2) + line([(23, 2), (24, 26)], "#807c68", 3)
+    hazed("slate", [(5, 30)], ash(False), 0.45)
+    hazed("slate", [(6, 30)], ash(True), 0.45)
+    roots = flat(poly_d([(5, -2), (27, -2), (27, 20), (33, 32), (-1, 32), (5, 20)]), ASH, 2, stroke=ASH_EDGE)
+    roots += line([(9, 0), (8, 24)], ASH_LIT, 2) + line([(23, 2), (24, 26)], ASH_SHADE, 3)
     roots += line([(2, 32), (6, 24), (10, 20)], "#1e4a22", 2) + flat(ellipse_d(6, 25, 3, 1.8), "#4a9a3e", 0.8)
-    hazed("slate", [(7, 30)], roots, 0.35)
-    top = R(5, 20, 22, 12, "#a8a48e") + line([(5, 20), (5, 32)], OUT, 2, cap="butt") + line([(27, 20), (27, 32)], OUT, 2, cap="butt")
-    top += line([(10, 22), (2, 6)], OUT, 6) + line([(10, 22), (2, 6)], "#a8a48e", 4)
-    top += line([(22, 22), (30, 4)], OUT, 6) + line([(22, 22), (30, 4)], "#a8a48e", 4)
-    top += line([(16, 22), (17, 2)], OUT, 5) + line([(16, 22), (17, 2)], "#a8a48e", 3)
+    hazed("slate", [(7, 30)], roots, 0.45)
+    top = R(5, 20, 22, 12, ASH) + line([(5, 20), (5, 32)], ASH_EDGE, 2, cap="butt") + line([(27, 20), (27, 32)], ASH_EDGE, 2, cap="butt")
+    top += line([(10, 22), (2, 6)], ASH_EDGE, 6) + line([(10, 22), (2, 6)], ASH, 4)
+    top += line([(22, 22), (30, 4)], ASH_EDGE, 6) + line([(22, 22), (30, 4)], ASH, 4)
+    top += line([(16, 22), (17, 2)], ASH_EDGE, 5) + line([(16, 22), (17, 2)], ASH, 3)
     for x, y in ((3, 4), (9, 10), (17, 2), (24, 8), (30, 3), (13, 15)):
         top += flat(ellipse_d(x, y, 4, 2.4), "#6a9a4a", 0.8)
-    hazed("slate", [(7, 31)], top, 0.35)
+    hazed("slate", [(7, 31)], top, 0.45)
     under = ""
     for x in range(-2, 34, 6):
         for a in (-0.7, -0.2, 0.35):
@@ -1798,11 +1808,15 @@ def world_towns():
             x, y = rng_.uniform(5, 27), rng_.uniform(5, 27)
             flies += flat(circle_d(x, y, 4.5), "#d8f070", opacity=0.18) + flat(circle_d(x, y, 1.4), "#f0ffa0")
         sc(c, 29, haze("slate") + dark(flies, 0.1))
-    # mist lying low over water: two cells of wisps that follow one another
+    # mist lying low over water: two cells of wisps that follow one another.
+    # Each wisp thins out to nothing before the pair's ends, so the pair never
+    # shows a straight edge and reads as a pale ledge to stand on.
     mist = ""
-    for y, amp, w, op in ((14, 3, 7, 0.16), (22, 2, 5, 0.2), (8, 2, 4, 0.12)):
-        pts_ = [(x, y + amp * math.sin(2 * math.pi * x / 64 + y)) for x in range(-4, 69, 4)]
-        mist += line(pts_, "#c8e0d0", w, opacity=op)
+    for y, amp, w, op in ((14, 3, 5, 0.14), (22, 2, 3.5, 0.16), (8, 2, 3, 0.1)):
+        pts_ = [(x, y + amp * math.sin(2 * math.pi * x / 64 + y)) for x in range(2, 63, 4)]
+        fade = linear(doc, [(0, "#c8e0d0", 0), (0.35, "#c8e0d0", op), (0.65, "#c8e0d0", op), (1, "#c8e0d0", 0)],
+                      x2=1, y2=0)
+        mist += line(pts_, fade, w)
     placed("slate", [(15, 29, 0, 0), (16, 29, 1, 0)], mist, 0.2)
     # world 4: a fringe of rime under a ceiling (tiles to the sides): a
     # rounded lip of frost with short, blunt, glassy drips, blue rather than
