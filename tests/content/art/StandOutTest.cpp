@@ -618,4 +618,49 @@ TEST_F(StandOut, TheCatacombStaysCalmBehindPlay) {
     EXPECT_LE(spread, kMaxSpread) << "the catacomb's play band is busier";
 }
 
+// Worlds 3 and 4 build in grey and blue stone over backdrops of much the same
+// value; under a pale haze the ledges melted into the scenery behind them
+// (players called both worlds muddy). Their hazes are deep now, so a ledge's
+// face stands clearly brighter than the play band of every backdrop their
+// stages use: 1.6 to 1.9:1 on average (1.3 to 1.6:1 under the pale hazes).
+TEST_F(StandOut, TheStoneOfWorldsThreeAndFourStandsApartFromTheHazedBackdrop) {
+    constexpr double kMinFaceContrast = 1.55;
+    struct World {
+        const char* haze;
+        Chip face;
+        std::vector<const char*> backdrops;
+    };
+    const World worlds[] = {
+        {"world 3 haze",
+         {"world 3 stone face", 2, 6},
+         {"gfx/bg/bg1.tga", "gfx/bg/bg2.tga", "gfx/bg/bg3.tga", "gfx/bg/bg4.tga",
+          "gfx/bg/bg5.tga"}},
+        {"world 4 haze",
+         {"world 4 stone face", 6, 3},
+         {"gfx/bg/bg1.tga", "gfx/bg/bg4.tga", "gfx/bg/bg5.tga"}},
+    };
+    TgaImage chips;
+    ASSERT_NO_FATAL_FAILURE(ReadPicture("gfx/mapchip.tga", chips));
+    for (const World& world : worlds) {
+        double face = 0.0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const int cx = world.face.column * 32 + x, cy = world.face.row * 32 + y;
+                face += colour::Luminance(chips.At(cx, cy, 0), chips.At(cx, cy, 1),
+                                          chips.At(cx, cy, 2));
+            }
+        }
+        face /= 32 * 32;
+        for (const char* path : world.backdrops) {
+            const TgaImage& hazed = backdrops_.at(std::string(path) + " under the " + world.haze);
+            const LumaField field(hazed);
+            // The band a one-screen stage plays in: below the heads-up display.
+            const double back = field.Mean(0, 48, field.Width(), field.Height() - 48);
+            EXPECT_GE(colour::ContrastRatio(face, back), kMinFaceContrast)
+                << world.face.name << " over " << path << " under the " << world.haze << ": face "
+                << face << ", backdrop " << back;
+        }
+    }
+}
+
 } // namespace

@@ -1550,7 +1550,10 @@ def flake(x, y, r, col="#eef4ff"):
 # Each world's haze: its colour and strength over the backdrop. Strong enough
 # to turn the night forest's blue to the world's own, faint enough that the
 # backdrop's shapes and everything in front still read.
-HAZE_TINT = {"embers": ("#9a4a34", 0.26), "slate": ("#4a8a56", 0.28), "frost": ("#3a8098", 0.26),
+# Worlds 3 and 4 build in grey and blue stone of much the backdrops' own
+# value, so their hazes are deep ones that push the scenery back behind the
+# ledges instead of lifting it to meet them.
+HAZE_TINT = {"embers": ("#9a4a34", 0.26), "slate": ("#1e4a2a", 0.34), "frost": ("#143c5c", 0.34),
              "chalk": ("#a0587a", 0.24), "gilded": ("#8a6420", 0.24)}
 
 
