@@ -207,8 +207,10 @@ def patapata(doc, i, float_icon=False):
 
 # ------------------------------------------------------------ death 64 x 96
 # The reaper's robe is a cold slate, not black: it has to stay a shape of its
-# own in the catacombs and the throne room.
-ROBE, ROBE_SH, ROBE_HL = "#3e5266", "#263444", "#7890aa"
+# own in the catacombs and the throne room. A lighter slate and a wider pale
+# rim than the other foes give, since a dark robe on dark brick still read
+# as "grey on grey" to players.
+ROBE, ROBE_SH, ROBE_HL = "#4c6680", "#2e4054", "#8ea8c4"
 
 
 def death(doc, i):
@@ -465,7 +467,7 @@ def build():
           pivot=(32, 34))
     sheet("patapata", 96, 96, [0, 1, 2], patapata, title="Flapping hopper, 3 frames",
           motion=[(0, 0.96, 1.05, -6), (0, 1.0, 1.0, 0), (0, 1.05, 0.95, 6)], pivot=(48, 50))
-    sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96",
+    sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96", rim_width=1.6,
           motion=[(-3 - 3 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 4 * math.cos(k * 2 * math.pi / 3)) for k in range(3)],
           pivot=(32, 88))
     # the mech only walks (it never fires), so no frame shows a muzzle flash
