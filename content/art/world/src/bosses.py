@@ -154,9 +154,16 @@ def fesbio_snake(doc, i):
     ]
     spine, head_at, ang, jaw, glow = poses[i]
     s = ""
-    # water splash ring where the body leaves the water
-    s += flat(ellipse_d(60, 182, 56, 8), "#6ab0d8", opacity=0.45) + line([(8, 180), (30, 176), (60, 180), (90, 176), (112, 180)], "#c8ecff", 2, opacity=0.7)
-    s += serpent_body(doc, spine, 9, 16)
+    # it swims through the air: the body tapers to a tail that ends in a
+    # forked fin flicking up behind it (a splash under it read as a cloud it
+    # rode on)
+    s += serpent_body(doc, spine, 4, 16)
+    tx, ty = spine[0]
+    flick = [0, 4, -3, 6][i]
+    fin = smooth_d([(tx + 3, ty - 1), (tx - 12, ty - 20 + flick), (tx - 6, ty - 8 + flick * 0.4),
+                    (tx - 13, ty + 2 + flick * 0.3), (tx + 2, ty + 3)], True, 0.25)
+    s += flat(fin, "#d04a6a", 1.8)
+    s += line([(tx, ty), (tx - 8, ty - 13 + flick * 0.8)], "#ff8aa4", 1.2)
     s += serpent_head(doc, head_at, ang, jaw, glow)
     return s
 
