@@ -358,9 +358,11 @@ def fireball(doc, i=0, size=32, swirl=0.0, core=1.0):
 
 def knife(doc):
     # A broad blade with a dark lower bevel: a thin pale sliver vanished
-    # against the clock tower's lit walls.
+    # against the clock tower's lit walls. The bevel is crimson and the rim
+    # hot, like every enemy shot: a silver blade in a pale rim looked like
+    # the heroine's own ice-white shots in dim rooms.
     s = flat(rect_d(2, 5.5, 9, 5), "#6a3a28", 1.3) + flat(rect_d(9.5, 2, 3, 12), "#d2a23e", 1.2)
-    s += shape(doc, poly_d([(12.5, 3.2), (25, 3.2), (31, 8), (25, 12.8), (12.5, 12.8)]), "#c8d2de", "#4e5a70", off=(0, 3),
+    s += shape(doc, poly_d([(12.5, 3.2), (25, 3.2), (31, 8), (25, 12.8), (12.5, 12.8)]), "#d8c8c4", "#a02438", off=(0, 3),
                sw=1.5, hl="#ffffff", hl_d=poly_d([(14, 4.6), (25, 4.6), (27.5, 6.2), (14, 6.2)]))
     return s
 
@@ -477,7 +479,8 @@ def build():
     sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96",
           motion=[(0, 1.0, 1.0, -4), (-2, 1.0, 1.0, 4)], pivot=(32, 4))
     sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball", rim=RIM_FIRE, rim_width=2)
-    sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right")
+    sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right", rim=RIM_FIRE,
+          rim_width=1.5)
     sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right", rim=RIM_BEAM, rim_width=1.5)
     sheet("burner", 64, 32, [0, 1, 2], burner, stacked=True, title="Flame jet, 3 frames of 64 x 32 stacked, pointing right",
           rim=RIM_FIRE)
