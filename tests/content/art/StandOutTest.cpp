@@ -663,4 +663,48 @@ TEST_F(StandOut, TheStoneOfWorldsThreeAndFourStandsApartFromTheHazedBackdrop) {
     }
 }
 
+// The mean colour of a frame's solid pixels (rim included: it is part of
+// what the eye takes in of a small shot).
+colour::Lab MeanColour(const Frame& frame) {
+    double r = 0, g = 0, b = 0;
+    int count = 0;
+    for (size_t i = 0; i < frame.rgba.size(); i += 4) {
+        if (frame.rgba[i + 3] >= kSolid) {
+            r += frame.rgba[i];
+            g += frame.rgba[i + 1];
+            b += frame.rgba[i + 2];
+            ++count;
+        }
+    }
+    return count ? colour::ToLab(r / count, g / count, b / count) : colour::Lab{};
+}
+
+// Colour says who fired: the heroine's shots and the stars they burst into
+// are ice-white and cyan, every enemy shot is warm. In a busy fight her
+// orange impact stars and brass tracer passed for the enemies' fireballs,
+// and the silver knife for her shots. Every pair must lie 30 apart.
+TEST_F(StandOut, TheHeroinesShotsNeverShareAColourWithEnemyShots) {
+    const Sheet heroineShots[] = {{"gfx/SkarovBullet.tga", 24, 8, 1, 1},
+                                  {"gfx/effect.tga", 32, 32, 5, 1}};
+    const Sheet enemyShots[] = {
+        {"gfx/enemy/fireball.tga", 32, 32, 1, 1}, {"gfx/enemy/knife.tga", 32, 16, 1, 1},
+        {"gfx/enemy/beam.tga", 32, 8, 1, 1},      {"gfx/enemy/burner.tga", 64, 32, 1, 3},
+        {"gfx/enemy/guruguru.tga", 32, 32, 3, 1},
+    };
+    for (const Sheet& mine : heroineShots) {
+        for (const Frame& shot : FramesOf(mine)) {
+            const colour::Lab ours = MeanColour(shot);
+            for (const Sheet& theirs : enemyShots) {
+                for (const Frame& enemy : FramesOf(theirs)) {
+                    const colour::Lab other = MeanColour(enemy);
+                    EXPECT_GE(colour::DeltaE(ours, other), kMinDressDistance)
+                        << shot.name << " (" << ours.l << ", " << ours.a << ", " << ours.b
+                        << ") looks like " << enemy.name << " (" << other.l << ", " << other.a
+                        << ", " << other.b << ")";
+                }
+            }
+        }
+    }
+}
+
 } // namespace
