@@ -361,12 +361,16 @@ def walk(i, shoot=False):
     before = WALK[(i + 3) % 4][2]  # the bob of the frame before: skirt and hair lag it
     moved = dy - before  # down (+) onto contact, up (-) into passing
     passing = i % 2
-    p = dict(hip=(31.5, 41.5 + dy), feet=(fb, ff), hem=50.5 + before * 0.8 + dy * 0.2, sway=WALK_SWAY[i % 4],
+    # The hem trails the bob by a third: with a full frame's lag the skirt
+    # hung twice as long on the passing frames as on the contact ones.
+    p = dict(hip=(31.5, 41.5 + dy), feet=(fb, ff), hem=50.5 + before * 0.3 + dy * 0.7, sway=WALK_SWAY[i % 4],
              kick=WALK_KICK[i % 4], fang=fa, lean=lean, tilt=nod, twist=twist,
              # the hair lifts as she drops and drags down as she rises, and
-             # streams back further on the rise
-             hair=(-2.0 - 2.5 * passing + WALK_SWAY[i % 4] * 0.5, -moved * 1.6),
-             strings=(-1.5 - 1.5 * passing + WALK_SWAY[(i + 3) % 4] * 0.6, -moved * 0.9),
+             # streams back further on the rise; by a few pixels only, so she
+             # keeps one silhouette (a lag twice this made contact and
+             # passing read as two drawings, short-haired and long-haired)
+             hair=(-2.0 - 1.5 * passing + WALK_SWAY[i % 4] * 0.4, -moved * 0.7),
+             strings=(-1.5 - 1.0 * passing + WALK_SWAY[(i + 3) % 4] * 0.5, -moved * 0.5),
              near_bend=1, far_bend=1)
     if shoot:
         # a level aim; the muzzle rides the bob by a pixel and kicks back on its flash frames
@@ -404,9 +408,11 @@ AIR = [
     # fall 3..4: stretched, legs reaching down for the ground, the skirt
     # billowing up and turning its lace out, the hair lifting higher, the
     # free arm raised out behind for balance
-    dict(feet=((24.0, 63.6), (38.5, 63.4)), hair=(-2.0, -9.0), flare=1.2, billow=1.3, hem=48, lean=-0.08,
+    # (the near knee stays a little bent and its foot a step higher, so the
+    # legs never hang as two straight sticks)
+    dict(feet=((24.0, 63.6), (39.5, 61.0)), hair=(-2.0, -9.0), flare=1.2, billow=1.3, hem=48, lean=-0.08,
          far_hand=(14.5, 19.5), fang=(0.6, 0.25), gang=0.04, strings=(-2.0, -5.0)),
-    dict(feet=((23.0, 63.6), (39.5, 63.6)), hair=(-2.8, -12.0), flare=1.5, billow=2.2, hem=47.5, lean=-0.1,
+    dict(feet=((23.0, 63.6), (40.5, 61.5)), hair=(-2.8, -12.0), flare=1.5, billow=2.2, hem=47.5, lean=-0.1,
          far_hand=(13.5, 15.5), fang=(0.7, 0.2), gang=0.06, strings=(-2.5, -7.0)),
 ]
 
