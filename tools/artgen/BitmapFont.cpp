@@ -28,6 +28,12 @@ constexpr double kNarrowRoom = 6.0;
 constexpr double kHardSqueeze = 0.75;
 constexpr double kMaxEmbolden = 0.6;
 
+// Lower-case letters stand a little taller than the face draws them (about
+// an eighth), scaled up from the baseline: the menus draw their lines at
+// six to seven tenths, where words such as "Difficulty" or "Under The Moon"
+// shrank to a small x-height between tall capitals and read poorly.
+constexpr double kLowerCaseLift = 1.12;
+
 // Outline and fill emboldening for one glyph: each widens the ink by twice
 // its value.
 struct GlyphPen {
@@ -52,18 +58,20 @@ void SetSource(cairo_t* cr, const Colour& c) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
 }
 
-// Paints one glyph squeezed horizontally by `squeeze`, its ink's left edge at
-// x = left and its baseline at y = baseline. Only the outline path is
+// Paints one glyph squeezed horizontally by `squeeze` and stretched upwards
+// from its baseline by `lift`, its ink's left edge at x = left and its
+// baseline at y = baseline. Only the outline path is
 // squeezed: the outline pen stays round, so thin squeezed stems keep an
 // outline as wide on their sides as on their tops.
 void PaintSqueezedGlyph(cairo_t* cr, PangoLayout* layout, const TextStyle& style, double left,
-                        double baseline, double squeeze, double inkX, const GlyphPen& pen) {
+                        double baseline, double squeeze, double lift, double inkX,
+                        const GlyphPen& pen) {
     const double outline = pen.outline;
     const double embolden = pen.embolden;
     cairo_save(cr);
     cairo_new_path(cr);
     cairo_translate(cr, left + outline + embolden, baseline);
-    cairo_scale(cr, squeeze, 1.0);
+    cairo_scale(cr, squeeze, lift);
     cairo_translate(cr, -inkX, -TextBaseline(layout));
     pango_cairo_update_layout(cr, layout);
     pango_cairo_layout_path(cr, layout);
@@ -134,8 +142,9 @@ void DrawFontSheet(Canvas& canvas, const FontSheet& font) {
         cairo_clip(cr);
         // Narrow glyphs that did not fill their room sit in its middle.
         const double left = cellX + 1.0 + std::max(0.0, (room - drawnWidth) / 2.0);
-        PaintSqueezedGlyph(cr, layout.get(), font.style, left, cellY + baseline, squeeze, ink.x,
-                           pen);
+        const double lift = (code >= 'a' && code <= 'z') ? kLowerCaseLift : 1.0;
+        PaintSqueezedGlyph(cr, layout.get(), font.style, left, cellY + baseline, squeeze, lift,
+                           ink.x, pen);
         cairo_restore(cr);
     }
     CheckCairo(cr, "drawing the font sheet");
