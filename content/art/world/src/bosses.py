@@ -368,8 +368,10 @@ def marfes2(doc, i):
 
 
 def build():
-    # the brain rolls from foot to foot, and rears back with its mouth open to fire
-    sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames",
+    # the brain rolls from foot to foot, and rears back with its mouth open to
+    # fire; its rim is a wide one, since the game draws it see-through while a
+    # hit flashes and a thin rim at that strength was lost on the brown cellar
+    sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames", rim_width=2.5,
           motion=[(0, 1.05, 0.95, -4), (0, 0.96, 1.04, 4), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
     sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
     # she bobs as she hovers, leans back to wind up a throw and lunges into it
