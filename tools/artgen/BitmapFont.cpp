@@ -60,8 +60,8 @@ void SetSource(cairo_t* cr, const Colour& c) {
 
 // Paints one glyph squeezed horizontally by `squeeze` and stretched upwards
 // from its baseline by `lift`, its ink's left edge at x = left and its
-// baseline at y = baseline. Only the outline path is
-// squeezed: the outline pen stays round, so thin squeezed stems keep an
+// baseline at y = baseline. Only the outline path is squeezed and
+// lifted: the outline pen stays round, so thin squeezed stems keep an
 // outline as wide on their sides as on their tops.
 void PaintSqueezedGlyph(cairo_t* cr, PangoLayout* layout, const TextStyle& style, double left,
                         double baseline, double squeeze, double lift, double inkX,

@@ -1,7 +1,7 @@
 // The bitmap fonts: each glyph fits the advance the text code gives it at the
 // tightest spacing the game draws with, letters and digits fill it, thin
-// stems keep a visible fill, and after the code's vertical offsets every
-// glyph stands on one baseline.
+// stems keep a visible fill, lower-case letters stand close to the capitals,
+// and after the code's vertical offsets every glyph stands on one baseline.
 #include "TgaFile.h"
 #include "ui/FontMetrics.h"
 
@@ -100,6 +100,22 @@ TEST_P(FontSheet, GlyphsShareOneBaselineAfterTheirOffsets) {
     const double median = sorted[sorted.size() / 2];
     for (size_t i = 0; i < flat.size(); ++i) {
         EXPECT_NEAR(baselines[i], median, 1.5) << "glyph '" << flat[i] << "'";
+    }
+}
+
+TEST_P(FontSheet, LowerCaseStandsCloseToTheCapitals) {
+    // At the menus' six to seven tenths the face's own x-height left words
+    // such as "Difficulty" small between tall capitals: the short letters
+    // stood four fifths of a capital's height, outline included. They stand
+    // at least 0.85 of it now.
+    constexpr double kMinShare = 0.85;
+    auto height = [&](char c) {
+        const InkBox ink = GlyphInk(font_, static_cast<unsigned char>(c), 128);
+        return ink.bottom - ink.top + 1;
+    };
+    const double capitals = (height('X') + height('H') + height('N')) / 3.0;
+    for (char c : std::string("acemnorsuvwxz")) {
+        EXPECT_GE(height(c), kMinShare * capitals) << "glyph '" << c << "'";
     }
 }
 

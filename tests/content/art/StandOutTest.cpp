@@ -684,6 +684,7 @@ colour::Lab MeanColour(const Frame& frame) {
 // orange impact stars and brass tracer passed for the enemies' fireballs,
 // and the silver knife for her shots. Every pair must lie 30 apart.
 TEST_F(StandOut, TheHeroinesShotsNeverShareAColourWithEnemyShots) {
+    constexpr double kMinShotDistance = 30.0;
     const Sheet heroineShots[] = {{"gfx/SkarovBullet.tga", 24, 8, 1, 1},
                                   {"gfx/effect.tga", 32, 32, 5, 1}};
     const Sheet enemyShots[] = {
@@ -697,7 +698,7 @@ TEST_F(StandOut, TheHeroinesShotsNeverShareAColourWithEnemyShots) {
             for (const Sheet& theirs : enemyShots) {
                 for (const Frame& enemy : FramesOf(theirs)) {
                     const colour::Lab other = MeanColour(enemy);
-                    EXPECT_GE(colour::DeltaE(ours, other), kMinDressDistance)
+                    EXPECT_GE(colour::DeltaE(ours, other), kMinShotDistance)
                         << shot.name << " (" << ours.l << ", " << ours.a << ", " << ours.b
                         << ") looks like " << enemy.name << " (" << other.l << ", " << other.a
                         << ", " << other.b << ")";
