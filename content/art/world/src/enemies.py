@@ -368,8 +368,11 @@ def knife(doc):
 
 
 def beam(doc):
-    s = flat(smooth_d([(1, 4), (6, 1), (26, 1.5), (31, 4), (26, 6.5), (6, 7)], True, 0.4), "#c040ff", 1.2, "#5a1080")
-    s += flat(smooth_d([(5, 4), (10, 2.6), (27, 3), (29.5, 4), (27, 5), (10, 5.4)], True, 0.4), "#f0c0ff")
+    # The last form fires these over its own purple body: a violet needle
+    # vanished there, so the beam burns hot orange round a pale gold core,
+    # warm like every enemy shot.
+    s = flat(smooth_d([(1, 4), (6, 1), (26, 1.5), (31, 4), (26, 6.5), (6, 7)], True, 0.4), "#ff6a2a", 1.2, "#5a1408")
+    s += flat(smooth_d([(5, 4), (10, 2.6), (27, 3), (29.5, 4), (27, 5), (10, 5.4)], True, 0.4), "#fff0a0")
     return s
 
 
@@ -403,7 +406,7 @@ def guruguru(doc, i):
 # Rims that keep every hostile silhouette readable on the dark backdrops: warm
 # and pale for creatures (the heroine's own rim is cool lilac), hot yellow for
 # fire, pink for the beam. Sheets the game draws at half size get a wider rim.
-RIM_FOE, RIM_FIRE, RIM_BEAM = "#fff0dc", "#fff4a8", "#fff4ff"
+RIM_FOE, RIM_FIRE = "#fff0dc", "#fff4a8"
 
 
 def pose(content, motion, pivot):
@@ -481,7 +484,7 @@ def build():
     sheet("fireball", 32, 32, [0], lambda d, i: fireball(d), title="Fireball", rim=RIM_FIRE, rim_width=2)
     sheet("knife", 32, 16, [0], lambda d, i: knife(d), title="Thrown knife, pointing right", rim=RIM_FIRE,
           rim_width=1.5)
-    sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right", rim=RIM_BEAM, rim_width=1.5)
+    sheet("beam", 32, 8, [0], lambda d, i: beam(d), title="Beam, pointing right", rim=RIM_FIRE, rim_width=1.5)
     sheet("burner", 64, 32, [0, 1, 2], burner, stacked=True, title="Flame jet, 3 frames of 64 x 32 stacked, pointing right",
           rim=RIM_FIRE)
     sheet("guruguru", 32, 32, [0, 1, 2], guruguru, title="Circling fire, 3 frames", rim=RIM_FIRE)
