@@ -158,9 +158,9 @@ def ghost(doc, i):
 
 # ------------------------------------------------------------ patapata 96 x 96
 def wing(doc, root, ang, span, flip=False, far=False):
-    # a bat wing: a membrane of a lighter, rosier lilac than the body between
-    # dark finger bones, so the wing reads as a shape of its own as it beats
-    # (the same purple as the body made wing and body one tilting blob)
+    # a bat wing: a warm coral membrane between dark finger bones, so the
+    # wing reads as a shape of its own as it beats against the teal body
+    # (the same colour as the body made wing and body one tilting blob)
     pts = [root]
     tips = []
     for k in range(4):
@@ -172,11 +172,16 @@ def wing(doc, root, ang, span, flip=False, far=False):
             a2 = ang + (k - 1) * 0.38
             pts.append((root[0] + math.cos(a2) * r * 0.62 * (-1 if flip else 1), root[1] + math.sin(a2) * r * 0.62))
     pts.append((root[0] + 4, root[1] + 6))
-    base, sh, bone = ("#b07ad0", "#8450a8", "#3a1c58") if not far else ("#6a4090", "#4a2870", "#24143e")
+    base, sh, bone = ("#f08a78", "#c45e52", "#3a1a24") if not far else ("#a85a58", "#7a3c40", "#2a1218")
     s = shape(doc, poly_d(pts), base, sh, off=(2, 2), sw=1.8)
     for tip in tips:
         s += line([root, tip], bone, 1.5)
     return s
+
+
+# The hopper is teal: in purple it sank into the trial's dusky sky and
+# doubled the one-eyed blob's colour.
+BAT, BAT_SH, BAT_HL = "#2a9c92", "#176058", "#8ae6d4"
 
 
 def patapata(doc, i, float_icon=False):
@@ -192,15 +197,15 @@ def patapata(doc, i, float_icon=False):
     s += wing(doc, (46, 42 + bob), ang + 0.35, 36, far=True)
     for fx in (44, 54):
         s += flat(ellipse_d(fx - foot * 0.4, 67 + bob + foot, 3, 2), "#d89a30", 1.3)
-    s += flat(smooth_d([(38, 40 + bob), (36 + ear[0], 30 + bob + ear[1]), (43, 36 + bob)], True, 0.3), "#7a4ab8", 1.5)
-    s += flat(smooth_d([(52, 36 + bob), (57 + ear[0], 28 + bob + ear[1]), (58, 38 + bob)], True, 0.3), "#7a4ab8", 1.5)
-    s += shape(doc, ellipse_d(48, 50 + bob, 17 * sx, 17 * sy), "#7a4ab8", "#4a2a80", off=(3, 3), hl="#b890e8",
+    s += flat(smooth_d([(38, 40 + bob), (36 + ear[0], 30 + bob + ear[1]), (43, 36 + bob)], True, 0.3), BAT, 1.5)
+    s += flat(smooth_d([(52, 36 + bob), (57 + ear[0], 28 + bob + ear[1]), (58, 38 + bob)], True, 0.3), BAT, 1.5)
+    s += shape(doc, ellipse_d(48, 50 + bob, 17 * sx, 17 * sy), BAT, BAT_SH, off=(3, 3), hl=BAT_HL,
                hl_d=ellipse_d(44, 50 + bob - 11 * sy, 5, 2.5))
     s += wing(doc, (40, 46 + bob), ang, 40)
-    s += eye(57, 48 + bob, 5, (0.6, 0.1), iris="#30b060")
-    s += eye(48, 47 + bob, 4, (0.7, 0.1), iris="#30b060")
+    s += eye(57, 48 + bob, 5, (0.6, 0.1), iris="#e07a20")
+    s += eye(48, 47 + bob, 4, (0.7, 0.1), iris="#e07a20")
     gape = [0, 2.5, 1][i]
-    s += flat(smooth_d([(50, 57 + bob), (62, 56 + bob), (58, 61 + bob + gape)], True, 0.3), "#3a1450", 1.2)
+    s += flat(smooth_d([(50, 57 + bob), (62, 56 + bob), (58, 61 + bob + gape)], True, 0.3), "#3a1418", 1.2)
     s += flat(poly_d([(52, 57 + bob), (54, 57 + bob), (53, 59.5 + bob)]), "#ffffff")
     return s
 
