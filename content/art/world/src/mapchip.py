@@ -1448,21 +1448,39 @@ wall_masses()
 # ---------------------------------------------------------------- world props (row 22)
 def world_props():
     """One-cell props that each world's stages are dressed with."""
-    # world 2: a heap of autumn leaves, a glowing ember bowl, a red-leaved bush
-    heap = flat(smooth_d([(2, 31), (6, 22), (14, 18), (22, 20), (30, 31)], True, 0.3), "#b8501e", 1.4)
-    for x, y, col in ((9, 24, "#f0b030"), (16, 21, "#e8782a"), (22, 26, "#ffd060"), (13, 28, "#c8401e")):
-        heap += flat(ellipse_d(x, y, 2.6, 1.3), col, 0.8)
-    sc(0, 22, dark(heap, 0.15))
+    # world 2: a heap of autumn leaves, a glowing ember bowl, a red-leaved bush.
+    # The heap is low and wide and shows its leaves, with no ink outline: a
+    # round outlined mound with spots read to players as a crouching foe.
+    heap = flat(smooth_d([(0, 32), (3, 27.5), (10, 25), (17, 24), (24, 25.5), (30, 28), (32, 32)], True, 0.35), "#8a3a18",
+                1.0, "#4a1e0e")
+    rng_ = random.Random(221)
+    leaves = ((5, 29, "#f0b030"), (10, 27, "#e8782a"), (15, 26, "#ffd060"), (20, 26.5, "#c8401e"), (25, 28, "#e8782a"),
+              (28, 30.5, "#f0b030"), (8, 30.5, "#c8401e"), (13, 29.5, "#ffd060"), (18, 29, "#e8782a"), (23, 30, "#c8401e"))
+    for x, y, col in leaves:
+        a = rng_.uniform(-1.2, 1.2)
+        ca, sa = math.cos(a), math.sin(a)
+        outline = [(x + px * ca - py * sa, y + px * sa + py * ca) for px, py in ((-3, 0), (0, -1.5), (3, 0), (0, 1.5))]
+        heap += flat(smooth_d(outline, True, 0.45), col, 0.6, "#4a1e0e")
+    sc(0, 22, dark(heap, 0.2))
     bowl = flat(poly_d([(6, 20), (26, 20), (21, 28), (11, 28)]), "#5a4a40", 1.4) + flat(rect_d(14, 28, 4, 4), "#3a302a", 1)
     bowl += flat(circle_d(16, 17, 11), radial(doc, [(0, "#ff8a2a", 0.5), (1, "#ff8a2a", 0)]))
     bowl += flat(smooth_d([(9, 20), (12, 14), (16, 9), (20, 14), (23, 20)], True, 0.4), "#ff7a2a", 1)
     bowl += flat(smooth_d([(13, 20), (16, 14), (19, 20)], True, 0.4), "#ffe08a")
     sc(1, 22, bowl)
+    # the bush is a dome of many small leaf clusters round a few twigs, edged
+    # in its own dark red: three big ink-outlined balls read as a crouching foe
     bush = ""
-    for x, y, r, col in ((9, 22, 8, "#8a2a1a"), (22, 21, 9, "#a8401e"), (16, 15, 8, "#c8602a")):
-        bush += flat(circle_d(x, y, r + 1.4), OUT) + flat(circle_d(x, y, r), col)
-    bush += flat(ellipse_d(14, 13, 3, 1.5), "#f0a040") + R(0, 29, 32, 3, "#3e2420")
-    sc(2, 22, dark(bush, 0.2))
+    for x0, x1, y1 in ((8, 5, 14), (16, 16, 9), (24, 27, 13)):
+        bush += line([(16, 31), (x0, 24), (x1, y1)], "#3e2420", 1.6)
+    rng_ = random.Random(222)
+    for k in range(26):
+        a = rng_.uniform(math.pi, 2 * math.pi)
+        r = rng_.uniform(0.25, 1.0)
+        x, y = 16 + math.cos(a) * 14 * r, 29 + math.sin(a) * 17 * r
+        bush += flat(circle_d(x, y, rng_.uniform(2.4, 3.6)), rng_.choice(["#8a2a1a", "#a8401e", "#c8602a", "#b8481e"]),
+                     0.8, "#4a140e")
+    bush += flat(ellipse_d(13, 16, 2.4, 1.2), "#f0a040") + R(0, 29, 32, 3, "#3e2420")
+    sc(2, 22, dark(bush, 0.25))
     # world 3: ivy hanging from a ledge, a fern, a cairn of slates
     ivy = ""
     for x, n in ((6, 4), (15, 6), (25, 3)):
@@ -2044,11 +2062,16 @@ def gilded_court():
             for x in range(4, 32, 8):
                 s_ += flat(poly_d([(x - 2, 8), (x + 2, 8), (x, 12)]), GILT, 0.6)
         if part == "end":
-            hem = [(2, 0), (30, 0), (30, 14), (26, 22), (23, 12), (19, 27), (15, 15), (11, 24), (8, 11), (4, 19), (2, 13)]
+            # a ragged hem in soft, uneven lobes with a few loose threads: a
+            # torn edge of sharp points hung from a ceiling read as spikes
+            hem_pts = [(30, 14), (28, 19), (25, 16.5), (22, 21), (18.5, 17.5), (15, 22.5), (11.5, 18), (8, 20.5), (4.5, 16.5),
+                       (2, 18)]
             clip = doc.uid("torn")
-            s_ = '<clipPath id="%s"><path d="%s"/></clipPath><g clip-path="url(#%s)">%s</g>' % (clip, poly_d(hem), clip, s_)
-            s_ += line(hem[2:], "#3a2410", 1.1)
-            s_ += line([(19, 27), (20, 31)], "#9a6a1e", 0.8) + line([(11, 24), (10.5, 29)], "#9a6a1e", 0.8)
+            hem_d = smooth_d([(2, 0), (30, 0)] + hem_pts, True, 0.45)
+            s_ = '<clipPath id="%s"><path d="%s"/></clipPath><g clip-path="url(#%s)">%s</g>' % (clip, hem_d, clip, s_)
+            s_ += flat(smooth_d(hem_pts, False, 0.45), "none", 1.1, "#3a2410")
+            s_ += line([(15, 22), (15.5, 27)], "#c8962e", 0.7) + line([(22, 20.5), (21.6, 25)], "#c8962e", 0.7)
+            s_ += line([(8, 20), (8.5, 23.5)], "#c8962e", 0.7)
         return s_
     placed("gilded", [(18, 10, 0, 0)], curtain("head"), 0.35)
     placed("gilded", [(19, 10, 0, 0)], curtain("folds"), 0.35)
