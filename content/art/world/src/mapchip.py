@@ -1814,13 +1814,19 @@ def world_towns():
             x += rng_.uniform(-1.5, 1.5)
             bottom = rng_.uniform(10, 24) if tail else 32
             s_ += line([(x, 0), (x + rng_.uniform(-1, 1), bottom)], "#1e3a20", 1.6)
-            for y in range(3 + rng_.randrange(4), int(bottom) - 1, 6):
-                s_ += flat(ellipse_d(x + (2.2 if (y // 6) % 2 else -2.2), y, 2.6, 1.5),
-                           rng_.choice(["#3e7a34", "#4e8a3e", "#5a9a44"]), 0.6)
+            # leaves of uneven size on either side, some missing, so a wall
+            # of repeated cells reads as growth rather than a dotted grid
+            for y in range(3 + rng_.randrange(4), int(bottom) - 1, 5):
+                if rng_.random() < 0.3:
+                    continue
+                side = rng_.choice((-1, 1)) * rng_.uniform(1.6, 2.6)
+                size = rng_.uniform(1.8, 3.0)
+                s_ += flat(ellipse_d(x + side, y + rng_.uniform(-1, 1), size, size * 0.6),
+                           rng_.choice(["#3e7a34", "#4e8a3e", "#5a9a44", "#35682e"]), 0.6)
         return s_
-    placed("slate", [(10, 29, 0, 0)], ivy(True, False, 41), 0.3)
-    placed("slate", [(11, 29, 0, 0)], ivy(False, False, 42), 0.3)
-    placed("slate", [(12, 29, 0, 0)], ivy(False, True, 43), 0.3)
+    placed("slate", [(10, 29, 0, 0)], ivy(True, False, 41), 0.4)
+    placed("slate", [(11, 29, 0, 0)], ivy(False, False, 42), 0.4)
+    placed("slate", [(12, 29, 0, 0)], ivy(False, True, 43), 0.4)
     # fireflies: a few pale green-gold sparks with a soft glow
     for c, seed in ((13, 51), (14, 52)):
         rng_ = random.Random(seed)
