@@ -1715,9 +1715,14 @@ def world_backdrops():
     for colr, base, amp, width, op in (("#40e0a0", 40, 8, 9, 0.28), ("#60c0f0", 52, 6, 6, 0.22), ("#90f0b0", 32, 5, 3, 0.3)):
         pts_ = [(x, base + amp * math.sin(2 * math.pi * x / 96 * 2)) for x in range(-8, 105, 4)]
         aurora += line(pts_, colr, width, opacity=op)
-        for x in range(2, 96, 7):
+        # its curtain of rays rises from the ribbon and fades out upwards;
+        # hard-topped rays of one width read as a repeating zigzag comb
+        ray_fill = linear(doc, [(0, colr, 0), (1, colr, op * 0.8)], 0, 0, 0, 1)
+        for x in range(2, 96, 5):
             y = base + amp * math.sin(2 * math.pi * x / 96 * 2)
-            aurora += line([(x, y), (x, y - 14 - (x * 7) % 11)], colr, 2, cap="butt", opacity=op * 0.8)
+            h = 10 + (x * 7) % 13
+            w = 0.8 + (x % 3) * 0.4
+            aurora += flat(poly_d([(x - w, y), (x + w, y), (x + 0.3, y - h), (x - 0.3, y - h)]), ray_fill)
     for k in range(3):
         hazed("frost", [(12 + k, 30)], '<g transform="translate(%d,-16)">%s</g>' % (-32 * k, aurora), 0.3)
     # the trial: a whitewashed yard fence, two cells high (pointed pales on
