@@ -1446,6 +1446,13 @@ def wall_masses():
 wall_masses()
 
 # ---------------------------------------------------------------- world props (row 22)
+def leaf(x, y, a, col, edge=OUT):
+    """A small leaf: a pointed oval turned by `a` radians, edged in `edge`."""
+    c, s_ = math.cos(a), math.sin(a)
+    pts_ = [(-3.2, 0), (0, -1.6), (3.2, 0), (0, 1.6)]
+    return flat(smooth_d([(x + px * c - py * s_, y + px * s_ + py * c) for px, py in pts_], True, 0.45), col, 0.7, edge)
+
+
 def world_props():
     """One-cell props that each world's stages are dressed with."""
     # world 2: a heap of autumn leaves, a glowing ember bowl, a red-leaved bush.
@@ -1457,10 +1464,7 @@ def world_props():
     leaves = ((5, 29, "#f0b030"), (10, 27, "#e8782a"), (15, 26, "#ffd060"), (20, 26.5, "#c8401e"), (25, 28, "#e8782a"),
               (28, 30.5, "#f0b030"), (8, 30.5, "#c8401e"), (13, 29.5, "#ffd060"), (18, 29, "#e8782a"), (23, 30, "#c8401e"))
     for x, y, col in leaves:
-        a = rng_.uniform(-1.2, 1.2)
-        ca, sa = math.cos(a), math.sin(a)
-        outline = [(x + px * ca - py * sa, y + px * sa + py * ca) for px, py in ((-3, 0), (0, -1.5), (3, 0), (0, 1.5))]
-        heap += flat(smooth_d(outline, True, 0.45), col, 0.6, "#4a1e0e")
+        heap += leaf(x, y, rng_.uniform(-1.2, 1.2), col, edge="#4a1e0e")
     sc(0, 22, dark(heap, 0.2))
     bowl = flat(poly_d([(6, 20), (26, 20), (21, 28), (11, 28)]), "#5a4a40", 1.4) + flat(rect_d(14, 28, 4, 4), "#3a302a", 1)
     bowl += flat(circle_d(16, 17, 11), radial(doc, [(0, "#ff8a2a", 0.5), (1, "#ff8a2a", 0)]))
@@ -1548,13 +1552,6 @@ world_props()
 # world 2's autumn crowns and leaf litter, world 3's pale ash trunks and
 # undergrowth, world 4's snowy firs, frozen falls and aurora, the trial's
 # whitewashed yard fence. They are veiled like the other scenery.
-def leaf(x, y, a, col):
-    """A small falling leaf: a pointed oval turned by `a` radians."""
-    c, s_ = math.cos(a), math.sin(a)
-    pts_ = [(-3.2, 0), (0, -1.6), (3.2, 0), (0, 1.6)]
-    return flat(smooth_d([(x + px * c - py * s_, y + px * s_ + py * c) for px, py in pts_], True, 0.45), col, 0.7)
-
-
 def flake(x, y, r, col="#eef4ff"):
     """A six-armed snowflake."""
     s_ = ""
