@@ -1708,20 +1708,30 @@ def world_backdrops():
     bank += line([(4, 25.5), (12, 24.5)], "#ffffff", 1) + line([(20, 24.5), (27, 23.8)], "#ffffff", 1)
     hazed("frost", [(11, 30)], bank, 0.3)
     hazed("frost", [(11, 31)], flake(8, 8, 3) + flake(23, 14, 2.2) + flake(12, 25, 2.6) + flake(27, 28, 1.6), 0.3)
+    # The ribbons stay inside their row (a ribbon cut by the cell's lower
+    # edge drew a hard line along the whole band) and each runs once through
+    # the three cells with its own phase, so they cross and part instead of
+    # running as a parallel garland that repeats every cell and a half.
     aurora = ""
-    for colr, base, amp, width, op in (("#40e0a0", 40, 8, 9, 0.28), ("#60c0f0", 52, 6, 6, 0.22), ("#90f0b0", 32, 5, 3, 0.3)):
-        pts_ = [(x, base + amp * math.sin(2 * math.pi * x / 96 * 2)) for x in range(-8, 105, 4)]
+    ribbons = (("#40e0a0", 20, 4.5, 0.0, 7, 0.26), ("#60c0f0", 24, 3.0, 2.1, 4, 0.2), ("#90f0b0", 18, 3.5, 4.0, 2.2, 0.3))
+
+    def ribbon_y(x, base, amp, phase):
+        t = 2 * math.pi * x / 96
+        return base + amp * math.sin(t + phase) + amp * 0.35 * math.sin(2 * t + 2 * phase)
+
+    for colr, base, amp, phase, width, op in ribbons:
+        pts_ = [(x, ribbon_y(x, base, amp, phase)) for x in range(-8, 105, 4)]
         aurora += line(pts_, colr, width, opacity=op)
         # its curtain of rays rises from the ribbon and fades out upwards;
         # hard-topped rays of one width read as a repeating zigzag comb
         ray_fill = linear(doc, [(0, colr, 0), (1, colr, op * 0.8)], 0, 0, 0, 1)
         for x in range(2, 96, 5):
-            y = base + amp * math.sin(2 * math.pi * x / 96 * 2)
-            h = 10 + (x * 7) % 13
+            y = ribbon_y(x, base, amp, phase)
+            h = 8 + (x * 7) % 11
             w = 0.8 + (x % 3) * 0.4
             aurora += flat(poly_d([(x - w, y), (x + w, y), (x + 0.3, y - h), (x - 0.3, y - h)]), ray_fill)
     for k in range(3):
-        hazed("frost", [(12 + k, 30)], '<g transform="translate(%d,-16)">%s</g>' % (-32 * k, aurora), 0.3)
+        hazed("frost", [(12 + k, 30)], '<g transform="translate(%d,0)">%s</g>' % (-32 * k, aurora), 0.3)
     # the trial: a whitewashed yard fence, two cells high (pointed pales on
     # top, boards below; both tile to the sides), and boards with a chalk
     # target, a straw butt or a hay bale in front
