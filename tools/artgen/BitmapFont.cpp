@@ -18,9 +18,9 @@ constexpr double kEdgeMargin = 0.25;
 // The narrowest advances leave a glyph a few pixels of room. A full outline
 // on both sides of a stem there left a fill under a pixel wide, which menus
 // drawn at 0.6 scale lost entirely ("i" and "l" read as dark bars). Such
-// glyphs get a thinner outline, never less than kMinOutline, and the round
-// ones squeezed hard into them ("c", "s") have their fill stroked a little
-// bolder, so every stem keeps a fill about two pixels wide in the sheet.
+// glyphs get a thinner outline, never less than kMinOutline, and any round
+// one squeezed hard into them has its fill stroked a little bolder, so every
+// stem keeps a fill about two pixels wide in the sheet.
 // Wider glyphs keep their counters open: bolder, "e" and "o" filled in.
 constexpr double kOutlineShareOfRoom = 0.2;
 constexpr double kMinOutline = 0.75;
@@ -121,12 +121,16 @@ void DrawFontSheet(Canvas& canvas, const FontSheet& font) {
         LayoutPtr layout = MakeTextLayout(cr, font.style, text);
         const InkBox ink = TextInk(layout.get());
 
-        // The glyph starts one pixel into its cell and must end one pixel
-        // before the next glyph begins at the tightest spacing: the first
-        // column of every cell stays clear, so neighbours keep a gap.
-        // A small margin keeps the faint antialiased edge inside too.
+        // The glyph starts one pixel into its cell (the first column of
+        // every cell stays clear) and ends within its advance and, at the
+        // tightest spacing, by the next glyph's first column: neighbours'
+        // dark outlines may meet there, their fills stay apart. Ending a
+        // pixel earlier left "c", "s" and "t" three pixels wide at the
+        // menus' scale, where they read as "[", "f" and "l". A small margin
+        // keeps the faint antialiased edge inside too.
+        const double advance = vrels::GlyphAdvance(ch);
         const double room =
-            std::floor(vrels::GlyphAdvance(ch) * kTightestSpacing) - 1.0 - kEdgeMargin;
+            std::floor(std::min(advance, advance * kTightestSpacing + 1.0)) - 1.0 - kEdgeMargin;
         const GlyphPen pen = PenForRoom(room, ink.width, font.style.outlineWidth);
         const double border = 2.0 * (pen.outline + pen.embolden);
         const double squeeze = std::min(kMaxWiden, (room - border) / ink.width);
