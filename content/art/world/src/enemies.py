@@ -43,10 +43,12 @@ def brain(doc, i):
 def met(doc, i):
     # contact, passing, contact: the hat sinks over the eyes as a foot lands
     # and the body stretches up out of it on the passing step; the hat lags
-    # behind the body's lean, so it rocks on the head
+    # behind the body's lean, so it rocks on the head. The stretch stays
+    # small: the cycle holds two contacts for one passing step, and a tall
+    # stretch read as the critter hopping in place.
     feet = [((7, 27.6), (24, 27.6)), ((13, 27.8), (19, 25.2)), ((23.5, 27.6), (8.5, 27.6))][i]
-    rise = [0.5, -3.2, 0.5][i]
-    lag = [4, -3, -6][i]
+    rise = [0.5, -1.8, 0.5][i]
+    lag = [4, -2, -5][i]
     s = ""
     for fx, fy in feet:
         s += flat(ellipse_d(fx, fy, 3.6, 2.0), "#3a3040", 1.2)
@@ -157,19 +159,19 @@ def ghost(doc, i):
 
 
 # ------------------------------------------------------------ patapata 96 x 96
-def wing(doc, root, ang, span, flip=False, far=False):
+def wing(doc, root, ang, span, flip=False, far=False, spread=0.38):
     # a bat wing: a warm coral membrane between dark finger bones, so the
     # wing reads as a shape of its own as it beats against the teal body
     # (the same colour as the body made wing and body one tilting blob)
     pts = [root]
     tips = []
     for k in range(4):
-        a = ang + (k - 1.5) * 0.38
+        a = ang + (k - 1.5) * spread
         r = span * (1.0 if k in (1, 2) else 0.85)
         tips.append((root[0] + math.cos(a) * r * (-1 if flip else 1), root[1] + math.sin(a) * r))
         pts.append(tips[-1])
         if k < 3:
-            a2 = ang + (k - 1) * 0.38
+            a2 = ang + (k - 1) * spread
             pts.append((root[0] + math.cos(a2) * r * 0.62 * (-1 if flip else 1), root[1] + math.sin(a2) * r * 0.62))
     pts.append((root[0] + 4, root[1] + 6))
     base, sh, bone = ("#f08a78", "#c45e52", "#3a1a24") if not far else ("#a85a58", "#7a3c40", "#2a1218")
@@ -189,19 +191,25 @@ def patapata(doc, i, float_icon=False):
     # under the raised wings and squashes as the down-beat lifts it; the
     # ears and feet trail the body's rise and fall by a beat
     ang = [-1.75, -2.75, 2.55][i]
+    # the wing is foreshortened through the beat: fully spread and long as
+    # it rises, seen nearly edge-on (short, fingers close) as it sweeps past
+    # level, half folded at the bottom. A fan of one size that only turned
+    # read as the bat tilting in one piece.
+    span = [44, 30, 34][i]
+    spread = [0.44, 0.2, 0.3][i]
     s = ""
     bob = [2, 0, -2][i]
     sx, sy = [(0.95, 1.06), (1.0, 1.0), (1.07, 0.93)][i]
     ear = [(-1, -3), (0, 0), (-2.5, 3)][i]
     foot = [-2, 0, 1][i]
-    s += wing(doc, (46, 42 + bob), ang + 0.35, 36, far=True)
+    s += wing(doc, (46, 42 + bob), ang + 0.35, span * 0.88, far=True, spread=spread)
     for fx in (44, 54):
         s += flat(ellipse_d(fx - foot * 0.4, 67 + bob + foot, 3, 2), "#d89a30", 1.3)
     s += flat(smooth_d([(38, 40 + bob), (36 + ear[0], 30 + bob + ear[1]), (43, 36 + bob)], True, 0.3), BAT, 1.5)
     s += flat(smooth_d([(52, 36 + bob), (57 + ear[0], 28 + bob + ear[1]), (58, 38 + bob)], True, 0.3), BAT, 1.5)
     s += shape(doc, ellipse_d(48, 50 + bob, 17 * sx, 17 * sy), BAT, BAT_SH, off=(3, 3), hl=BAT_HL,
                hl_d=ellipse_d(44, 50 + bob - 11 * sy, 5, 2.5))
-    s += wing(doc, (40, 46 + bob), ang, 40)
+    s += wing(doc, (40, 46 + bob), ang, span, spread=spread)
     s += eye(57, 48 + bob, 5, (0.6, 0.1), iris="#e07a20")
     s += eye(48, 47 + bob, 4, (0.7, 0.1), iris="#e07a20")
     gape = [0, 2.5, 1][i]

@@ -419,14 +419,30 @@ for x in range(0, 32, 4):
 grate += line([(0, 6.5), (8, 14), (16, 6.5), (24, 14), (32, 6.5)], "#4a5260", 1.6) + line([(0, 14), (32, 14)], "#4a5260", 1.6, cap="butt")
 put(1, 3, grate)
 
-# crumbling block: cracked sandstone, split along the 8 x 8 pieces it breaks into
-cb = R(0, 0, 32, 32, "#b48a56")
-for x, y in ((0, 0), (16, 0), (8, 16), (-8, 16), (24, 16)):
-    cb += flat(rect_d(x + 1, y + 1, 14, 14), "#c89c62")
-    cb += line([(x + 2, y + 14), (x + 14, y + 14), (x + 14, y + 2)], "#7e5a30", 1.2)
-cb += line([(6, 0), (9, 7), (7, 12), (12, 18), (10, 25), (14, 32)], OUT, 1.4)
-cb += line([(26, 0), (22, 9), (25, 15), (20, 22)], OUT, 1.2)
-cb += line([(9, 7), (16, 9)], OUT, 1.0) + line([(12, 18), (4, 21)], OUT, 1.0)
+# crumbling block: a cracked sandstone block already coming apart into the
+# 8 x 8 pieces it breaks into. Every piece is one rough chunk between jagged
+# cracks of uneven width, and the block darkens towards its foot as one
+# mass: in place it reads as fragile stone, not brick; when it breaks, every
+# piece that drops is a whole chunk, so it rains down as rubble instead of
+# as slices of one picture.
+cb = R(0, 0, 32, 32, "#4e3420")
+crumble_rng = random.Random(17)
+for gy in range(4):
+    for gx in range(4):
+        x, y = gx * 8, gy * 8
+        face = tone("#c89c62", 0.06 - 0.05 * gy + crumble_rng.uniform(-0.05, 0.05))
+        # a chunk's corners wander, so the cracks between chunks run jagged
+        # and some close to a hairline while others gape
+        def j(v):
+            return v + crumble_rng.uniform(-0.55, 0.55)
+        chunk = [(j(x + 0.9), j(y + 1.0)), (j(x + 4.0), y + 0.6 + crumble_rng.uniform(0, 0.6)), (j(x + 7.1), j(y + 0.9)),
+                 (x + 7.4 - crumble_rng.uniform(0, 0.7), j(y + 4.0)), (j(x + 7.1), j(y + 7.1)),
+                 (j(x + 4.0), y + 7.4 - crumble_rng.uniform(0, 0.7)), (j(x + 0.9), j(y + 7.1)),
+                 (x + 0.6 + crumble_rng.uniform(0, 0.6), j(y + 4.0))]
+        cb += flat(poly_d(chunk), face)
+        lit = tone(face, 0.22)
+        cb += line([chunk[6], chunk[7], chunk[0], chunk[1], chunk[2]], lit, 0.8)
+        cb += line([chunk[2], chunk[3], chunk[4], chunk[5]], tone(face, -0.25), 0.8)
 cb += edge_lines(True, True, True, True)
 put(5, 1, cb)
 
