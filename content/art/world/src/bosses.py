@@ -145,9 +145,13 @@ def serpent_head(doc, at, ang, jaw, glow=False):
 
 
 def fesbio_snake(doc, i):
-    # spines from the tail (low, left) to the neck; the head follows
+    # spines from the tail (low, left) to the neck; the head follows. While
+    # it swims it also fans fireballs out of the frame's centre, so there the
+    # neck coils back over the body and the open jaws hang at the centre: the
+    # balls leave its mouth, not its back
     poses = [
-        ([(14, 178), (40, 160), (70, 168), (88, 140), (70, 108), (84, 76), (110, 62)], (116, 58), 0.1, 0, False),
+        ([(14, 178), (50, 174), (90, 172), (112, 152), (98, 132), (60, 128), (30, 112), (28, 90)], (48, 84), 0.08, 18,
+         False),
         ([(14, 178), (46, 166), (78, 170), (96, 140), (76, 112), (70, 84), (86, 64)], (90, 58), -0.35, 2, True),
         ([(10, 180), (40, 170), (72, 160), (92, 130), (110, 104), (128, 88)], (132, 84), 0.25, 28, True),
         ([(14, 178), (44, 166), (72, 172), (96, 148), (92, 118), (80, 96), (78, 80)], (80, 74), -1.1, 0, False),
