@@ -259,9 +259,11 @@ def big_wing(doc, side, i, back=False):
     """One of the great wings, drawn for the right side and mirrored for the left."""
     # a full beat between the two frames, wide enough to read on a body this
     # big: raised high, then swept well down
-    flap = [-0.2, 0.38][i] + (0.25 if back else 0)
+    flap = [-0.5, 0.8][i] + (0.25 if back else 0)
     root = (70, -110) if not back else (40, -140)
-    scale = 1.0 if not back else 1.05
+    # swept down, the wing turns its edge towards us a little: shorter, and
+    # its claws stay inside the frame
+    scale = (1.0 if not back else 1.05) * [1.0, 0.9][i]
     ribs = []
     for k in range(5):
         a = -1.0 + k * 0.42 + flap * (1 - k * 0.15)
@@ -277,6 +279,11 @@ def big_wing(doc, side, i, back=False):
     d = poly_d(outline)
     base, shd = ("#2a1440", "#180a28") if not back else ("#1c0e2e", "#10071c")
     s = shape(doc, d, base, shd, off=(10, 10), sw=3)
+    # a hot magenta hem along the scalloped edge: dark membrane on the dark
+    # throne room lost its silhouette, and with it the beat
+    hem = outline[1:-1]
+    s += line(hem, "#c04aa8" if not back else "#8a3480", 5, opacity=0.85)
+    s += line(hem, OUT, 2.2)
     # veins running out along the membrane
     for k in range(len(ribs) - 1):
         mid = lerp(ribs[k], ribs[k + 1], 0.5)
