@@ -50,6 +50,7 @@ def fesbio_brain(doc, i):
         s += shape(doc, poly_d([(x + dx - 7, 79 - up), (x + dx - 5, 73.5 - up), (x + dx + 6, 73.5 - up), (x + dx + 10, 79 - up)]),
                    "#5a2a3a", None, sw=1.6)
     bob = [1.5, -2, 1][i] - 4
+    legs, s = s, ""
     body = smooth_d([(10, 44 + bob), (16, 22 + bob), (32, 12 + bob), (52, 10 + bob), (72, 14 + bob), (86, 28 + bob),
                      (88, 48 + bob), (80, 64 + bob), (60, 72 + bob), (34, 72 + bob), (16, 64 + bob)], True, 0.35)
     s += shape(doc, body, "#ee93a8", "#b65a76", off=(5, 5), hl="#ffd4de", hl_d=ellipse_d(34, 20 + bob, 9, 3.5))
@@ -76,7 +77,13 @@ def fesbio_brain(doc, i):
         s += line([(58, 62 + bob), (70, 65 + bob), (84, 61 + bob)], OUT, 2.4)
         for tx in (64, 72):
             s += flat(poly_d([(tx, 63 + bob), (tx + 3, 63.5 + bob), (tx + 1.5, 66.5 + bob)]), "#ffffff", 0.8)
-    return s
+    # the whole mass squashes and leans into the contact step and stretches
+    # up on the passing one, and rears back to fire: only feet and a bob
+    # read as one drawing carried about on legs
+    sx, sy, lean = [(1.03, 0.94, 3), (0.96, 1.0, -2), (0.98, 1.0, -4)][i]
+    foot = 72 + bob
+    squash = 'translate(48,%s) rotate(%s) scale(%s,%s) translate(-48,%s)' % (f(foot), f(lean), f(sx), f(sy), f(-foot))
+    return legs + '<g transform="%s">%s</g>' % (squash, s)
 
 
 # ------------------------------------------------------------ sea serpent, 176 x 192
