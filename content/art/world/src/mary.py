@@ -340,11 +340,14 @@ def stand(i, shoot=False):
 # leg that is back comes forward), the free arm swings against the legs, and
 # the hair, the headdress ribbon, the apron strings and the skirt's hem
 # follow each move a frame late, so they swing rather than ride.
+# The head bobs three pixels: each pose is held for six updates, so a
+# deeper bob made it pop up and down rather than ride the step, and two
+# pixels read as a shuffle.
 WALK = [  # far foot, near foot, hip dy, foot angles, far hand, gun sway, lean, head tilt, twist
-    ((18.5, 63.2), (45.0, 63.2), 2.6, (0.45, -0.3), (45.0, 39.5), -0.18, 0.14, 2.5, -1.2),
-    ((40.0, 56.0), (30.0, 63.2), -1.0, (0.7, 0.0), (27.0, 44.0), 0.04, 0.03, -2.5, 0.0),
-    ((45.0, 63.2), (18.5, 63.2), 2.6, (-0.3, 0.45), (16.0, 36.5), 0.18, 0.14, 2.5, 1.2),
-    ((30.0, 63.2), (41.0, 55.5), -1.0, (0.0, 0.7), (36.0, 44.5), 0.04, 0.03, -2.5, 0.0),
+    ((18.5, 63.2), (45.0, 63.2), 2.0, (0.45, -0.3), (45.0, 39.5), -0.18, 0.14, 2.5, -1.2),
+    ((40.0, 56.0), (30.0, 63.2), -0.8, (0.7, 0.0), (27.0, 44.0), 0.04, 0.03, -2.5, 0.0),
+    ((45.0, 63.2), (18.5, 63.2), 2.0, (-0.3, 0.45), (16.0, 36.5), 0.18, 0.14, 2.5, 1.2),
+    ((30.0, 63.2), (41.0, 55.5), -0.8, (0.0, 0.7), (36.0, 44.5), 0.04, 0.03, -2.5, 0.0),
 ]
 # Skirt sway of each frame: it swings the way the legs went on the frame
 # before; on the passing frames the raised knee kicks the front of the hem up.
