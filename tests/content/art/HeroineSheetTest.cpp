@@ -106,9 +106,9 @@ protected:
     }
 
     // The widest row of her silhouette: the skirt billowing out in a fall.
-    int Widest(Cell cell) const {
+    int Widest(Cell cell, int fromRow = 0, int toRow = kCell) const {
         int widest = 0;
-        for (int y = 0; y < kCell; ++y) {
+        for (int y = fromRow; y < toRow; ++y) {
             const auto runs = Runs(cell, y);
             if (!runs.empty()) {
                 widest = std::max(widest, runs.back().second - runs.front().first + 1);
@@ -194,11 +194,16 @@ TEST_F(HeroineSheet, RisingFallingAndFiringInTheAirArePosesOfTheirOwn) {
         }
     }
     // the tuck tightens from one rising cell to the next, and the skirt
-    // billows wider in each falling cell
+    // (the rows under the gun) billows wider in each falling cell, but into
+    // a bell: a skirt flared out to the arms' width stood out as a flat
+    // disc, and she read as a star
     EXPECT_GE(Difference({3, 0}, {3, 1}), 0.6);
-    EXPECT_LT(Widest({3, 2}), Widest({3, 3}));
-    EXPECT_LT(Widest({3, 3}), Widest({3, 4}));
-    EXPECT_GE(Widest({3, 4}) - Widest({3, 2}), 7);
+    constexpr int kUnderTheGun = 38, kAboveTheFeet = 58;
+    auto skirt = [&](int column) { return Widest({3, column}, kUnderTheGun, kAboveTheFeet); };
+    EXPECT_LT(skirt(2), skirt(3));
+    EXPECT_LT(skirt(3), skirt(4));
+    EXPECT_GE(skirt(4) - skirt(2), 5);
+    EXPECT_LE(skirt(4), 48);
     for (int i = 0; i < 3; ++i) {
         for (const int falling : {2, 3, 4}) {
             EXPECT_GE(Difference({3, 6 + i}, {3, falling}), 0.45)

@@ -409,13 +409,15 @@ AIR = [
     dict(feet=((25.5, 60.0), (38.5, 58.0)), hair=(-0.5, -3.0), flare=0.6, billow=0.5, hem=48.5, lean=0.0,
          far_hand=(18.0, 20.0), fang=(0.5, 0.3), gang=-0.04, strings=(-1.0, -2.0)),
     # fall 3..4: stretched, legs reaching down for the ground, the skirt
-    # billowing up and turning its lace out, the hair lifting higher, the
+    # billowing up into a bell and turning its lace out (flared wider it
+    # stood out as a flat disc, and with the raised arm and parted legs
+    # she read as a star), the hair lifting higher, the
     # free arm raised out behind for balance
     # (the near knee stays a little bent and its foot a step higher, so the
     # legs never hang as two straight sticks)
-    dict(feet=((24.0, 63.6), (39.5, 61.0)), hair=(-2.0, -9.0), flare=1.2, billow=1.3, hem=48, lean=-0.08,
+    dict(feet=((24.0, 63.6), (39.5, 61.0)), hair=(-2.0, -9.0), flare=0.75, billow=1.4, hem=48, lean=-0.08,
          far_hand=(14.5, 19.5), fang=(0.6, 0.25), gang=0.04, strings=(-2.0, -5.0)),
-    dict(feet=((23.0, 63.6), (40.5, 61.5)), hair=(-2.8, -12.0), flare=1.5, billow=2.2, hem=47.5, lean=-0.1,
+    dict(feet=((23.0, 63.6), (40.5, 61.5)), hair=(-2.8, -12.0), flare=1.0, billow=2.0, hem=47.5, lean=-0.1,
          far_hand=(13.5, 15.5), fang=(0.7, 0.2), gang=0.06, strings=(-2.5, -7.0)),
 ]
 
@@ -423,11 +425,11 @@ AIR = [
 # gun, the near knee drawn up and the far leg kicked back, the skirt flared
 # wide and the hair streaming back; the flutter and the recoil change.
 AIR_SHOOT = [
-    dict(feet=((22.0, 61.0), (40.0, 54.5)), hair=(-4.0, -3.0), flare=1.0, billow=0.9, sway=1.0, hem=48.5,
+    dict(feet=((22.0, 61.0), (40.0, 54.5)), hair=(-4.0, -3.0), flare=0.6, billow=0.9, sway=1.0, hem=48.5,
          lean=-0.06, strings=(-3.0, -2.0)),
-    dict(feet=((22.0, 61.6), (40.0, 55.2)), hair=(-5.0, -5.0), flare=1.15, billow=1.4, sway=-1.0, hem=48.2,
+    dict(feet=((22.0, 61.6), (40.0, 55.2)), hair=(-5.0, -5.0), flare=0.7, billow=1.3, sway=-1.0, hem=48.2,
          lean=-0.06, strings=(-4.0, -4.0)),
-    dict(feet=((22.5, 60.6), (40.0, 54.2)), hair=(-3.2, -1.5), flare=0.85, billow=0.5, sway=0.0, hem=48.8,
+    dict(feet=((22.5, 60.6), (40.0, 54.2)), hair=(-3.2, -1.5), flare=0.5, billow=0.5, sway=0.0, hem=48.8,
          lean=-0.06, strings=(-2.0, -0.5)),
 ]
 
