@@ -412,11 +412,17 @@ def plank(L, Rr, mid=True):
 put(0, 2, plank(True, False))
 put(1, 2, plank(False, True))
 put(0, 3, plank(False, False))
-grate = flat(rect_d(0, 0.5, 32, 6), "#6a7484") + line([(0, 0.8), (32, 0.8)], OUT, 1.6, cap="butt") + line([(0, 6.5), (32, 6.5)], OUT, 1.6, cap="butt")
-grate += line([(0, 2), (32, 2)], "#b0bac8", 1, cap="butt")
+# the catwalk: a deck deep enough to read as something to stand on, lit
+# along its top edge, over a bold truss (a six-pixel deck on a hairline
+# truss read as a thin dark rail against the clock tower's walls)
+grate = flat(rect_d(0, 0.5, 32, 8), "#6a7484") + line([(0, 0.9), (32, 0.9)], OUT, 1.8, cap="butt")
+grate += line([(0, 8.6), (32, 8.6)], OUT, 1.8, cap="butt")
+grate += line([(0, 2.4), (32, 2.4)], "#d4dce8", 1.4, cap="butt") + line([(0, 7.2), (32, 7.2)], "#3e4654", 1.2, cap="butt")
 for x in range(0, 32, 4):
-    grate += line([(x + 2, 2.8), (x + 2, 5.5)], OUT, 1.2)
-grate += line([(0, 6.5), (8, 14), (16, 6.5), (24, 14), (32, 6.5)], "#4a5260", 1.6) + line([(0, 14), (32, 14)], "#4a5260", 1.6, cap="butt")
+    grate += line([(x + 2, 3.8), (x + 2, 6.4)], OUT, 1.3)
+truss = [(0, 8.6), (8, 16), (16, 8.6), (24, 16), (32, 8.6)]
+grate += line(truss, OUT, 3.4) + line(truss, "#7a8496", 1.8)
+grate += line([(0, 16), (32, 16)], OUT, 3.6, cap="butt") + line([(0, 16), (32, 16)], "#7a8496", 2.0, cap="butt")
 put(1, 3, grate)
 
 # crumbling block: a cracked sandstone block already coming apart into the
