@@ -355,17 +355,28 @@ def marionette(doc, i):
 
 # ------------------------------------------------------------ projectiles and hazards
 def fireball(doc, i=0, size=32, swirl=0.0, core=1.0):
+    # A ball of fire whose six flame tongues curl one way round the hot
+    # heart: it spins as it flies, so it reads as a burning wheel. A star of
+    # even points spun into a faceted gem (players took it for a sweet).
+    # The tongues repeat every 60 degrees, as the circling fire's frames
+    # rely on.
     c = size / 2
-    r = size * 0.44
-    s = flat(circle_d(c, c, r), radial(doc, [(0, FIRE_HOT, 1), (0.7, FIRE, 1), (1, FIRE_OUT, 1)]))
-    tail = []
-    for k in range(12):
-        a = 2 * math.pi * k / 12 + swirl
-        rr = r * (1.0 if k % 2 == 0 else 0.78)
-        tail.append((c + math.cos(a) * rr, c + math.sin(a) * rr))
-    s = flat(poly_d(tail), FIRE, 1.6, FIRE_OUT)
-    s += flat(circle_d(c, c, r * 0.62 * core), FIRE_HOT)
-    s += flat(circle_d(c - r * 0.15, c - r * 0.15, r * 0.32 * core), FIRE_CORE)
+    r = size * 0.46
+
+    def curl(radius, inner, phase):
+        pts = []
+        for k in range(72):
+            t = k / 72
+            a = 2 * math.pi * t + swirl + phase
+            saw = (t * 6) % 1.0  # rises slowly along each tongue, drops at its tip
+            rr = radius * (inner + (1 - inner) * math.sin(saw * math.pi * 0.5) ** 2)
+            pts.append((c + math.cos(a) * rr, c + math.sin(a) * rr))
+        return smooth_d(pts, True, 0.2)
+
+    s = flat(curl(r, 0.7, 0.0), FIRE, 1.6, FIRE_OUT)
+    s += flat(curl(r * 0.74, 0.66, 0.35), FIRE_HOT)
+    s += flat(circle_d(c, c, r * 0.42 * core), FIRE_HOT)
+    s += flat(circle_d(c - r * 0.08, c - r * 0.1, r * 0.3 * core), FIRE_CORE)
     return s
 
 
