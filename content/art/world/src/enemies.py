@@ -98,10 +98,15 @@ def togezo(doc, i):
         nrm = (-math.sin(r) * 3.5, math.cos(r) * 3.5)
         spikes += shape(doc, poly_d([(cx + nrm[0], cy + nrm[1]), tip, (cx - nrm[0], cy - nrm[1])]), "#f4f0e8",
                         "#a8a0b0", off=(1, 1), sw=1.3)
-    s += spikes
-    s += shape(doc, shell, "#d23a3a", "#8e1e28", off=(3, 3), hl="#ff9a8a", hl_d=ellipse_d(25, 25 + bob, 5, 2.5))
-    s += line([(14, 46 + bob), (48, 46 + bob)], "#f0e0b0", 3) + line([(14, 44.5 + bob), (48, 44.5 + bob)], OUT, 1.2)
-    s += line([(14, 47.5 + bob), (48, 47.5 + bob)], OUT, 1.2)
+    body = spikes
+    body += shape(doc, shell, "#d23a3a", "#8e1e28", off=(3, 3), hl="#ff9a8a", hl_d=ellipse_d(25, 25 + bob, 5, 2.5))
+    body += line([(14, 46 + bob), (48, 46 + bob)], "#f0e0b0", 3) + line([(14, 44.5 + bob), (48, 44.5 + bob)], OUT, 1.2)
+    body += line([(14, 47.5 + bob), (48, 47.5 + bob)], OUT, 1.2)
+    # the shell rocks with the gait: pitched forward onto the planted front
+    # foot, tipped back as that foot lifts (level, the two poses differed
+    # only in the legs and read as one drawing sliding along)
+    rock = [6, -3][i]
+    s += '<g transform="rotate(%s 31 %s)">%s</g>' % (f(rock), f(46 + bob), body)
     return s
 
 
