@@ -260,7 +260,12 @@ def death(doc, i):
     s += line(arm, OUT, 5) + line(arm, ROBE, 3)
     s += flat(ellipse_d(hx + 0.5, hy, 2.5, 2.2), "#e6e0d0", 1.2)
     s += line([(26, 44), hem(4, 27, 80)], ROBE_SH, 1.2) + line([(33, 50), hem(2, 35, 84)], ROBE_SH, 1.2)
-    return s
+    # the whole figure floats up and down on the same loop and sways a
+    # little, so it hovers rather than sliding as a cut-out (it only rises,
+    # so the hem never leaves the frame)
+    float_y = -0.5 - 1.0 * math.sin(p)
+    sway = 2.0 * math.sin(p + 1.0)
+    return '<g transform="translate(0,%s) rotate(%s 32 40)">%s</g>' % (f(float_y), f(sway), s)
 
 
 # ------------------------------------------------------------ mecha 128 x 96
