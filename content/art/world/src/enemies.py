@@ -414,8 +414,16 @@ def burner(doc, i):
     """Flame jet pointing right, growing from a narrow root at the left."""
     L = [46, 63, 55][i]
     wob = [0, 2.4, -2.4][i]
-    outer = smooth_d([(8, 16), (14, 8 + wob), (26, 5), (L * 0.75, 7 - wob), (L, 16 + wob * 0.5),
-                      (L * 0.75, 25 + wob), (26, 27), (14, 24 - wob)], True, 0.4)
+    # the outline licks up and down in uneven tongues that change every
+    # frame, and the tip splits in two: a smooth symmetric jet read as a
+    # lemon rather than as fire
+    up = [(3.0, -1.0, 2.5, 0.0), (0.0, 3.0, -0.5, 2.0), (2.0, 0.5, 3.5, -1.0)][i]
+    dn = [(-1.0, 2.5, 0.0), (2.5, -0.5, 2.0), (0.5, 3.0, -1.5)][i]
+    # (each tongue leans forward: it rises slowly and drops just past its tip)
+    outer = smooth_d([(8, 16), (14, 10.5), (L * 0.4, 6.5 - up[0]), (L * 0.45, 9.5), (L * 0.64, 5 - up[1]),
+                      (L * 0.69, 8.5), (L * 0.88, 6 - up[2]), (L, 12 + wob * 0.5 - up[3] * 0.5), (L * 0.86, 16 + wob * 0.3),
+                      (L * 0.95, 21 + wob * 0.5), (L * 0.76, 25 + dn[0]), (L * 0.71, 23), (L * 0.52, 26.5 + dn[1]),
+                      (L * 0.47, 23.5), (L * 0.3, 25.5 + dn[2]), (14, 21.5)], True, 0.3)
     mid = smooth_d([(10, 16), (16, 11), (28, 9.5), (L * 0.7, 12), (L * 0.88, 16), (L * 0.7, 20), (28, 22.5), (16, 21)], True, 0.4)
     core = smooth_d([(12, 16), (18, 13.5), (30, 13.5), (L * 0.62, 16), (30, 18.5), (18, 18.5)], True, 0.4)
     s = flat(outer, FIRE, 2, FIRE_OUT) + flat(mid, FIRE_HOT) + flat(core, FIRE_CORE)
