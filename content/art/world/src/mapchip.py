@@ -1639,14 +1639,34 @@ def hazed(look, cells, draw, veil):
 def world_backdrops():
     # world 2: an autumn crown (2 x 2, its trunk stub centred on the left
     # cell so the dead tree's trunk (12) carries it), leaf litter, falling leaves
+    # The crown is a spray of branches from the stub, each carrying loose
+    # clumps of leaves with sky between them, swept to the right by the
+    # wind that drives the falling leaves; a ball of six big round clumps
+    # on a pole read as a lollipop
     crown = ""
-    for x, y, r, col in ((14, 38, 15, "#7a2a16"), (40, 34, 19, "#8a3418"), (26, 20, 18, "#a8461c"),
-                         (48, 18, 12, "#b8581e"), (10, 22, 11, "#9a3a1a"), (30, 44, 13, "#7a2a16")):
-        crown += flat(circle_d(x, y, r + 1.5), OUT) + flat(circle_d(x, y, r), col)
-    for x, y, col in ((20, 12, "#e8902a"), (36, 14, "#f0b030"), (12, 28, "#d8702a"), (46, 28, "#e8902a"),
-                      (28, 32, "#f0b030"), (40, 42, "#c85a22"), (22, 44, "#d8702a")):
-        crown += flat(ellipse_d(x, y, 4.5, 2.4), col)
-    crown += line([(16, 64), (16, 48)], OUT, 10) + line([(16, 64), (16, 48)], "#4a3226", 7)
+    branches = [[(16, 64), (16, 46), (9, 32), (4, 22)], [(16, 48), (22, 30), (28, 14)],
+                [(16, 52), (30, 40), (46, 30), (58, 22)], [(22, 36), (38, 24), (50, 10)], [(9, 34), (2, 40)]]
+    for br in branches:
+        crown += line(br, OUT, 4.2) + line(br, "#4a3226", 2.4)
+    crown += line([(16, 64), (16, 46)], OUT, 10) + line([(16, 64), (16, 46)], "#4a3226", 7)
+    clumps = ((4, 20, 7.5, "#9a3a1a"), (10, 30, 6.5, "#7a2a16"), (3, 40, 5.5, "#8a3418"), (14, 16, 7, "#a8461c"),
+              (26, 12, 8.5, "#b8581e"), (22, 26, 7, "#8a3418"), (36, 22, 8, "#a8461c"), (48, 9, 7.5, "#c8641e"),
+              (47, 28, 8.5, "#9a3a1a"), (58, 21, 6, "#b8581e"), (34, 37, 6.5, "#7a2a16"), (56, 33, 5, "#8a3418"))
+    def lobes(x, y, r):
+        # a clump is a scalloped lump of smaller leaf masses, not a ball
+        return [(x + math.cos(a) * r * 0.72, y + math.sin(a) * r * 0.62, r * (0.36 + 0.08 * (k % 2)))
+                for k, a in enumerate(math.radians(d) for d in (180, 230, 285, 340, 35, 95, 140))]
+    for x, y, r, col in clumps:
+        for lx, ly, lr in lobes(x, y, r):
+            crown += flat(circle_d(lx, ly, lr + 1.3), OUT)
+    for x, y, r, col in clumps:
+        for k, (lx, ly, lr) in enumerate(lobes(x, y, r)):
+            crown += flat(circle_d(lx, ly, lr), tone(col, 0.12) if k in (1, 2) else col)
+        crown += flat(circle_d(x, y, r * 0.55), col)
+        crown += flat(ellipse_d(x - r * 0.25, y - r * 0.45, r * 0.3, r * 0.16), tone(col, 0.4))
+    for x, y, col in ((12, 12, "#f0b030"), (30, 7, "#e8902a"), (44, 18, "#f0b030"), (52, 24, "#d8702a"),
+                      (6, 27, "#e8902a"), (38, 33, "#d8702a")):
+        crown += flat(ellipse_d(x, y, 2.4, 1.3), col)
     hazed("embers", [(0, 30), (1, 30), (0, 31), (1, 31)], crown, 0.3)
     sc(2, 31, haze("embers") + trunk(1))
     sc(3, 31, haze("embers") + trunk(2))
