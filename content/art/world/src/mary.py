@@ -324,19 +324,22 @@ CROUCH_MUZZLE = (57.0, 32.0)
 
 
 def stand(i, shoot=False):
-    # Idle: she breathes, the shoulders, head and gun rising and settling.
-    breath = 0.0 if shoot else [0.0, 1.2, 0.6][i]
+    # Idle: she breathes, the shoulders, head and gun rising and settling
+    # through two pixels: a one-pixel breath read as a frozen frame. She
+    # settles below her firing pose as she breathes out, since rising any
+    # higher would cut her headdress at the cell's top.
+    breath = 0.0 if shoot else [-0.8, 1.2, 0.2][i]
     g = grip_for_muzzle((STAND_MUZZLE[0] - (0.8 if shoot and i != 1 else 0), STAND_MUZZLE[1] - breath * 0.8))
     # the hair sways back and forth a beat behind the breath; she blinks as she breathes out
     return dict(hip=(31, 41), feet=((28.5, 63.2), (36, 63.2)), grip=g, hem=51, breath=breath,
-                hair=([0.0, -1.2, 1.0][i], -breath * 0.8), flash=(1 + (i % 2)) if shoot else 0,
+                hair=([0.0, -1.8, 1.4][i], -breath * 0.8), flash=(1 + (i % 2)) if shoot else 0,
                 face="blink" if i == 2 and not shoot else "normal")
 
 
 # A walk of four frames in the manner of limited animation, each pose held
 # for six updates, so each is pushed: contact with the legs wide apart and
 # the body down, passing with the swinging knee lifted high and the body up,
-# 3.6 px higher. The chest turns against the hips (the shoulder over the
+# 2.8 px higher. The chest turns against the hips (the shoulder over the
 # leg that is back comes forward), the free arm swings against the legs, and
 # the hair, the headdress ribbon, the apron strings and the skirt's hem
 # follow each move a frame late, so they swing rather than ride.
