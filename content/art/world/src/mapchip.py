@@ -1249,8 +1249,10 @@ def frost_fill(ornament=True):
     s = blocks_fill("#2c3650", "#36425e", "#242c42", "#6478a0", ((0, 10, [18]), (10, 11, [8, 26]), (21, 11, [14])), 4)
     if not ornament:
         return s
-    for x, y in ((9, 6), (24, 17), (15, 26)):
-        s += line([(x - 2, y), (x + 2, y)], "#b0d0ff", 0.8) + line([(x, y - 2), (x, y + 2)], "#b0d0ff", 0.8)
+    # one faint glint of rime to a cell: a bright cross on every brick read
+    # as snow noise over the whole wall
+    x, y = 24, 17
+    s += line([(x - 1.6, y), (x + 1.6, y)], "#7e9cc8", 0.8) + line([(x, y - 1.6), (x, y + 1.6)], "#7e9cc8", 0.8)
     return s
 
 
@@ -1933,13 +1935,17 @@ def world_towns():
             win += line([(x, y), (x + 4 * math.cos(a), y + 4 * math.sin(a))], "#eef6ff", 0.8, opacity=0.8)
     win += R(4, 58, 24, 6, "#dce8fa") + line([(4, 58), (28, 58)], "#ffffff", 1, cap="butt")
     placed("frost", [(7, 19, 0, 0), (8, 19, 0, 1)], win, 0.25)
-    # a snow cap along a wall's foot in a hall: frost ferns climbing the wall
+    # a snow cap along a wall's foot in a hall: frost ferns climbing the wall,
+    # dark blue-green with only their tips rimed and of uneven height (pale
+    # white stems in a row stood like the steel spikes beside them)
     ferns = ""
-    for x0 in (4, 14, 24):
-        ferns += line([(x0, 32), (x0 + 2, 12)], "#dce8fa", 1.2)
-        for y in range(14, 32, 4):
-            ferns += line([(x0 + 1, y), (x0 - 3, y - 3)], "#c4daf4", 0.8) + line([(x0 + 1.4, y), (x0 + 5, y - 3)], "#c4daf4", 0.8)
-    placed("frost", [(9, 19, 0, 0)], ferns, 0.25)
+    for x0, top in ((4, 15), (14, 19), (24, 13)):
+        ferns += line([(x0, 32), (x0 + 1.5, top)], "#3e6a72", 1.3)
+        for y in range(top + 2, 32, 4):
+            ferns += line([(x0 + 1, y), (x0 - 3, y - 3)], "#4e7a80", 0.9) + line([(x0 + 1.4, y), (x0 + 5, y - 3)], "#4e7a80", 0.9)
+        ferns += flat(circle_d(x0 + 1.5, top, 1.2), "#c4daf4")
+        ferns += flat(circle_d(x0 - 2.6, top + 0.2, 0.8), "#a8c4e4") + flat(circle_d(x0 + 4.8, top + 0.6, 0.8), "#a8c4e4")
+    placed("frost", [(9, 19, 0, 0)], ferns, 0.3)
     # world 2: a foundry town. A brick smokestack (top with its glowing lip
     # and smoke, repeatable shaft, foot), drifting smoke, an ember lantern on
     # its chain (repeatable), a foundry window glowing with the furnace
