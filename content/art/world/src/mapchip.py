@@ -1246,11 +1246,12 @@ SLATE_LOOK = Theme("slate", 0, 0, fill=slate_fill, top=slate_top, bottom=slate_b
 
 # --- world 4: moonlit frost, a snow cap over frozen blue stone, icicles below
 def frost_fill(ornament=True):
-    s = blocks_fill("#2c3650", "#36425e", "#242c42", "#6478a0", ((0, 10, [18]), (10, 11, [8, 26]), (21, 11, [14])), 4)
+    s = blocks_fill("#2e3852", "#3a4664", "#242c42", "#6a7ea6", ((0, 10, [18]), (10, 11, [8, 26]), (21, 11, [14])), 4)
     if not ornament:
         return s
     # one faint glint of rime to a cell: a bright cross on every brick read
-    # as snow noise over the whole wall
+    # as snow noise over the whole wall (the stone is a shade lighter for
+    # it, so it still stands apart from the hazed backdrop)
     x, y = 24, 17
     s += line([(x - 1.6, y), (x + 1.6, y)], "#7e9cc8", 0.8) + line([(x, y - 1.6), (x, y + 1.6)], "#7e9cc8", 0.8)
     return s
