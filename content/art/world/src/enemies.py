@@ -181,6 +181,12 @@ def wing(doc, root, ang, span, flip=False, far=False, spread=0.38):
     pts.append((root[0] + 4, root[1] + 6))
     base, sh, bone = ("#f08a78", "#c45e52", "#3a1a24") if not far else ("#a85a58", "#7a3c40", "#2a1218")
     s = shape(doc, poly_d(pts), base, sh, off=(2, 2), sw=1.8)
+    # the membrane sags between the bones: a shaded fold runs in from each
+    # notch of the trailing edge, so the spread wing has depth, not a flat fan
+    notches = pts[2:-1:2]
+    for k, notch in enumerate(notches):
+        fold = [tips[k], (notch[0] * 0.55 + root[0] * 0.45, notch[1] * 0.55 + root[1] * 0.45), tips[k + 1]]
+        s += flat(poly_d([notch] + fold), sh, opacity=0.55)
     for tip in tips:
         s += line([root, tip], bone, 1.5)
     return s
