@@ -208,8 +208,10 @@ def marfes(doc, i):
     s += flat(cloak, "none", 2)
     s += line([(44, 120), (50, 96)], SORC_CLOAK_SH, 2) + line([(66, 126), (68, 100)], SORC_CLOAK_SH, 2)
     # body and gold trim
-    s += shape(doc, smooth_d([(52, 44), (74, 44), (80, 84), (72, 104), (54, 104), (48, 84)], True, 0.35), SORC_GOWN, SORC_GOWN_SH,
-               off=(3, 2))
+    # a gown with a waist: narrow at the sash, flaring to the hem (a
+    # straight-sided body read as a capsule-shaped doll)
+    s += shape(doc, smooth_d([(53, 44), (73, 44), (77, 58), (71, 76), (80, 94), (74, 106), (52, 106), (46, 94), (55, 76),
+                              (49, 58)], True, 0.35), SORC_GOWN, SORC_GOWN_SH, off=(3, 2))
     s += line([(52, 70), (63, 84), (76, 70)], "#d2a23e", 2.5) + line([(50, 90), (63, 98), (78, 90)], "#d2a23e", 3)
     s += flat(circle_d(63, 62, 4), "#c02840", 1.4)
     # arm: resting, raised with a fan of knives, or thrown forward
@@ -249,9 +251,16 @@ def marfes(doc, i):
     s += flat(smooth_d([(50, 26), (58, 8), (64, 18), (70, 6), (78, 26)], True, 0.3), "#d2a23e", 1.6)
     s += shape(doc, smooth_d([(52, 28), (62, 18), (76, 22), (80, 34), (74, 46), (60, 46), (52, 38)], True, 0.35), "#f4eef4", "#b8a8c8",
                off=(2, 2))
-    s += flat(poly_d([(66, 30), (74, 29), (72, 33)]), OUT) + flat(poly_d([(58, 30), (63, 30), (62, 33)]), OUT)
-    s += flat(circle_d(70, 31, 1), "#ff4080")
-    s += line([(69, 35), (70, 42)], "#7a4a9a", 1.4) + line([(62, 41), (68, 41)], "#7a4a9a", 1.4)
+    # the mask's face: glowing almond eyes under painted lids, violet tear
+    # lines (the marks her last form's mask carries) and dark red lips; two
+    # slits and a dot read as a bare doll's face
+    for ex, ey in ((60, 31), (71, 30.5)):
+        s += flat(circle_d(ex, ey, 5), radial(doc, [(0, "#ff60c0", 0.55), (1, "#ff60c0", 0)]))
+        s += flat(smooth_d([(ex - 3.6, ey + 0.4), (ex - 1, ey - 1.9), (ex + 3.4, ey - 1.2), (ex + 1.2, ey + 1.7)], True, 0.4), OUT)
+        s += flat(circle_d(ex + 0.4, ey - 0.1, 1.3), "#ff4fa8")
+        s += line([(ex - 3.8, ey - 2.6), (ex + 3.4, ey - 3.2)], "#5a2a7a", 1.2)
+        s += line([(ex - 0.5, ey + 2.4), (ex - 1, ey + 8.5)], "#7a4a9a", 1.3)
+    s += flat(smooth_d([(62.5, 40.5), (65.5, 39.6), (68.5, 40.3), (65.5, 42.4)], True, 0.4), "#9c1f36", 0.8)
     # hood around the mask
     s += flat(smooth_d([(48, 40), (48, 24), (58, 14), (70, 12), (82, 20), (84, 32), (79, 28), (74, 19), (60, 18), (53, 28), (52, 42)], True, 0.35),
               SORC_CLOAK, 1.6)
