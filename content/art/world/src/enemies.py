@@ -44,10 +44,11 @@ def met(doc, i):
     # contact, passing, contact: the hat sinks over the eyes as a foot lands
     # and the body stretches up out of it on the passing step; the hat lags
     # behind the body's lean, so it rocks on the head. The stretch stays
-    # small: the cycle holds two contacts for one passing step, and a tall
-    # stretch read as the critter hopping in place.
+    # moderate: the cycle holds two contacts for one passing step, so a tall
+    # stretch read as the critter hopping in place, and a slight one as one
+    # held pose sliding along.
     feet = [((7, 27.6), (24, 27.6)), ((13, 27.8), (19, 25.2)), ((23.5, 27.6), (8.5, 27.6))][i]
-    rise = [0.5, -1.8, 0.5][i]
+    rise = [0.5, -2.5, 0.5][i]
     lag = [4, -2, -5][i]
     s = ""
     for fx, fy in feet:
@@ -64,7 +65,9 @@ def met(doc, i):
     hat += line([(4, 18.5 + bob), (16, 16.5 + bob), (30, 17.5 + bob)], OUT, 1.6)
     hat += line([(16, 4.5 + bob), (16, 16 + bob)], "#b07e14", 1.2)
     s += '<g transform="rotate(%s 16 %s)">%s</g>' % (f(lag), f(17 + bob), hat)
-    return s
+    # and it waddles: the body shifts over the foot it lands on
+    waddle = [-1.0, 0.0, 1.0][i]
+    return '<g transform="translate(%s,0)">%s</g>' % (f(waddle), s)
 
 
 def dummy(doc, i=0):
