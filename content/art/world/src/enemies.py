@@ -526,8 +526,10 @@ def build():
     sheet("death", 64, 96, [0, 1, 2], death, title="Hooded reaper, 3 frames of 64 x 96", rim_width=1.6,
           motion=[(-3 - 3 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 4 * math.cos(k * 2 * math.pi / 3)) for k in range(3)],
           pivot=(32, 88))
-    # the mech only walks (it never fires), so no frame shows a muzzle flash
-    sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True,
+    # the mech only walks (it never fires), so no frame shows a muzzle flash;
+    # its grey steel gets the reaper's wider rim, since its hit fade lost it
+    # against world 4's blue-black night
+    sheet("mecha", 128, 96, [0, 1, 2], mecha, stacked=True, rim_width=1.6,
           title="Boxy mech, 3 frames of 128 x 96 stacked, body centred at (32, 48)",
           motion=[(0, 1.0, 1.0, 0), (0, 1.0, 1.0, 1.5), (0, 1.0, 1.0, -1)], pivot=(32, 84))
     sheet("marionette", 64, 96, [0, 1], marionette, title="Marionette, 2 frames of 64 x 96",
