@@ -77,10 +77,11 @@ def fesbio_brain(doc, i):
         s += line([(58, 62 + bob), (70, 65 + bob), (84, 61 + bob)], OUT, 2.4)
         for tx in (64, 72):
             s += flat(poly_d([(tx, 63 + bob), (tx + 3, 63.5 + bob), (tx + 1.5, 66.5 + bob)]), "#ffffff", 0.8)
-    # the whole mass squashes and leans into the contact step and stretches
-    # up on the passing one, and rears back to fire: only feet and a bob
-    # read as one drawing carried about on legs
-    sx, sy, lean = [(1.03, 0.94, 3), (0.96, 1.0, -2), (0.98, 1.0, -4)][i]
+    # the body squashes on its legs in the contact step and narrows on the
+    # passing one (the sheet's motion then tilts and squashes the whole
+    # frame about the feet): with only the feet and a bob changing, it read
+    # as one drawing carried about on legs
+    sx, sy, lean = [(1.03, 0.94, 0), (0.96, 1.0, 0), (1.0, 1.0, 0)][i]
     foot = 72 + bob
     squash = 'translate(48,%s) rotate(%s) scale(%s,%s) translate(-48,%s)' % (f(foot), f(lean), f(sx), f(sy), f(-foot))
     return legs + '<g transform="%s">%s</g>' % (squash, s)
@@ -400,7 +401,10 @@ def build():
     # hit flashes and a thin rim at that strength was lost on the brown cellar
     sheet("fesbio_brain", 96, 96, 3, fesbio_brain, "Giant brain: walk 0, walk 1, firing; 96 x 96 frames", rim_width=2.5,
           motion=[(0, 1.05, 0.95, -4), (0, 0.96, 1.04, 4), (-2, 0.96, 1.06, -7)], pivot=(48, 79))
-    sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames")
+    # the serpent is drawn see-through as it fades in and while a hit
+    # flashes too, over world 3's dark green: it gets the brain's wide rim
+    sheet("fesbio_snake", 176, 192, 4, fesbio_snake, "Sea serpent: swim, aim, bite, return; 176 x 192 frames",
+          rim_width=2.5)
     # she bobs as she hovers, leans back to wind up a throw and lunges into it
     sheet("marfes", 128, 160, 5, marfes, "Masked sorceress: hover 0..2, knife throw 0..1; 128 x 160 frames",
           motion=[(-3.5 * math.sin(k * 2 * math.pi / 3), 1.0, 1.0, 2 * math.cos(k * 2 * math.pi / 3)) for k in range(3)] +
