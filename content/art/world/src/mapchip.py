@@ -1189,8 +1189,11 @@ def embers_fill(ornament=True):
 
 
 def embers_top(L, Rr):
-    s = R(0, 0, 32, 8, "#6a5a52") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
-    s += line([(0, 1.6), (32, 1.6)], "#c8b4a0", 1.6, cap="butt") + line([(0, 6.2), (32, 6.2)], "#4a3c36", 1, cap="butt")
+    # a warm, light sandstone coping: the walking edge has to stand out from
+    # the brown brick under it and world 2's brown-red skies (a grey-brown
+    # one left the ledges muddy)
+    s = R(0, 0, 32, 8, "#8c7262") + line([(0, 8), (32, 8)], OUT, 1.2, cap="butt")
+    s += line([(0, 1.6), (32, 1.6)], "#ecd4b4", 1.6, cap="butt") + line([(0, 6.2), (32, 6.2)], "#5a4438", 1, cap="butt")
     for x, y, col in ((5, 4.2, "#e8782a"), (17, 3.6, "#f0b030"), (26, 4.6, "#c8401e")):
         s += flat(ellipse_d(x, y, 2.6, 1.3), col, 0.8)
     return s
