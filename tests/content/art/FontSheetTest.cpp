@@ -1,7 +1,8 @@
-// The bitmap fonts: each glyph fits the advance the text code gives it, and
-// the tightest spacing the game draws with, letters and digits fill it, thin
-// stems keep a visible fill, lower-case letters stand close to the capitals,
-// and after the code's vertical offsets every glyph stands on one baseline.
+// The bitmap fonts: each glyph stays within the advance the text code gives
+// it and clears the next glyph at the tightest spacing the game draws with,
+// letters and digits fill it, thin stems keep a visible fill, lower-case
+// letters stand close to the capitals, and after the code's vertical offsets
+// every glyph stands on one baseline.
 #include "TgaFile.h"
 #include "ui/FontMetrics.h"
 
