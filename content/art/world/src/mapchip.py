@@ -433,18 +433,22 @@ put(1, 3, grate)
 # as slices of one picture.
 cb = R(0, 0, 32, 32, "#4e3420")
 crumble_rng = random.Random(17)
+
+
+def wander(v):
+    """A chunk's corner moved a little at random: the cracks between chunks
+    run jagged, and some close to a hairline while others gape."""
+    return v + crumble_rng.uniform(-0.55, 0.55)
+
+
 for gy in range(4):
     for gx in range(4):
         x, y = gx * 8, gy * 8
         face = tone("#c89c62", 0.06 - 0.05 * gy + crumble_rng.uniform(-0.05, 0.05))
-        # a chunk's corners wander, so the cracks between chunks run jagged
-        # and some close to a hairline while others gape
-        def j(v):
-            return v + crumble_rng.uniform(-0.55, 0.55)
-        chunk = [(j(x + 0.9), j(y + 1.0)), (j(x + 4.0), y + 0.6 + crumble_rng.uniform(0, 0.6)), (j(x + 7.1), j(y + 0.9)),
-                 (x + 7.4 - crumble_rng.uniform(0, 0.7), j(y + 4.0)), (j(x + 7.1), j(y + 7.1)),
-                 (j(x + 4.0), y + 7.4 - crumble_rng.uniform(0, 0.7)), (j(x + 0.9), j(y + 7.1)),
-                 (x + 0.6 + crumble_rng.uniform(0, 0.6), j(y + 4.0))]
+        chunk = [(wander(x + 0.9), wander(y + 1.0)), (wander(x + 4.0), y + 0.6 + crumble_rng.uniform(0, 0.6)),
+                 (wander(x + 7.1), wander(y + 0.9)), (x + 7.4 - crumble_rng.uniform(0, 0.7), wander(y + 4.0)),
+                 (wander(x + 7.1), wander(y + 7.1)), (wander(x + 4.0), y + 7.4 - crumble_rng.uniform(0, 0.7)),
+                 (wander(x + 0.9), wander(y + 7.1)), (x + 0.6 + crumble_rng.uniform(0, 0.6), wander(y + 4.0))]
         cb += flat(poly_d(chunk), face)
         lit = tone(face, 0.22)
         cb += line([chunk[6], chunk[7], chunk[0], chunk[1], chunk[2]], lit, 0.8)
